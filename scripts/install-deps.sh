@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Orvel builds, tests and benchmarks with,
+# when any is missing. Runs as root (or through sudo when it is there).
+set -euo pipefail
+packages=(g++ cmake qt6-base-dev libqt6test6 libgtest-dev libbenchmark-dev
+          clang libclang-rt-14-dev bsdextrautils xxd)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null

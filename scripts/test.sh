@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite:
+#  1. the release build: core tests, widget tests (offscreen), and the benchmarks build;
+#  2. the core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer
+#     (clang), with the libFuzzer targets, each fuzzed for 30 seconds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure
+
+CC=clang CXX=clang++ cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DORVEL_CORE_ONLY=ON \
+    -DORVEL_BENCH=OFF -DORVEL_FUZZ=ON -DORVEL_SANITIZE=address,undefined >/dev/null
+cmake --build build-san -j"$jobs"
+ctest --test-dir build-san --output-on-failure
+
+shopt -s nullglob
+for fuzzer in build-san/fuzz_*; do
+    echo "fuzzing $(basename "$fuzzer") for 30 s"
+    corpus=$(mktemp -d)
+    "$fuzzer" -max_total_time=30 -print_final_stats=0 "$corpus" 2>"$corpus.log" || {
+        tail -n 40 "$corpus.log"
+        exit 1
+    }
+    rm -rf "$corpus" "$corpus.log"
+done
+echo "all tests passed"

@@ -1,0 +1,64 @@
+// orvel-cli: the headless front end of Orvel, for scripting and batch use.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "cli/verbs.h"
+
+namespace orvel::cli {
+namespace {
+
+constexpr Verb kVerbs[] = {
+    {"dump", "dump FILE                 write the hex display text of FILE", RunDump},
+};
+
+void PrintHelp(std::FILE* out) {
+    std::fputs("usage: orvel-cli VERB ARGUMENTS\n\nverbs:\n", out);
+    for (const Verb& verb : kVerbs) std::fprintf(out, "  %s\n", verb.usage);
+    std::fputs("  --help                    show this list\n", out);
+}
+
+}  // namespace
+
+int Fail(const std::string& message, int status) {
+    std::fprintf(stderr, "orvel-cli: %s\n", message.c_str());
+    return status;
+}
+
+bool WriteOut(const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t put = write(STDOUT_FILENO, data, size);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+}  // namespace orvel::cli
+
+int main(int argc, char** argv) {
+    using namespace orvel::cli;
+    if (argc < 2) {
+        PrintHelp(stderr);
+        return 2;
+    }
+    const std::string verb = argv[1];
+    if (verb == "--help" || verb == "-h" || verb == "help") {
+        PrintHelp(stdout);
+        return 0;
+    }
+    for (const Verb& v : kVerbs) {
+        if (verb == v.name) return v.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
+    Fail("unknown verb '" + verb + "' (orvel-cli --help lists the verbs)");
+    return 2;
+}

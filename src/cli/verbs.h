@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvel::cli {
+
+// One verb of orvel-cli: `run` gets the arguments after the verb and returns
+// the exit status.
+struct Verb {
+    const char* name;
+    const char* usage;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+// Prints "orvel-cli: " and the message on standard error; returns `status`.
+int Fail(const std::string& message, int status = 1);
+// Writes all of `size` bytes to standard output; false on a write error.
+bool WriteOut(const char* data, std::size_t size);
+
+int RunDump(const std::vector<std::string>& args);
+
+}  // namespace orvel::cli

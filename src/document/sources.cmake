@@ -1,0 +1,5 @@
+list(APPEND ORVEL_CORE_SOURCES
+    src/document/binary_document.cpp
+    src/document/byte_buffer.cpp
+    src/document/file_io.cpp
+)

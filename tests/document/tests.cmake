@@ -1,0 +1,5 @@
+list(APPEND ORVEL_CORE_TESTS
+    tests/document/binary_document_test.cpp
+    tests/document/file_io_test.cpp
+)
+list(APPEND ORVEL_CORE_TESTS tests/support/temp_dir.cpp)

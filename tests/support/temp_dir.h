@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orvel::test {
+
+// A fresh folder under the system's temporary folder, removed with its content.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+void WriteFileText(const std::string& path, const std::string& text);
+[[nodiscard]] std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+
+}  // namespace orvel::test

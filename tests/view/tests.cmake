@@ -1,0 +1,4 @@
+list(APPEND ORVEL_CORE_TESTS
+    tests/view/dump_layout_test.cpp
+    tests/view/dump_text_test.cpp
+)
