@@ -20,9 +20,13 @@ EndMarker EndMarker::ForSize(Offset size) {
     return marker;
 }
 
-BinaryDocument::BinaryDocument() { UpdateEndMarker(); }
+BinaryDocument::BinaryDocument() {
+    UpdateEndMarker();
+}
 
-void BinaryDocument::NewDocument() { AssignBytes(ByteBuffer(32), true); }
+void BinaryDocument::NewDocument() {
+    AssignBytes(ByteBuffer(32), true);
+}
 
 void BinaryDocument::AssignBytes(ByteBuffer bytes, bool modified) {
     m_byteArray = std::move(bytes);
@@ -32,42 +36,50 @@ void BinaryDocument::AssignBytes(ByteBuffer bytes, bool modified) {
 
 bool BinaryDocument::Load(const std::string& path, FileError& error) {
     ByteBuffer loaded;
-    if (!LoadFile(path, loaded, error)) return false;
+    if (!LoadFile(path, loaded, error))
+        return false;
     AssignBytes(std::move(loaded), false);
     return true;
 }
 
 bool BinaryDocument::Save(const std::string& path, FileError& error) {
-    if (!SaveFile(path, m_byteArray, error)) return false;
+    if (!SaveFile(path, m_byteArray, error))
+        return false;
     UpdateEndMarker();
     m_bDataModified = 0;
     return true;
 }
 
-void BinaryDocument::UpdateEndMarker() { m_endMarker = EndMarker::ForSize(m_byteArray.size()); }
+void BinaryDocument::UpdateEndMarker() {
+    m_endMarker = EndMarker::ForSize(m_byteArray.size());
+}
 
 void BinaryDocument::SetByte(Offset offset, std::uint8_t value) {
-    if (m_byteArray[offset] == value) return;
+    if (m_byteArray[offset] == value)
+        return;
     m_byteArray[offset] = value;
     Changed({ByteEdit::Kind::Values, offset, 1});
 }
 
 void BinaryDocument::ReplaceBytes(Offset offset, std::span<const std::uint8_t> bytes) {
-    if (!bytes.empty()) std::memcpy(m_byteArray.data() + offset, bytes.data(), bytes.size());
+    if (!bytes.empty())
+        std::memcpy(m_byteArray.data() + offset, bytes.data(), bytes.size());
     Changed({ByteEdit::Kind::Values, offset, static_cast<Offset>(bytes.size())});
 }
 
 void BinaryDocument::TransformRange(Offset offset, Offset count,
                                     const std::function<void(std::span<std::uint8_t>)>& transform,
                                     ByteEdit::Kind kind) {
-    transform(std::span<std::uint8_t>(m_byteArray.data() + offset, static_cast<std::size_t>(count)));
+    transform(
+        std::span<std::uint8_t>(m_byteArray.data() + offset, static_cast<std::size_t>(count)));
     Changed({kind, offset, count});
 }
 
 void BinaryDocument::InsertBytes(Offset offset, std::span<const std::uint8_t> bytes) {
     const auto count = static_cast<Offset>(bytes.size());
     std::uint8_t* gap = m_byteArray.insertGap(offset, count);
-    if (count > 0) std::memcpy(gap, bytes.data(), bytes.size());
+    if (count > 0)
+        std::memcpy(gap, bytes.data(), bytes.size());
     Changed({ByteEdit::Kind::Structure, offset, count});
 }
 
@@ -93,7 +105,8 @@ void BinaryDocument::RemoveObserver(int id) {
 void BinaryDocument::Changed(const ByteEdit& edit) {
     m_bDataModified = 1;
     UpdateEndMarker();
-    for (const auto& [id, observer] : observers_) observer(edit);
+    for (const auto& [id, observer] : observers_)
+        observer(edit);
 }
 
 }  // namespace orvel

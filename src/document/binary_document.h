@@ -30,7 +30,7 @@ struct ByteEdit {
 // tells the observers. Used on the GUI thread; a marking worker may read the
 // bytes and the marking flags while it runs (it never resizes the array).
 class BinaryDocument {
-public:
+  public:
     using Observer = std::function<void(const ByteEdit&)>;
 
     BinaryDocument();
@@ -82,7 +82,7 @@ public:
     // True while no marking run owns the document.
     [[nodiscard]] bool IsMarkIdle() const { return m_bMarking == 0 && m_bMarkIdle == 1; }
 
-private:
+  private:
     void Changed(const ByteEdit& edit);
 
     ByteBuffer m_byteArray;

@@ -13,27 +13,36 @@ namespace {
 constexpr Offset kPage = 4096;
 constexpr Offset kHugePage = Offset{2} << 20;
 
-Offset RoundUp(Offset n, Offset to) { return (n + to - 1) / to * to; }
+Offset RoundUp(Offset n, Offset to) {
+    return (n + to - 1) / to * to;
+}
 
 // Capacity for at least `n` bytes: small arrays round to pages, large ones to
 // huge pages with an eighth of slack so that repeated inserts do not remap.
 Offset CapacityFor(Offset n) {
-    if (n < kHugePage) return RoundUp(std::max<Offset>(n, 1), kPage);
+    if (n < kHugePage)
+        return RoundUp(std::max<Offset>(n, 1), kPage);
     return RoundUp(n + n / 8, kHugePage);
 }
 
 void AdviseHuge(void* p, Offset bytes) {
-    if (bytes >= kHugePage) madvise(p, static_cast<std::size_t>(bytes), MADV_HUGEPAGE);
+    if (bytes >= kHugePage)
+        madvise(p, static_cast<std::size_t>(bytes), MADV_HUGEPAGE);
 }
 
 }  // namespace
 
-ByteBuffer::ByteBuffer(Offset size) { resize(size); }
+ByteBuffer::ByteBuffer(Offset size) {
+    resize(size);
+}
 
-ByteBuffer::ByteBuffer(const std::uint8_t* data, Offset size) { append(data, size); }
+ByteBuffer::ByteBuffer(const std::uint8_t* data, Offset size) {
+    append(data, size);
+}
 
 ByteBuffer::~ByteBuffer() {
-    if (data_ != nullptr) munmap(data_, static_cast<std::size_t>(capacity_));
+    if (data_ != nullptr)
+        munmap(data_, static_cast<std::size_t>(capacity_));
 }
 
 ByteBuffer::ByteBuffer(ByteBuffer&& other) noexcept
@@ -52,7 +61,8 @@ ByteBuffer& ByteBuffer::operator=(ByteBuffer&& other) noexcept {
 }
 
 void ByteBuffer::grow(Offset minCapacity) {
-    if (minCapacity <= capacity_) return;
+    if (minCapacity <= capacity_)
+        return;
     const Offset capacity = CapacityFor(minCapacity);
     void* p;
     if (data_ == nullptr) {
@@ -62,18 +72,22 @@ void ByteBuffer::grow(Offset minCapacity) {
         p = mremap(data_, static_cast<std::size_t>(capacity_), static_cast<std::size_t>(capacity),
                    MREMAP_MAYMOVE);
     }
-    if (p == MAP_FAILED) throw std::bad_alloc();
+    if (p == MAP_FAILED)
+        throw std::bad_alloc();
     AdviseHuge(p, capacity);
     data_ = static_cast<std::uint8_t*>(p);
     capacity_ = capacity;
 }
 
-void ByteBuffer::reserve(Offset capacity) { grow(capacity); }
+void ByteBuffer::reserve(Offset capacity) {
+    grow(capacity);
+}
 
 void ByteBuffer::resize(Offset size) {
     const Offset old = size_;
     resizeForOverwrite(size);
-    if (size > old) std::memset(data_ + old, 0, static_cast<std::size_t>(size - old));
+    if (size > old)
+        std::memset(data_ + old, 0, static_cast<std::size_t>(size - old));
 }
 
 void ByteBuffer::resizeForOverwrite(Offset size) {
@@ -82,7 +96,8 @@ void ByteBuffer::resizeForOverwrite(Offset size) {
 }
 
 void ByteBuffer::append(const std::uint8_t* src, Offset count) {
-    if (count <= 0) return;
+    if (count <= 0)
+        return;
     std::memcpy(insertGap(size_, count), src, static_cast<std::size_t>(count));
 }
 

@@ -12,7 +12,7 @@ namespace orvel {
 // never copy on growth; insert and erase cost one memmove of the tail.
 // Not thread-safe; a const buffer may be read from several threads.
 class ByteBuffer {
-public:
+  public:
     ByteBuffer() = default;
     explicit ByteBuffer(Offset size);  // zero-filled
     ByteBuffer(const std::uint8_t* data, Offset size);
@@ -29,7 +29,9 @@ public:
     [[nodiscard]] bool empty() const { return size_ == 0; }
     [[nodiscard]] std::uint8_t operator[](Offset i) const { return data_[i]; }
     [[nodiscard]] std::uint8_t& operator[](Offset i) { return data_[i]; }
-    [[nodiscard]] std::span<std::uint8_t> span() { return {data_, static_cast<std::size_t>(size_)}; }
+    [[nodiscard]] std::span<std::uint8_t> span() {
+        return {data_, static_cast<std::size_t>(size_)};
+    }
     [[nodiscard]] std::span<const std::uint8_t> span() const {
         return {data_, static_cast<std::size_t>(size_)};
     }
@@ -46,7 +48,7 @@ public:
     // Removes [pos, pos + count), which must lie within the buffer.
     void erase(Offset pos, Offset count);
 
-private:
+  private:
     void grow(Offset minCapacity);
 
     std::uint8_t* data_ = nullptr;

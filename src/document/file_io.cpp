@@ -17,18 +17,21 @@ namespace {
 
 constexpr Offset kReadChunk = Offset{64} << 20;
 
-FileError ErrorFromErrno(int code) { return {code, SystemErrorText(code)}; }
+FileError ErrorFromErrno(int code) {
+    return {code, SystemErrorText(code)};
+}
 
 class FdCloser {
-public:
+  public:
     explicit FdCloser(int fd) : fd_(fd) {}
     ~FdCloser() {
-        if (fd_ >= 0) close(fd_);
+        if (fd_ >= 0)
+            close(fd_);
     }
     FdCloser(const FdCloser&) = delete;
     FdCloser& operator=(const FdCloser&) = delete;
 
-private:
+  private:
     int fd_;
 };
 
@@ -36,14 +39,17 @@ private:
 // replaces the file it points to and not the link.
 std::string ResolveTarget(const std::string& path) {
     char buf[PATH_MAX];
-    if (realpath(path.c_str(), buf) != nullptr) return buf;
+    if (realpath(path.c_str(), buf) != nullptr)
+        return buf;
     return path;
 }
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return path.substr(0, slash);
 }
 
@@ -54,7 +60,9 @@ std::string NameOf(const std::string& path) {
 
 }  // namespace
 
-std::string SystemErrorText(int code) { return std::strerror(code); }
+std::string SystemErrorText(int code) {
+    return std::strerror(code);
+}
 
 bool LoadFile(const std::string& path, ByteBuffer& out, FileError& error) {
     out.clear();
@@ -78,27 +86,32 @@ bool LoadFile(const std::string& path, ByteBuffer& out, FileError& error) {
         out.clear();
         return false;
     };
-    if (st.st_size > kMaxFileSize) return tooLarge();
+    if (st.st_size > kMaxFileSize)
+        return tooLarge();
     try {
         // Regular files are read straight into a buffer of their size; other
         // files (pipes, /proc) grow it until end of file.
         out.reserve(std::max<Offset>(st.st_size, 1));
         for (;;) {
-            if (out.size() == out.capacity()) out.reserve(out.capacity() * 2);
+            if (out.size() == out.capacity())
+                out.reserve(out.capacity() * 2);
             const Offset room = std::min(out.capacity() - out.size(), kReadChunk);
             const Offset at = out.size();
             out.resizeForOverwrite(at + room);
             const ssize_t got = read(fd, out.data() + at, static_cast<std::size_t>(room));
             if (got < 0) {
                 out.resizeForOverwrite(at);
-                if (errno == EINTR) continue;
+                if (errno == EINTR)
+                    continue;
                 error = ErrorFromErrno(errno);
                 out.clear();
                 return false;
             }
             out.resizeForOverwrite(at + got);
-            if (got == 0) break;
-            if (out.size() > kMaxFileSize) return tooLarge();
+            if (got == 0)
+                break;
+            if (out.size() > kMaxFileSize)
+                return tooLarge();
         }
     } catch (const std::bad_alloc&) {
         error = ErrorFromErrno(ENOMEM);
@@ -110,12 +123,16 @@ bool LoadFile(const std::string& path, ByteBuffer& out, FileError& error) {
 
 SafeFileWriter::SafeFileWriter(std::string targetPath) : target_(ResolveTarget(targetPath)) {}
 
-SafeFileWriter::~SafeFileWriter() { Discard(); }
+SafeFileWriter::~SafeFileWriter() {
+    Discard();
+}
 
 void SafeFileWriter::Discard() {
-    if (fd_ >= 0) close(fd_);
+    if (fd_ >= 0)
+        close(fd_);
     fd_ = -1;
-    if (!temp_.empty()) unlink(temp_.c_str());
+    if (!temp_.empty())
+        unlink(temp_.c_str());
     temp_.clear();
 }
 
@@ -133,7 +150,8 @@ bool SafeFileWriter::Open() {
     }
     std::string pattern = FolderOf(target_) + "/." + NameOf(target_) + ".orvel-XXXXXX";
     fd_ = mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) return Fail();
+    if (fd_ < 0)
+        return Fail();
     temp_ = std::move(pattern);
     return true;
 }
@@ -143,7 +161,8 @@ bool SafeFileWriter::Write(const void* data, std::size_t size) {
     while (size > 0) {
         const ssize_t put = write(fd_, p, std::min<std::size_t>(size, std::size_t{1} << 30));
         if (put < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return Fail();
         }
         p += put;
@@ -162,10 +181,13 @@ bool SafeFileWriter::Commit() {
         umask(mask);
         mode = 0666 & ~mask;
     }
-    if (fchmod(fd_, mode) != 0 || fsync(fd_) != 0) return Fail();
+    if (fchmod(fd_, mode) != 0 || fsync(fd_) != 0)
+        return Fail();
     const int fd = std::exchange(fd_, -1);
-    if (close(fd) != 0) return Fail();
-    if (rename(temp_.c_str(), target_.c_str()) != 0) return Fail();
+    if (close(fd) != 0)
+        return Fail();
+    if (rename(temp_.c_str(), target_.c_str()) != 0)
+        return Fail();
     temp_.clear();
     return true;
 }
@@ -175,7 +197,8 @@ bool SaveFile(const std::string& path, const ByteBuffer& bytes, FileError& error
     const bool ok = writer.Open() &&
                     writer.Write(bytes.data(), static_cast<std::size_t>(bytes.size())) &&
                     writer.Commit();
-    if (!ok) error = writer.error();
+    if (!ok)
+        error = writer.error();
     return ok;
 }
 

@@ -23,7 +23,7 @@ struct FileError {
 // the target only after the whole write succeeded. An existing target keeps its
 // permission bits. Destroying an uncommitted writer removes the temporary file.
 class SafeFileWriter {
-public:
+  public:
     explicit SafeFileWriter(std::string targetPath);
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
@@ -34,7 +34,7 @@ public:
     [[nodiscard]] bool Commit();
     [[nodiscard]] const FileError& error() const { return error_; }
 
-private:
+  private:
     bool Fail();
     void Discard();
 

@@ -3,3 +3,6 @@ list(APPEND ORVEL_CORE_SOURCES
     src/document/byte_buffer.cpp
     src/document/file_io.cpp
 )
+list(APPEND ORVEL_GUI_SOURCES
+    src/document/orvel_doc.cpp
+)

@@ -3,13 +3,16 @@
 namespace orvel {
 
 int ColToByteInLine(int column) {
-    if (column >= 9 && column <= 32) return (column - 9) / 3;
-    if (column >= 34 && column <= 57) return 8 + (column - 34) / 3;
+    if (column >= 9 && column <= 32)
+        return (column - 9) / 3;
+    if (column >= 34 && column <= 57)
+        return 8 + (column - 34) / 3;
     return -1;
 }
 
 ByteCols ByteInLineToCols(int k) {
-    if (k < 0 || k > 15) return {-1, -1};
+    if (k < 0 || k > 15)
+        return {-1, -1};
     const int high = k <= 7 ? 9 + 3 * k : 10 + 3 * k;
     return {high, high + 1};
 }
@@ -24,36 +27,48 @@ bool IsLowDigitCol(int column) {
     return k >= 0 && ByteInLineToCols(k).low == column;
 }
 
-int SnapToLowCol(int column) { return ByteInLineToCols(ColToByteInLine(column)).low; }
+int SnapToLowCol(int column) {
+    return ByteInLineToCols(ColToByteInLine(column)).low;
+}
 
 LineCol SnapForwardCol(LineCol at) {
     const int c = at.column;
-    if (c <= 8) return {at.line, 9};
-    if (c >= 57) return {at.line + 1, 9};
-    if (c == 32 || c == 33) return {at.line, 34};
-    if (IsHighDigitCol(c) || IsLowDigitCol(c)) return at;
+    if (c <= 8)
+        return {at.line, 9};
+    if (c >= 57)
+        return {at.line + 1, 9};
+    if (c == 32 || c == 33)
+        return {at.line, 34};
+    if (IsHighDigitCol(c) || IsLowDigitCol(c))
+        return at;
     return {at.line, c + 1};  // the space after a byte: the next byte's high digit
 }
 
 LineCol SnapBackwardCol(LineCol at) {
     const int c = at.column;
-    if (c <= 9) return {at.line - 1, 56};
-    if (c >= 57) return {at.line, 56};
+    if (c <= 9)
+        return {at.line - 1, 56};
+    if (c >= 57)
+        return {at.line, 56};
     const int k = ColToByteInLine(c);
     const ByteCols cols = ByteInLineToCols(k);
-    if (k >= 0 && c >= cols.low) return {at.line, cols.low};
-    if (c == 33) return {at.line, 31};
+    if (k >= 0 && c >= cols.low)
+        return {at.line, cols.low};
+    if (c == 33)
+        return {at.line, 31};
     return {at.line, ByteInLineToCols(k - 1).low};  // c is byte k's high digit
 }
 
 LineCol DumpLayout::TextPosToLineCol(Offset pos) const {
-    if (pos < first_) return {-1, -1};
+    if (pos < first_)
+        return {-1, -1};
     const Offset rel = pos - (first_ - 1);
     return {rel / kLineStride, static_cast<int>(rel % kLineStride) - 1};
 }
 
 HexPos DumpLayout::ByteToHexPos(Offset offset) const {
-    const Offset high = LineColToTextPos(offset / 16, ByteInLineToCols(static_cast<int>(offset % 16)).high);
+    const Offset high =
+        LineColToTextPos(offset / 16, ByteInLineToCols(static_cast<int>(offset % 16)).high);
     return {high, high + 1};
 }
 
@@ -64,32 +79,38 @@ Offset DumpLayout::HexPosToCharPos(Offset hexPos) const {
 
 Offset DumpLayout::ByteAt(LineCol at) {
     const int k = ColToByteInLine(at.column);
-    if (at.line < 0 || k < 0) return -1;
+    if (at.line < 0 || k < 0)
+        return -1;
     return 16 * at.line + k;
 }
 
-Offset DumpLayout::TextPosToByte(Offset pos) const { return ByteAt(TextPosToLineCol(pos)); }
+Offset DumpLayout::TextPosToByte(Offset pos) const {
+    return ByteAt(TextPosToLineCol(pos));
+}
 
 ByteRange DumpLayout::GetSelectedBytes(TextSelection sel, const EndMarker& end) const {
     constexpr ByteRange kNone{-1, -1};
     const Offset min = sel.min();
     const Offset max = sel.max();
-    if (max <= first_) return kNone;
+    if (max <= first_)
+        return kNone;
     const LineCol a = TextPosToLineCol(min);
     LineCol b = TextPosToLineCol(max);
-    if (a.line == b.line &&
-        (b.column < 9 || a.column > 57 ||
-         (a.line == end.m_nEndLine && a.column > end.m_nEndLowCol + 1))) {
+    if (a.line == b.line && (b.column < 9 || a.column > 57 ||
+                             (a.line == end.m_nEndLine && a.column > end.m_nEndLowCol + 1))) {
         return kNone;
     }
-    if (b.line == a.line + 1 && a.column > 57 && b.column <= 9) return kNone;
+    if (b.line == a.line + 1 && a.column > 57 && b.column <= 9)
+        return kNone;
     if (a == b) {
         const int low = SnapToLowCol(a.column);
-        if (low < 0) return kNone;
+        if (low < 0)
+            return kNone;
         const Offset byte = ByteAt({a.line, low});
         return {byte, byte};
     }
-    if (b.line == end.m_nEndLine && b.column > end.m_nEndLowCol) b.column = end.m_nEndLowCol + 1;
+    if (b.line == end.m_nEndLine && b.column > end.m_nEndLowCol)
+        b.column = end.m_nEndLowCol + 1;
     return {ByteAt(SnapForwardCol(a)), ByteAt(SnapBackwardCol(b))};
 }
 
@@ -100,7 +121,8 @@ HexPos DumpLayout::GetSelectedHexRange(TextSelection sel) const {
 
 Offset DumpLayout::GetInsertPos(TextSelection sel) const {
     const LineCol at = TextPosToLineCol(sel.min());
-    if (at.column <= 8 || at.column > 57) return -1;
+    if (at.column <= 8 || at.column > 57)
+        return -1;
     return LineColToTextPos(SnapForwardCol(at));
 }
 

@@ -70,7 +70,7 @@ struct HexPos {
 // The position arithmetic of a dump whose data line 0 begins at
 // `firstDataPos` (78 in a single-file window, 156 in a comparison pane).
 class DumpLayout {
-public:
+  public:
     static constexpr Offset kSingleFirstDataPos = 78;
     static constexpr Offset kPaneFirstDataPos = 156;
 
@@ -98,7 +98,7 @@ public:
     [[nodiscard]] HexPos GetSelectedHexRange(TextSelection sel) const;
     [[nodiscard]] Offset GetInsertPos(TextSelection sel) const;
 
-private:
+  private:
     Offset first_;
 };
 

@@ -26,7 +26,8 @@ constexpr Tables kTables;
 // A data line with no bytes: blank columns 7-75, used as the template of every line.
 constexpr std::array<char, 76> BlankLine() {
     std::array<char, 76> line{};
-    for (auto& c : line) c = ' ';
+    for (auto& c : line)
+        c = ' ';
     return line;
 }
 constexpr std::array<char, 76> kBlankLine = BlankLine();
@@ -61,10 +62,13 @@ int FormatDumpLine(const std::uint8_t* bytes, int count, Offset lineNumber, char
         out[high] = kTables.hex[v][0];
         out[high + 1] = kTables.hex[v][1];
         out[kCharColumn + k] = kTables.display[v];
-        if (v != 0x20) lastNonBlank = k;
+        if (v != 0x20)
+            lastNonBlank = k;
     }
-    if (count == 0) return 7;
-    if (lastNonBlank >= 0) return kCharColumn + lastNonBlank + 1;
+    if (count == 0)
+        return 7;
+    if (lastNonBlank >= 0)
+        return kCharColumn + lastNonBlank + 1;
     return ByteInLineToCols(count - 1).low + 1;  // only blanks in the character column
 }
 
@@ -75,19 +79,24 @@ DumpText::DumpText(const ByteBuffer& bytes, DumpStyle style)
       prefix_(style == DumpStyle::Pane ? kPanePrefix : kSinglePrefix),
       prefixLines_(CountLines(prefix_)) {}
 
-Offset DumpText::DataLines() const { return bytes_.empty() ? 1 : (bytes_.size() + 15) / 16; }
+Offset DumpText::DataLines() const {
+    return bytes_.empty() ? 1 : (bytes_.size() + 15) / 16;
+}
 
 // The text before data line 0's opening line break, which depends on whether
 // the array is empty (an empty pane has no line of spaces).
 std::string_view DumpText::Prefix() const {
-    if (bytes_.empty() && prefix_.size() == kPanePrefix.size()) return kEmptyPanePrefix;
+    if (bytes_.empty() && prefix_.size() == kPanePrefix.size())
+        return kEmptyPanePrefix;
     return prefix_;
 }
 
 int DumpText::DataLineLength(Offset dataLine) const {
     const Offset lines = DataLines();
-    if (dataLine < lines - 1) return 76;
-    if (bytes_.empty()) return 7;
+    if (dataLine < lines - 1)
+        return 76;
+    if (bytes_.empty())
+        return 7;
     std::array<char, 76> buf;
     const Offset first = dataLine * 16;
     return FormatDumpLine(bytes_.data() + first, static_cast<int>(bytes_.size() - first), dataLine,
@@ -106,13 +115,16 @@ Offset DumpText::Length() const {
            DataLineLength(lines - 1);
 }
 
-Offset DumpText::LineCount() const { return prefixLines_ + DataLines(); }
+Offset DumpText::LineCount() const {
+    return prefixLines_ + DataLines();
+}
 
 Offset DumpText::LineStart(Offset textLine) const {
     const std::string_view prefix = Prefix();
     if (textLine < prefixLines_) {
         Offset start = 0;
-        for (Offset t = 0; t < textLine; ++t) start = static_cast<Offset>(prefix.find('\n', start)) + 1;
+        for (Offset t = 0; t < textLine; ++t)
+            start = static_cast<Offset>(prefix.find('\n', start)) + 1;
         return start;
     }
     return static_cast<Offset>(prefix.size()) + 1 + kLineStride * (textLine - prefixLines_);
@@ -151,8 +163,10 @@ std::string DumpText::LineText(Offset textLine) const {
 char DumpText::CharAt(Offset pos) const {
     const Offset line = LineOfPosition(pos);
     const Offset column = pos - LineStart(line);
-    if (column < 0 || column >= LineLength(line)) return '\n';
-    if (line < prefixLines_) return Prefix()[static_cast<std::size_t>(pos)];
+    if (column < 0 || column >= LineLength(line))
+        return '\n';
+    if (line < prefixLines_)
+        return Prefix()[static_cast<std::size_t>(pos)];
     std::array<char, 76> buf;
     FormatDataLine(line - prefixLines_, buf.data());
     return buf[static_cast<std::size_t>(column)];
@@ -173,7 +187,8 @@ bool DumpText::Write(const Sink& sink, std::size_t blockSize) const {
 
 bool DumpText::WriteRange(Offset from, Offset to, const Sink& sink, std::size_t blockSize) const {
     to = std::min(to, Length());
-    if (from >= to) return true;
+    if (from >= to)
+        return true;
     blockSize = std::max<std::size_t>(blockSize, 4096);
     std::vector<char> block(blockSize + kLineStride);
     std::size_t used = 0;
@@ -207,12 +222,14 @@ bool DumpText::WriteRange(Offset from, Offset to, const Sink& sink, std::size_t 
             buf[0] = '\n';
             FormatDataLine(line, buf.data() + 1);
             const Offset lineEnd = std::min(lineStart + 1 + DataLineLength(line), to);
-            std::memcpy(out, buf.data() + (pos - lineStart), static_cast<std::size_t>(lineEnd - pos));
+            std::memcpy(out, buf.data() + (pos - lineStart),
+                        static_cast<std::size_t>(lineEnd - pos));
             used += static_cast<std::size_t>(lineEnd - pos);
         }
         pos = lineStart + kLineStride;
         ++line;
-        if (used >= blockSize && !flush()) return false;
+        if (used >= blockSize && !flush())
+            return false;
     }
     return flush();
 }

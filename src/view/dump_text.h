@@ -30,7 +30,7 @@ enum class DumpStyle {
 // The model reads the bytes it is given at each call; it holds no copy, so it
 // always shows the array's current content.
 class DumpText {
-public:
+  public:
     DumpText(const ByteBuffer& bytes, DumpStyle style = DumpStyle::SingleFile);
 
     [[nodiscard]] DumpLayout layout() const { return layout_; }
@@ -55,10 +55,11 @@ public:
     // The text of [from, to) as a string (for small ranges).
     [[nodiscard]] std::string Text(Offset from, Offset to) const;
 
-    // Text line of data line 0.
+    // Text line of data line 0, and of the header line.
     [[nodiscard]] Offset FirstDataTextLine() const { return prefixLines_; }
+    [[nodiscard]] Offset HeaderTextLine() const { return prefixLines_ - 2; }
 
-private:
+  private:
     [[nodiscard]] std::string_view Prefix() const;
     [[nodiscard]] Offset DataLines() const;
     [[nodiscard]] int DataLineLength(Offset dataLine) const;

@@ -5,3 +5,10 @@ list(APPEND ORVEL_CORE_SOURCES
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/dump_verb.cpp
 )
+list(APPEND ORVEL_CORE_SOURCES
+    src/view/caret_navigation.cpp
+)
+list(APPEND ORVEL_GUI_SOURCES
+    src/view/dump_printer.cpp
+    src/view/orvel_view.cpp
+)

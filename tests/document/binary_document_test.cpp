@@ -14,7 +14,8 @@ TEST(BinaryDocumentTest, NewDocumentIs32ModifiedZeros) {
     BinaryDocument doc;
     doc.NewDocument();
     ASSERT_EQ(doc.size(), 32);
-    for (Offset i = 0; i < 32; ++i) EXPECT_EQ(doc.at(i), 0);
+    for (Offset i = 0; i < 32; ++i)
+        EXPECT_EQ(doc.at(i), 0);
     EXPECT_TRUE(doc.dataModified());
     EXPECT_EQ(doc.endMarker(), (EndMarker{2, -1, -1}));
 }
@@ -92,9 +93,11 @@ TEST(BinaryDocumentTest, EditsMatchAPlainVector) {
             default: {
                 const Offset n = std::min(count, size - at);
                 doc.TransformRange(at, n, [](std::span<std::uint8_t> s) {
-                    for (auto& b : s) b = static_cast<std::uint8_t>(~b);
+                    for (auto& b : s)
+                        b = static_cast<std::uint8_t>(~b);
                 });
-                for (Offset i = at; i < at + n; ++i) reference[i] = static_cast<std::uint8_t>(~reference[i]);
+                for (Offset i = at; i < at + n; ++i)
+                    reference[i] = static_cast<std::uint8_t>(~reference[i]);
                 EXPECT_EQ(last.kind, ByteEdit::Kind::Values);
                 EXPECT_EQ(last.first, at);
                 break;

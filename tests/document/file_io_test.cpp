@@ -20,7 +20,8 @@ using test::WriteFileBytes;
 
 std::vector<std::uint8_t> Pattern(std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + 1);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 31 + 1);
     return bytes;
 }
 

@@ -9,16 +9,18 @@ namespace orvel::test {
 
 // A fresh folder under the system's temporary folder, removed with its content.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-    [[nodiscard]] std::string File(const std::string& name) const { return (path_ / name).string(); }
+    [[nodiscard]] std::string File(const std::string& name) const {
+        return (path_ / name).string();
+    }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

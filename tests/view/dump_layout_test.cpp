@@ -39,11 +39,11 @@ TEST(DumpLayoutTest, SnapForwardAndBackward) {
         LineCol backward;
     };
     const Row rows[] = {
-        {0, {3, 9}, {2, 56}},   {9, {3, 9}, {2, 56}},    {10, {3, 10}, {3, 10}},
-        {11, {3, 12}, {3, 10}}, {12, {3, 12}, {3, 10}},  {29, {3, 30}, {3, 28}},
-        {31, {3, 31}, {3, 31}}, {32, {3, 34}, {3, 31}},  {33, {3, 34}, {3, 31}},
-        {34, {3, 34}, {3, 31}}, {36, {3, 37}, {3, 35}},  {54, {3, 55}, {3, 53}},
-        {56, {3, 56}, {3, 56}}, {57, {4, 9}, {3, 56}},   {75, {4, 9}, {3, 56}},
+        {0, {3, 9}, {2, 56}},   {9, {3, 9}, {2, 56}},   {10, {3, 10}, {3, 10}},
+        {11, {3, 12}, {3, 10}}, {12, {3, 12}, {3, 10}}, {29, {3, 30}, {3, 28}},
+        {31, {3, 31}, {3, 31}}, {32, {3, 34}, {3, 31}}, {33, {3, 34}, {3, 31}},
+        {34, {3, 34}, {3, 31}}, {36, {3, 37}, {3, 35}}, {54, {3, 55}, {3, 53}},
+        {56, {3, 56}, {3, 56}}, {57, {4, 9}, {3, 56}},  {75, {4, 9}, {3, 56}},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(SnapForwardCol({3, row.column}), row.forward) << row.column;
@@ -104,7 +104,8 @@ TEST(DumpLayoutTest, InsertPosAndHexRange) {
     EXPECT_EQ(kSingle.GetInsertPos({pos(0, 58), pos(0, 58)}), -1);
     EXPECT_EQ(kSingle.GetInsertPos({pos(0, 8), pos(0, 8)}), -1);
     EXPECT_EQ(kSingle.GetInsertPos({20, 20}), -1);
-    EXPECT_EQ(kSingle.GetSelectedHexRange({pos(0, 11), pos(0, 40)}), (HexPos{pos(0, 12), pos(0, 38)}));
+    EXPECT_EQ(kSingle.GetSelectedHexRange({pos(0, 11), pos(0, 40)}),
+              (HexPos{pos(0, 12), pos(0, 38)}));
 }
 
 TEST(DumpLayoutTest, EndMarkers) {
@@ -120,7 +121,8 @@ TEST(DumpLayoutTest, DisplayCharacters) {
     EXPECT_EQ(ToDisplayChar(0x20), ' ');
     EXPECT_EQ(ToDisplayChar(0x7E), '~');
     EXPECT_EQ(ToDisplayChar(0x41), 'A');
-    for (int v : {0x00, 0x1F, 0x7F, 0x80, 0xFF}) EXPECT_EQ(ToDisplayChar(static_cast<std::uint8_t>(v)), '.');
+    for (int v : {0x00, 0x1F, 0x7F, 0x80, 0xFF})
+        EXPECT_EQ(ToDisplayChar(static_cast<std::uint8_t>(v)), '.');
 }
 
 }  // namespace

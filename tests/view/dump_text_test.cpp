@@ -21,7 +21,8 @@ ByteBuffer Bytes(std::initializer_list<int> values) {
 
 ByteBuffer Sequence(Offset size) {
     ByteBuffer buffer(size);
-    for (Offset i = 0; i < size; ++i) buffer[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (Offset i = 0; i < size; ++i)
+        buffer[i] = static_cast<std::uint8_t>(i * 7 + 3);
     return buffer;
 }
 
@@ -43,8 +44,8 @@ TEST(DumpTextTest, EmptyDocument) {
 }
 
 TEST(DumpTextTest, ExactLines) {
-    const ByteBuffer bytes = Bytes({0x4D, 0x5A, 0x90, 0x00, 0x20, 0x7E, 0x7F, 0x80, 0xFF, 0x41, 0x1F,
-                                    0x30, 0x31, 0x32, 0x33, 0x34, 0x35});
+    const ByteBuffer bytes = Bytes({0x4D, 0x5A, 0x90, 0x00, 0x20, 0x7E, 0x7F, 0x80, 0xFF, 0x41,
+                                    0x1F, 0x30, 0x31, 0x32, 0x33, 0x34, 0x35});
     const DumpText dump(bytes);
     EXPECT_EQ(WholeText(dump),
               kHeader + "\n\n" +
@@ -57,7 +58,8 @@ TEST(DumpTextTest, ExactLines) {
 
 TEST(DumpTextTest, TrailingBlanksAreTrimmed) {
     const ByteBuffer bytes = Bytes({0x41, 0x20, 0x20});
-    EXPECT_EQ(WholeText(DumpText(bytes)), kHeader + "\n\n0000000  41 20 20" + std::string(43, ' ') + "A");
+    EXPECT_EQ(WholeText(DumpText(bytes)),
+              kHeader + "\n\n0000000  41 20 20" + std::string(43, ' ') + "A");
     const ByteBuffer blanks = Bytes({0x20, 0x20});
     EXPECT_EQ(WholeText(DumpText(blanks)), kHeader + "\n\n0000000  20 20");
 }
@@ -86,9 +88,11 @@ TEST(DumpTextTest, ModelAgreesWithStream) {
             ASSERT_NE(text.back(), '\n');
             std::string joined;
             for (Offset t = 0; t < dump.LineCount(); ++t) {
-                ASSERT_EQ(dump.LineStart(t), static_cast<Offset>(joined.size())) << size << " " << t;
+                ASSERT_EQ(dump.LineStart(t), static_cast<Offset>(joined.size()))
+                    << size << " " << t;
                 joined += dump.LineText(t);
-                if (t + 1 < dump.LineCount()) joined += '\n';
+                if (t + 1 < dump.LineCount())
+                    joined += '\n';
             }
             ASSERT_EQ(joined, text);
             const Offset step = size > 1000 ? 97 : 1;
@@ -111,7 +115,8 @@ TEST(DumpTextTest, ModelAgreesWithStream) {
 TEST(DumpTextTest, CellsSitWhereTheLayoutSays) {
     std::mt19937 random(7);
     ByteBuffer bytes(1000);
-    for (Offset i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(random());
+    for (Offset i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(random());
     for (DumpStyle style : {DumpStyle::SingleFile, DumpStyle::Pane}) {
         const DumpText dump(bytes, style);
         const std::string text = WholeText(dump);

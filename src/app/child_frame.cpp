@@ -1,0 +1,61 @@
+#include "app/child_frame.h"
+
+#include <QCloseEvent>
+
+#include "app/main_frame.h"
+#include "app/orvel_app.h"
+#include "document/orvel_doc.h"
+#include "view/orvel_view.h"
+
+using orvel::Cmd;
+
+CChildFrame::CChildFrame(COrvelDoc* doc, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(doc), view_(new COrvelView(doc, this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(view_);
+    UpdateTitle();
+    connect(doc_, &COrvelDoc::stateChanged, this, &CChildFrame::UpdateTitle);
+}
+
+void CChildFrame::UpdateTitle() {
+    setWindowTitle(doc_->title());
+}
+
+void CChildFrame::ActivateFrame() {
+    if (m_bFirstActivate) {
+        m_bFirstActivate = false;
+        showMaximized();
+    } else {
+        show();
+    }
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    int views = 0;
+    for (CChildFrame* child : COrvelApp::instance()->mainFrame()->children()) {
+        if (child->document() == doc_)
+            ++views;
+    }
+    // The last window of a document asks the document's close guard.
+    if (views == 1 && !doc_->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted() && views == 1)
+        doc_->deleteLater();
+}
+
+bool CChildFrame::OnCommand(Cmd cmd) {
+    if (cmd != Cmd::FileClose)
+        return false;
+    close();
+    return true;
+}
+
+bool CChildFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
+    if (cmd != Cmd::FileClose)
+        return false;
+    state.enabled = true;
+    return true;
+}

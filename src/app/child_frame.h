@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+#include "app/command_target.h"
+
+class COrvelDoc;
+class COrvelView;
+
+// The frame of a single-file window: holds one hex view of a document, opens
+// maximised, and asks the document's close guard before it closes.
+class CChildFrame : public QMdiSubWindow, public CommandTarget {
+    Q_OBJECT
+  public:
+    explicit CChildFrame(COrvelDoc* doc, QWidget* parent = nullptr);
+
+    [[nodiscard]] COrvelView* view() const { return view_; }
+    [[nodiscard]] COrvelDoc* document() const { return doc_; }
+
+    // Shows the frame; the first time maximised.
+    void ActivateFrame();
+
+    bool OnCommand(orvel::Cmd cmd) override;
+    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void UpdateTitle();
+
+    COrvelDoc* doc_;
+    COrvelView* view_;
+    bool m_bFirstActivate = true;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+namespace orvel {
+
+// Every command of the menus, toolbars and accelerators.
+enum class Cmd {
+    None,
+    // File
+    FileNew,
+    FileOpen,
+    FileCompare,
+    FileImportHexText,
+    FileExportHexText,
+    FileClose,
+    FileSave,
+    FileSaveAs,
+    FileSaveFile1,
+    FileSaveFile1As,
+    FileSaveFile2,
+    FileSaveFile2As,
+    FilePrint,
+    FilePrintSetup,
+    FileRecent,  // the place of the recent-file list
+    FileExit,
+    // Edit
+    EditFind,
+    EditReplaceBytes,
+    EditReverseSeq,
+    EditCutBytes,
+    EditCopyBytes,
+    EditPasteBytes,
+    EditDeleteBytes,
+    EditInsertBytes,
+    EditSelectBytes,
+    EditGoTo,
+    EditSelectAll,
+    EditUndo,
+    // Operations
+    OpBitwiseShift,
+    OpBitwiseMask,
+    OpOnesComplement,
+    OpTwosComplement,
+    OpStartCompare,
+    OpStopCompare,
+    OpFindNextDiff,
+    OpFindPrevDiff,
+    OpFindFirstDiff,
+    OpFindLastDiff,
+    // Mark
+    MarkBytes,
+    MarkBlocks,
+    MarkPatterns,
+    MarkUnits,
+    MarkClear,
+    // View
+    ViewToolbar,
+    ViewStatusBar,
+    // Window
+    WindowNew,
+    WindowCascade,
+    WindowTile,
+    WindowArrange,
+    // Help
+    HelpTopics,
+    HelpAbout,
+    HelpAsciiTable,
+    HelpNotationConvert,
+    HelpContext,
+    // Keys that reach commands nothing handles
+    NextPane,
+    PrevPane,
+    RepeatFind,
+    ObjectProperties,
+    Escape,
+};
+
+}  // namespace orvel

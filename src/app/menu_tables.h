@@ -1,0 +1,38 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "app/command_ids.h"
+
+namespace orvel {
+
+// One entry of a drop-down menu: a command with its text ("&" before the
+// mnemonic, "\t" before the accelerator text), or a separator (Cmd::None).
+struct MenuItem {
+    Cmd cmd;
+    std::string_view text;
+};
+
+struct Menu {
+    std::string_view title;
+    std::span<const MenuItem> items;
+};
+
+enum class MenuBarKind {
+    NoDocument,  // shown while no document window is open; the same as Comparison
+    SingleFile,
+    Comparison,
+};
+
+[[nodiscard]] std::span<const Menu> MenuBar(MenuBarKind kind);
+
+// One key of the accelerator table, in QKeySequence's portable text form.
+struct Accelerator {
+    std::string_view keys;
+    Cmd cmd;
+};
+
+[[nodiscard]] std::span<const Accelerator> Accelerators();
+
+}  // namespace orvel

@@ -1,0 +1,72 @@
+#include "app/user_prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon ToQt(UserPrompts::Icon icon) {
+    switch (icon) {
+        case UserPrompts::Icon::Information:
+            return QMessageBox::Information;
+        case UserPrompts::Icon::Warning:
+            return QMessageBox::Warning;
+        case UserPrompts::Icon::Stop:
+            return QMessageBox::Critical;
+        case UserPrompts::Icon::Question:
+            return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(UserPrompts::Buttons buttons) {
+    switch (buttons) {
+        case UserPrompts::Buttons::Ok:
+            return QMessageBox::Ok;
+        case UserPrompts::Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case UserPrompts::Buttons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+UserPrompts::Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons,
+                                       Icon icon) {
+    QMessageBox box(ToQt(icon), QStringLiteral("Orvel"), text, ToQt(buttons), parent);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+QString QtUserPrompts::OpenFileName(QWidget* parent, const FileDialog& dialog) {
+    QFileDialog fileDialog(parent, dialog.title, QString(), dialog.filter);
+    fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
+    fileDialog.setFileMode(QFileDialog::ExistingFile);
+    fileDialog.setDefaultSuffix(dialog.defaultSuffix);
+    if (!dialog.fileName.isEmpty())
+        fileDialog.selectFile(dialog.fileName);
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+        return {};
+    return fileDialog.selectedFiles().first();
+}
+
+QString QtUserPrompts::SaveFileName(QWidget* parent, const FileDialog& dialog) {
+    QFileDialog fileDialog(parent, dialog.title, QString(), dialog.filter);
+    fileDialog.setAcceptMode(QFileDialog::AcceptSave);
+    fileDialog.setDefaultSuffix(dialog.defaultSuffix);
+    if (!dialog.fileName.isEmpty())
+        fileDialog.selectFile(dialog.fileName);
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+        return {};
+    return fileDialog.selectedFiles().first();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through this
+// interface, so that the widget tests can answer them from a script.
+class UserPrompts {
+  public:
+    enum class Icon { Information, Warning, Stop, Question };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    struct FileDialog {
+        QString title;
+        QString filter;  // Qt form: "Text Files (*.txt);;All Files (*)"
+        QString defaultSuffix;
+        QString fileName;
+    };
+
+    virtual ~UserPrompts() = default;
+    // A message box titled with the application's name.
+    virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) = 0;
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString OpenFileName(QWidget* parent, const FileDialog& dialog) = 0;
+    // Asks before overwriting an existing file.
+    virtual QString SaveFileName(QWidget* parent, const FileDialog& dialog) = 0;
+
+    // Shorthands.
+    void Tell(QWidget* parent, const QString& text, Icon icon = Icon::Warning) {
+        Ask(parent, text, Buttons::Ok, icon);
+    }
+};
+
+// The real dialogs.
+class QtUserPrompts final : public UserPrompts {
+  public:
+    Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
+    QString OpenFileName(QWidget* parent, const FileDialog& dialog) override;
+    QString SaveFileName(QWidget* parent, const FileDialog& dialog) override;
+};

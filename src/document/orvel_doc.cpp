@@ -1,0 +1,125 @@
+#include "document/orvel_doc.h"
+
+#include <QFileInfo>
+
+#include "app/orvel_app.h"
+#include "app/wait_cursor.h"
+
+using orvel::Cmd;
+
+COrvelDoc::COrvelDoc(QObject* parent) : QObject(parent) {
+    observerId_ = data_.AddObserver([this](const orvel::ByteEdit&) { emit stateChanged(); });
+}
+
+COrvelDoc::~COrvelDoc() {
+    data_.RemoveObserver(observerId_);
+}
+
+void COrvelDoc::SetPath(const QString& path) {
+    path_ = QFileInfo(path).absoluteFilePath();
+    title_ = QFileInfo(path).fileName();
+}
+
+void COrvelDoc::NotifyStateChanged() {
+    emit stateChanged();
+}
+
+bool COrvelDoc::OnNewDocument() {
+    title_ = QStringLiteral("Orvel%1").arg(COrvelApp::instance()->NextUntitledNumber());
+    data_.NewDocument();
+    return true;
+}
+
+bool COrvelDoc::OnOpenDocument(const QString& path) {
+    WaitCursor wait;
+    orvel::FileError error;
+    if (!data_.Load(path.toStdString(), error)) {
+        COrvelApp::instance()->prompts().Tell(dialogParent_,
+                                              QStringLiteral("Failed to open the file because ") +
+                                                  QString::fromStdString(error.text));
+        return false;
+    }
+    SetPath(path);
+    return true;
+}
+
+bool COrvelDoc::DoSave(const QString& path) {
+    bool saved;
+    orvel::FileError error;
+    {
+        WaitCursor wait;
+        saved = data_.Save(path.toStdString(), error);
+    }
+    if (!saved) {
+        COrvelApp::instance()->prompts().Tell(
+            dialogParent_, QStringLiteral("Failed to save the file ") + path +
+                               QStringLiteral("\nCause: ") + QString::fromStdString(error.text));
+        return false;
+    }
+    SetPath(path);
+    COrvelApp::instance()->AddToRecentFileList(path_);
+    emit stateChanged();
+    return true;
+}
+
+bool COrvelDoc::Save() {
+    return path_.isEmpty() ? SaveAs() : DoSave(path_);
+}
+
+bool COrvelDoc::SaveAs() {
+    UserPrompts::FileDialog dialog{QStringLiteral("Save As"), QStringLiteral("All Files (*)"),
+                                   QString(), path_.isEmpty() ? title_ : path_};
+    const QString path = COrvelApp::instance()->prompts().SaveFileName(dialogParent_, dialog);
+    if (path.isEmpty())
+        return false;
+    return DoSave(path);
+}
+
+bool COrvelDoc::SaveModified() {
+    if (!IsModified())
+        return true;
+    const auto answer = COrvelApp::instance()->prompts().Ask(
+        dialogParent_, QStringLiteral("Save changes to %1?").arg(title_),
+        UserPrompts::Buttons::YesNoCancel, UserPrompts::Icon::Warning);
+    if (answer == UserPrompts::Answer::Cancel)
+        return false;
+    if (answer == UserPrompts::Answer::No)
+        return true;
+    return Save();
+}
+
+bool COrvelDoc::OnCommand(Cmd cmd) {
+    switch (cmd) {
+        case Cmd::FileSave:
+            Save();
+            return true;
+        case Cmd::FileSaveAs:
+            SaveAs();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool COrvelDoc::OnUpdateCommand(Cmd cmd, CommandState& state) {
+    switch (cmd) {
+        case Cmd::FileSave:
+        case Cmd::FileSaveAs:
+            state.enabled = data_.IsMarkIdle();
+            return true;
+        case Cmd::FileNew:
+        case Cmd::FileOpen:
+        case Cmd::FileCompare:
+        case Cmd::FilePrint:
+        case Cmd::FilePrintSetup:
+        case Cmd::FileImportHexText:
+            // The commands that would touch the file or open windows wait
+            // while a marking run owns the document.
+            if (data_.IsMarkIdle())
+                return false;
+            state.enabled = false;
+            return true;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QPointer>
+#include <QTimer>
+
+#include "app/command_target.h"
+#include "document/binary_document.h"
+#include "view/caret_navigation.h"
+#include "view/dump_text.h"
+
+class COrvelDoc;
+class QPrinter;
+
+// The hex view of a single-file window: a virtual text view of the dump text.
+// It paints only the visible lines, each computed from the bytes; scrolls in
+// lines (a 4 GiB file has 2^28 of them); keeps a caret and selection in text
+// positions with the moves of a read-only text control; and passes typed
+// characters to the typing rules. Every view of a document shows the
+// document's current bytes: the document tells its views of every edit.
+class COrvelView : public QAbstractScrollArea, public CommandTarget {
+    Q_OBJECT
+  public:
+    explicit COrvelView(COrvelDoc* doc, QWidget* parent = nullptr);
+    ~COrvelView() override;
+
+    [[nodiscard]] COrvelDoc* GetDocument() const { return doc_; }
+    [[nodiscard]] const orvel::DumpText& dump() const { return dump_; }
+    [[nodiscard]] orvel::DumpLayout layout() const { return dump_.layout(); }
+
+    [[nodiscard]] orvel::TextSelection selection() const { return selection_; }
+    // Sets the selection (anchor, caret) and scrolls the caret into view.
+    void SetSelection(orvel::TextSelection selection);
+    void SetCaret(orvel::Offset pos) { SetSelection({pos, pos}); }
+
+    // Geometry, for the tests and the mouse: the top-left pixel of a text
+    // position in viewport coordinates, and the position nearest a pixel.
+    [[nodiscard]] QPoint PositionToPoint(orvel::Offset pos) const;
+    [[nodiscard]] orvel::Offset PointToPosition(QPoint point) const;
+    [[nodiscard]] int lineHeight() const { return lineHeight_; }
+    [[nodiscard]] int charWidth() const { return charWidth_; }
+    [[nodiscard]] orvel::Offset topLine() const;
+
+    // Prints the dump on `printer` (the page range the printer holds).
+    void PrintTo(QPrinter& printer) const;
+
+    bool OnCommand(orvel::Cmd cmd) override;
+    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void OnDocumentEdited(const orvel::ByteEdit& edit);
+    void UpdateScrollBars();
+    void EnsureCaretVisible();
+    void RepaintLines(orvel::Offset firstTextLine, orvel::Offset lastTextLine);
+    [[nodiscard]] int VisibleLines() const;
+    void DrawLine(QPainter& painter, orvel::Offset textLine, int y) const;
+    void MoveCaretBy(orvel::CaretMove move, bool extend);
+    bool TypeCharacter(char ch);
+    void Print();
+
+    QPointer<COrvelDoc> doc_;
+    orvel::DumpText dump_;
+    orvel::TextSelection selection_;
+    int desiredColumn_ = -1;
+    int observerId_ = 0;
+    int lineHeight_ = 1;
+    int charWidth_ = 1;
+    int ascent_ = 0;
+    bool caretVisible_ = true;
+    bool selecting_ = false;
+    QTimer caretTimer_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/child_frame.h"
+#include "app/main_frame.h"
+#include "app/orvel_app.h"
+#include "document/orvel_doc.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+#include "view/orvel_view.h"
+
+// The widget tests share one application and main frame; each test starts
+// with no document window, a fresh prompt script and a temporary folder.
+class GuiTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    [[nodiscard]] CMainFrame* frame() const { return COrvelApp::instance()->mainFrame(); }
+    [[nodiscard]] ScriptedPrompts& prompts() const { return *prompts_; }
+    // Closes every window, answering No to any save question.
+    void CloseAll();
+    // Types `text` into the view as key presses.
+    static void Type(COrvelView* view, const QString& text);
+    static void ClickAt(COrvelView* view, orvel::Offset pos);
+    static std::string ViewText(const COrvelView* view);
+
+    orvel::test::TempDir dir_;
+    ScriptedPrompts* prompts_ = nullptr;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <variant>
+
+#include "app/user_prompts.h"
+
+// Answers message boxes and file dialogs from a script and records what was
+// asked. An unscripted message box is answered Cancel (or OK) and an
+// unscripted file dialog is cancelled; both are recorded as unexpected.
+class ScriptedPrompts final : public UserPrompts {
+  public:
+    void AnswerNext(Answer answer) { script_.push_back(answer); }
+    void ChooseFileNext(const QString& path) { script_.push_back(path); }
+
+    // The texts of the message boxes and the titles of the file dialogs, in order.
+    QStringList asked;
+    int unexpected = 0;
+
+    [[nodiscard]] bool Done() const { return script_.empty(); }
+    void Reset() {
+        script_.clear();
+        asked.clear();
+        unexpected = 0;
+    }
+
+    Answer Ask(QWidget*, const QString& text, Buttons buttons, Icon) override {
+        asked << text;
+        if (!script_.empty() && std::holds_alternative<Answer>(script_.front())) {
+            const Answer answer = std::get<Answer>(script_.front());
+            script_.pop_front();
+            return answer;
+        }
+        if (buttons != Buttons::Ok)
+            ++unexpected;
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+    QString OpenFileName(QWidget*, const FileDialog& dialog) override { return NextFile(dialog); }
+    QString SaveFileName(QWidget*, const FileDialog& dialog) override { return NextFile(dialog); }
+
+  private:
+    QString NextFile(const FileDialog& dialog) {
+        asked << dialog.title;
+        if (!script_.empty() && std::holds_alternative<QString>(script_.front())) {
+            const QString path = std::get<QString>(script_.front());
+            script_.pop_front();
+            return path;
+        }
+        ++unexpected;
+        return {};
+    }
+
+    std::deque<std::variant<Answer, QString>> script_;
+};
