@@ -1,6 +1,7 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/view/dump_layout.cpp
     src/view/dump_text.cpp
+    src/view/typing.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/dump_verb.cpp

@@ -1,4 +1,6 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/view/dump_layout_test.cpp
     tests/view/dump_text_test.cpp
+    tests/view/typing_test.cpp
+    tests/view/dump_hexdump_crosscheck_test.cpp
 )
