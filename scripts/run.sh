@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORVEL_BENCH=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORVEL_CORE_ONLY=OFF \
+    -DORVEL_FUZZ=OFF -DORVEL_SANITIZE= >/dev/null
 cmake --build build -j"$(nproc)" --target orvel
 exec ./build/orvel "$@"

@@ -9,7 +9,8 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORVEL_CORE_ONLY=OFF -DORVEL_BENCH=ON \
+    -DORVEL_FUZZ=OFF -DORVEL_SANITIZE= >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure
 

@@ -17,6 +17,7 @@
 #include "app/wait_cursor.h"
 #include "document/orvel_doc.h"
 #include "view/dump_printer.h"
+#include "view/typing.h"
 
 using orvel::Cmd;
 using orvel::Offset;
@@ -277,8 +278,20 @@ void COrvelView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-bool COrvelView::TypeCharacter(char) {
-    return false;
+// Typing changes one byte in place through the document (which repaints the
+// byte's cells in every view of it) and moves the caret.
+bool COrvelView::TypeCharacter(char ch) {
+    orvel::BinaryDocument& data = doc_->data();
+    const orvel::TypingResult result =
+        orvel::TypeChar(selection_, static_cast<unsigned char>(ch), data.bytes().span(),
+                        data.endMarker(), layout());
+    if (result.change)
+        data.SetByte(result.change->offset, result.change->value);
+    if (result.selection != selection_) {
+        desiredColumn_ = -1;
+        SetSelection(result.selection);
+    }
+    return result.handled;
 }
 
 void COrvelView::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,9 @@ void GuiTest::SetUp() {
     auto prompts = std::make_unique<ScriptedPrompts>();
     prompts_ = prompts.get();
     COrvelApp::instance()->setPrompts(std::move(prompts));
+    // Keyboard shortcuts reach only the active window.
+    frame()->activateWindow();
+    QApplication::setActiveWindow(frame());
 }
 
 void GuiTest::TearDown() {

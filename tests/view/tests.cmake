@@ -4,3 +4,6 @@ list(APPEND ORVEL_CORE_TESTS
     tests/view/typing_test.cpp
     tests/view/dump_hexdump_crosscheck_test.cpp
 )
+list(APPEND ORVEL_GUI_TESTS
+    tests/view/orvel_view_test.cpp
+)
