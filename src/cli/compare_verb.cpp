@@ -1,11 +1,12 @@
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "cli/verbs.h"
 #include "compare/compare_engine.h"
@@ -14,46 +15,75 @@
 namespace orvel::cli {
 namespace {
 
-// The bytes of a file for reading: a regular file is mapped read-only, so that
-// comparing costs no copy; anything else (a pipe, /proc) is read whole.
-class FileBytes {
+// A file read piece by piece into a small buffer: regular files with pread, so
+// that two 1 GiB files cost two copies through the cache and no large mapping;
+// anything else (a pipe, /proc) is read whole once.
+class FileSource {
   public:
-    FileBytes() = default;
-    ~FileBytes() {
-        if (map_ != nullptr)
-            munmap(map_, mapSize_);
+    static constexpr Offset kPiece = 16 * kCompareBlock;  // 1 MiB: runs keep their block cuts
+
+    FileSource() = default;
+    ~FileSource() {
+        if (fd_ >= 0)
+            close(fd_);
     }
-    FileBytes(const FileBytes&) = delete;
-    FileBytes& operator=(const FileBytes&) = delete;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
 
     bool Open(const std::string& path, FileError& error) {
-        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            error = {errno, SystemErrorText(errno)};
-            return false;
-        }
+        fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0)
+            return SetError(error);
         struct stat st {};
-        if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
-            st.st_size <= kMaxFileSize) {
-            mapSize_ = static_cast<std::size_t>(st.st_size);
-            void* map = mmap(nullptr, mapSize_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-            if (map != MAP_FAILED)
-                map_ = map;
+        if (fstat(fd_, &st) != 0)
+            return SetError(error);
+        if (S_ISDIR(st.st_mode)) {
+            errno = EISDIR;
+            return SetError(error);
         }
-        close(fd);
-        return map_ != nullptr || LoadFile(path, buffer_, error);
+        if (S_ISREG(st.st_mode)) {
+            buffer_.resize(static_cast<std::size_t>(kPiece));
+            return true;
+        }
+        close(fd_);
+        fd_ = -1;
+        return LoadFile(path, whole_, error);
     }
 
-    [[nodiscard]] std::span<const std::uint8_t> bytes() const {
-        if (map_ != nullptr)
-            return {static_cast<const std::uint8_t*>(map_), mapSize_};
-        return buffer_.span();
+    // The bytes [pos, pos + kPiece) as far as the file has them.
+    bool Read(Offset pos, std::span<const std::uint8_t>& out, FileError& error) {
+        if (fd_ < 0) {
+            const Offset from = std::min(pos, whole_.size());
+            out = whole_.span().subspan(
+                static_cast<std::size_t>(from),
+                static_cast<std::size_t>(std::min(kPiece, whole_.size() - from)));
+            return true;
+        }
+        std::size_t have = 0;
+        while (have < buffer_.size()) {
+            const ssize_t got = pread(fd_, buffer_.data() + have, buffer_.size() - have,
+                                      static_cast<off_t>(pos) + static_cast<off_t>(have));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return SetError(error);
+            if (got == 0)
+                break;
+            have += static_cast<std::size_t>(got);
+        }
+        out = std::span<const std::uint8_t>(buffer_.data(), have);
+        return true;
     }
 
   private:
-    void* map_ = nullptr;
-    std::size_t mapSize_ = 0;
-    ByteBuffer buffer_;
+    static bool SetError(FileError& error) {
+        error = {errno, SystemErrorText(errno)};
+        return false;
+    }
+
+    int fd_ = -1;
+    std::vector<std::uint8_t> buffer_;
+    ByteBuffer whole_;
 };
 
 // Collects the output and writes it in large pieces.
@@ -99,39 +129,66 @@ class Output {
     bool ok_ = true;
 };
 
+// One pass over both files, piece by piece: `onPiece(pos, a, b)` compares the
+// pieces at `pos` and returns what it found, which adds up to the result.
+template <typename OnPiece>
+bool ComparePass(FileSource (&files)[2], CompareResult& total, FileError& error, OnPiece onPiece) {
+    total = {};
+    for (Offset pos = 0;; pos += FileSource::kPiece) {
+        std::span<const std::uint8_t> a;
+        std::span<const std::uint8_t> b;
+        if (!files[0].Read(pos, a, error) || !files[1].Read(pos, b, error))
+            return false;
+        const CompareResult piece = onPiece(pos, a, b);
+        total.size1 += piece.size1;
+        total.size2 += piece.size2;
+        total.differences += piece.differences;
+        if (piece.size1 < FileSource::kPiece && piece.size2 < FileSource::kPiece)
+            return true;
+    }
+}
+
 }  // namespace
 
 int RunCompare(const std::vector<std::string>& args) {
     if (args.size() != 2)
         return Fail("usage: orvel-cli compare FILE1 FILE2", 2);
-    FileBytes files[2];
+    FileSource files[2];
+    FileError error;
     for (int k = 0; k < 2; ++k) {
-        FileError error;
         if (!files[k].Open(args[k], error))
             return Fail(args[k] + ": " + error.text, 2);
     }
-    const auto a = files[0].bytes();
-    const auto b = files[1].bytes();
+    const auto readFailed = [&] { return Fail("read error: " + error.text, 2); };
 
     // The summary comes first, so a first pass counts and a second one lists.
-    const CompareResult result = CompareBytes(a, b, nullptr, nullptr);
+    CompareResult result;
+    const auto count = [](Offset, auto a, auto b) { return CompareBytes(a, b, nullptr, nullptr); };
+    if (!ComparePass(files, result, error, count))
+        return readFailed();
     Output out;
     out.Append(CompareSummaryText(result) + "\n");
     if (!result.identical()) {
-        const Offset common = result.common();
-        const auto firstPane = [&](const PaintRun& run) {
-            for (Offset i = run.first; i <= run.last; ++i)
-                out.Line(i, a[i], i < common ? b[i] : -1);
-            return true;
-        };
-        const auto secondPane = [&](const PaintRun& run) {
-            if (run.color != kSurplusColor)
+        CompareResult listed;
+        const auto list = [&out](Offset pos, std::span<const std::uint8_t> a,
+                                 std::span<const std::uint8_t> b) {
+            const auto firstPane = [&](const PaintRun& run) {
+                for (Offset i = run.first; i <= run.last; ++i) {
+                    out.Line(pos + i, a[i], i < static_cast<Offset>(b.size()) ? b[i] : -1);
+                }
                 return true;
-            for (Offset i = run.first; i <= run.last; ++i)
-                out.Line(i, -1, b[i]);
-            return true;
+            };
+            const auto secondPane = [&](const PaintRun& run) {
+                if (run.color != kSurplusColor)
+                    return true;
+                for (Offset i = run.first; i <= run.last; ++i)
+                    out.Line(pos + i, -1, b[i]);
+                return true;
+            };
+            return CompareBytes(a, b, firstPane, secondPane);
         };
-        (void)CompareBytes(a, b, firstPane, secondPane);
+        if (!ComparePass(files, listed, error, list))
+            return readFailed();
     }
     if (!out.Flush())
         return Fail(std::string("write error: ") + SystemErrorText(errno), 2);
