@@ -15,6 +15,7 @@ namespace {
 
 constexpr Verb kVerbs[] = {
     {"dump", "dump FILE                 write the hex display text of FILE", RunDump},
+    {"compare", "compare FILE1 FILE2       list the differing bytes of two files", RunCompare},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "compare/compare_engine.h"
+#include "compare/diff_navigation.h"
+#include "document/binary_document.h"
+#include "document/file_io.h"
+
+namespace orvel {
+
+inline constexpr char kSameFilesText[] = "You must select two different files for comparison!";
+
+// The questions of the close guard, asked in this order (Yes/No, stop icon).
+inline constexpr char kStopComparingQuestion[] =
+    "You are still in the comparing files process, do you want to stop comparing files and close "
+    "the window?";
+inline constexpr char kStopMarkingQuestion[] =
+    "You are still in the marking process, do you want to stop marking and close the window?";
+inline constexpr char kSaveFile1Question[] =
+    "File1 has been changed, do you want to save the changes of file1?";
+inline constexpr char kSaveFile2Question[] =
+    "File2 has been changed, do you want to save the changes of file2?";
+
+// True when the two paths must not be compared with each other: they are equal
+// ignoring letter case (ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic
+// letters in UTF-8), or they name the same file on disk. The user is then told
+// kSameFilesText.
+[[nodiscard]] bool IsSameFileForComparison(const std::string& path1, const std::string& path2);
+
+// Which step of a file operation failed, for the wording of its message.
+enum class FileStep { Open, Read, Write };
+
+// The message of a failed load, e.g. "Failed to open first file " + path +
+// "\nCause: " + the system's text (at most 255 characters).
+[[nodiscard]] std::string LoadFailureText(ComparedFile file, FileStep step, const std::string& path,
+                                          const FileError& error);
+// The message of a failed Save File1/2 or Save As, e.g. "Failed to write file2 " + path + ...
+[[nodiscard]] std::string SaveFailureText(ComparedFile file, FileStep step, const std::string& path,
+                                          const FileError& error);
+
+// What a load or save that failed tells the user.
+struct CompareFileFailure {
+    FileStep step = FileStep::Open;
+    FileError error;
+    std::string message;  // the full message box text
+};
+
+// The data of a comparison window: two files loaded whole, each a BinaryDocument
+// with its own bytes, end marker and changed flag (edits go through its edit
+// interface), and the state shared by everything that runs in the window. Lives
+// on the GUI thread. While a compare worker runs (m_bCompareIdle == 0) the arrays
+// must not change; the worker reads them, and the flags below, without a lock.
+class CompareDocument {
+  public:
+    CompareDocument() = default;
+    CompareDocument(const CompareDocument&) = delete;
+    CompareDocument& operator=(const CompareDocument&) = delete;
+
+    // Loads both files; nothing changes unless both loaded. The caller checks
+    // IsSameFileForComparison first. Both changed flags are clear afterwards.
+    [[nodiscard]] bool Load(const std::string& path1, const std::string& path2,
+                            CompareFileFailure& failure);
+
+    [[nodiscard]] BinaryDocument& file(ComparedFile which) {
+        return which == ComparedFile::First ? m_file1 : m_file2;
+    }
+    [[nodiscard]] const BinaryDocument& file(ComparedFile which) const {
+        return which == ComparedFile::First ? m_file1 : m_file2;
+    }
+    [[nodiscard]] const std::string& path(ComparedFile which) const {
+        return which == ComparedFile::First ? m_strPath1 : m_strPath2;
+    }
+    // m_bData1Modified / m_bData2Modified: set by every edit of that file, cleared
+    // only by a successful Save File1 / Save File2.
+    [[nodiscard]] bool dataModified(ComparedFile which) const { return file(which).dataModified(); }
+
+    // Save File1 / Save File2: writes the file's bytes to its path through a
+    // temporary file; on success clears its changed flag, on failure changes
+    // nothing (neither the file on disk nor the flag).
+    [[nodiscard]] bool SaveFile(ComparedFile which, CompareFileFailure& failure);
+    // Save File1 As / Save File2 As: writes a copy to `path`; the document's path,
+    // changed flag and everything else stay as they were.
+    [[nodiscard]] bool SaveFileAs(ComparedFile which, const std::string& path,
+                                  CompareFileFailure& failure) const;
+
+    // The comparison state: running (1, 0), stopping (0, 0), summary shown
+    // (1, 0), idle (0, 1). Stop Compare stores 0 in m_bComparing.
+    std::atomic<int> m_bComparing{0};
+    std::atomic<int> m_bCompareIdle{1};
+    // The marking state of both panes: one marking run at a time in either.
+    std::atomic<int> m_bMarking{0};
+    std::atomic<int> m_bMarkIdle{1};
+    std::atomic<int> m_nMarkKind{0};
+    // The offset difference navigation showed last; GUI thread only.
+    Offset m_nLastDiff = -1;
+
+    // True while neither a comparison nor a marking run owns the document.
+    [[nodiscard]] bool IsCompareDocIdle() const {
+        return m_bComparing != 1 && m_bCompareIdle == 1 && m_bMarking == 0 && m_bMarkIdle == 1;
+    }
+
+    // One navigation command given in `pane` (see NavigateDiff), on the arrays as
+    // they are now; updates m_nLastDiff.
+    [[nodiscard]] DiffNavigation NavigateDiff(DiffCommand command, ComparedFile pane,
+                                              TextSelection paneSelection);
+
+  private:
+    BinaryDocument m_file1;
+    BinaryDocument m_file2;
+    std::string m_strPath1;
+    std::string m_strPath2;
+};
+
+}  // namespace orvel

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace orvel {
+namespace {
+
+using test::TempDir;
+using test::WriteFileBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+struct ShellRun {
+    std::string out;
+    int status = -1;
+};
+
+ShellRun Shell(const std::string& command) {
+    ShellRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    char buf[65536];
+    for (std::size_t got; (got = fread(buf, 1, sizeof buf, pipe)) > 0;)
+        run.out.append(buf, got);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string Quoted(const std::string& path) {
+    return "'" + path + "'";
+}
+
+ShellRun CliCompare(const std::string& a, const std::string& b) {
+    return Shell(std::string(ORVEL_CLI_PATH) + " compare " + Quoted(a) + " " + Quoted(b) +
+                 " 2>/dev/null");
+}
+
+TEST(CompareCliTest, PrintsSummaryThenOneLinePerOffset) {
+    TempDir dir;
+    struct Row {
+        Bytes a, b;
+        const char* out;
+        int status;
+    };
+    const Row rows[] = {
+        {{0x00, 0x11, 0x22},
+         {0x00, 0x12, 0x22, 0x33, 0x44},
+         "There are 1 different byte between file1 and file2.\nFile2 has 2 more bytes than "
+         "file1\n1 11 12\n3 -- 33\n4 -- 44\n",
+         1},
+        {{0x00, 0x11, 0x22, 0x33},
+         {0x00, 0x11},
+         "There are 0 different byte between file1 and file2.\nFile1 has 2 more bytes than "
+         "file2\n2 22 --\n3 33 --\n",
+         1},
+        {{0xAB, 0xCD}, {0xAB, 0xCD}, "Number of different byte found: 0\n", 0},
+        {{}, {}, "Number of different byte found: 0\n", 0},
+    };
+    for (const Row& row : rows) {
+        WriteFileBytes(dir.File("a"), row.a);
+        WriteFileBytes(dir.File("b"), row.b);
+        const ShellRun run = CliCompare(dir.File("a"), dir.File("b"));
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.status, row.status);
+    }
+    Bytes big(0x10000, 0);
+    Bytes other = big;
+    other[0xFFFF] = 0x0F;
+    WriteFileBytes(dir.File("a"), big);
+    WriteFileBytes(dir.File("b"), other);
+    EXPECT_EQ(CliCompare(dir.File("a"), dir.File("b")).out,
+              "Number of different byte found: 1\nFFFF 00 0F\n");
+}
+
+TEST(CompareCliTest, ErrorsExitWithTwo) {
+    TempDir dir;
+    WriteFileBytes(dir.File("a"), {1});
+    EXPECT_EQ(CliCompare(dir.File("a"), dir.File("missing")).status, 2);
+    EXPECT_EQ(CliCompare(dir.File("a"), dir.path().string()).status, 2);
+    EXPECT_EQ(Shell(std::string(ORVEL_CLI_PATH) + " compare 2>/dev/null").status, 2);
+}
+
+// The offsets where `cmp -l` reports a difference (it counts from 1) and whether
+// it reports the end of one file.
+struct CmpListing {
+    std::vector<long long> offsets;
+    bool eof = false;
+    int status = -1;
+};
+
+CmpListing Cmp(const std::string& a, const std::string& b, const std::string& errors) {
+    const ShellRun run = Shell("cmp -l " + Quoted(a) + " " + Quoted(b) + " 2>" + Quoted(errors));
+    CmpListing listing;
+    listing.status = run.status;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);)
+        listing.offsets.push_back(std::stoll(line) - 1);
+    const auto message = test::ReadFileBytes(errors);
+    listing.eof = std::string(message.begin(), message.end()).find("EOF") != std::string::npos;
+    return listing;
+}
+
+TEST(CompareCliTest, AgreesWithCmpOnRandomFiles) {
+    if (Shell("command -v cmp >/dev/null 2>&1").status != 0)
+        GTEST_SKIP() << "cmp is missing";
+    TempDir dir;
+    std::mt19937 rng(99);
+    for (int round = 0; round < 12; ++round) {
+        std::size_t size1 = rng() % 100000;
+        std::size_t size2 = round % 3 == 0 ? size1 : rng() % 100000;
+        if (round >= 10) {  // files read in several pieces, one ending inside a piece
+            size1 = (round == 10 ? 2500000 : 1 << 20) + rng() % 1000;
+            size2 = round == 10 ? size1 - 5000 : size1 + 3;
+        }
+        Bytes a(size1);
+        for (auto& byte : a)
+            byte = static_cast<std::uint8_t>(rng());
+        Bytes b = a;
+        b.resize(size2);
+        const int changes = round % 4 == 0 ? 0 : static_cast<int>(rng() % 3000);
+        for (int k = 0; k < changes && size2 > 0; ++k)
+            b[rng() % size2] ^= 1 + rng() % 255;
+        WriteFileBytes(dir.File("a"), a);
+        WriteFileBytes(dir.File("b"), b);
+
+        const CmpListing cmp = Cmp(dir.File("a"), dir.File("b"), dir.File("errors"));
+        const ShellRun ours = CliCompare(dir.File("a"), dir.File("b"));
+        std::istringstream lines(ours.out);
+        std::string head;
+        std::string surplusLine;
+        std::getline(lines, head);
+        if (size1 != size2)
+            std::getline(lines, surplusLine);
+        std::vector<long long> offsets;
+        std::size_t surplus = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.find("--") != std::string::npos) {
+                ++surplus;
+            } else {
+                offsets.push_back(std::stoll(line, nullptr, 16));
+            }
+        }
+        SCOPED_TRACE(testing::Message() << "sizes " << size1 << ", " << size2);
+        EXPECT_EQ(offsets, cmp.offsets);
+        EXPECT_EQ(surplus, size1 > size2 ? size1 - size2 : size2 - size1);
+        EXPECT_EQ(cmp.eof, size1 != size2);
+        EXPECT_EQ(ours.status, cmp.status);
+        const std::string count = std::to_string(cmp.offsets.size());
+        EXPECT_EQ(head, size1 == size2
+                            ? "Number of different byte found: " + count
+                            : "There are " + count + " different byte between file1 and file2.");
+    }
+}
+
+}  // namespace
+}  // namespace orvel

@@ -1,0 +1,6 @@
+list(APPEND ORVEL_CORE_TESTS
+    tests/compare/compare_cli_test.cpp
+    tests/compare/compare_document_test.cpp
+    tests/compare/compare_engine_test.cpp
+    tests/compare/diff_navigation_test.cpp
+)
