@@ -1,4 +1,6 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/view/dump_layout_test.cpp
     tests/view/dump_text_test.cpp
+    tests/view/color_table_test.cpp
+    tests/view/mark_store_test.cpp
 )
