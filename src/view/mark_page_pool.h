@@ -10,9 +10,9 @@ namespace orvel {
 inline constexpr std::size_t kMarkPageSize = 4096;
 
 // Hands out kMarkPageSize-byte blocks of memory for the per-byte pages of a
-// mark store. Blocks are cut from 2 MiB slabs of anonymous memory; every slab
-// after the first asks for transparent huge pages, so that marking a large
-// area per byte pays one fault per 2 MiB instead of one per 4 KiB. Blocks
+// mark store. Blocks are cut from 2 MiB slabs of anonymous memory that ask for
+// transparent huge pages, so that marking a large area per byte pays one
+// fault per 2 MiB instead of one per 4 KiB. Blocks
 // given back are kept for reuse until releaseAll(). Not thread-safe.
 class MarkPagePool {
   public:

@@ -32,17 +32,6 @@ MarkStore& MarkStore::operator=(MarkStore&& other) noexcept {
     return *this;
 }
 
-const MarkStore::Page* MarkStore::findPage(Offset page) const {
-    const auto chunk = static_cast<std::size_t>(page / kChunkPages);
-    if (chunk >= chunks_.size() || !chunks_[chunk])
-        return nullptr;
-    return &chunks_[chunk]->pages[static_cast<std::size_t>(page % kChunkPages)];
-}
-
-MarkStore::Page* MarkStore::findPage(Offset page) {
-    return const_cast<Page*>(std::as_const(*this).findPage(page));
-}
-
 void MarkStore::ensureChunks(Offset firstPage, Offset lastPage) {
     const auto lastChunk = static_cast<std::size_t>(lastPage / kChunkPages);
     if (chunks_.size() <= lastChunk)
@@ -136,16 +125,6 @@ void MarkStore::Paint(Offset first, Offset last, MarkColor color) {
         fillPages(wholeFirst, wholeLast, color);
 }
 
-void MarkStore::PaintByte(Offset i, MarkColor color) {
-    if (i < 0 || i > kMaxFileSize)
-        return;
-    if (Page* slot = findPage(i / kPageSize); slot != nullptr && slot->bytes != nullptr) {
-        slot->bytes[i % kPageSize] = static_cast<std::uint8_t>(color);
-        return;
-    }
-    Paint(i, i, color);
-}
-
 void MarkStore::Clear() noexcept {
     chunks_.clear();
     pool_.releaseAll();
@@ -153,13 +132,14 @@ void MarkStore::Clear() noexcept {
 }
 
 MarkColor MarkStore::ColorAt(Offset i) const {
-    if (i < 0 || i > kMaxFileSize)
+    const auto u = static_cast<std::uint64_t>(i);  // a negative offset becomes too large
+    if (u > kMaxFileSize)
         return MarkColor::Black;
-    const Page* slot = findPage(i / kPageSize);
+    const Page* slot = findPage(static_cast<Offset>(u / kMarkPageSize));
     if (slot == nullptr)
         return MarkColor::Black;
     if (slot->bytes != nullptr)
-        return static_cast<MarkColor>(slot->bytes[i % kPageSize]);
+        return static_cast<MarkColor>(slot->bytes[u % kMarkPageSize]);
     return slot->color;
 }
 
@@ -177,7 +157,13 @@ bool MarkStore::Runs(Offset first, Offset last, const RunSink& sink) const {
         run = {a, b, color};
         return more;
     };
-    for (Offset pos = first; pos <= last;) {
+    Offset pos = first;
+    if (pos < 0) {  // no byte there, so black
+        if (!add(pos, std::min(last, Offset{-1}), MarkColor::Black))
+            return false;
+        pos = 0;
+    }
+    while (pos <= last) {
         const Offset page = pos / kPageSize;
         const Offset pageStart = page * kPageSize;
         const Page* slot = findPage(page);
@@ -187,6 +173,8 @@ bool MarkStore::Runs(Offset first, Offset last, const RunSink& sink) const {
             const Offset end = page > kLastPage ? last : std::min(last, chunkEnd);
             if (!add(pos, end, MarkColor::Black))
                 return false;
+            if (end == last)
+                break;  // `last` may be the largest Offset
             pos = end + 1;
             continue;
         }

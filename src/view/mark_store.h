@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "document/offset.h"
@@ -45,13 +46,14 @@ class MarkStore {
     void PaintByte(Offset i, MarkColor color);
     // Paints the range black; whole black pages give their memory back.
     void ClearRange(Offset first, Offset last) { Paint(first, last, MarkColor::Black); }
-    // Drops every mark and all memory, in time proportional to the pages in use.
+    // Drops every mark and gives all memory back, in time proportional to the
+    // memory in use (one step per 2 MiB of document or of per-byte pages).
     void Clear() noexcept;
 
-    // Black outside 0..kMaxFileSize.
+    // Outside 0..kMaxFileSize every byte reads as black.
     [[nodiscard]] MarkColor ColorAt(Offset i) const;
-    // Hands `sink` the bytes first..last (0 <= first) in maximal runs of equal
-    // colour, black runs included, in increasing order. Returns false when the
+    // Hands `sink` the bytes first..last in maximal runs of equal colour,
+    // black runs included, in increasing order. Returns false when the
     // sink ended the walk, true otherwise (also when first > last: no run).
     bool Runs(Offset first, Offset last, const RunSink& sink) const;
 
@@ -91,5 +93,31 @@ class MarkStore {
     MarkPagePool pool_;
     Offset pagesInUse_ = 0;
 };
+
+// Inline: marking byte by byte calls these once per byte.
+inline const MarkStore::Page* MarkStore::findPage(Offset page) const {
+    // Unsigned, so that a negative page is out of range too.
+    const auto p = static_cast<std::size_t>(page);
+    const std::size_t chunk = p / kChunkPages;
+    if (chunk >= chunks_.size() || !chunks_[chunk])
+        return nullptr;
+    return &chunks_[chunk]->pages[p % kChunkPages];
+}
+
+inline MarkStore::Page* MarkStore::findPage(Offset page) {
+    return const_cast<Page*>(std::as_const(*this).findPage(page));
+}
+
+inline void MarkStore::PaintByte(Offset i, MarkColor color) {
+    const auto u = static_cast<std::uint64_t>(i);  // a negative offset becomes too large
+    if (u > kMaxFileSize)
+        return;
+    if (Page* slot = findPage(static_cast<Offset>(u / kMarkPageSize));
+        slot != nullptr && slot->bytes != nullptr) {
+        slot->bytes[u % kMarkPageSize] = static_cast<std::uint8_t>(color);
+        return;
+    }
+    Paint(i, i, color);  // the page turns per-byte first
+}
 
 }  // namespace orvel
