@@ -2,6 +2,9 @@ list(APPEND ORVEL_CORE_SOURCES
     src/view/dump_layout.cpp
     src/view/dump_text.cpp
     src/view/typing.cpp
+    src/view/color_table.cpp
+    src/view/mark_page_pool.cpp
+    src/view/mark_store.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/dump_verb.cpp

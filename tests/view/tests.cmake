@@ -6,4 +6,6 @@ list(APPEND ORVEL_CORE_TESTS
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/view/orvel_view_test.cpp
+    tests/view/color_table_test.cpp
+    tests/view/mark_store_test.cpp
 )
