@@ -13,10 +13,13 @@ bool IsHexDigitChar(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
-bool IsDecimalDigitChar(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigitChar(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexDigitValue(char c) {
-    if (c <= '9') return c - '0';
+    if (c <= '9')
+        return c - '0';
     return (c | 0x20) - 'a' + 10;
 }
 
@@ -29,13 +32,13 @@ constexpr std::string_view kInvalidStart = "Start Address field contains invalid
 constexpr FieldSpec AddressField(Member member, std::string_view label, std::string_view empty,
                                  std::string_view invalid, SizeLimit limit,
                                  std::string_view range) {
-    return {member, label, FieldKind::kHex, 8, ShowFormat::kHex, CharTest::kWhole,
-            limit,  empty, invalid,         range};
+    return {member,           label, FieldKind::kHex, 8,       ShowFormat::kHex,
+            CharTest::kWhole, limit, empty,           invalid, range};
 }
 
-constexpr FieldSpec ValueField(Member member, std::string_view label, FieldKind kind,
-                               int maxLength, ShowFormat format, CharTest test,
-                               std::string_view empty, std::string_view invalid) {
+constexpr FieldSpec ValueField(Member member, std::string_view label, FieldKind kind, int maxLength,
+                               ShowFormat format, CharTest test, std::string_view empty,
+                               std::string_view invalid) {
     return {member, label, kind, maxLength, format, test, SizeLimit::kNone, empty, invalid, {}};
 }
 
@@ -135,34 +138,52 @@ constexpr std::array<DialogSpec, 13> kDialogs = {
                 OpeningRule::kNone),
     RangeDialog(DialogId::kTwosComplement, "2's Complement", PresetSource::kSelectedOrWholeFile,
                 OpeningRule::kNone),
-    DialogSpec{DialogId::kReplaceBytes, "Replace Bytes", nullptr, kReplaceFields,
-               "Apply To Block", 2, kReplaceOrder, kSizePrefix,
-               PresetSource::kSelectedOrWholeFile, OpeningRule::kClampEnd},
-    DialogSpec{DialogId::kMaskBytes, "Mask Bytes", &kMaskChoice, kMaskFields, "Apply to block",
-               1, kRangeThenValue, kSizePrefix, PresetSource::kSelectedOrWholeFile,
+    DialogSpec{DialogId::kReplaceBytes, "Replace Bytes", nullptr, kReplaceFields, "Apply To Block",
+               2, kReplaceOrder, kSizePrefix, PresetSource::kSelectedOrWholeFile,
+               OpeningRule::kClampEnd},
+    DialogSpec{DialogId::kMaskBytes, "Mask Bytes", &kMaskChoice, kMaskFields, "Apply to block", 1,
+               kRangeThenValue, kSizePrefix, PresetSource::kSelectedOrWholeFile,
                OpeningRule::kNone},
     DialogSpec{DialogId::kBitwiseShift, "Bitwise Shift On Bytes", &kShiftChoice, kShiftFields,
                "Apply to block", 1, kRangeThenValue, "File Size: 0X ",
                PresetSource::kSelectedOrWholeFile, OpeningRule::kNone},
-    DialogSpec{DialogId::kGoTo, "Go To", nullptr, kGoToFields, {}, 0, kOneField, kSizePrefix,
-               PresetSource::kZero, OpeningRule::kClampAddress},
-    DialogSpec{DialogId::kPasteBytes, "Paste Bytes", nullptr, kPasteFields, {}, 0, kOneField,
-               kSizePrefix, PresetSource::kInsertionPoint, OpeningRule::kClampStart},
+    DialogSpec{DialogId::kGoTo,
+               "Go To",
+               nullptr,
+               kGoToFields,
+               {},
+               0,
+               kOneField,
+               kSizePrefix,
+               PresetSource::kZero,
+               OpeningRule::kClampAddress},
+    DialogSpec{DialogId::kPasteBytes,
+               "Paste Bytes",
+               nullptr,
+               kPasteFields,
+               {},
+               0,
+               kOneField,
+               kSizePrefix,
+               PresetSource::kInsertionPoint,
+               OpeningRule::kClampStart},
     DialogSpec{DialogId::kInsertBytes, "Insert Bytes", nullptr, kInsertFields,
-               "Bytes To Be Inserted", 0, kInsertOrder, kSizePrefix,
-               PresetSource::kInsertionPoint, OpeningRule::kClampStart},
+               "Bytes To Be Inserted", 0, kInsertOrder, kSizePrefix, PresetSource::kInsertionPoint,
+               OpeningRule::kClampStart},
 };
 
 constexpr bool TableIsIndexedById() {
     for (std::size_t i = 0; i < kDialogs.size(); ++i) {
-        if (static_cast<std::size_t>(kDialogs[i].id) != i) return false;
+        if (static_cast<std::size_t>(kDialogs[i].id) != i)
+            return false;
     }
     return true;
 }
 static_assert(TableIsIndexedById());
 
 bool PassesCharTest(const FieldSpec& field, std::string_view text) {
-    if (field.charTest == CharTest::kLeadingDigit) return IsHexDigitChar(text.front());
+    if (field.charTest == CharTest::kLeadingDigit)
+        return IsHexDigitChar(text.front());
     const auto isDigit = field.kind == FieldKind::kHex ? IsHexDigitChar : IsDecimalDigitChar;
     return std::all_of(text.begin(), text.end(), isDigit);
 }
@@ -172,10 +193,12 @@ Offset ParseValue(const FieldSpec& field, std::string_view text) {
     Offset value = 0;
     for (const char c : text) {
         if (field.kind == FieldKind::kHex) {
-            if (!IsHexDigitChar(c)) break;
+            if (!IsHexDigitChar(c))
+                break;
             value = value * 16 + HexDigitValue(c);
         } else {
-            if (!IsDecimalDigitChar(c)) break;
+            if (!IsDecimalDigitChar(c))
+                break;
             value = value * 10 + (c - '0');
         }
     }
@@ -194,42 +217,79 @@ bool WithinLimit(SizeLimit limit, Offset value, Offset fileSize) {
     return true;
 }
 
-Offset LastByteOrZero(Offset fileSize) { return std::max<Offset>(fileSize - 1, 0); }
+Offset LastByteOrZero(Offset fileSize) {
+    return std::max<Offset>(fileSize - 1, 0);
+}
 
 }  // namespace
 
-const DialogSpec& GetDialogSpec(DialogId id) { return kDialogs[static_cast<std::size_t>(id)]; }
+const DialogSpec& GetDialogSpec(DialogId id) {
+    return kDialogs[static_cast<std::size_t>(id)];
+}
 
 Offset DialogMembers::Get(Member member) const {
     switch (member) {
-        case Member::kStartAddr: return m_nStartAddr;
-        case Member::kEndAddr: return m_nEndAddr;
-        case Member::kAddress: return m_nAddress;
-        case Member::kOldValue: return m_nOldValue;
-        case Member::kNewValue: return m_nNewValue;
-        case Member::kMaskValue: return m_nMaskValue;
-        case Member::kShiftCount: return m_nShiftCount;
-        case Member::kByteCount: return m_nByteCount;
-        case Member::kDefaultValue: return m_nDefaultValue;
-        case Member::kMaskType: return m_nMaskType;
-        case Member::kShiftType: return m_nShiftType;
+        case Member::kStartAddr:
+            return m_nStartAddr;
+        case Member::kEndAddr:
+            return m_nEndAddr;
+        case Member::kAddress:
+            return m_nAddress;
+        case Member::kOldValue:
+            return m_nOldValue;
+        case Member::kNewValue:
+            return m_nNewValue;
+        case Member::kMaskValue:
+            return m_nMaskValue;
+        case Member::kShiftCount:
+            return m_nShiftCount;
+        case Member::kByteCount:
+            return m_nByteCount;
+        case Member::kDefaultValue:
+            return m_nDefaultValue;
+        case Member::kMaskType:
+            return m_nMaskType;
+        case Member::kShiftType:
+            return m_nShiftType;
     }
     return 0;
 }
 
 void DialogMembers::Set(Member member, Offset value) {
     switch (member) {
-        case Member::kStartAddr: m_nStartAddr = value; return;
-        case Member::kEndAddr: m_nEndAddr = value; return;
-        case Member::kAddress: m_nAddress = value; return;
-        case Member::kOldValue: m_nOldValue = value; return;
-        case Member::kNewValue: m_nNewValue = value; return;
-        case Member::kMaskValue: m_nMaskValue = value; return;
-        case Member::kShiftCount: m_nShiftCount = value; return;
-        case Member::kByteCount: m_nByteCount = value; return;
-        case Member::kDefaultValue: m_nDefaultValue = value; return;
-        case Member::kMaskType: m_nMaskType = value; return;
-        case Member::kShiftType: m_nShiftType = value; return;
+        case Member::kStartAddr:
+            m_nStartAddr = value;
+            return;
+        case Member::kEndAddr:
+            m_nEndAddr = value;
+            return;
+        case Member::kAddress:
+            m_nAddress = value;
+            return;
+        case Member::kOldValue:
+            m_nOldValue = value;
+            return;
+        case Member::kNewValue:
+            m_nNewValue = value;
+            return;
+        case Member::kMaskValue:
+            m_nMaskValue = value;
+            return;
+        case Member::kShiftCount:
+            m_nShiftCount = value;
+            return;
+        case Member::kByteCount:
+            m_nByteCount = value;
+            return;
+        case Member::kDefaultValue:
+            m_nDefaultValue = value;
+            return;
+        case Member::kMaskType:
+            m_nMaskType = value;
+            return;
+        case Member::kShiftType:
+            m_nShiftType = value;
+            return;
     }
 }
 
@@ -267,13 +327,16 @@ DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout
         case OpeningRule::kNone:
             break;
         case OpeningRule::kClampEnd:
-            if (m.m_nEndAddr >= fileSize) m.m_nEndAddr = LastByteOrZero(fileSize);
+            if (m.m_nEndAddr >= fileSize)
+                m.m_nEndAddr = LastByteOrZero(fileSize);
             break;
         case OpeningRule::kClampAddress:
-            if (m.m_nAddress >= fileSize) m.m_nAddress = LastByteOrZero(fileSize);
+            if (m.m_nAddress >= fileSize)
+                m.m_nAddress = LastByteOrZero(fileSize);
             break;
         case OpeningRule::kClampStart:
-            if (m.m_nStartAddr >= fileSize) m.m_nStartAddr = fileSize;
+            if (m.m_nStartAddr >= fileSize)
+                m.m_nStartAddr = fileSize;
             break;
     }
     return m;
@@ -281,7 +344,8 @@ DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout
 
 std::string FieldText(const FieldSpec& field, const DialogMembers& members) {
     const Offset value = members.Get(field.member);
-    if (value < 0) return {};
+    if (value < 0)
+        return {};
     char text[24];
     const auto v = static_cast<unsigned long long>(value);
     switch (field.format) {
@@ -310,11 +374,12 @@ CheckResult CheckDialogFields(const DialogSpec& spec, std::span<const std::strin
                               DialogMembers& members) {
     for (const int index : spec.checkOrder) {
         const FieldSpec& field = *spec.fields[static_cast<std::size_t>(index)];
-        const std::string_view text =
-            std::string_view(texts[static_cast<std::size_t>(index)])
-                .substr(0, static_cast<std::size_t>(field.maxLength));
-        if (text.empty()) return {index, field.emptyMessage};
-        if (!PassesCharTest(field, text)) return {index, field.invalidMessage};
+        const std::string_view text = std::string_view(texts[static_cast<std::size_t>(index)])
+                                          .substr(0, static_cast<std::size_t>(field.maxLength));
+        if (text.empty())
+            return {index, field.emptyMessage};
+        if (!PassesCharTest(field, text))
+            return {index, field.invalidMessage};
         const Offset value = ParseValue(field, text);
         if (!WithinLimit(field.limit, value, members.m_nFileSize)) {
             return {index, field.rangeMessage};

@@ -56,15 +56,15 @@ enum class FieldKind { kHex, kDecimal };
 
 // How a field's member is shown when the dialog opens.
 enum class ShowFormat {
-    kHex,       // upper-case hex without leading zeros; empty for a negative member
-    kHexByte,   // two upper-case hex digits
+    kHex,      // upper-case hex without leading zeros; empty for a negative member
+    kHexByte,  // two upper-case hex digits
     kDecimal,
 };
 
 enum class CharTest {
-    kWhole,        // every character must be a digit of the field's kind
-    kLeadingDigit, // only the first character must be a hex digit; the value is
-                   // read from the leading hex digits
+    kWhole,         // every character must be a digit of the field's kind
+    kLeadingDigit,  // only the first character must be a hex digit; the value is
+                    // read from the leading hex digits
 };
 
 // The limit an address is compared against, as unsigned values.
@@ -109,9 +109,9 @@ enum class OpeningRule {
 struct DialogSpec {
     DialogId id;
     std::string_view title;
-    const ChoiceGroup* choice;  // the radio group above the fields, or null
+    const ChoiceGroup* choice;                 // the radio group above the fields, or null
     std::span<const FieldSpec* const> fields;  // in the order shown
-    std::string_view groupTitle;  // frame around fields[groupFirst..], or empty
+    std::string_view groupTitle;               // frame around fields[groupFirst..], or empty
     int groupFirst;
     std::span<const int> checkOrder;  // indices into fields, in the order checked on OK
     std::string_view sizePrefix;      // "File Size: 0x " or "File Size: 0X "

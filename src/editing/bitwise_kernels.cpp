@@ -12,15 +12,16 @@ namespace {
 // Applies `op` to every byte of the block in one Values edit. The loop is kept
 // free of calls so that the compiler can vectorise it.
 template <typename Op>
-TextSelection ApplyToBlock(BinaryDocument& doc, const DumpLayout& layout, Offset start,
-                           Offset end, Op op) {
+TextSelection ApplyToBlock(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end,
+                           Op op) {
     assert(start >= 0 && end >= 0 && start < doc.size() && end < doc.size());
     const Offset first = std::min(start, end);
     const Offset count = std::max(start, end) - first + 1;
     doc.TransformRange(first, count, [op](std::span<std::uint8_t> bytes) {
         std::uint8_t* p = bytes.data();
         const std::size_t n = bytes.size();
-        for (std::size_t i = 0; i < n; ++i) p[i] = op(p[i]);
+        for (std::size_t i = 0; i < n; ++i)
+            p[i] = op(p[i]);
     });
     return SelectBytes(layout, start, end);
 }

@@ -26,8 +26,8 @@ struct BitwiseSettings {
 };
 
 // A logical shift (not a rotation) by `count` bit positions; 8 or more clears the bytes.
-[[nodiscard]] TextSelection ShiftBytes(BinaryDocument& doc, const DumpLayout& layout,
-                                       Offset start, Offset end, ShiftType type, int count);
+[[nodiscard]] TextSelection ShiftBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                       Offset end, ShiftType type, int count);
 [[nodiscard]] TextSelection MaskBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
                                       Offset end, MaskType type, std::uint8_t mask);
 // NOT b.

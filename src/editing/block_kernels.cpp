@@ -25,7 +25,9 @@ Block CheckedBlock([[maybe_unused]] const BinaryDocument& doc, Offset start, Off
     return Normalise(start, end);
 }
 
-TextSelection Caret(Offset pos) { return {pos, pos}; }
+TextSelection Caret(Offset pos) {
+    return {pos, pos};
+}
 
 bool EncodeBlock(const BinaryDocument& doc, Block block, const BlockStorage& storage) {
     const std::span<const std::uint8_t> bytes = doc.bytes().span().subspan(
@@ -81,8 +83,7 @@ EditResult CutBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
     return {EditOutcome::kDone, DeleteBytes(doc, layout, start, end)};
 }
 
-TextSelection DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
-                          Offset end) {
+TextSelection DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end) {
     const Block block = CheckedBlock(doc, start, end);
     doc.RemoveBytes(block.first, block.count);
     return Caret(layout.ByteToHexPos(block.first).high);
@@ -94,11 +95,13 @@ EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset star
     std::span<const std::uint8_t> bytes;
     if (block) {
         const auto decoded = DecodeClipboardBlock(*block);
-        if (!decoded) return {EditOutcome::kClipboardDamaged, {}};
+        if (!decoded)
+            return {EditOutcome::kClipboardDamaged, {}};
         bytes = *decoded;
     }
     const auto count = static_cast<Offset>(bytes.size());
-    if (!FitsFileSize(doc.size(), count)) return {EditOutcome::kFileTooLarge, {}};
+    if (!FitsFileSize(doc.size(), count))
+        return {EditOutcome::kFileTooLarge, {}};
     try {
         doc.InsertBytes(start, bytes);
     } catch (const std::bad_alloc&) {
@@ -111,7 +114,8 @@ EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset star
 EditResult InsertBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset count,
                        std::uint8_t value) {
     assert(start >= 0 && start <= doc.size() && count >= 0);
-    if (!FitsFileSize(doc.size(), count)) return {EditOutcome::kFileTooLarge, {}};
+    if (!FitsFileSize(doc.size(), count))
+        return {EditOutcome::kFileTooLarge, {}};
     try {
         doc.InsertFill(start, count, value);
     } catch (const std::bad_alloc&) {

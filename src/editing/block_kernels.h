@@ -43,8 +43,8 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
                                   Offset end, const BlockStorage& storage);
 
 // Removes the block; the caret goes where CutBytes puts it. Never fails.
-[[nodiscard]] TextSelection DeleteBytes(BinaryDocument& doc, const DumpLayout& layout,
-                                        Offset start, Offset end);
+[[nodiscard]] TextSelection DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                        Offset end);
 
 // Inserts the bytes of a clipboard block at `start` (the size appends) and
 // selects from the high digit of byte start to the high digit of the byte after

@@ -11,12 +11,14 @@ constexpr std::uint32_t kLongMarker = 0xFFFF;
 
 std::uint32_t ReadLittle(const std::uint8_t* p, int width) {
     std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i) value = (value << 8) | p[i];
+    for (int i = width - 1; i >= 0; --i)
+        value = (value << 8) | p[i];
     return value;
 }
 
 void WriteLittle(std::uint8_t* p, std::uint32_t value, int width) {
-    for (int i = 0; i < width; ++i) p[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < width; ++i)
+        p[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace
@@ -35,7 +37,8 @@ void EncodeBlockInto(std::span<const std::uint8_t> bytes, std::span<std::uint8_t
         WriteLittle(out.data() + 2, count, 4);
         header = kLongHeader;
     }
-    if (!bytes.empty()) std::memcpy(out.data() + header, bytes.data(), bytes.size());
+    if (!bytes.empty())
+        std::memcpy(out.data() + header, bytes.data(), bytes.size());
 }
 
 std::vector<std::uint8_t> EncodeClipboardBlock(std::span<const std::uint8_t> bytes) {
@@ -46,15 +49,18 @@ std::vector<std::uint8_t> EncodeClipboardBlock(std::span<const std::uint8_t> byt
 
 std::optional<std::span<const std::uint8_t>> DecodeClipboardBlock(
     std::span<const std::uint8_t> block) {
-    if (block.size() < kShortHeader) return std::nullopt;
+    if (block.size() < kShortHeader)
+        return std::nullopt;
     std::size_t header = kShortHeader;
     std::size_t count = ReadLittle(block.data(), 2);
     if (count == kLongMarker) {
-        if (block.size() < kLongHeader) return std::nullopt;
+        if (block.size() < kLongHeader)
+            return std::nullopt;
         count = ReadLittle(block.data() + 2, 4);
         header = kLongHeader;
     }
-    if (count > block.size() - header) return std::nullopt;
+    if (count > block.size() - header)
+        return std::nullopt;
     return block.subspan(header, count);
 }
 

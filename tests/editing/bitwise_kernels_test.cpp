@@ -77,8 +77,8 @@ TEST(BitwiseKernelsTest, ByteResults) {
 }
 
 TEST(BitwiseKernelsTest, ChangesOnlyTheBlockAndKeepsTheDumpStructure) {
-    for (const Kernel& kernel : {Shift(ShiftType::kLeft, 1), Mask(MaskType::kOr, 0x0F), kOnes,
-                                 kTwos}) {
+    for (const Kernel& kernel :
+         {Shift(ShiftType::kLeft, 1), Mask(MaskType::kOr, 0x0F), kOnes, kTwos}) {
         BinaryDocument doc;
         const Bytes before(40, 0xF1);
         doc.AssignBytes(ByteBuffer(before.data(), 40), false);

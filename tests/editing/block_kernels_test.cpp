@@ -33,7 +33,8 @@ struct Doc {
 
 Bytes Counting(int count) {
     Bytes bytes(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < count; ++i)
+        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
     return bytes;
 }
 
@@ -94,8 +95,8 @@ TEST(BlockKernelsTest, RemovingPutsTheCaretWhereTheNextByteStands) {
     };
     const Row rows[] = {
         {4, 1, 1, 1},
-        {4, 3, 2, 2},     // the block ended the file: where such a byte would stand
-        {4, 0, 3, 0},     // the whole file
+        {4, 3, 2, 2},      // the block ended the file: where such a byte would stand
+        {4, 0, 3, 0},      // the whole file
         {20, 16, 15, 15},  // across a line end
     };
     for (const Row& row : rows) {
@@ -147,8 +148,8 @@ TEST(BlockKernelsTest, PasteWithoutTheFormatStillRebuildsAndMarksModified) {
 }
 
 TEST(BlockKernelsTest, DamagedClipboardBlockChangesNothing) {
-    for (const Bytes& block : {Bytes{}, Bytes{0x05}, Bytes{0x05, 0x00, 0x01},
-                               Bytes{0xFF, 0xFF, 0x00, 0x00, 0x01}}) {
+    for (const Bytes& block :
+         {Bytes{}, Bytes{0x05}, Bytes{0x05, 0x00, 0x01}, Bytes{0xFF, 0xFF, 0x00, 0x00, 0x01}}) {
         Doc d({0x01, 0x02});
         const EditResult result = PasteBytes(d.doc, kSingle, 1, block);
         EXPECT_EQ(result.outcome, EditOutcome::kClipboardDamaged);

@@ -12,7 +12,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes Counting(std::size_t count) {
     Bytes bytes(count);
-    for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (std::size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
     return bytes;
 }
 
@@ -72,14 +73,14 @@ TEST(ClipboardCodecTest, AcceptsTheLongFormForASmallCount) {
 
 TEST(ClipboardCodecTest, RefusesDamagedBlocks) {
     const Bytes damaged[] = {
-        {},                                                  // no count at all
-        {0x01},                                              // half a count
-        {0x01, 0x00},                                        // count 1, no byte
-        {0x03, 0x00, 0x11, 0x22},                            // one byte short
-        {0xFF, 0xFF},                                        // marker without the long count
-        {0xFF, 0xFF, 0x01, 0x00, 0x00},                      // long count cut short
-        {0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, 0x00},          // 70000 promised, one given
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00},    // the largest count
+        {},                                                // no count at all
+        {0x01},                                            // half a count
+        {0x01, 0x00},                                      // count 1, no byte
+        {0x03, 0x00, 0x11, 0x22},                          // one byte short
+        {0xFF, 0xFF},                                      // marker without the long count
+        {0xFF, 0xFF, 0x01, 0x00, 0x00},                    // long count cut short
+        {0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, 0x00},        // 70000 promised, one given
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00},  // the largest count
     };
     for (const Bytes& block : damaged) {
         EXPECT_FALSE(DecodeClipboardBlock(block)) << block.size();
