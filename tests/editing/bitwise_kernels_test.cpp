@@ -61,6 +61,8 @@ TEST(BitwiseKernelsTest, ByteResults) {
         {"shl 7", Shift(ShiftType::kLeft, 7), {0x03, 0xFE}, {0x80, 0x00}},
         {"shl 8", Shift(ShiftType::kLeft, 8), {0xFF, 0x01}, {0x00, 0x00}},
         {"shr 9", Shift(ShiftType::kRight, 9), {0xFF, 0x80}, {0x00, 0x00}},
+        {"shl 3, words", Shift(ShiftType::kLeft, 3), Bytes(19, 0xFF), Bytes(19, 0xF8)},
+        {"shr 3, words", Shift(ShiftType::kRight, 3), Bytes(17, 0x81), Bytes(17, 0x10)},
         {"shl 0", Shift(ShiftType::kLeft, 0), all, all},
         {"and FF", Mask(MaskType::kAnd, 0xFF), all, all},
         {"and 0F", Mask(MaskType::kAnd, 0x0F), {0x5A, 0xF0}, {0x0A, 0x00}},
