@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 
 #include "document/end_marker.h"
 
@@ -221,6 +222,19 @@ Offset LastByteOrZero(Offset fileSize) {
     return std::max<Offset>(fileSize - 1, 0);
 }
 
+// The member of each Member, in the order of that enum.
+constexpr Offset DialogMembers::*kMemberFields[] = {
+    &DialogMembers::m_nStartAddr,  &DialogMembers::m_nEndAddr,   &DialogMembers::m_nAddress,
+    &DialogMembers::m_nOldValue,   &DialogMembers::m_nNewValue,  &DialogMembers::m_nMaskValue,
+    &DialogMembers::m_nShiftCount, &DialogMembers::m_nByteCount, &DialogMembers::m_nDefaultValue,
+    &DialogMembers::m_nMaskType,   &DialogMembers::m_nShiftType,
+};
+static_assert(std::size(kMemberFields) == static_cast<std::size_t>(Member::kShiftType) + 1);
+
+Offset DialogMembers::*MemberField(Member member) {
+    return kMemberFields[static_cast<std::size_t>(member)];
+}
+
 }  // namespace
 
 const DialogSpec& GetDialogSpec(DialogId id) {
@@ -228,69 +242,11 @@ const DialogSpec& GetDialogSpec(DialogId id) {
 }
 
 Offset DialogMembers::Get(Member member) const {
-    switch (member) {
-        case Member::kStartAddr:
-            return m_nStartAddr;
-        case Member::kEndAddr:
-            return m_nEndAddr;
-        case Member::kAddress:
-            return m_nAddress;
-        case Member::kOldValue:
-            return m_nOldValue;
-        case Member::kNewValue:
-            return m_nNewValue;
-        case Member::kMaskValue:
-            return m_nMaskValue;
-        case Member::kShiftCount:
-            return m_nShiftCount;
-        case Member::kByteCount:
-            return m_nByteCount;
-        case Member::kDefaultValue:
-            return m_nDefaultValue;
-        case Member::kMaskType:
-            return m_nMaskType;
-        case Member::kShiftType:
-            return m_nShiftType;
-    }
-    return 0;
+    return this->*MemberField(member);
 }
 
 void DialogMembers::Set(Member member, Offset value) {
-    switch (member) {
-        case Member::kStartAddr:
-            m_nStartAddr = value;
-            return;
-        case Member::kEndAddr:
-            m_nEndAddr = value;
-            return;
-        case Member::kAddress:
-            m_nAddress = value;
-            return;
-        case Member::kOldValue:
-            m_nOldValue = value;
-            return;
-        case Member::kNewValue:
-            m_nNewValue = value;
-            return;
-        case Member::kMaskValue:
-            m_nMaskValue = value;
-            return;
-        case Member::kShiftCount:
-            m_nShiftCount = value;
-            return;
-        case Member::kByteCount:
-            m_nByteCount = value;
-            return;
-        case Member::kDefaultValue:
-            m_nDefaultValue = value;
-            return;
-        case Member::kMaskType:
-            m_nMaskType = value;
-            return;
-        case Member::kShiftType:
-            m_nShiftType = value;
-            return;
-    }
+    this->*MemberField(member) = value;
 }
 
 DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout,
