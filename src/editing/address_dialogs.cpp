@@ -30,61 +30,60 @@ int HexDigitValue(char c) {
 constexpr std::string_view kFillStart = "Please fill the Start Address field!";
 constexpr std::string_view kInvalidStart = "Start Address field contains invalid characters!";
 
-constexpr FieldSpec AddressField(Member member, std::string_view label, std::string_view empty,
-                                 std::string_view invalid, SizeLimit limit,
-                                 std::string_view range) {
+constexpr FieldDef AddressField(Member member, std::string_view label, std::string_view empty,
+                                std::string_view invalid, SizeLimit limit, std::string_view range) {
     return {member,           label, FieldKind::kHex, 8,       ShowFormat::kHex,
             CharTest::kWhole, limit, empty,           invalid, range};
 }
 
-constexpr FieldSpec ValueField(Member member, std::string_view label, FieldKind kind, int maxLength,
-                               ShowFormat format, CharTest test, std::string_view empty,
-                               std::string_view invalid) {
+constexpr FieldDef ValueField(Member member, std::string_view label, FieldKind kind, int maxLength,
+                              ShowFormat format, CharTest test, std::string_view empty,
+                              std::string_view invalid) {
     return {member, label, kind, maxLength, format, test, SizeLimit::kNone, empty, invalid, {}};
 }
 
-constexpr FieldSpec kStartField = AddressField(
+constexpr FieldDef kStartField = AddressField(
     Member::kStartAddr, "Start Address (Hex):", kFillStart, kInvalidStart, SizeLimit::kBelowSize,
     "The value in the Start Address field can not be the same or larger than the value of file "
     "size!");
-constexpr FieldSpec kReplaceStartField = AddressField(
+constexpr FieldDef kReplaceStartField = AddressField(
     Member::kStartAddr, "Start Address (Hex):", kFillStart, kInvalidStart, SizeLimit::kBelowSize,
     "The value in the Start Address field can not be the same or larger than the value of the "
     "file size!");
-constexpr FieldSpec kInsertStartField = AddressField(
+constexpr FieldDef kInsertStartField = AddressField(
     Member::kStartAddr, "Start Address (Hex):", kFillStart, kInvalidStart, SizeLimit::kAtMostSize,
     "The value in the Start Address field can not be larger than the value of the file size!");
-constexpr FieldSpec kEndField = AddressField(
+constexpr FieldDef kEndField = AddressField(
     Member::kEndAddr, "End Address (Hex):", "Please fill the End Address field!",
     "End Address field contains invalid characters!", SizeLimit::kBelowSize,
     "The value in the End Address field can not be the same or larger than the value of the file "
     "size!");
-constexpr FieldSpec kGoToField = AddressField(
+constexpr FieldDef kGoToField = AddressField(
     Member::kAddress, "Go To Address (Hex):", "Please fill the Address field!",
     "Address field contains invalid characters!", SizeLimit::kBelowSize,
     "The value in the Address field can not be the same or larger than the value of the file "
     "size!");
-constexpr FieldSpec kOldValueField =
+constexpr FieldDef kOldValueField =
     ValueField(Member::kOldValue, "Old Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHexByte,
                CharTest::kWhole, "Please fill the Old Value field!",
                "Old Value field contains invalid characters!");
-constexpr FieldSpec kNewValueField =
+constexpr FieldDef kNewValueField =
     ValueField(Member::kNewValue, "New Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHexByte,
                CharTest::kWhole, "Please fill the New Value field!",
                "New Value field contains invalid characters!");
-constexpr FieldSpec kMaskValueField =
+constexpr FieldDef kMaskValueField =
     ValueField(Member::kMaskValue, "Mask Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHex,
                CharTest::kLeadingDigit, "Please fill the Mask Value field!",
                "Mask Value field contains invalid characters!");
-constexpr FieldSpec kShiftCountField = ValueField(
+constexpr FieldDef kShiftCountField = ValueField(
     Member::kShiftCount, "Number of Shift (Dec):", FieldKind::kDecimal, 1, ShowFormat::kDecimal,
     CharTest::kWhole, "Please fill the Number of Shift (Dec) field!",
     "Number of Shift (Dec) field contains invalid characters!");
-constexpr FieldSpec kByteCountField = ValueField(
+constexpr FieldDef kByteCountField = ValueField(
     Member::kByteCount, "Number of Bytes (Dec):", FieldKind::kDecimal, 9, ShowFormat::kDecimal,
     CharTest::kWhole, "Please fill the Number of Bytes (Dec) field!",
     "Number of Bytes (Dec) field contains invalid characters!");
-constexpr FieldSpec kDefaultValueField = ValueField(
+constexpr FieldDef kDefaultValueField = ValueField(
     Member::kDefaultValue, "Default Byte Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHexByte,
     CharTest::kWhole, "Please fill the Default Byte Value (Hex) field!",
     "Default Byte Value (Hex) field contains invalid characters!");
@@ -98,17 +97,16 @@ constexpr ChoiceGroup kShiftChoice = {Member::kShiftType, "Bitwise Shift Type", 
 
 // --- The field lists and check orders shared by the dialogs.
 
-constexpr std::array<const FieldSpec*, 2> kRangeFields = {&kStartField, &kEndField};
-constexpr std::array<const FieldSpec*, 4> kReplaceFields = {&kOldValueField, &kNewValueField,
-                                                            &kReplaceStartField, &kEndField};
-constexpr std::array<const FieldSpec*, 3> kMaskFields = {&kMaskValueField, &kStartField,
+constexpr std::array<const FieldDef*, 2> kRangeFields = {&kStartField, &kEndField};
+constexpr std::array<const FieldDef*, 4> kReplaceFields = {&kOldValueField, &kNewValueField,
+                                                           &kReplaceStartField, &kEndField};
+constexpr std::array<const FieldDef*, 3> kMaskFields = {&kMaskValueField, &kStartField, &kEndField};
+constexpr std::array<const FieldDef*, 3> kShiftFields = {&kShiftCountField, &kStartField,
                                                          &kEndField};
-constexpr std::array<const FieldSpec*, 3> kShiftFields = {&kShiftCountField, &kStartField,
-                                                          &kEndField};
-constexpr std::array<const FieldSpec*, 1> kGoToFields = {&kGoToField};
-constexpr std::array<const FieldSpec*, 1> kPasteFields = {&kInsertStartField};
-constexpr std::array<const FieldSpec*, 3> kInsertFields = {&kInsertStartField, &kByteCountField,
-                                                           &kDefaultValueField};
+constexpr std::array<const FieldDef*, 1> kGoToFields = {&kGoToField};
+constexpr std::array<const FieldDef*, 1> kPasteFields = {&kInsertStartField};
+constexpr std::array<const FieldDef*, 3> kInsertFields = {&kInsertStartField, &kByteCountField,
+                                                          &kDefaultValueField};
 
 constexpr std::array<int, 1> kOneField = {0};
 constexpr std::array<int, 2> kInOrder = {0, 1};
@@ -118,13 +116,13 @@ constexpr std::array<int, 3> kInsertOrder = {0, 2, 1};
 
 constexpr std::string_view kSizePrefix = "File Size: 0x ";
 
-constexpr DialogSpec RangeDialog(DialogId id, std::string_view title, PresetSource source,
-                                 OpeningRule rule) {
+constexpr DialogDef RangeDialog(DialogId id, std::string_view title, PresetSource source,
+                                OpeningRule rule) {
     return {id, title, nullptr, kRangeFields, {}, 0, kInOrder, kSizePrefix, source, rule};
 }
 
 // Indexed by DialogId.
-constexpr std::array<DialogSpec, 13> kDialogs = {
+constexpr std::array<DialogDef, 13> kDialogs = {
     RangeDialog(DialogId::kCopyBytes, "Copy Bytes", PresetSource::kSelectedRange,
                 OpeningRule::kClampEnd),
     RangeDialog(DialogId::kCutBytes, "Cut Bytes", PresetSource::kSelectedRange,
@@ -139,38 +137,37 @@ constexpr std::array<DialogSpec, 13> kDialogs = {
                 OpeningRule::kNone),
     RangeDialog(DialogId::kTwosComplement, "2's Complement", PresetSource::kSelectedOrWholeFile,
                 OpeningRule::kNone),
-    DialogSpec{DialogId::kReplaceBytes, "Replace Bytes", nullptr, kReplaceFields, "Apply To Block",
-               2, kReplaceOrder, kSizePrefix, PresetSource::kSelectedOrWholeFile,
-               OpeningRule::kClampEnd},
-    DialogSpec{DialogId::kMaskBytes, "Mask Bytes", &kMaskChoice, kMaskFields, "Apply to block", 1,
-               kRangeThenValue, kSizePrefix, PresetSource::kSelectedOrWholeFile,
-               OpeningRule::kNone},
-    DialogSpec{DialogId::kBitwiseShift, "Bitwise Shift On Bytes", &kShiftChoice, kShiftFields,
-               "Apply to block", 1, kRangeThenValue, "File Size: 0X ",
-               PresetSource::kSelectedOrWholeFile, OpeningRule::kNone},
-    DialogSpec{DialogId::kGoTo,
-               "Go To",
-               nullptr,
-               kGoToFields,
-               {},
-               0,
-               kOneField,
-               kSizePrefix,
-               PresetSource::kZero,
-               OpeningRule::kClampAddress},
-    DialogSpec{DialogId::kPasteBytes,
-               "Paste Bytes",
-               nullptr,
-               kPasteFields,
-               {},
-               0,
-               kOneField,
-               kSizePrefix,
-               PresetSource::kInsertionPoint,
-               OpeningRule::kClampStart},
-    DialogSpec{DialogId::kInsertBytes, "Insert Bytes", nullptr, kInsertFields,
-               "Bytes To Be Inserted", 0, kInsertOrder, kSizePrefix, PresetSource::kInsertionPoint,
-               OpeningRule::kClampStart},
+    DialogDef{DialogId::kReplaceBytes, "Replace Bytes", nullptr, kReplaceFields, "Apply To Block",
+              2, kReplaceOrder, kSizePrefix, PresetSource::kSelectedOrWholeFile,
+              OpeningRule::kClampEnd},
+    DialogDef{DialogId::kMaskBytes, "Mask Bytes", &kMaskChoice, kMaskFields, "Apply to block", 1,
+              kRangeThenValue, kSizePrefix, PresetSource::kSelectedOrWholeFile, OpeningRule::kNone},
+    DialogDef{DialogId::kBitwiseShift, "Bitwise Shift On Bytes", &kShiftChoice, kShiftFields,
+              "Apply to block", 1, kRangeThenValue, "File Size: 0X ",
+              PresetSource::kSelectedOrWholeFile, OpeningRule::kNone},
+    DialogDef{DialogId::kGoTo,
+              "Go To",
+              nullptr,
+              kGoToFields,
+              {},
+              0,
+              kOneField,
+              kSizePrefix,
+              PresetSource::kZero,
+              OpeningRule::kClampAddress},
+    DialogDef{DialogId::kPasteBytes,
+              "Paste Bytes",
+              nullptr,
+              kPasteFields,
+              {},
+              0,
+              kOneField,
+              kSizePrefix,
+              PresetSource::kInsertionPoint,
+              OpeningRule::kClampStart},
+    DialogDef{DialogId::kInsertBytes, "Insert Bytes", nullptr, kInsertFields,
+              "Bytes To Be Inserted", 0, kInsertOrder, kSizePrefix, PresetSource::kInsertionPoint,
+              OpeningRule::kClampStart},
 };
 
 constexpr bool TableIsIndexedById() {
@@ -182,7 +179,7 @@ constexpr bool TableIsIndexedById() {
 }
 static_assert(TableIsIndexedById());
 
-bool PassesCharTest(const FieldSpec& field, std::string_view text) {
+bool PassesCharTest(const FieldDef& field, std::string_view text) {
     if (field.charTest == CharTest::kLeadingDigit)
         return IsHexDigitChar(text.front());
     const auto isDigit = field.kind == FieldKind::kHex ? IsHexDigitChar : IsDecimalDigitChar;
@@ -190,7 +187,7 @@ bool PassesCharTest(const FieldSpec& field, std::string_view text) {
 }
 
 // The value of the leading digits of the field's kind (at most nine, so it fits).
-Offset ParseValue(const FieldSpec& field, std::string_view text) {
+Offset ParseValue(const FieldDef& field, std::string_view text) {
     Offset value = 0;
     for (const char c : text) {
         if (field.kind == FieldKind::kHex) {
@@ -237,7 +234,7 @@ Offset DialogMembers::*MemberField(Member member) {
 
 }  // namespace
 
-const DialogSpec& GetDialogSpec(DialogId id) {
+const DialogDef& GetDialogDef(DialogId id) {
     return kDialogs[static_cast<std::size_t>(id)];
 }
 
@@ -249,7 +246,7 @@ void DialogMembers::Set(Member member, Offset value) {
     this->*MemberField(member) = value;
 }
 
-DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout,
+DialogMembers OpenDialogMembers(const DialogDef& dialog, const DumpLayout& layout,
                                 TextSelection selection, Offset fileSize,
                                 const BitwiseSettings& settings) {
     DialogMembers m;
@@ -260,7 +257,7 @@ DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout
     m.m_nMaskValue = settings.m_nMaskValue;
 
     const ByteRange selected = layout.GetSelectedBytes(selection, EndMarker::ForSize(fileSize));
-    switch (spec.source) {
+    switch (dialog.source) {
         case PresetSource::kSelectedRange:
             m.m_nStartAddr = selected.first;
             m.m_nEndAddr = selected.last;
@@ -279,7 +276,7 @@ DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout
             break;
     }
 
-    switch (spec.rule) {
+    switch (dialog.rule) {
         case OpeningRule::kNone:
             break;
         case OpeningRule::kClampEnd:
@@ -298,7 +295,7 @@ DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout
     return m;
 }
 
-std::string FieldText(const FieldSpec& field, const DialogMembers& members) {
+std::string FieldText(const FieldDef& field, const DialogMembers& members) {
     const Offset value = members.Get(field.member);
     if (value < 0)
         return {};
@@ -318,18 +315,18 @@ std::string FieldText(const FieldSpec& field, const DialogMembers& members) {
     return text;
 }
 
-std::string FileSizeLine(const DialogSpec& spec, Offset fileSize) {
+std::string FileSizeLine(const DialogDef& dialog, Offset fileSize) {
     char text[96];
     const auto size = static_cast<unsigned long long>(fileSize);
     std::snprintf(text, sizeof text, "%.*s%llX Bytes (In Hex) or %llu Bytes (In Decimal)",
-                  static_cast<int>(spec.sizePrefix.size()), spec.sizePrefix.data(), size, size);
+                  static_cast<int>(dialog.sizePrefix.size()), dialog.sizePrefix.data(), size, size);
     return text;
 }
 
-CheckResult CheckDialogFields(const DialogSpec& spec, std::span<const std::string> texts,
+CheckResult CheckDialogFields(const DialogDef& dialog, std::span<const std::string> texts,
                               DialogMembers& members) {
-    for (const int index : spec.checkOrder) {
-        const FieldSpec& field = *spec.fields[static_cast<std::size_t>(index)];
+    for (const int index : dialog.checkOrder) {
+        const FieldDef& field = *dialog.fields[static_cast<std::size_t>(index)];
         const std::string_view text = std::string_view(texts[static_cast<std::size_t>(index)])
                                           .substr(0, static_cast<std::size_t>(field.maxLength));
         if (text.empty())
@@ -345,12 +342,12 @@ CheckResult CheckDialogFields(const DialogSpec& spec, std::span<const std::strin
     return {};
 }
 
-void RememberBitwiseSettings(const DialogSpec& spec, const DialogMembers& members,
+void RememberBitwiseSettings(const DialogDef& dialog, const DialogMembers& members,
                              BitwiseSettings& settings) {
-    if (spec.id == DialogId::kMaskBytes) {
+    if (dialog.id == DialogId::kMaskBytes) {
         settings.m_nMaskType = static_cast<int>(members.m_nMaskType);
         settings.m_nMaskValue = static_cast<int>(members.m_nMaskValue);
-    } else if (spec.id == DialogId::kBitwiseShift) {
+    } else if (dialog.id == DialogId::kBitwiseShift) {
         settings.m_nShiftType = static_cast<int>(members.m_nShiftType);
         settings.m_nShiftCount = static_cast<int>(members.m_nShiftCount);
     }

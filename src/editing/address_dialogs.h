@@ -16,7 +16,7 @@ namespace orvel {
 // fixed order, reporting the first fault with a fixed message; the Qt dialog
 // then focuses that field and selects its whole text, and stays open.
 //
-// The Qt layer builds each dialog from its DialogSpec, fills the fields with
+// The Qt layer builds each dialog from its DialogDef, fills the fields with
 // FieldText, and on OK calls CheckDialogFields. Nothing here is thread-bound.
 
 enum class DialogId {
@@ -70,7 +70,7 @@ enum class CharTest {
 // The limit an address is compared against, as unsigned values.
 enum class SizeLimit { kNone, kBelowSize, kAtMostSize };
 
-struct FieldSpec {
+struct FieldDef {
     Member member;
     std::string_view label;
     FieldKind kind;
@@ -106,12 +106,12 @@ enum class OpeningRule {
     kClampStart,    // a start at or above the size becomes the size
 };
 
-struct DialogSpec {
+struct DialogDef {
     DialogId id;
     std::string_view title;
-    const ChoiceGroup* choice;                 // the radio group above the fields, or null
-    std::span<const FieldSpec* const> fields;  // in the order shown
-    std::string_view groupTitle;               // frame around fields[groupFirst..], or empty
+    const ChoiceGroup* choice;                // the radio group above the fields, or null
+    std::span<const FieldDef* const> fields;  // in the order shown
+    std::string_view groupTitle;              // frame around fields[groupFirst..], or empty
     int groupFirst;
     std::span<const int> checkOrder;  // indices into fields, in the order checked on OK
     std::string_view sizePrefix;      // "File Size: 0x " or "File Size: 0X "
@@ -119,7 +119,7 @@ struct DialogSpec {
     OpeningRule rule;
 };
 
-[[nodiscard]] const DialogSpec& GetDialogSpec(DialogId id);
+[[nodiscard]] const DialogDef& GetDialogDef(DialogId id);
 
 // The members of a dialog. Addresses are -1 when there is no preset.
 struct DialogMembers {
@@ -143,17 +143,17 @@ struct DialogMembers {
 // The members as the command presets them from the view's selection (text
 // positions of a dump laid out by `layout`) and the view's remembered bitwise
 // settings, with the dialog's opening rule applied.
-[[nodiscard]] DialogMembers OpenDialogMembers(const DialogSpec& spec, const DumpLayout& layout,
+[[nodiscard]] DialogMembers OpenDialogMembers(const DialogDef& dialog, const DumpLayout& layout,
                                               TextSelection selection, Offset fileSize,
                                               const BitwiseSettings& settings);
 
 // The text a field shows when the dialog opens.
-[[nodiscard]] std::string FieldText(const FieldSpec& field, const DialogMembers& members);
+[[nodiscard]] std::string FieldText(const FieldDef& field, const DialogMembers& members);
 
 // "File Size: 0x 1A Bytes (In Hex) or 26 Bytes (In Decimal)", with the dialog's prefix.
-[[nodiscard]] std::string FileSizeLine(const DialogSpec& spec, Offset fileSize);
+[[nodiscard]] std::string FileSizeLine(const DialogDef& dialog, Offset fileSize);
 
-// The first fault found on OK: the index of the faulty field in spec.fields and
+// The first fault found on OK: the index of the faulty field in dialog.fields and
 // its message; failedField is -1 when every field passed.
 struct CheckResult {
     int failedField = -1;
@@ -161,17 +161,17 @@ struct CheckResult {
     [[nodiscard]] bool ok() const { return failedField < 0; }
 };
 
-// Checks the field texts (in the order of spec.fields) in the dialog's check
+// Checks the field texts (in the order of dialog.fields) in the dialog's check
 // order against members.m_nFileSize, storing each value that passes into its
 // member; the members after a faulty field are left as they were. A text
 // longer than the field's maximum is cut to it, as the edit control would.
-[[nodiscard]] CheckResult CheckDialogFields(const DialogSpec& spec,
+[[nodiscard]] CheckResult CheckDialogFields(const DialogDef& dialog,
                                             std::span<const std::string> texts,
                                             DialogMembers& members);
 
 // After OK of the Shift or Mask dialog: keeps its type and count or value for
 // the next opening in the same view. Other dialogs change nothing.
-void RememberBitwiseSettings(const DialogSpec& spec, const DialogMembers& members,
+void RememberBitwiseSettings(const DialogDef& dialog, const DialogMembers& members,
                              BitwiseSettings& settings);
 
 }  // namespace orvel

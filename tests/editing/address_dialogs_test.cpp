@@ -160,11 +160,11 @@ TEST(AddressDialogsTest, ChecksRunInOrderAndReportTheFirstFault) {
         {DialogId::kInsertBytes, 2, {"2", "999999999", "FF"}, -1, {}},
     };
     for (const CheckRow& row : rows) {
-        const DialogSpec& spec = GetDialogSpec(row.dialog);
+        const DialogDef& dialog = GetDialogDef(row.dialog);
         DialogMembers members;
         members.m_nFileSize = row.fileSize;
-        const CheckResult result = CheckDialogFields(spec, row.texts, members);
-        const std::string where = std::string(spec.title) + " " + row.texts[0];
+        const CheckResult result = CheckDialogFields(dialog, row.texts, members);
+        const std::string where = std::string(dialog.title) + " " + row.texts[0];
         EXPECT_EQ(result.failedField, row.failedField) << where;
         EXPECT_EQ(result.message, row.message) << where;
         EXPECT_EQ(result.ok(), row.failedField < 0) << where;
@@ -174,7 +174,7 @@ TEST(AddressDialogsTest, ChecksRunInOrderAndReportTheFirstFault) {
 TEST(AddressDialogsTest, PassingChecksHandBackTheValues) {
     DialogMembers insert;
     insert.m_nFileSize = 2;
-    ASSERT_TRUE(CheckDialogFields(GetDialogSpec(DialogId::kInsertBytes),
+    ASSERT_TRUE(CheckDialogFields(GetDialogDef(DialogId::kInsertBytes),
                                   Texts{"2", "999999999", "fe"}, insert)
                     .ok());
     EXPECT_EQ(insert.m_nStartAddr, 2);
@@ -184,28 +184,28 @@ TEST(AddressDialogsTest, PassingChecksHandBackTheValues) {
     DialogMembers range;
     range.m_nFileSize = kMaxFileSize;
     ASSERT_TRUE(
-        CheckDialogFields(GetDialogSpec(DialogId::kCopyBytes), Texts{"FFFFFFFE", "0"}, range).ok());
+        CheckDialogFields(GetDialogDef(DialogId::kCopyBytes), Texts{"FFFFFFFE", "0"}, range).ok());
     EXPECT_EQ(range.m_nStartAddr, 0xFFFFFFFE);  // unsigned: a start above end passes
     EXPECT_EQ(range.m_nEndAddr, 0);
 
     DialogMembers mask;
     mask.m_nFileSize = 1;
     ASSERT_TRUE(
-        CheckDialogFields(GetDialogSpec(DialogId::kMaskBytes), Texts{"aG", "0", "0"}, mask).ok());
+        CheckDialogFields(GetDialogDef(DialogId::kMaskBytes), Texts{"aG", "0", "0"}, mask).ok());
     EXPECT_EQ(mask.m_nMaskValue, 0xA);  // read from the leading hex digits
 }
 
 TEST(AddressDialogsTest, NoMemberAfterTheFaultyFieldChanges) {
     DialogMembers members;
     members.m_nFileSize = 100;
-    EXPECT_EQ(CheckDialogFields(GetDialogSpec(DialogId::kCopyBytes), Texts{"5", "Z"}, members)
-                  .failedField,
-              1);
+    EXPECT_EQ(
+        CheckDialogFields(GetDialogDef(DialogId::kCopyBytes), Texts{"5", "Z"}, members).failedField,
+        1);
     EXPECT_EQ(members.m_nEndAddr, -1);
 
     DialogMembers replace;
     replace.m_nFileSize = 100;
-    EXPECT_FALSE(CheckDialogFields(GetDialogSpec(DialogId::kReplaceBytes),
+    EXPECT_FALSE(CheckDialogFields(GetDialogDef(DialogId::kReplaceBytes),
                                    Texts{"12", "", "64", "1"}, replace)
                      .ok());
     EXPECT_EQ(replace.m_nOldValue, 0);
@@ -217,7 +217,7 @@ TEST(AddressDialogsTest, ALongerPastedTextIsCutToTheFieldsLength) {
     members.m_nFileSize = 100;
     // A ninth digit never arrives in an eight-character field.
     EXPECT_TRUE(
-        CheckDialogFields(GetDialogSpec(DialogId::kPasteBytes), Texts{"000000010"}, members).ok());
+        CheckDialogFields(GetDialogDef(DialogId::kPasteBytes), Texts{"000000010"}, members).ok());
     EXPECT_EQ(members.m_nStartAddr, 1);
 }
 
@@ -225,18 +225,18 @@ TEST(AddressDialogsTest, ALongerPastedTextIsCutToTheFieldsLength) {
 // refused, except as the start of Paste and Insert.
 TEST(AddressDialogsTest, AnAddressEqualToTheSizeIsRefusedButByPasteAndInsert) {
     for (const DialogId id : kAllDialogs) {
-        const DialogSpec& spec = GetDialogSpec(id);
-        for (const int address : spec.checkOrder) {
-            const FieldSpec& field = *spec.fields[static_cast<std::size_t>(address)];
+        const DialogDef& dialog = GetDialogDef(id);
+        for (const int address : dialog.checkOrder) {
+            const FieldDef& field = *dialog.fields[static_cast<std::size_t>(address)];
             if (field.limit == SizeLimit::kNone)
                 continue;
-            Texts texts(spec.fields.size(), "0");
+            Texts texts(dialog.fields.size(), "0");
             texts[static_cast<std::size_t>(address)] = "1A";
             DialogMembers members;
             members.m_nFileSize = 26;
-            const CheckResult result = CheckDialogFields(spec, texts, members);
+            const CheckResult result = CheckDialogFields(dialog, texts, members);
             const bool mayEqual = id == DialogId::kPasteBytes || id == DialogId::kInsertBytes;
-            EXPECT_EQ(result.ok(), mayEqual) << spec.title << " " << field.label;
+            EXPECT_EQ(result.ok(), mayEqual) << dialog.title << " " << field.label;
             if (!result.ok()) {
                 EXPECT_EQ(result.failedField, address);
                 EXPECT_EQ(result.message, field.rangeMessage);
@@ -246,30 +246,30 @@ TEST(AddressDialogsTest, AnAddressEqualToTheSizeIsRefusedButByPasteAndInsert) {
 }
 
 TEST(AddressDialogsTest, FileSizeLine) {
-    EXPECT_EQ(FileSizeLine(GetDialogSpec(DialogId::kCopyBytes), 26),
+    EXPECT_EQ(FileSizeLine(GetDialogDef(DialogId::kCopyBytes), 26),
               "File Size: 0x 1A Bytes (In Hex) or 26 Bytes (In Decimal)");
-    EXPECT_EQ(FileSizeLine(GetDialogSpec(DialogId::kBitwiseShift), 26),
+    EXPECT_EQ(FileSizeLine(GetDialogDef(DialogId::kBitwiseShift), 26),
               "File Size: 0X 1A Bytes (In Hex) or 26 Bytes (In Decimal)");
-    EXPECT_EQ(FileSizeLine(GetDialogSpec(DialogId::kInsertBytes), 6699),
+    EXPECT_EQ(FileSizeLine(GetDialogDef(DialogId::kInsertBytes), 6699),
               "File Size: 0x 1A2B Bytes (In Hex) or 6699 Bytes (In Decimal)");
-    EXPECT_EQ(FileSizeLine(GetDialogSpec(DialogId::kGoTo), kMaxFileSize),
+    EXPECT_EQ(FileSizeLine(GetDialogDef(DialogId::kGoTo), kMaxFileSize),
               "File Size: 0x FFFFFFFF Bytes (In Hex) or 4294967295 Bytes (In Decimal)");
     for (const DialogId id : kAllDialogs) {
         if (id == DialogId::kBitwiseShift)
             continue;
-        EXPECT_EQ(FileSizeLine(GetDialogSpec(id), 0).substr(0, 16), "File Size: 0x 0 ")
-            << GetDialogSpec(id).title;
+        EXPECT_EQ(FileSizeLine(GetDialogDef(id), 0).substr(0, 16), "File Size: 0x 0 ")
+            << GetDialogDef(id).title;
     }
 }
 
 // The field texts a dialog opens with, for a selection of a 100-byte file.
 Texts OpeningTexts(DialogId id, TextSelection selection, Offset fileSize = 100,
                    const BitwiseSettings& settings = {}) {
-    const DialogSpec& spec = GetDialogSpec(id);
-    const DialogMembers members = OpenDialogMembers(spec, kSingle, selection, fileSize, settings);
+    const DialogDef& dialog = GetDialogDef(id);
+    const DialogMembers members = OpenDialogMembers(dialog, kSingle, selection, fileSize, settings);
     EXPECT_EQ(members.m_nFileSize, fileSize);
     Texts texts;
-    for (const FieldSpec* field : spec.fields)
+    for (const FieldDef* field : dialog.fields)
         texts.push_back(FieldText(*field, members));
     return texts;
 }
@@ -308,7 +308,7 @@ TEST(AddressDialogsTest, PresetsFromTheSelection) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(OpeningTexts(row.dialog, row.selection), row.texts)
-            << GetDialogSpec(row.dialog).title;
+            << GetDialogDef(row.dialog).title;
     }
 }
 
@@ -322,7 +322,7 @@ TEST(AddressDialogsTest, PresetsOfAnEmptyFile) {
 
 TEST(AddressDialogsTest, ShiftAndMaskRememberTheirSettings) {
     BitwiseSettings settings;
-    const DialogSpec& mask = GetDialogSpec(DialogId::kMaskBytes);
+    const DialogDef& mask = GetDialogDef(DialogId::kMaskBytes);
     DialogMembers members = OpenDialogMembers(mask, kSingle, {}, 100, settings);
     EXPECT_EQ(members.m_nMaskType, 0);  // AND
     members.m_nMaskType = 2;            // the XOR button
@@ -333,7 +333,7 @@ TEST(AddressDialogsTest, ShiftAndMaskRememberTheirSettings) {
     EXPECT_EQ(again.m_nMaskType, 2);
     EXPECT_EQ(FieldText(*mask.fields[0], again), "F");
 
-    const DialogSpec& shift = GetDialogSpec(DialogId::kBitwiseShift);
+    const DialogDef& shift = GetDialogDef(DialogId::kBitwiseShift);
     DialogMembers shiftMembers = OpenDialogMembers(shift, kSingle, {}, 100, settings);
     EXPECT_EQ(shiftMembers.m_nShiftType, 0);
     shiftMembers.m_nShiftType = 1;
@@ -347,15 +347,15 @@ TEST(AddressDialogsTest, ShiftAndMaskRememberTheirSettings) {
 
 TEST(AddressDialogsTest, EveryDialogHasItsTitleAndFields) {
     for (const DialogId id : kAllDialogs) {
-        const DialogSpec& spec = GetDialogSpec(id);
-        EXPECT_EQ(spec.id, id);
-        EXPECT_FALSE(spec.title.empty());
-        ASSERT_EQ(spec.checkOrder.size(), spec.fields.size()) << spec.title;
-        std::vector<bool> checked(spec.fields.size());
-        for (const int index : spec.checkOrder)
+        const DialogDef& dialog = GetDialogDef(id);
+        EXPECT_EQ(dialog.id, id);
+        EXPECT_FALSE(dialog.title.empty());
+        ASSERT_EQ(dialog.checkOrder.size(), dialog.fields.size()) << dialog.title;
+        std::vector<bool> checked(dialog.fields.size());
+        for (const int index : dialog.checkOrder)
             checked[static_cast<std::size_t>(index)] = true;
-        EXPECT_EQ(std::count(checked.begin(), checked.end(), false), 0) << spec.title;
-        for (const FieldSpec* field : spec.fields) {
+        EXPECT_EQ(std::count(checked.begin(), checked.end(), false), 0) << dialog.title;
+        for (const FieldDef* field : dialog.fields) {
             EXPECT_EQ(field->rangeMessage.empty(), field->limit == SizeLimit::kNone);
             EXPECT_FALSE(field->emptyMessage.empty());
             EXPECT_FALSE(field->invalidMessage.empty());
