@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "document/binary_document.h"
+#include "editing/edit_outcome.h"
+#include "view/dump_layout.h"
+
+namespace orvel {
+
+// The block commands of the Edit menu as kernels on a document and the dump's
+// position arithmetic. They run on the GUI thread after the command's dialog has
+// validated the addresses, and change the bytes only through the document's edit
+// interface, whose observers (the views) rebuild the dump on a Structure edit
+// (every colour mark is dropped) and rewrite cells on a Values edit.
+//
+// Ranges are inclusive; unless said otherwise a range given with start above end
+// means the same block from end to start. Preconditions (checked by the
+// dialogs): start and end lie below the document's size; the insertion start of
+// Paste and Insert is at most the size.
+
+// Memory for an encoded clipboard block: given its length, returns writable
+// storage of exactly that length, or throws std::bad_alloc.
+using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
+
+// Storage that resizes `block` to the length asked for.
+[[nodiscard]] BlockStorage StoreIn(std::vector<std::uint8_t>& block);
+
+// Encodes the block into `storage` for the clipboard. The document, the dump and
+// the selection are unchanged. Fails only with kOutOfMemory.
+[[nodiscard]] EditOutcome CopyBytes(const BinaryDocument& doc, Offset start, Offset end,
+                                    const BlockStorage& storage);
+
+// Encodes the block like CopyBytes, then removes it. The selection becomes a
+// caret on the high digit of the byte that now follows the removed block.
+// Fails only with kOutOfMemory, before anything is removed.
+[[nodiscard]] EditResult CutBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                  Offset end, const BlockStorage& storage);
+
+// Removes the block; the caret goes where CutBytes puts it. Never fails.
+[[nodiscard]] TextSelection DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                        Offset end);
+
+// Inserts the bytes of a clipboard block at `start` (the size appends) and
+// selects from the high digit of byte start to the high digit of the byte after
+// the pasted ones. `block` is nothing when the clipboard holds no block in the
+// private format: nothing is inserted, yet the dump is rebuilt, the document
+// marked modified and the caret put at byte start. A damaged block, a file that
+// would grow past kMaxFileSize, or a failed allocation leave the document as it
+// was (kClipboardDamaged, kFileTooLarge, kOutOfMemory).
+[[nodiscard]] EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                    std::optional<std::span<const std::uint8_t>> block);
+
+// Inserts `count` (>= 0) bytes of `value` at `start` and selects the two hex
+// digits of byte start. Count 0 inserts nothing but rebuilds and marks modified.
+// Fails with kFileTooLarge or kOutOfMemory, leaving the document as it was.
+[[nodiscard]] EditResult InsertBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                     Offset count, std::uint8_t value);
+
+// The hex cells of the block: from the high digit of its first byte to just
+// after the low digit of its last. The bytes are not touched.
+[[nodiscard]] TextSelection SelectBytes(const DumpLayout& layout, Offset start, Offset end);
+
+// The two hex digits of the byte at `address`.
+[[nodiscard]] TextSelection SelectByte(const DumpLayout& layout, Offset address);
+
+// Sets every byte equal to `oldValue` from start to end (in that order only: a
+// start above end replaces nothing; an end beyond the file stops at its last
+// byte) to `newValue`. The dump is rebuilt and the document marked modified even
+// when no byte matched. Returns a caret at the start of `current`, the view's
+// selection before the command.
+[[nodiscard]] TextSelection ReplaceBytes(BinaryDocument& doc, Offset start, Offset end,
+                                         std::uint8_t oldValue, std::uint8_t newValue,
+                                         TextSelection current);
+
+// Reverses the order of the block's bytes; the dump is rebuilt and the document
+// marked modified, even for a single byte. The selection stays where it was.
+void ReverseBytes(BinaryDocument& doc, Offset start, Offset end);
+
+}  // namespace orvel

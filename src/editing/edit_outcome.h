@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string_view>
+
+#include "view/dump_layout.h"
+
+namespace orvel {
+
+// How a block command that can fail ended. On anything but kDone the document
+// is unchanged and not marked modified.
+enum class EditOutcome {
+    kDone,
+    kClipboardDamaged,  // the clipboard block counts more bytes than it holds
+    kFileTooLarge,      // the file would grow past kMaxFileSize bytes
+    kOutOfMemory,       // the bytes or the clipboard block could not be allocated
+};
+
+inline constexpr std::string_view kClipboardDamagedMessage =
+    "The clipboard data is damaged. Nothing was pasted.";
+inline constexpr std::string_view kFileTooLargeMessage =
+    "The bytes can not be inserted: the file would become larger than FFFFFFFF "
+    "(4294967295) bytes. The file is unchanged.";
+inline constexpr std::string_view kOutOfMemoryMessage =
+    "There is not enough memory for this operation. The file is unchanged.";
+
+// The message box text for a failed outcome; empty for kDone.
+[[nodiscard]] constexpr std::string_view OutcomeMessage(EditOutcome outcome) {
+    switch (outcome) {
+        case EditOutcome::kDone:
+            return {};
+        case EditOutcome::kClipboardDamaged:
+            return kClipboardDamagedMessage;
+        case EditOutcome::kFileTooLarge:
+            return kFileTooLargeMessage;
+        case EditOutcome::kOutOfMemory:
+            return kOutOfMemoryMessage;
+    }
+    return {};
+}
+
+// What a command that can fail hands back: its outcome and, on kDone, the
+// selection the view shows afterwards.
+struct EditResult {
+    EditOutcome outcome = EditOutcome::kDone;
+    TextSelection selection;
+};
+
+}  // namespace orvel

@@ -1,0 +1,6 @@
+list(APPEND ORVEL_CORE_SOURCES
+    src/editing/address_dialogs.cpp
+    src/editing/bitwise_kernels.cpp
+    src/editing/block_kernels.cpp
+    src/editing/clipboard_codec.cpp
+)

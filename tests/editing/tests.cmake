@@ -1,0 +1,7 @@
+list(APPEND ORVEL_CORE_TESTS
+    tests/editing/address_dialogs_test.cpp
+    tests/editing/bitwise_kernels_test.cpp
+    tests/editing/block_kernels_test.cpp
+    tests/editing/clipboard_codec_test.cpp
+    tests/editing/kernels_differential_test.cpp
+)
