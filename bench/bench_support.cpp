@@ -1,0 +1,1 @@
+// Shared benchmark helpers live here; this placeholder keeps the build whole.
