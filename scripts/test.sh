@@ -20,7 +20,7 @@ cmake --build build-san -j"$jobs"
 ctest --test-dir build-san --output-on-failure
 
 shopt -s nullglob
-for fuzzer in build-san/fuzz_*; do
+for fuzzer in build-san/fuzz/fuzz_*; do
     echo "fuzzing $(basename "$fuzzer") for 30 s"
     corpus=$(mktemp -d)
     "$fuzzer" -max_total_time=30 -print_final_stats=0 "$corpus" 2>"$corpus.log" || {

@@ -16,6 +16,7 @@ namespace {
 constexpr Verb kVerbs[] = {
     {"dump", "dump FILE                 write the hex display text of FILE", RunDump},
     {"compare", "compare FILE1 FILE2       list the differing bytes of two files", RunCompare},
+    {"find", "find FILE HEX [START]     list the offsets repeated Find Next selects", RunFind},
 };
 
 void PrintHelp(std::FILE* out) {

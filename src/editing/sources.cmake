@@ -3,4 +3,9 @@ list(APPEND ORVEL_CORE_SOURCES
     src/editing/bitwise_kernels.cpp
     src/editing/block_kernels.cpp
     src/editing/clipboard_codec.cpp
+    src/editing/find_pattern.cpp
+    src/editing/find_search.cpp
+)
+list(APPEND ORVEL_CLI_SOURCES
+    src/cli/find_verb.cpp
 )

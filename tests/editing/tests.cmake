@@ -4,4 +4,6 @@ list(APPEND ORVEL_CORE_TESTS
     tests/editing/block_kernels_test.cpp
     tests/editing/clipboard_codec_test.cpp
     tests/editing/kernels_differential_test.cpp
+    tests/editing/find_pattern_test.cpp
+    tests/editing/find_search_test.cpp
 )

@@ -1,0 +1,117 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "cli/verbs.h"
+#include "document/file_io.h"
+#include "editing/find_pattern.h"
+#include "editing/find_search.h"
+
+namespace orvel::cli {
+namespace {
+
+// The file is searched in windows of this size, read one after another, so
+// each window is searched while it is still in the cache.
+constexpr std::size_t kWindow = std::size_t{1} << 20;
+
+class OffsetWriter {
+  public:
+    bool Put(Offset offset) {
+        if (used_ + 20 > sizeof(buffer_) && !Flush())
+            return false;
+        used_ += static_cast<std::size_t>(
+            std::snprintf(buffer_ + used_, 20, "%llX\n", static_cast<unsigned long long>(offset)));
+        return true;
+    }
+    bool Flush() {
+        const bool ok = WriteOut(buffer_, used_);
+        used_ = 0;
+        return ok;
+    }
+
+  private:
+    char buffer_[1 << 16];
+    std::size_t used_ = 0;
+};
+
+bool IsHexText(const std::string& text) {
+    for (const char c : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return !text.empty();
+}
+
+}  // namespace
+
+int RunFind(const std::vector<std::string>& args) {
+    if (args.size() < 2 || args.size() > 3)
+        return Fail("usage: orvel-cli find FILE HEX [START]", 2);
+    const BytePattern pattern = ParseFindPattern(args[1]);
+    if (pattern.empty())
+        return Fail("HEX must be 1 to 8 hexadecimal digits", 2);
+    if (args.size() == 3 && (!IsHexText(args[2]) || args[2].size() > 8)) {
+        return Fail("START must be 1 to 8 hexadecimal digits", 2);
+    }
+    const Offset start =
+        args.size() == 3 ? static_cast<Offset>(std::strtoull(args[2].c_str(), nullptr, 16)) : 0;
+
+    const int fd = open(args[0].c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(args[0] + ": " + SystemErrorText(errno));
+    posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    const auto n = static_cast<Offset>(pattern.size);
+    // The window holds the last n - 1 bytes of the previous read (not yet tried
+    // as positions) followed by the new bytes; `base` is the file offset of its
+    // first byte.
+    std::unique_ptr<std::uint8_t[]> window(new std::uint8_t[kWindow + 4]);
+    Offset base = start;
+    Offset held = 0;
+    Offset next = start;
+    OffsetWriter out;
+    if (lseek(fd, start, SEEK_SET) < 0) {
+        const int error = errno;
+        close(fd);
+        return Fail(args[0] + ": " + SystemErrorText(error));
+    }
+    for (;;) {
+        const ssize_t got = read(fd, window.get() + held, kWindow);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            close(fd);
+            return Fail(args[0] + ": " + SystemErrorText(error));
+        }
+        if (got == 0)
+            break;
+        const Offset filled = held + got;
+        const std::span<const std::uint8_t> bytes(window.get(), static_cast<std::size_t>(filled));
+        // Positions before `base` were all tried in the previous window.
+        Offset local = std::max<Offset>(next - base, 0);
+        while (FindNext(bytes, pattern.view(), local) != kNotFound) {
+            if (!out.Put(base + local - n)) {
+                close(fd);
+                return Fail(std::string("write error: ") + SystemErrorText(errno));
+            }
+        }
+        next = base + local;
+        // Keep the bytes that may still begin an occurrence.
+        held = std::min(n - 1, filled);
+        std::memmove(window.get(), window.get() + filled - held, static_cast<std::size_t>(held));
+        base += filled - held;
+    }
+    close(fd);
+    if (!out.Flush())
+        return Fail(std::string("write error: ") + SystemErrorText(errno));
+    return 0;
+}
+
+}  // namespace orvel::cli

@@ -1,0 +1,6 @@
+list(APPEND ORVEL_CORE_TESTS
+    tests/marking/mark_dialogs_test.cpp
+    tests/marking/mark_patterns_test.cpp
+    tests/marking/mark_value_test.cpp
+    tests/marking/mark_range_test.cpp
+)
