@@ -15,11 +15,16 @@ namespace {
 
 constexpr Verb kVerbs[] = {
     {"dump", "dump FILE                 write the hex display text of FILE", RunDump},
+    {"import", "import TEXTFILE OUTFILE    make OUTFILE from the hex values in TEXTFILE",
+     RunImport},
+    {"export", "export FILE OUTFILE        write the hex display text of FILE to OUTFILE",
+     RunExport},
 };
 
 void PrintHelp(std::FILE* out) {
     std::fputs("usage: orvel-cli VERB ARGUMENTS\n\nverbs:\n", out);
-    for (const Verb& verb : kVerbs) std::fprintf(out, "  %s\n", verb.usage);
+    for (const Verb& verb : kVerbs)
+        std::fprintf(out, "  %s\n", verb.usage);
     std::fputs("  --help                    show this list\n", out);
 }
 
@@ -34,7 +39,8 @@ bool WriteOut(const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t put = write(STDOUT_FILENO, data, size);
         if (put < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         data += put;
@@ -57,7 +63,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const Verb& v : kVerbs) {
-        if (verb == v.name) return v.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (verb == v.name)
+            return v.run(std::vector<std::string>(argv + 2, argv + argc));
     }
     Fail("unknown verb '" + verb + "' (orvel-cli --help lists the verbs)");
     return 2;

@@ -19,5 +19,7 @@ int Fail(const std::string& message, int status = 1);
 bool WriteOut(const char* data, std::size_t size);
 
 int RunDump(const std::vector<std::string>& args);
+int RunImport(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
 
 }  // namespace orvel::cli

@@ -1,0 +1,1 @@
+// Shared benchmark helpers live here; this file is a placeholder until they land.

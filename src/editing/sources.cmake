@@ -1,0 +1,3 @@
+list(APPEND ORVEL_CORE_SOURCES
+    src/editing/validators.cpp
+)
