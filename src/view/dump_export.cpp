@@ -5,7 +5,7 @@
 namespace orvel {
 namespace {
 
-constexpr std::size_t kWriteBlock = std::size_t{8} << 20;
+constexpr std::size_t kWriteBlock = std::size_t{1} << 20;
 
 }  // namespace
 
