@@ -17,6 +17,10 @@ constexpr Verb kVerbs[] = {
     {"dump", "dump FILE                 write the hex display text of FILE", RunDump},
     {"compare", "compare FILE1 FILE2       list the differing bytes of two files", RunCompare},
     {"find", "find FILE HEX [START]     list the offsets repeated Find Next selects", RunFind},
+    {"import", "import TEXTFILE OUTFILE    make OUTFILE from the hex values in TEXTFILE",
+     RunImport},
+    {"export", "export FILE OUTFILE        write the hex display text of FILE to OUTFILE",
+     RunExport},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -1,4 +1,5 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/view/dump_export.cpp
     src/view/dump_layout.cpp
     src/view/dump_text.cpp
     src/view/typing.cpp
@@ -8,6 +9,7 @@ list(APPEND ORVEL_CORE_SOURCES
 )
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/dump_verb.cpp
+    src/cli/export_verb.cpp
 )
 list(APPEND ORVEL_CORE_SOURCES
     src/view/caret_navigation.cpp

@@ -6,4 +6,5 @@ list(APPEND ORVEL_CORE_TESTS
     tests/editing/kernels_differential_test.cpp
     tests/editing/find_pattern_test.cpp
     tests/editing/find_search_test.cpp
+    tests/editing/validators_test.cpp
 )

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "document/byte_buffer.h"
+#include "document/file_io.h"
+
+namespace orvel {
+
+// Reads a text of hexadecimal values into bytes. Two adjacent hex digits
+// (0-9, A-F, a-f) make one byte, high digit first; every other byte of the
+// text (blanks, line breaks, commas, the x of 0x, bytes 0x80 and above) is a
+// separator. A run of digits is cut into pairs from its start, so a lone digit
+// and the odd last digit of a run are dropped. The text has no lines,
+// encodings or comments.
+//
+// The parser is fed the text in blocks of any size; a digit pair may be split
+// between two blocks. The bytes are appended to `out`, which must outlive the
+// parser. Not thread-safe.
+class HexTextParser {
+  public:
+    explicit HexTextParser(ByteBuffer& out) : out_(out) {}
+
+    // Parses the next `size` bytes of the text. Throws std::bad_alloc when
+    // `out` cannot grow; what was appended before stays.
+    void Feed(const std::uint8_t* data, std::size_t size);
+    // True while the text read so far ends in the first digit of a pair.
+    [[nodiscard]] bool HasPendingDigit() const { return pending_ >= 0; }
+
+  private:
+    void FeedScalar(const std::uint8_t* data, std::size_t size, std::uint8_t*& out);
+
+    ByteBuffer& out_;
+    int pending_ = -1;  // value of the first digit of an unfinished pair, or -1
+};
+
+// Where a file import failed.
+enum class ImportStage {
+    Open,  // the text file could not be opened
+    Read,  // reading failed, memory ran out, or the values would exceed kMaxFileSize bytes
+};
+
+struct ImportError {
+    ImportStage stage = ImportStage::Open;
+    FileError file;
+};
+
+// Reads the text file at `path` in large blocks through a HexTextParser into
+// `out` (replacing its content). On failure `out` is left empty.
+[[nodiscard]] bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error);
+
+// The message shown for a failed import: "Failed to open file " or "Failed to
+// read first file ", the path, "\nCause: " and the error's text.
+[[nodiscard]] std::string ImportErrorMessage(const std::string& path, const ImportError& error);
+
+}  // namespace orvel

@@ -1,0 +1,4 @@
+list(APPEND ORVEL_CORE_SOURCES
+    src/tools/ascii_table.cpp
+    src/tools/notation.cpp
+)
