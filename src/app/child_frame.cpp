@@ -42,8 +42,10 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMdiSubWindow::closeEvent(event);
-    if (event->isAccepted() && views == 1)
-        doc_->deleteLater();
+    // The document goes once this window and its view are gone.
+    if (event->isAccepted() && views == 1) {
+        connect(this, &QObject::destroyed, doc_, &QObject::deleteLater);
+    }
 }
 
 bool CChildFrame::OnCommand(Cmd cmd) {

@@ -7,4 +7,5 @@ list(APPEND ORVEL_GUI_SOURCES
     src/app/main_frame.cpp
     src/app/orvel_app.cpp
     src/app/user_prompts.cpp
+    src/app/view_command_handlers.cpp
 )

@@ -174,10 +174,14 @@ char DumpText::CharAt(Offset pos) const {
 
 std::string DumpText::Text(Offset from, Offset to) const {
     std::string text;
-    WriteRange(from, to, [&text](const char* data, std::size_t size) {
-        text.append(data, size);
-        return true;
-    });
+    const auto block = static_cast<std::size_t>(std::clamp<Offset>(to - from, 1, 1 << 20));
+    WriteRange(
+        from, to,
+        [&text](const char* data, std::size_t size) {
+            text.append(data, size);
+            return true;
+        },
+        block);
     return text;
 }
 

@@ -11,13 +11,16 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
+#include <array>
 
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
 #include "document/orvel_doc.h"
+#include "view/color_table.h"
 #include "view/dump_printer.h"
 #include "view/typing.h"
+#include "view/view_command_handlers.h"
 
 using orvel::Cmd;
 using orvel::Offset;
@@ -54,7 +57,14 @@ bool IsHeaderLabelColumn(int column) {
 }  // namespace
 
 COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
-    : QAbstractScrollArea(parent), doc_(doc), dump_(doc->data().bytes()) {
+    : COrvelView(ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc,
+                            [doc] { return doc->data().IsMarkIdle(); }},
+                 parent) {}
+
+COrvelView::COrvelView(ViewSource source, QWidget* parent)
+    : QAbstractScrollArea(parent),
+      source_(std::move(source)),
+      dump_(source_.data->bytes(), source_.style) {
     setFont(DumpFont());
     const QFontMetrics metrics(font());
     charWidth_ = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
@@ -67,7 +77,7 @@ COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
     verticalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setSingleStep(1);
     observerId_ =
-        doc->data().AddObserver([this](const orvel::ByteEdit& edit) { OnDocumentEdited(edit); });
+        data().AddObserver([this](const orvel::ByteEdit& edit) { OnDocumentEdited(edit); });
     caretTimer_.setInterval(
         QApplication::cursorFlashTime() > 0 ? QApplication::cursorFlashTime() / 2 : 500);
     connect(&caretTimer_, &QTimer::timeout, this, [this] {
@@ -78,11 +88,11 @@ COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
     UpdateScrollBars();
     // The caret starts on the high digit of the first byte.
     SetCaret(layout().LineColToTextPos(0, 9));
+    handlers_ = CreateViewCommandHandlers(*this);
 }
 
 COrvelView::~COrvelView() {
-    if (doc_)
-        doc_->data().RemoveObserver(observerId_);
+    data().RemoveObserver(observerId_);
 }
 
 Offset COrvelView::topLine() const {
@@ -160,8 +170,22 @@ void COrvelView::RepaintLines(Offset firstTextLine, Offset lastTextLine) {
                        static_cast<int>(last - first + 1) * lineHeight_);
 }
 
+void COrvelView::MarksChanged(Offset first, Offset last) {
+    const Offset firstLine = dump_.FirstDataTextLine() + std::min(first, last) / 16;
+    const Offset lastLine = dump_.FirstDataTextLine() + std::max(first, last) / 16;
+    RepaintLines(firstLine, lastLine);
+}
+
+void COrvelView::ClearAllMarks() {
+    marks_.Clear();
+    viewport()->update();
+}
+
+// A change of the number or order of bytes rebuilds the dump, which drops
+// every mark; a change of values rewrites the bytes' cells and keeps them.
 void COrvelView::OnDocumentEdited(const orvel::ByteEdit& edit) {
     if (edit.kind == orvel::ByteEdit::Kind::Structure) {
+        marks_.Clear();
         UpdateScrollBars();
         SetSelection(selection_);  // clamps to the new text
         viewport()->update();
@@ -201,13 +225,32 @@ void COrvelView::DrawLine(QPainter& painter, Offset textLine, int y) const {
     const QColor textColour = palette().text().color();
     const QColor selectedText = palette().highlightedText().color();
 
+    // The colour of each column: a byte's two digits and its character cell
+    // carry the byte's mark.
+    std::array<orvel::MarkColor, orvel::kLineStride> colours{};
+    const Offset dataLine = textLine - dump_.FirstDataTextLine();
+    if (!marks_.empty() && dataLine >= 0) {
+        const Offset first = dataLine * 16;
+        marks_.Runs(first, first + 15, [&](const orvel::PaintRun& run) {
+            for (Offset byte = run.first; byte <= run.last; ++byte) {
+                const int k = static_cast<int>(byte - first);
+                const orvel::ByteCols cols = orvel::ByteInLineToCols(k);
+                colours[cols.high] = colours[cols.low] = colours[orvel::kCharColumn + k] =
+                    run.color;
+            }
+            return true;
+        });
+    }
+
     struct Style {
         bool selected;
         bool underline;
+        orvel::MarkColor colour;
         bool operator==(const Style&) const = default;
     };
     const auto styleAt = [&](int column) {
-        return Style{column >= selFirst && column < selLast, header && IsHeaderLabelColumn(column)};
+        return Style{column >= selFirst && column < selLast, header && IsHeaderLabelColumn(column),
+                     colours[column]};
     };
     int column = 0;
     while (column < length) {
@@ -221,7 +264,12 @@ void COrvelView::DrawLine(QPainter& painter, Offset textLine, int y) const {
         QFont runFont = font();
         runFont.setUnderline(style.underline);
         painter.setFont(runFont);
-        painter.setPen(style.selected ? selectedText : textColour);
+        if (style.colour != orvel::MarkColor::Black) {
+            const orvel::Rgb rgb = orvel::MarkColorRgb(style.colour);
+            painter.setPen(QColor(rgb.red, rgb.green, rgb.blue));
+        } else {
+            painter.setPen(style.selected ? selectedText : textColour);
+        }
         painter.drawText(cells.x(), y + ascent_,
                          QString::fromLatin1(text.data() + column, end - column));
         column = end;
@@ -281,12 +329,12 @@ void COrvelView::keyPressEvent(QKeyEvent* event) {
 // Typing changes one byte in place through the document (which repaints the
 // byte's cells in every view of it) and moves the caret.
 bool COrvelView::TypeCharacter(char ch) {
-    orvel::BinaryDocument& data = doc_->data();
+    orvel::BinaryDocument& bytes = data();
     const orvel::TypingResult result =
-        orvel::TypeChar(selection_, static_cast<unsigned char>(ch), data.bytes().span(),
-                        data.endMarker(), layout());
+        orvel::TypeChar(selection_, static_cast<unsigned char>(ch), bytes.bytes().span(),
+                        bytes.endMarker(), layout());
     if (result.change)
-        data.SetByte(result.change->offset, result.change->value);
+        bytes.SetByte(result.change->offset, result.change->value);
     if (result.selection != selection_) {
         desiredColumn_ = -1;
         SetSelection(result.selection);
@@ -364,6 +412,10 @@ void COrvelView::Print() {
 }
 
 bool COrvelView::OnCommand(Cmd cmd) {
+    for (const auto& handler : handlers_) {
+        if (handler->OnCommand(cmd))
+            return true;
+    }
     switch (cmd) {
         case Cmd::EditSelectAll:
             SetSelection({0, dump_.Length()});
@@ -377,12 +429,16 @@ bool COrvelView::OnCommand(Cmd cmd) {
 }
 
 bool COrvelView::OnUpdateCommand(Cmd cmd, CommandState& state) {
+    for (const auto& handler : handlers_) {
+        if (handler->OnUpdateCommand(cmd, state))
+            return true;
+    }
     switch (cmd) {
         case Cmd::EditSelectAll:
             state.enabled = true;
             return true;
         case Cmd::FilePrint:
-            state.enabled = doc_->data().IsMarkIdle();
+            state.enabled = IsMarkIdle();
             return true;
         default:
             return false;

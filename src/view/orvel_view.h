@@ -1,16 +1,29 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QPointer>
 #include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "app/command_target.h"
 #include "document/binary_document.h"
 #include "view/caret_navigation.h"
 #include "view/dump_text.h"
+#include "view/mark_store.h"
 
 class COrvelDoc;
 class QPrinter;
+
+// What a hex view shows: the bytes of one file, the dump style (a single-file
+// window or a comparison pane), the document that follows the view in the
+// command route, and whether the document is free of marking runs.
+struct ViewSource {
+    orvel::BinaryDocument* data;
+    orvel::DumpStyle style;
+    CommandTarget* document;
+    std::function<bool()> isMarkIdle;
+};
 
 // The hex view of a single-file window: a virtual text view of the dump text.
 // It paints only the visible lines, each computed from the bytes; scrolls in
@@ -22,9 +35,15 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     Q_OBJECT
   public:
     explicit COrvelView(COrvelDoc* doc, QWidget* parent = nullptr);
+    COrvelView(ViewSource source, QWidget* parent);
     ~COrvelView() override;
 
-    [[nodiscard]] COrvelDoc* GetDocument() const { return doc_; }
+    // The bytes the view shows and edits.
+    [[nodiscard]] orvel::BinaryDocument& data() const { return *source_.data; }
+    // The document that follows the view in the command route.
+    [[nodiscard]] CommandTarget* documentTarget() const { return source_.document; }
+    // True while no marking run owns the document; the editing commands wait otherwise.
+    [[nodiscard]] bool IsMarkIdle() const { return source_.isMarkIdle(); }
     [[nodiscard]] const orvel::DumpText& dump() const { return dump_; }
     [[nodiscard]] orvel::DumpLayout layout() const { return dump_.layout(); }
 
@@ -40,6 +59,13 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     [[nodiscard]] int lineHeight() const { return lineHeight_; }
     [[nodiscard]] int charWidth() const { return charWidth_; }
     [[nodiscard]] orvel::Offset topLine() const;
+
+    // The colour marks of the view's bytes. After changing them, call
+    // MarksChanged with the range so the cells are repainted.
+    [[nodiscard]] orvel::MarkStore& marks() { return marks_; }
+    void MarksChanged(orvel::Offset first, orvel::Offset last);
+    // Drops every mark (what a rebuild of the dump does).
+    void ClearAllMarks();
 
     // Prints the dump on `printer` (the page range the printer holds).
     void PrintTo(QPrinter& printer) const;
@@ -71,8 +97,11 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     bool TypeCharacter(char ch);
     void Print();
 
-    QPointer<COrvelDoc> doc_;
+    ViewSource source_;
     orvel::DumpText dump_;
+    orvel::MarkStore marks_;
+    // The command handlers of other subsystems that act on this view.
+    std::vector<std::unique_ptr<CommandTarget>> handlers_;
     orvel::TextSelection selection_;
     int desiredColumn_ = -1;
     int observerId_ = 0;

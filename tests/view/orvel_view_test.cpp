@@ -30,7 +30,7 @@ TEST_F(OrvelViewTest, ClickAndTypeOverBytesThenSave) {
     bytes[1] = 0x4D;
     COrvelView* view = Open(bytes);
     ASSERT_NE(view, nullptr);
-    COrvelDoc* doc = view->GetDocument();
+    COrvelDoc* doc = frame()->activeChild()->document();
     ClickAt(view, Pos(view, 0, 12));  // before the 4 of 4D
     EXPECT_EQ(view->selection().caret, Pos(view, 0, 12));
     Type(view, "a");
@@ -66,7 +66,7 @@ TEST_F(OrvelViewTest, TypingTheSameDigitKeepsTheDocumentUnmodified) {
     COrvelView* view = Open({0x4D, 0x5A});
     ASSERT_NE(view, nullptr);
     Type(view, "4D");
-    EXPECT_FALSE(view->GetDocument()->IsModified());
+    EXPECT_FALSE(frame()->activeChild()->document()->IsModified());
     EXPECT_EQ(view->selection().caret, Pos(view, 0, 12));
 }
 
@@ -104,7 +104,7 @@ TEST_F(OrvelViewTest, KeyboardMovesLikeAReadOnlyTextControl) {
     // Two characters selected: a digit changes nothing.
     view->SetSelection({87, 89});
     Type(view, "1");
-    EXPECT_EQ(view->GetDocument()->data().at(0), 0x30);
+    EXPECT_EQ(view->data().at(0), 0x30);
 }
 
 TEST_F(OrvelViewTest, MouseDragAndShiftClickSelect) {
@@ -122,6 +122,24 @@ TEST_F(OrvelViewTest, MouseDragAndShiftClickSelect) {
     const QPoint shiftAt = view->PositionToPoint(Pos(view, 3, 12)) + QPoint(1, 2);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, shiftAt);
     EXPECT_EQ(view->selection(), (orvel::TextSelection{Pos(view, 2, 9), Pos(view, 3, 12)}));
+}
+
+// Marks belong to the view: changing byte values keeps them, changing the
+// number or order of bytes (a rebuild of the dump) drops them.
+TEST_F(OrvelViewTest, MarksSurviveValueEditsAndDropOnRebuild) {
+    COrvelView* view = Open(std::vector<std::uint8_t>(64, 0x41));
+    ASSERT_NE(view, nullptr);
+    view->marks().Paint(16, 31, orvel::MarkColor::Red);
+    view->MarksChanged(16, 31);
+    view->SetCaret(view->layout().ByteToHexPos(20).high);
+    Type(view, "7");
+    EXPECT_EQ(view->data().at(20), 0x71);
+    EXPECT_EQ(view->marks().ColorAt(20), orvel::MarkColor::Red);
+    EXPECT_EQ(view->marks().ColorAt(15), orvel::MarkColor::Black);
+    EXPECT_FALSE(view->grab().isNull());  // paints the marked lines
+    view->data().RemoveBytes(0, 1);
+    EXPECT_TRUE(view->marks().empty());
+    EXPECT_FALSE(frame()->activeChild()->document()->data().dataModified() == false);
 }
 
 // A document of 0xFFFFFFFF bytes: the last line is reached with Ctrl+End and
