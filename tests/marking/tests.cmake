@@ -4,3 +4,6 @@ list(APPEND ORVEL_CORE_TESTS
     tests/marking/mark_value_test.cpp
     tests/marking/mark_range_test.cpp
 )
+list(APPEND ORVEL_GUI_TESTS
+    tests/marking/paint_channel_test.cpp
+)
