@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <string>
@@ -111,8 +112,14 @@ void CAddressDialog::accept() {
 std::optional<orvel::DialogMembers> RunAddressDialog(const orvel::DialogDef& def,
                                                      const orvel::DialogMembers& members,
                                                      QWidget* parent) {
-    CAddressDialog dialog(def, members, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    // On the heap: closing the parent window while the dialog is open deletes it.
+    const QPointer<CAddressDialog> dialog = new CAddressDialog(def, members, parent);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (dialog.isNull())
         return std::nullopt;
-    return dialog.members();
+    std::optional<orvel::DialogMembers> result;
+    if (accepted)
+        result = dialog->members();
+    delete dialog.data();
+    return result;
 }

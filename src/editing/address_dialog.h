@@ -49,6 +49,6 @@ class CAddressDialog final : public QDialog {
 };
 
 // Runs the dialog modally over `parent`: the checked members after OK, nothing
-// after Cancel.
+// after Cancel or when the parent was destroyed meanwhile.
 [[nodiscard]] std::optional<orvel::DialogMembers> RunAddressDialog(
     const orvel::DialogDef& def, const orvel::DialogMembers& members, QWidget* parent);

@@ -1,6 +1,7 @@
 #include "editing/edit_commands.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -69,9 +70,11 @@ bool EditCommands::OnCommand(Cmd cmd) {
     const orvel::DialogDef& def = orvel::GetDialogDef(*id);
     const orvel::DialogMembers preset = orvel::OpenDialogMembers(
         def, view_.layout(), view_.selection(), view_.data().size(), settings_);
-    if (const std::optional<orvel::DialogMembers> members = RunAddressDialog(def, preset, &view_)) {
+    // The window (and this handler with it) may close while the dialog is open.
+    const QPointer<COrvelView> alive(&view_);
+    const std::optional<orvel::DialogMembers> members = RunAddressDialog(def, preset, &view_);
+    if (alive && members)
         Run(*id, *members);
-    }
     return true;
 }
 

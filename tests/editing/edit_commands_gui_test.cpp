@@ -367,6 +367,19 @@ TEST_F(EditCommandsTest, ShiftAndMaskSettingsAreRememberedPerView) {
     EXPECT_TRUE(view->OnCommand(Cmd::OpBitwiseShift));  // the first window kept its own
 }
 
+TEST_F(EditCommandsTest, ClosingTheWindowUnderItsDialogRunsNothing) {
+    COrvelView* view = Open(Counting(0x20));
+    ASSERT_NE(view, nullptr);
+    QTimer::singleShot(0, [this] {
+        auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->field(0)->setText("1");
+        delete frame()->activeChild();
+    });
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditDeleteBytes));
+    EXPECT_TRUE(frame()->children().empty());
+}
+
 TEST_F(EditCommandsTest, KeysReachTheirDialogs) {
     struct Case {
         Qt::Key key;
