@@ -203,6 +203,24 @@ TEST_F(EditCommandsTest, CutThenPasteInAnotherWindow) {
     EXPECT_EQ(Bytes(target), (std::vector<std::uint8_t>{0xAA, 0x22, 0x33, 0x44, 0xBB, 0xAA}));
 }
 
+// 70000 bytes travel with the long count form and paste whole.
+TEST_F(EditCommandsTest, ALongBlockRoundTripsThroughTheClipboard) {
+    std::vector<std::uint8_t> bytes(70000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7);
+    COrvelView* source = Open(bytes, "long.bin");
+    ASSERT_NE(source, nullptr);
+    RunWith(Cmd::EditCopyBytes, {"1116F", "0"});
+    const QByteArray block = QGuiApplication::clipboard()->mimeData()->data(ClipboardMimeType());
+    ASSERT_EQ(block.size(), 70006);
+    EXPECT_EQ(block.left(6), QByteArray::fromHex("FFFF70110100"));
+    EXPECT_FALSE(source->data().dataModified());
+    COrvelView* target = Open({}, "empty.bin");
+    ASSERT_NE(target, nullptr);
+    RunWith(Cmd::EditPasteBytes, {"0"});
+    EXPECT_EQ(Bytes(target), bytes);
+}
+
 TEST_F(EditCommandsTest, ADamagedClipboardBlockPastesNothing) {
     COrvelView* view = Open({0x01, 0x02});
     ASSERT_NE(view, nullptr);
