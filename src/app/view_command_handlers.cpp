@@ -1,6 +1,11 @@
 #include "view/view_command_handlers.h"
 
-std::vector<std::unique_ptr<CommandTarget>> CreateViewCommandHandlers(COrvelView&) {
+#include "view/clear_marks_command.h"
+#include "view/export_command.h"
+
+std::vector<std::unique_ptr<CommandTarget>> CreateViewCommandHandlers(COrvelView& view) {
     std::vector<std::unique_ptr<CommandTarget>> handlers;
+    handlers.push_back(std::make_unique<ClearMarksCommand>(view));
+    handlers.push_back(std::make_unique<ExportCommand>(view));
     return handlers;
 }
