@@ -6,6 +6,7 @@ list(APPEND ORVEL_CORE_TESTS
 list(APPEND ORVEL_GUI_TESTS
     tests/app/gui_test_main.cpp
     tests/app/main_frame_test.cpp
+    tests/app/main_window_test.cpp
     tests/support/gui_fixture.cpp
     tests/support/temp_dir.cpp
 )
