@@ -411,6 +411,7 @@ CChildFrame* CMainFrame::AddChild(COrvelDoc* doc) {
     doc->setParent(this);
     auto* child = new CChildFrame(doc);
     mdiArea_->addSubWindow(child);
+    doc->NotifyStateChanged();  // the titles number a document's windows
     child->ActivateFrame();
     child->view()->setFocus();
     UpdateCommands();

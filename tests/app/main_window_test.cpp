@@ -223,6 +223,9 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     CChildFrame* second = frame()->activeChild();
     ASSERT_NE(second, first);
     ASSERT_EQ(second->document(), first->document());
+    const QString title = first->document()->title();
+    EXPECT_EQ(first->windowTitle(), title + ":1");
+    EXPECT_EQ(second->windowTitle(), title + ":2");
 
     first->view()->marks().Paint(0, 3, MarkColor::Blue);
     EXPECT_TRUE(second->view()->marks().empty());
@@ -242,6 +245,8 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     // Closing one of two views asks nothing; the last one asks.
     EXPECT_TRUE(second->close());
     EXPECT_TRUE(prompts().asked.isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(first->windowTitle(), title);
     prompts().AnswerNext(UserPrompts::Answer::No);
     EXPECT_TRUE(first->close());
     EXPECT_EQ(prompts().asked.size(), 1);
