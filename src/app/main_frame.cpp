@@ -83,11 +83,11 @@ void CMainFrame::CreateActions() {
     }
     for (auto& [cmd, action] : actions_) {
         const orvel::CommandPrompt prompt = orvel::PromptOf(cmd);
-        action->setStatusTip(QString::fromUtf8(prompt.prompt.data(),
-                                               static_cast<int>(prompt.prompt.size())));
+        action->setStatusTip(
+            QString::fromUtf8(prompt.prompt.data(), static_cast<int>(prompt.prompt.size())));
         if (!prompt.toolTip.empty()) {
-            action->setToolTip(QString::fromUtf8(prompt.toolTip.data(),
-                                                 static_cast<int>(prompt.toolTip.size())));
+            action->setToolTip(
+                QString::fromUtf8(prompt.toolTip.data(), static_cast<int>(prompt.toolTip.size())));
         }
     }
     actions_.at(Cmd::ViewStatusBar)->setCheckable(true);
@@ -130,8 +130,8 @@ QToolBar* CMainFrame::toolBar(const QString& title) const {
 // idle text again. The lock-key indicators follow: Qt does not tell the state
 // of the lock keys, so they are shown as labels only.
 void CMainFrame::CreateStatusBar() {
-    auto* idle = new QLabel(QString::fromUtf8(orvel::kIdlePrompt.data(),
-                                              static_cast<int>(orvel::kIdlePrompt.size())));
+    auto* idle = new QLabel(
+        QString::fromUtf8(orvel::kIdlePrompt.data(), static_cast<int>(orvel::kIdlePrompt.size())));
     idle->setObjectName(QStringLiteral("idlePrompt"));
     statusBar()->addWidget(idle, 1);
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
@@ -173,6 +173,31 @@ void CMainFrame::BuildMenuBar(orvel::MenuBarKind kind) {
         });
         if (recentPlace != nullptr)
             FillRecentFiles(qmenu, recentPlace);
+        if (menu.title == "&Window")
+            connect(qmenu, &QMenu::aboutToShow, this, [this, qmenu] { FillWindowList(qmenu); });
+    }
+}
+
+// The Window menu ends with the open windows, the active one checked.
+void CMainFrame::FillWindowList(QMenu* menu) {
+    for (const QPointer<QAction>& old : windowListActions_)
+        delete old.data();
+    windowListActions_.clear();
+    const auto windows = children();
+    if (windows.empty())
+        return;
+    windowListActions_.emplace_back(menu->addSeparator());
+    int number = 1;
+    for (CChildFrame* child : windows) {
+        QAction* entry =
+            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(child->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(child == activeChild());
+        connect(entry, &QAction::triggered, this, [this, window = QPointer<CChildFrame>(child)] {
+            if (window != nullptr)
+                mdiArea_->setActiveSubWindow(window);
+        });
+        windowListActions_.emplace_back(entry);
     }
 }
 
@@ -393,7 +418,8 @@ void CMainFrame::OnAsciiTable() {
         return;
     }
     m_pAsciiTableDlg = new CAsciiTableDlg(this);
-    connect(m_pAsciiTableDlg, &CAsciiTableDlg::closed, this, [this] { m_pAsciiTableDlg = nullptr; });
+    connect(m_pAsciiTableDlg, &CAsciiTableDlg::closed, this,
+            [this] { m_pAsciiTableDlg = nullptr; });
     PlaceReferenceWindow(m_pAsciiTableDlg, 3);
 }
 
@@ -403,7 +429,8 @@ void CMainFrame::OnNotationConvert() {
         return;
     }
     m_pNotationDlg = new CNotationConvertDlg(this);
-    connect(m_pNotationDlg, &CNotationConvertDlg::closed, this, [this] { m_pNotationDlg = nullptr; });
+    connect(m_pNotationDlg, &CNotationConvertDlg::closed, this,
+            [this] { m_pNotationDlg = nullptr; });
     PlaceReferenceWindow(m_pNotationDlg, 2);
 }
 

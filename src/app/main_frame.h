@@ -74,6 +74,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void OnHelp();
     void BuildMenuBar(orvel::MenuBarKind kind);
     void FillRecentFiles(QMenu* menu, QAction* before);
+    void FillWindowList(QMenu* menu);
     [[nodiscard]] std::vector<CommandTarget*> Route() const;
     CChildFrame* AddChild(COrvelDoc* doc);
     void OnChildActivated();
@@ -84,6 +85,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     std::vector<QAction*> recentActions_;
     QTimer idleTimer_;
     std::vector<QToolBar*> toolBars_;
+    std::vector<QPointer<QAction>> windowListActions_;
     // Not owned: each reference window deletes itself when closed, after
     // telling the frame to forget it.
     CAsciiTableDlg* m_pAsciiTableDlg = nullptr;

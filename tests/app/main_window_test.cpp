@@ -239,6 +239,17 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     EXPECT_TRUE(first->view()->marks().empty());
     EXPECT_EQ(ViewText(first->view()), ViewText(second->view()));
 
+    // The Window menu lists both windows; choosing one activates it.
+    QMenu* windowMenu = frame()->menuBar()->actions()[5]->menu();
+    emit windowMenu->aboutToShow();
+    QStringList entries;
+    for (QAction* entry : windowMenu->actions())
+        entries << entry->text();
+    EXPECT_EQ(entries.mid(4), (QStringList{"", "&1 " + title + ":1", "&2 " + title + ":2"}));
+    EXPECT_TRUE(windowMenu->actions().last()->isChecked());
+    windowMenu->actions()[5]->trigger();
+    EXPECT_EQ(frame()->activeChild(), first);
+
     frame()->RouteCommand(Cmd::WindowTile);
     frame()->RouteCommand(Cmd::WindowCascade);
     frame()->RouteCommand(Cmd::WindowArrange);
