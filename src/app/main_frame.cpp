@@ -139,6 +139,7 @@ void CMainFrame::CreateStatusBar() {
         label->setObjectName(QString::fromLatin1(indicator));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
+        label->setToolTip(QStringLiteral("The state of the lock keys is not available here"));
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
         statusBar()->addPermanentWidget(label);
     }
