@@ -62,7 +62,7 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     if (event->isAccepted() && views == 1) {
         connect(this, &QObject::destroyed, doc_, &QObject::deleteLater);
     } else if (event->isAccepted()) {
-        connect(this, &QObject::destroyed, doc_, &COrvelDoc::NotifyStateChanged);
+        doc_->NotifyStateChanged();  // this window has left the area's list
     }
 }
 

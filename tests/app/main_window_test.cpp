@@ -256,7 +256,6 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     // Closing one of two views asks nothing; the last one asks.
     EXPECT_TRUE(second->close());
     EXPECT_TRUE(prompts().asked.isEmpty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(first->windowTitle(), title);
     prompts().AnswerNext(UserPrompts::Answer::No);
     EXPECT_TRUE(first->close());
