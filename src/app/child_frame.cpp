@@ -1,6 +1,8 @@
 #include "app/child_frame.h"
 
 #include <QCloseEvent>
+#include <algorithm>
+#include <vector>
 
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
@@ -17,8 +19,21 @@ CChildFrame::CChildFrame(COrvelDoc* doc, QWidget* parent)
     connect(doc_, &COrvelDoc::stateChanged, this, &CChildFrame::UpdateTitle);
 }
 
+// A document shown in several windows numbers them: "Orvel1:1", "Orvel1:2".
 void CChildFrame::UpdateTitle() {
-    setWindowTitle(doc_->title());
+    std::vector<CChildFrame*> frames;
+    if (CMainFrame* frame = COrvelApp::instance()->mainFrame()) {
+        for (CChildFrame* child : frame->children()) {
+            if (child->document() == doc_)
+                frames.push_back(child);
+        }
+    }
+    const auto self = std::find(frames.begin(), frames.end(), this);
+    if (frames.size() < 2 || self == frames.end()) {
+        setWindowTitle(doc_->title());
+        return;
+    }
+    setWindowTitle(QStringLiteral("%1:%2").arg(doc_->title()).arg(self - frames.begin() + 1));
 }
 
 void CChildFrame::ActivateFrame() {
@@ -42,9 +57,12 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMdiSubWindow::closeEvent(event);
-    // The document goes once this window and its view are gone.
+    // The document goes once this window and its view are gone; with other
+    // windows left, they renumber their titles.
     if (event->isAccepted() && views == 1) {
         connect(this, &QObject::destroyed, doc_, &QObject::deleteLater);
+    } else if (event->isAccepted()) {
+        doc_->NotifyStateChanged();  // this window has left the area's list
     }
 }
 

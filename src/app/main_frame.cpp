@@ -6,14 +6,25 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 
+#include "app/app_icons.h"
 #include "app/child_frame.h"
+#include "app/command_prompts.h"
+#include "app/help_window.h"
 #include "app/orvel_app.h"
+#include "app/toolbar_tables.h"
 #include "document/orvel_doc.h"
+#include "tools/ascii_table_dlg.h"
+#include "tools/notation_convert_dlg.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;
@@ -22,9 +33,10 @@ CMainFrame::CMainFrame() : mdiArea_(new QMdiArea(this)) {
     setWindowTitle(QStringLiteral("Orvel"));
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
-    statusBar()->showMessage(QStringLiteral("For Help, press F1"));
     CreateActions();
     BuildMenuBar(orvel::MenuBarKind::NoDocument);
+    CreateToolBars();
+    CreateStatusBar();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnChildActivated);
     connect(COrvelApp::instance(), &COrvelApp::recentFilesChanged, this,
             &CMainFrame::UpdateCommands);
@@ -69,6 +81,68 @@ void CMainFrame::CreateActions() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);  // keys work whichever menu bar is shown
     }
+    for (auto& [cmd, action] : actions_) {
+        const orvel::CommandPrompt prompt = orvel::PromptOf(cmd);
+        action->setStatusTip(
+            QString::fromUtf8(prompt.prompt.data(), static_cast<int>(prompt.prompt.size())));
+        if (!prompt.toolTip.empty()) {
+            action->setToolTip(
+                QString::fromUtf8(prompt.toolTip.data(), static_cast<int>(prompt.toolTip.size())));
+        }
+    }
+    actions_.at(Cmd::ViewStatusBar)->setCheckable(true);
+}
+
+// The two toolbars share the top row, the Mark Toolbar right of the main one.
+void CMainFrame::CreateToolBars() {
+    for (const orvel::Toolbar& table : orvel::Toolbars()) {
+        auto* bar = new QToolBar(
+            QString::fromUtf8(table.title.data(), static_cast<int>(table.title.size())), this);
+        bar->setObjectName(QStringLiteral("toolbar%1").arg(table.id));
+        bar->setIconSize(QSize(16, 15));
+        for (const Cmd cmd : table.buttons) {
+            if (cmd == Cmd::None) {
+                bar->addSeparator();
+                continue;
+            }
+            QAction* button = actions_.at(cmd);
+            button->setIcon(CommandIcon(cmd));
+            bar->addAction(button);
+        }
+        addToolBar(Qt::TopToolBarArea, bar);
+        toolBars_.push_back(bar);
+    }
+    // Icons belong to the buttons; the menus stay text only, like the tables.
+    for (auto& [cmd, action] : actions_)
+        action->setIconVisibleInMenu(false);
+}
+
+QToolBar* CMainFrame::toolBar(const QString& title) const {
+    for (QToolBar* bar : toolBars_) {
+        if (bar->windowTitle() == title)
+            return bar;
+    }
+    return nullptr;
+}
+
+// The message pane shows a command's prompt while its item or button is
+// under the pointer (a temporary message hides the idle text), then the
+// idle text again. The lock-key indicators follow: Qt does not tell the state
+// of the lock keys, so they are shown as labels only.
+void CMainFrame::CreateStatusBar() {
+    auto* idle = new QLabel(
+        QString::fromUtf8(orvel::kIdlePrompt.data(), static_cast<int>(orvel::kIdlePrompt.size())));
+    idle->setObjectName(QStringLiteral("idlePrompt"));
+    statusBar()->addWidget(idle, 1);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* label = new QLabel(QString::fromLatin1(indicator));
+        label->setObjectName(QString::fromLatin1(indicator));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignCenter);
+        label->setToolTip(QStringLiteral("The state of the lock keys is not available here"));
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+        statusBar()->addPermanentWidget(label);
+    }
 }
 
 QAction* CMainFrame::action(Cmd cmd) const {
@@ -100,6 +174,31 @@ void CMainFrame::BuildMenuBar(orvel::MenuBarKind kind) {
         });
         if (recentPlace != nullptr)
             FillRecentFiles(qmenu, recentPlace);
+        if (menu.title == "&Window")
+            connect(qmenu, &QMenu::aboutToShow, this, [this, qmenu] { FillWindowList(qmenu); });
+    }
+}
+
+// The Window menu ends with the open windows, the active one checked.
+void CMainFrame::FillWindowList(QMenu* menu) {
+    for (const QPointer<QAction>& old : windowListActions_)
+        delete old.data();
+    windowListActions_.clear();
+    const auto windows = children();
+    if (windows.empty())
+        return;
+    windowListActions_.emplace_back(menu->addSeparator());
+    int number = 1;
+    for (CChildFrame* child : windows) {
+        QAction* entry =
+            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(child->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(child == activeChild());
+        connect(entry, &QAction::triggered, this, [this, window = QPointer<CChildFrame>(child)] {
+            if (window != nullptr)
+                mdiArea_->setActiveSubWindow(window);
+        });
+        windowListActions_.emplace_back(entry);
     }
 }
 
@@ -197,8 +296,41 @@ bool CMainFrame::OnCommand(Cmd cmd) {
         case Cmd::FileNew:
             NewDocument();
             return true;
+        case Cmd::FileImportHexText: {
+            // The new document's OnNewDocument sees the flag and imports.
+            COrvelApp* app = COrvelApp::instance();
+            app->m_bImportHexText = 1;
+            NewDocument();
+            app->m_bImportHexText = 0;
+            return true;
+        }
         case Cmd::FileExit:
             close();
+            return true;
+        case Cmd::ViewStatusBar:
+            statusBar()->setVisible(statusBar()->isHidden());
+            return true;
+        case Cmd::WindowNew:
+            OnWindowNew();
+            return true;
+        case Cmd::WindowCascade:
+            mdiArea_->cascadeSubWindows();
+            return true;
+        case Cmd::WindowTile:
+            mdiArea_->tileSubWindows();
+            return true;
+        case Cmd::WindowArrange:
+            ArrangeIcons();
+            return true;
+        case Cmd::HelpTopics:
+        case Cmd::HelpContext:
+            OnHelp();
+            return true;
+        case Cmd::HelpAsciiTable:
+            OnAsciiTable();
+            return true;
+        case Cmd::HelpNotationConvert:
+            OnNotationConvert();
             return true;
         default:
             return false;
@@ -208,18 +340,106 @@ bool CMainFrame::OnCommand(Cmd cmd) {
 bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
     switch (cmd) {
         case Cmd::FileNew:
+        case Cmd::FileImportHexText:
         case Cmd::FileExit:
+        case Cmd::HelpTopics:
+        case Cmd::HelpContext:
+        case Cmd::HelpAsciiTable:
+        case Cmd::HelpNotationConvert:
             state.enabled = true;
+            return true;
+        case Cmd::ViewStatusBar:
+            state.enabled = true;
+            state.checked = !statusBar()->isHidden();
+            return true;
+        case Cmd::WindowNew:
+        case Cmd::WindowCascade:
+        case Cmd::WindowTile:
+        case Cmd::WindowArrange:
+            state.enabled = activeChild() != nullptr;
             return true;
         default:
             return false;
     }
 }
 
+// A second window on the active document: its own view, selection and marks
+// over the same bytes.
+void CMainFrame::OnWindowNew() {
+    if (CChildFrame* active = activeChild())
+        AddChild(active->document());
+}
+
+// Lines the minimised windows up along the bottom of the client area.
+void CMainFrame::ArrangeIcons() {
+    int x = 0;
+    const int bottom = mdiArea_->viewport()->height();
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, bottom - window->height());
+        x += window->width();
+    }
+}
+
+CHelpWnd* CMainFrame::helpWindow() const {
+    return helpWnd_;
+}
+
+void CMainFrame::OnHelp() {
+    if (helpWnd_ == nullptr)
+        helpWnd_ = new CHelpWnd(this);
+    helpWnd_->show();
+    helpWnd_->raise();
+    helpWnd_->activateWindow();
+}
+
+namespace {
+
+// Shows a reference window always on top at (screen width / divisor, screen
+// height / divisor), keeping its size.
+void PlaceReferenceWindow(QWidget* window, int divisor) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->geometry() : QRect();
+    window->move(area.width() / divisor, area.height() / divisor);
+    window->show();
+    window->raise();
+}
+
+void FocusWindow(QWidget* window) {
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void CMainFrame::OnAsciiTable() {
+    if (m_pAsciiTableDlg != nullptr) {
+        FocusWindow(m_pAsciiTableDlg);
+        return;
+    }
+    m_pAsciiTableDlg = new CAsciiTableDlg(this);
+    connect(m_pAsciiTableDlg, &CAsciiTableDlg::closed, this,
+            [this] { m_pAsciiTableDlg = nullptr; });
+    PlaceReferenceWindow(m_pAsciiTableDlg, 3);
+}
+
+void CMainFrame::OnNotationConvert() {
+    if (m_pNotationDlg != nullptr) {
+        FocusWindow(m_pNotationDlg);
+        return;
+    }
+    m_pNotationDlg = new CNotationConvertDlg(this);
+    connect(m_pNotationDlg, &CNotationConvertDlg::closed, this,
+            [this] { m_pNotationDlg = nullptr; });
+    PlaceReferenceWindow(m_pNotationDlg, 2);
+}
+
 CChildFrame* CMainFrame::AddChild(COrvelDoc* doc) {
     doc->setParent(this);
     auto* child = new CChildFrame(doc);
     mdiArea_->addSubWindow(child);
+    doc->NotifyStateChanged();  // the titles number a document's windows
     child->ActivateFrame();
     child->view()->setFocus();
     UpdateCommands();

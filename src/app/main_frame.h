@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <map>
 #include <vector>
@@ -9,14 +10,21 @@
 #include "app/menu_tables.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
+class QToolBar;
+class CAsciiTableDlg;
 class CChildFrame;
+class CHelpWnd;
+class CNotationConvertDlg;
 class COrvelDoc;
 
 // The main window: the menu bar built from the menu tables, the accelerators,
 // the client area holding the document windows, and the command route. It
-// handles the commands that need no document (New, Exit, the Window menu).
+// handles the commands that need no document (New, Import, Exit, the View,
+// Window and Help menus) and keeps the two toolbars, the status bar and the
+// reference windows (at most one ASCII Table and one Notation Convert).
 class CMainFrame : public QMainWindow, public CommandTarget {
     Q_OBJECT
   public:
@@ -43,6 +51,13 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
 
+    // The toolbars by title ("Main toolbar", "Mark Toolbar").
+    [[nodiscard]] QToolBar* toolBar(const QString& title) const;
+    // The open reference windows and help window, or null.
+    [[nodiscard]] CAsciiTableDlg* asciiTableDlg() const { return m_pAsciiTableDlg; }
+    [[nodiscard]] CNotationConvertDlg* notationDlg() const { return m_pNotationDlg; }
+    [[nodiscard]] CHelpWnd* helpWindow() const;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -50,8 +65,16 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   private:
     void CreateActions();
+    void CreateToolBars();
+    void CreateStatusBar();
+    void OnAsciiTable();
+    void OnNotationConvert();
+    void OnWindowNew();
+    void ArrangeIcons();
+    void OnHelp();
     void BuildMenuBar(orvel::MenuBarKind kind);
     void FillRecentFiles(QMenu* menu, QAction* before);
+    void FillWindowList(QMenu* menu);
     [[nodiscard]] std::vector<CommandTarget*> Route() const;
     CChildFrame* AddChild(COrvelDoc* doc);
     void OnChildActivated();
@@ -61,4 +84,11 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     orvel::MenuBarKind menuKind_ = orvel::MenuBarKind::NoDocument;
     std::vector<QAction*> recentActions_;
     QTimer idleTimer_;
+    std::vector<QToolBar*> toolBars_;
+    std::vector<QPointer<QAction>> windowListActions_;
+    // Not owned: each reference window deletes itself when closed, after
+    // telling the frame to forget it.
+    CAsciiTableDlg* m_pAsciiTableDlg = nullptr;
+    CNotationConvertDlg* m_pNotationDlg = nullptr;
+    QPointer<CHelpWnd> helpWnd_;
 };

@@ -1,10 +1,11 @@
 #include "app/orvel_app.h"
 
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
 
+#include "app/about_dialog.h"
+#include "app/app_icons.h"
 #include "app/main_frame.h"
 
 using orvel::Cmd;
@@ -24,6 +25,7 @@ COrvelApp::COrvelApp(int& argc, char** argv)
     setOrganizationName(QStringLiteral("Pellan Works"));
     setApplicationName(QStringLiteral("Orvel"));
     setApplicationDisplayName(QStringLiteral("Orvel"));
+    setWindowIcon(ApplicationIcon());
     LoadRecentFileList();
 }
 
@@ -92,10 +94,11 @@ bool COrvelApp::OnCommand(Cmd cmd) {
             dialog.exec();
             return true;
         }
-        case Cmd::HelpAbout:
-            QMessageBox::about(mainFrame_.get(), QStringLiteral("About Orvel"),
-                               QStringLiteral("Orvel Version 2.12"));
+        case Cmd::HelpAbout: {
+            CAboutDlg about(mainFrame_.get());
+            about.exec();
             return true;
+        }
         default:
             return false;
     }

@@ -1,9 +1,15 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/app/command_prompts.cpp
+    src/app/file_filter.cpp
     src/app/menu_tables.cpp
     src/app/recent_file_list.cpp
+    src/app/toolbar_tables.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
+    src/app/about_dialog.cpp
+    src/app/app_icons.cpp
     src/app/child_frame.cpp
+    src/app/help_window.cpp
     src/app/main_frame.cpp
     src/app/orvel_app.cpp
     src/app/user_prompts.cpp

@@ -1,9 +1,13 @@
 #include "view/view_command_handlers.h"
 
 #include "editing/edit_commands.h"
+#include "view/clear_marks_command.h"
+#include "view/export_command.h"
 
 std::vector<std::unique_ptr<CommandTarget>> CreateViewCommandHandlers(COrvelView& view) {
     std::vector<std::unique_ptr<CommandTarget>> handlers;
     handlers.push_back(std::make_unique<EditCommands>(view));
+    handlers.push_back(std::make_unique<ClearMarksCommand>(view));
+    handlers.push_back(std::make_unique<ExportCommand>(view));
     return handlers;
 }

@@ -4,6 +4,7 @@
 
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
+#include "document/hex_import_command.h"
 
 using orvel::Cmd;
 
@@ -25,8 +26,16 @@ void COrvelDoc::NotifyStateChanged() {
 }
 
 bool COrvelDoc::OnNewDocument() {
-    title_ = QStringLiteral("Orvel%1").arg(COrvelApp::instance()->NextUntitledNumber());
-    data_.NewDocument();
+    COrvelApp* app = COrvelApp::instance();
+    if (app->m_bImportHexText != 0) {
+        // File Import Hex Values Text: the bytes come from a text file.
+        app->m_bImportHexText = 0;
+        if (!ImportHexTextIntoDocument(dialogParent_, data_))
+            return false;
+    } else {
+        data_.NewDocument();
+    }
+    title_ = QStringLiteral("Orvel%1").arg(app->NextUntitledNumber());
     return true;
 }
 

@@ -8,5 +8,6 @@ list(APPEND ORVEL_CLI_SOURCES
     src/cli/import_verb.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
+    src/document/hex_import_command.cpp
     src/document/orvel_doc.cpp
 )

@@ -15,6 +15,8 @@ list(APPEND ORVEL_CORE_SOURCES
     src/view/caret_navigation.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
+    src/view/clear_marks_command.cpp
     src/view/dump_printer.cpp
+    src/view/export_command.cpp
     src/view/orvel_view.cpp
 )

@@ -1,0 +1,215 @@
+#include "app/app_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+using orvel::Cmd;
+
+namespace {
+
+constexpr int kWidth = 16;
+constexpr int kHeight = 15;
+
+const QColor kInk(40, 40, 40);
+const QColor kPaper(255, 255, 255);
+
+// A sheet of paper with a folded top-right corner.
+void Page(QPainter& p, QRectF r) {
+    const qreal fold = 3;
+    QPainterPath path;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(r.right() - fold, r.top());
+    path.lineTo(r.right(), r.top() + fold);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPaper);
+    p.drawPath(path);
+    p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
+    p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
+}
+
+void TextLines(QPainter& p, QRectF r, int count) {
+    p.setPen(QPen(QColor(120, 120, 120), 1));
+    for (int i = 0; i < count; ++i) {
+        const qreal y = r.top() + 2.5 + 2 * i;
+        p.drawLine(QPointF(r.left() + 1.5, y), QPointF(r.right() - 1.5, y));
+    }
+}
+
+void Disk(QPainter& p, const QString& label) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(50, 80, 160));
+    p.drawRect(QRectF(1.5, 0.5, 13, 13));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(3.5, 0.5, 9, 5));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(4.5, 8.5, 7, 5));
+    if (!label.isEmpty()) {
+        QFont font = p.font();
+        font.setPixelSize(6);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(kInk);
+        p.drawText(QRectF(4.5, 8, 7, 6), Qt::AlignCenter, label);
+    }
+}
+
+// A strip of byte cells in the given colours, as the marks colour the dump.
+void Cells(QPainter& p, std::initializer_list<QColor> colors, qreal y) {
+    qreal x = 0.5;
+    const qreal w = 15.0 / static_cast<qreal>(colors.size());
+    p.setPen(QPen(kInk, 1));
+    for (const QColor& color : colors) {
+        p.setBrush(color);
+        p.drawRect(QRectF(x, y, w, 4));
+        x += w;
+    }
+}
+
+void Draw(QPainter& p, Cmd cmd) {
+    const QColor red(220, 30, 30), blue(30, 60, 220), green(20, 170, 40), yellow(240, 210, 0);
+    switch (cmd) {
+        case Cmd::FileNew:
+            Page(p, QRectF(3.5, 0.5, 9, 13));
+            break;
+        case Cmd::FileOpen: {
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(QColor(230, 190, 60));
+            p.drawRect(QRectF(0.5, 3.5, 12, 10));
+            p.drawRect(QRectF(0.5, 2.5, 5, 1));
+            QPolygonF flap({{3.5, 6.5}, {15.5, 6.5}, {12.5, 13.5}, {0.5, 13.5}});
+            p.setBrush(QColor(250, 220, 110));
+            p.drawPolygon(flap);
+            break;
+        }
+        case Cmd::FileCompare:
+            Page(p, QRectF(0.5, 0.5, 7, 13));
+            Page(p, QRectF(8.5, 0.5, 7, 13));
+            p.setPen(QPen(red, 1));
+            p.drawLine(QPointF(2, 7.5), QPointF(6, 7.5));
+            p.drawLine(QPointF(10, 7.5), QPointF(14, 7.5));
+            break;
+        case Cmd::FileSave:
+            Disk(p, {});
+            break;
+        case Cmd::FileSaveFile1:
+            Disk(p, QStringLiteral("1"));
+            break;
+        case Cmd::FileSaveFile2:
+            Disk(p, QStringLiteral("2"));
+            break;
+        case Cmd::EditCutBytes:
+            p.setPen(QPen(kInk, 1.2));
+            p.setBrush(Qt::NoBrush);
+            p.drawLine(QPointF(5, 0.5), QPointF(10, 9));
+            p.drawLine(QPointF(11, 0.5), QPointF(6, 9));
+            p.setPen(QPen(blue, 1.2));
+            p.drawEllipse(QRectF(2, 9, 4, 4));
+            p.drawEllipse(QRectF(10, 9, 4, 4));
+            break;
+        case Cmd::EditCopyBytes:
+            Page(p, QRectF(0.5, 0.5, 8, 10));
+            Page(p, QRectF(6.5, 3.5, 8, 10));
+            TextLines(p, QRectF(6.5, 4.5, 8, 10), 3);
+            break;
+        case Cmd::EditPasteBytes:
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(QColor(170, 120, 60));
+            p.drawRect(QRectF(1.5, 1.5, 9, 12));
+            p.setBrush(QColor(200, 200, 200));
+            p.drawRect(QRectF(3.5, 0.5, 5, 2));
+            Page(p, QRectF(7.5, 5.5, 7, 8));
+            break;
+        case Cmd::FilePrint:
+            Page(p, QRectF(4.5, 0.5, 7, 6));
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(QColor(190, 190, 190));
+            p.drawRect(QRectF(0.5, 6.5, 15, 5));
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(3.5, 10.5, 9, 3));
+            p.setPen(green);
+            p.drawPoint(QPointF(13, 8));
+            break;
+        case Cmd::MarkBytes:
+            Cells(p, {red, kPaper, blue, kPaper}, 1.5);
+            Cells(p, {kPaper, red, kPaper, blue}, 8.5);
+            break;
+        case Cmd::MarkBlocks:
+            Cells(p, {kPaper, green, green, kPaper}, 1.5);
+            Cells(p, {kPaper, green, green, kPaper}, 8.5);
+            break;
+        case Cmd::MarkPatterns:
+            Cells(p, {red, blue, blue, yellow}, 1.5);
+            Cells(p, {red, blue, blue, yellow}, 8.5);
+            break;
+        case Cmd::MarkUnits:
+            Cells(p, {red, red, blue, blue}, 1.5);
+            Cells(p, {red, red, blue, blue}, 8.5);
+            break;
+        case Cmd::MarkClear: {
+            Cells(p, {kPaper, kPaper, kPaper, kPaper}, 8.5);
+            QPolygonF eraser({{6.5, 1.5}, {14.5, 1.5}, {10.5, 7.5}, {2.5, 7.5}});
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(QColor(240, 140, 160));
+            p.drawPolygon(eraser);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+QPixmap Render(Cmd cmd, int scale) {
+    QPixmap pixmap(kWidth * scale, kHeight * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, scale > 1);
+    Draw(painter, cmd);
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon CommandIcon(Cmd cmd) {
+    QIcon icon;
+    icon.addPixmap(Render(cmd, 1));
+    icon.addPixmap(Render(cmd, 2));
+    return icon;
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 32.0, size / 32.0);
+        p.setPen(QPen(kInk, 1.5));
+        p.setBrush(QColor(250, 250, 240));
+        p.drawRoundedRect(QRectF(3, 1, 26, 30), 3, 3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 60, 160));
+        p.drawRect(QRectF(3, 1, 26, 8));
+        QFont font = p.font();
+        font.setPixelSize(9);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(3, 1, 26, 8), Qt::AlignCenter, QStringLiteral("0x"));
+        const QColor rows[] = {QColor(220, 30, 30), kInk, QColor(20, 150, 40)};
+        font.setPixelSize(6);
+        p.setFont(font);
+        for (int i = 0; i < 3; ++i) {
+            p.setPen(rows[i]);
+            p.drawText(QRectF(3, 10 + 7 * i, 26, 7), Qt::AlignCenter, QStringLiteral("4D 5A"));
+        }
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}

@@ -1,0 +1,38 @@
+#include "document/hex_import_command.h"
+
+#include "app/file_filter.h"
+#include "app/orvel_app.h"
+#include "app/wait_cursor.h"
+#include "document/binary_document.h"
+#include "document/hex_import.h"
+
+namespace {
+
+constexpr char kImportFilter[] =
+    "Text Files (*.txt)|*.txt|Document Files (*.doc)|*.doc|All Files (*.*)|*.*||";
+
+}  // namespace
+
+bool ImportHexTextIntoDocument(QWidget* parent, orvel::BinaryDocument& data) {
+    UserPrompts& prompts = COrvelApp::instance()->prompts();
+    const QString path =
+        prompts.OpenFileName(parent, {QStringLiteral("Select file for importing hex values text"),
+                                      QString::fromStdString(orvel::DialogFilter(kImportFilter)),
+                                      QStringLiteral("txt"), QString()});
+    if (path.isEmpty())
+        return false;
+    orvel::ByteBuffer bytes;
+    orvel::ImportError error;
+    bool imported;
+    {
+        WaitCursor wait;
+        imported = orvel::ImportHexTextFile(path.toStdString(), bytes, error);
+        if (imported)
+            data.AssignBytes(std::move(bytes), true);
+    }
+    if (!imported) {
+        prompts.Tell(parent,
+                     QString::fromStdString(orvel::ImportErrorMessage(path.toStdString(), error)));
+    }
+    return imported;
+}

@@ -1,0 +1,107 @@
+#include "tools/ascii_table_dlg.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "tools/ascii_table.h"
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+QFont TableFont() {
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);  // a fixed-pitch stand-in where Courier is missing
+    return font;
+}
+
+}  // namespace
+
+CAsciiTableDlg::CAsciiTableDlg(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      controlButton_(new QRadioButton(QStringLiteral("0 - 31 (Control functions)"))),
+      charsButton_(new QRadioButton(QStringLiteral("32 - 127 (Standard characters)"))),
+      header_(new QLineEdit),
+      body_(new QPlainTextEdit) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("ASCII Table"));
+    setModal(false);
+
+    auto* rangeBox = new QGroupBox(QStringLiteral("Range"));
+    auto* rangeLayout = new QHBoxLayout(rangeBox);
+    rangeLayout->addWidget(controlButton_);
+    rangeLayout->addWidget(charsButton_);
+    controlButton_->setChecked(true);
+    connect(controlButton_, &QRadioButton::clicked, this, [this] { SetRange(0); });
+    connect(charsButton_, &QRadioButton::clicked, this, [this] { SetRange(1); });
+
+    header_->setReadOnly(true);
+    header_->setEnabled(false);
+    QPalette headerPalette = header_->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        headerPalette.setColor(group, QPalette::Base, palette().color(QPalette::Button));
+        headerPalette.setColor(group, QPalette::Text, palette().color(QPalette::WindowText));
+    }
+    header_->setPalette(headerPalette);
+    body_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    body_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    body_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rangeBox);
+    layout->addWidget(header_);
+    layout->addWidget(body_, 1);
+    layout->addWidget(buttons);
+
+    SetRange(0);
+    // Wide enough for a whole row, tall enough for a good part of the table.
+    const QFontMetrics metrics(TableFont());
+    body_->setMinimumWidth(metrics.horizontalAdvance(QString(48, QLatin1Char('0'))));
+    resize(sizeHint().width(), metrics.lineSpacing() * 24);
+}
+
+void CAsciiTableDlg::SetRange(int range) {
+    m_nRange = range;
+    controlButton_->setChecked(range == 0);
+    charsButton_->setChecked(range == 1);
+    header_->setFont(TableFont());
+    body_->setFont(TableFont());
+    if (range == 0) {
+        header_->setText(FromView(orvel::kAsciiHeadControl));
+        body_->setPlainText(QString::fromLatin1(orvel::AsciiControlTableText()));
+    } else {
+        header_->setText(FromView(orvel::kAsciiHeadChars));
+        body_->setPlainText(QString::fromLatin1(orvel::AsciiCharsTableText()));
+    }
+}
+
+QString CAsciiTableDlg::headerText() const {
+    return header_->text();
+}
+
+QString CAsciiTableDlg::bodyText() const {
+    return body_->toPlainText();
+}
+
+void CAsciiTableDlg::reject() {
+    close();
+}
+
+void CAsciiTableDlg::closeEvent(QCloseEvent* event) {
+    emit closed();
+    event->accept();
+}

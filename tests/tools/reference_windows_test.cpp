@@ -1,0 +1,101 @@
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+#include "support/gui_fixture.h"
+#include "tools/ascii_table_dlg.h"
+#include "tools/notation_convert_dlg.h"
+
+using orvel::Cmd;
+
+namespace {
+
+class ReferenceWindowsTest : public GuiTest {
+  protected:
+    void TearDown() override {
+        for (QWidget* window : {static_cast<QWidget*>(frame()->asciiTableDlg()),
+                                static_cast<QWidget*>(frame()->notationDlg())}) {
+            if (window != nullptr)
+                window->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        GuiTest::TearDown();
+    }
+    static QRect Screen() { return QGuiApplication::primaryScreen()->geometry(); }
+};
+
+TEST_F(ReferenceWindowsTest, AsciiTableExistsOnceAndOpensAnewAfterClosing) {
+    frame()->RouteCommand(Cmd::HelpAsciiTable);
+    CAsciiTableDlg* table = frame()->asciiTableDlg();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_TRUE(table->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(table->pos(), QPoint(Screen().width() / 3, Screen().height() / 3));
+    EXPECT_EQ(table->windowTitle(), "ASCII Table");
+    EXPECT_EQ(table->headerText(), "  Binary        Dec     Hex    Control");
+    EXPECT_TRUE(table->bodyText().startsWith("\n  0000 0000     000     00     NULL\n"));
+    EXPECT_EQ(table->findChild<QPlainTextEdit*>()->font().family(), "Courier");
+
+    frame()->RouteCommand(Cmd::HelpAsciiTable);
+    EXPECT_EQ(frame()->asciiTableDlg(), table);
+    EXPECT_EQ(frame()->findChildren<CAsciiTableDlg*>().size(), 1);
+
+    // The range buttons switch both texts.
+    QRadioButton* chars = nullptr;
+    for (QRadioButton* button : table->findChildren<QRadioButton*>()) {
+        if (button->text() == "32 - 127 (Standard characters)")
+            chars = button;
+    }
+    ASSERT_NE(chars, nullptr);
+    QTest::mouseClick(chars, Qt::LeftButton);
+    EXPECT_EQ(table->range(), 1);
+    EXPECT_EQ(table->headerText(), "  Binary        Dec     Hex    Character");
+    EXPECT_TRUE(table->bodyText().contains("0110 0000     096     60     `\n"));
+
+    table->close();
+    EXPECT_EQ(frame()->asciiTableDlg(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame()->findChildren<CAsciiTableDlg*>().isEmpty());
+
+    frame()->RouteCommand(Cmd::HelpAsciiTable);
+    ASSERT_NE(frame()->asciiTableDlg(), nullptr);
+    EXPECT_EQ(frame()->asciiTableDlg()->range(), 0);
+}
+
+TEST_F(ReferenceWindowsTest, NotationConvertWorksEachGroupFromItsOwnInput) {
+    frame()->RouteCommand(Cmd::HelpNotationConvert);
+    CNotationConvertDlg* dlg = frame()->notationDlg();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->pos(), QPoint(Screen().width() / 2, Screen().height() / 2));
+    EXPECT_EQ(dlg->windowTitle(), "Notation Convert");
+
+    QTest::keyClicks(dlg->hexInput(), "0f");
+    EXPECT_EQ(dlg->hexInput()->text(), "0F");
+    EXPECT_EQ(dlg->hexGroupDec()->text(), "15");
+    EXPECT_EQ(dlg->hexGroupBin()->text(), "0000 1111 ");
+    EXPECT_TRUE(dlg->decGroupHex()->text().isEmpty());
+
+    QTest::keyClicks(dlg->decInput(), "999999999");  // the ninth digit is refused
+    EXPECT_EQ(dlg->decInput()->text(), "99999999");
+    EXPECT_EQ(dlg->decGroupHex()->text(), "5F5E0FF");
+    EXPECT_EQ(dlg->decGroupBin()->text(), "0101 1111 0101 1110 0000 1111 1111 ");
+    EXPECT_EQ(dlg->hexGroupDec()->text(), "15");
+
+    dlg->hexInput()->clear();
+    QTest::keyClicks(dlg->hexInput(), "FFFFFFFF");
+    EXPECT_EQ(dlg->hexGroupDec()->text(), "-1");
+    QTest::keyClick(dlg->hexInput(), Qt::Key_Backspace);
+    QTest::keyClicks(dlg->hexInput(), "G");
+    EXPECT_TRUE(dlg->hexGroupDec()->text().isEmpty());
+    EXPECT_TRUE(dlg->hexGroupBin()->text().isEmpty());
+
+    frame()->RouteCommand(Cmd::HelpNotationConvert);
+    EXPECT_EQ(frame()->notationDlg(), dlg);
+    QTest::keyClick(dlg, Qt::Key_Escape);
+    EXPECT_EQ(frame()->notationDlg(), nullptr);
+}
+
+}  // namespace
