@@ -10,3 +10,7 @@ list(APPEND ORVEL_CORE_SOURCES
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/find_verb.cpp
 )
+list(APPEND ORVEL_GUI_SOURCES
+    src/editing/find_bytes_dlg.cpp
+    src/editing/find_commands.cpp
+)

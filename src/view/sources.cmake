@@ -15,6 +15,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/view/caret_navigation.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
+    src/view/color_combo_box.cpp
     src/view/dump_printer.cpp
     src/view/orvel_view.cpp
 )
