@@ -8,6 +8,7 @@
 
 #include "marking/mark_blocks_dlg.h"
 #include "marking/mark_bytes_dlg.h"
+#include "marking/mark_patterns_dlg.h"
 #include "marking/mark_units_dlg.h"
 #include "marking/modal_dialog.h"
 #include "support/gui_fixture.h"
@@ -179,6 +180,19 @@ TEST_F(MarkCommandsTest, ClosingWhileTheWorkerWaitsNeverDeadlocks) {
     EXPECT_TRUE(frame()->children().empty());
 }
 
+// In the Stopping state the close guard asks nothing and ends the worker.
+TEST_F(MarkCommandsTest, ClosingWhileStoppingAsksNothing) {
+    CChildFrame* child = HugeWindow();
+    StartUnitsRun(child);
+    ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
+    ASSERT_EQ(child->document()->data().m_bMarkIdle, 0);
+    EXPECT_TRUE(child->close());
+    EXPECT_TRUE(prompts().asked.isEmpty());
+    EXPECT_TRUE(IsIdle(child));
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(MarkCommandsTest, TwoWindowsMarkAtTheSameTimeEachByItsOwnState) {
     CChildFrame* first = HugeWindow();
     CChildFrame* second = HugeWindow();
@@ -259,6 +273,30 @@ TEST_F(MarkCommandsTest, MarkBlocksClearsTheFileAndPaintsGivenBlocksInEitherOrde
         dialog.reject();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBlocks));
+}
+
+// The selected bytes preset the block; Type1 paints header, body and tail.
+TEST_F(MarkCommandsTest, MarkPatternsPaintsTheSelectedBlock) {
+    CChildFrame* child = SmallWindow({0x4D, 0x4D, 0x00, 0x00, 0x5A, 0x4D, 0x00, 0x5A});
+    COrvelView* view = child->view();
+    view->SetSelection({view->layout().ByteToHexPos(1).high, view->layout().ByteToHexPos(4).low});
+    OnModalDialog<CMarkPatternsDlg>([](CMarkPatternsDlg& dialog) {
+        EXPECT_EQ(dialog.edit(orvel::kPatternsStart)->text(), "1");
+        EXPECT_EQ(dialog.edit(orvel::kPatternsEnd)->text(), "4");
+        dialog.edit(orvel::kPatternsHeader)->setText("4D");
+        dialog.edit(orvel::kPatternsTail)->setText("5A");
+        dialog.color(0)->SelectName("Red");
+        dialog.color(1)->SelectName("Green");
+        dialog.color(2)->SelectName("Blue");
+        dialog.accept();
+    });
+    ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkPatterns));
+    ASSERT_TRUE(WaitIdle(child));
+    const MarkColor expected[] = {MarkColor::Black, MarkColor::Red,  MarkColor::Green,
+                                  MarkColor::Green, MarkColor::Blue, MarkColor::Black,
+                                  MarkColor::Black, MarkColor::Black};
+    for (Offset i = 0; i < 8; ++i)
+        EXPECT_EQ(view->marks().ColorAt(i), expected[i]) << i;
 }
 
 }  // namespace
