@@ -1,6 +1,7 @@
 #include "marking/mark_commands.h"
 
 #include <QMetaObject>
+#include <new>
 
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
@@ -135,8 +136,13 @@ void CMarkCommands::StartRun(Kind kind) {
 void CMarkCommands::PaintRequest(const std::vector<orvel::PaintRun>& runs) {
     if (runs.empty())
         return;
-    for (const orvel::PaintRun& run : runs)
-        view_.marks().Paint(run.first, run.last, run.color);
+    try {
+        for (const orvel::PaintRun& run : runs)
+            view_.marks().Paint(run.first, run.last, run.color);
+    } catch (const std::bad_alloc&) {
+        // No memory for more marks: the run stops; what is painted stays.
+        view_.data().m_bMarking = 0;
+    }
     view_.MarksChanged(runs.front().first, runs.back().last);
 }
 
