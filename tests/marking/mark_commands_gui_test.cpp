@@ -151,6 +151,7 @@ TEST_F(MarkCommandsTest, CloseGuardNoKeepsPaintingYesEndsTheRunThenAsksToSave) {
     prompts().AnswerNext(UserPrompts::Answer::No);
     EXPECT_FALSE(child->close());
     ASSERT_EQ(prompts().asked, QStringList{kGuardQuestion});
+    EXPECT_EQ(prompts().icons.value(0), UserPrompts::Icon::Stop);
     EXPECT_EQ(child->document()->data().m_bMarking, 1);
     ASSERT_TRUE(WaitPainting(child));  // the run goes on
 
