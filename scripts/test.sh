@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs the whole test suite:
 #  1. the release build: core tests, widget tests (offscreen), and the benchmarks build;
 #  2. the core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer
-#     (clang), with the libFuzzer targets, each fuzzed for 30 seconds.
+#     (clang), with the libFuzzer targets, each fuzzed for 30 seconds;
+#  3. the widget tests of the marking workers under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,6 +19,17 @@ CC=clang CXX=clang++ cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DORVEL_CO
     -DORVEL_BENCH=OFF -DORVEL_FUZZ=ON -DORVEL_SANITIZE=address,undefined >/dev/null
 cmake --build build-san -j"$jobs"
 ctest --test-dir build-san --output-on-failure
+
+# 3. The marking workers and the paint channel under ThreadSanitizer (clang, with Qt).
+CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVEL_CORE_ONLY=OFF \
+    -DORVEL_BENCH=OFF -DORVEL_FUZZ=OFF -DORVEL_SANITIZE=thread >/dev/null
+cmake --build build-tsan -j"$jobs" --target orvel_gui_tests
+# The distribution's Qt is not built with the sanitizer, so its inner
+# synchronisation (its own helper threads) is invisible to it: the tool is told
+# to ignore what Qt's libraries do themselves. Every access of our code, also
+# when Qt's event loop calls it, is still checked.
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
+    ./build-tsan/orvel_gui_tests --gtest_filter='MarkCommandsTest.*:PaintChannel*:FindBytesTest.*'
 
 shopt -s nullglob
 for fuzzer in build-san/fuzz/fuzz_*; do

@@ -286,6 +286,8 @@ void CMainFrame::UpdateCommands() {
         if (!handled)
             state.enabled = false;
         action->setEnabled(state.enabled);
+        if (state.checked)
+            action->setCheckable(true);  // a running Mark command shows checked
         if (action->isCheckable())
             action->setChecked(state.checked);
     }

@@ -85,6 +85,9 @@ bool COrvelDoc::SaveAs() {
 }
 
 bool COrvelDoc::SaveModified() {
+    // A copy: the guard removes itself when it ends the run.
+    if (const auto guard = closeGuard_; guard && !guard())
+        return false;
     if (!IsModified())
         return true;
     const auto answer = COrvelApp::instance()->prompts().Ask(

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "app/command_target.h"
 #include "document/binary_document.h"
@@ -45,6 +46,10 @@ class COrvelDoc : public QObject, public CommandTarget {
     // Tells the windows that the title or the modified state may have changed.
     void NotifyStateChanged();
 
+    // Asked first by SaveModified while a marking run owns the document;
+    // false keeps the window open. Empty when no run does.
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
     // The widget that owns the document's message boxes.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
@@ -59,4 +64,5 @@ class COrvelDoc : public QObject, public CommandTarget {
     QString title_;
     QWidget* dialogParent_ = nullptr;
     int observerId_ = 0;
+    std::function<bool()> closeGuard_;
 };

@@ -15,4 +15,6 @@ list(APPEND ORVEL_GUI_SOURCES
     src/editing/clipboard_transfer.cpp
     src/editing/edit_commands.cpp
     src/editing/hex_edit.cpp
+    src/editing/find_bytes_dlg.cpp
+    src/editing/find_commands.cpp
 )

@@ -8,3 +8,15 @@ list(APPEND ORVEL_CORE_SOURCES
 list(APPEND ORVEL_GUI_SOURCES
     src/marking/paint_channel.cpp
 )
+list(APPEND ORVEL_CORE_SOURCES
+    src/marking/run_batcher.cpp
+)
+list(APPEND ORVEL_GUI_SOURCES
+    src/marking/mark_blocks_dlg.cpp
+    src/marking/mark_bytes_dlg.cpp
+    src/marking/mark_commands.cpp
+    src/marking/mark_dlg.cpp
+    src/marking/mark_patterns_dlg.cpp
+    src/marking/mark_units_dlg.cpp
+    src/marking/marking_run.cpp
+)

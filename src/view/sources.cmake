@@ -16,6 +16,7 @@ list(APPEND ORVEL_CORE_SOURCES
 )
 list(APPEND ORVEL_GUI_SOURCES
     src/view/clear_marks_command.cpp
+    src/view/color_combo_box.cpp
     src/view/dump_printer.cpp
     src/view/export_command.cpp
     src/view/orvel_view.cpp

@@ -17,17 +17,21 @@ class ScriptedPrompts final : public UserPrompts {
 
     // The texts of the message boxes and the titles of the file dialogs, in order.
     QStringList asked;
+    // The icon of each message box, in order.
+    QList<Icon> icons;
     int unexpected = 0;
 
     [[nodiscard]] bool Done() const { return script_.empty(); }
     void Reset() {
         script_.clear();
         asked.clear();
+        icons.clear();
         unexpected = 0;
     }
 
-    Answer Ask(QWidget*, const QString& text, Buttons buttons, Icon) override {
+    Answer Ask(QWidget*, const QString& text, Buttons buttons, Icon icon) override {
         asked << text;
+        icons << icon;
         if (!script_.empty() && std::holds_alternative<Answer>(script_.front())) {
             const Answer answer = std::get<Answer>(script_.front());
             script_.pop_front();

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+class CColorComboBox;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// "Find Bytes (in Hex)": the modeless Find dialog of one hex view. It holds the
+// request (next start address, the pattern text, the mark colour, auto-mark)
+// and asks its view to act through signals, which run synchronously: a search
+// or a Mark Select ends before the dialog handles its next button. Closing it
+// (Cancel, Escape, the close box) deletes it. GUI thread only.
+class CFindBytesDlg final : public QDialog {
+    Q_OBJECT
+  public:
+    explicit CFindBytesDlg(QWidget* parent);
+
+    std::uint32_t m_nNextStart = 0;
+    std::string m_strFindWhat;
+    std::string m_strMarkColor{"Black"};
+    bool m_bAutoMark = true;
+
+    // Shows m_nNextStart in the start field, then reads the controls back.
+    void UpdateNextStart();
+
+    [[nodiscard]] QLineEdit* findWhatEdit() const { return findWhat_; }
+    [[nodiscard]] QLineEdit* startEdit() const { return start_; }
+    [[nodiscard]] CColorComboBox* colorBox() const { return color_; }
+    [[nodiscard]] QCheckBox* autoMarkBox() const { return autoMark_; }
+    [[nodiscard]] QPushButton* findNextButton() const { return findNext_; }
+    [[nodiscard]] QPushButton* markSelectButton() const { return markSelect_; }
+
+  signals:
+    void findNextRequested();
+    void markSelectRequested();
+
+  private:
+    void OnFindNext();
+    void OnMarkSelect();
+    void ReadColorAndAutoMark();
+    // Reports a faulty field: message box, focus, whole text selected.
+    void Fault(QLineEdit* field, const QString& message);
+
+    QLineEdit* findWhat_;
+    QLineEdit* start_;
+    CColorComboBox* color_;
+    QCheckBox* autoMark_;
+    QPushButton* findNext_;
+    QPushButton* markSelect_;
+};

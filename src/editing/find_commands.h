@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "app/command_target.h"
+#include "editing/find_bytes_dlg.h"
+
+class COrvelView;
+class QMdiSubWindow;
+
+// Find of a hex view: the view's one modeless "Find Bytes (in Hex)" dialog,
+// its Find Next (forward, without overlap, optionally colouring the find) and
+// Mark Select. The dialog is a child of the view, so it goes with the view; it
+// is shown only while the view's window is the active one.
+class CFindCommands final : public QObject, public CommandTarget {
+    Q_OBJECT
+  public:
+    explicit CFindCommands(COrvelView& view);
+
+    bool OnCommand(orvel::Cmd cmd) override;
+    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+    // The open dialog, or null.
+    [[nodiscard]] CFindBytesDlg* dialog() const { return dialog_; }
+
+  private:
+    void OpenDialog();
+    void FindNext();
+    void MarkSelect();
+    void OnWindowActivated(QMdiSubWindow* window);
+
+    COrvelView& view_;
+    QPointer<CFindBytesDlg> dialog_;
+};

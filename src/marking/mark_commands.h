@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "app/command_target.h"
+#include "marking/mark_dialogs.h"
+#include "marking/marking_run.h"
+
+class COrvelDoc;
+class COrvelView;
+class WaitCursor;
+
+// The Mark menu of a hex view: Mark Bytes, Mark Blocks, Mark Patterns, Mark
+// Units and Clear Marks, with the settings the view remembers for each.
+//
+// A marking run owns the view's document from the moment a Mark command is
+// chosen (Running: m_bMarking 1, m_bMarkIdle 0, m_nMarkKind the kind) until it
+// has really ended (Idle: 0, 1, 0). The command's dialog runs on the GUI thread
+// while the document is already Running; Cancel returns to Idle. After OK the
+// old marks are cleared if asked and a worker (CMarkingRun) scans and paints.
+// Choosing the running command again asks it to stop (Stopping: 0, 0, kind);
+// the worker ends after the request it is in and the document is Idle again.
+// While a run owns the document, only the running command is available (and
+// checked); every other command of the window waits for the document to be
+// idle (the view and document ask IsMarkIdle). Typing stays possible.
+//
+// Closing the document's last window during a run asks whether to stop; Yes
+// ends the worker at once. A window closing while other windows of the
+// document stay open ends its run without asking.
+class CMarkCommands final : public QObject, public CommandTarget {
+    Q_OBJECT
+  public:
+    // The kinds, as m_nMarkKind holds them.
+    enum Kind { kNone = 0, kBytes = 1, kBlocks = 2, kPatterns = 3, kUnits = 4 };
+
+    explicit CMarkCommands(COrvelView& view);
+    ~CMarkCommands() override;
+
+    bool OnCommand(orvel::Cmd cmd) override;
+    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+    // The remembered settings (initially those of a new view).
+    orvel::MarkBytesSettings bytesSettings;
+    orvel::MarkBlocksSettings blocksSettings;
+    orvel::MarkUnitsSettings unitsSettings;
+    orvel::MarkPatternsSettings patternsSettings;
+
+    // True while this view's worker exists.
+    [[nodiscard]] bool hasWorker() const { return run_ != nullptr; }
+
+  private:
+    void StartRun(Kind kind);
+    // Runs the kind's dialog; on OK stores the settings, clears what the
+    // dialog asks and returns the passes to paint. False on Cancel.
+    bool RunDialog(Kind kind, std::vector<CMarkingRun::Pass>& passes);
+    void ClearRange(orvel::Offset start, orvel::Offset end);
+    [[nodiscard]] orvel::MarkBlock PresetBlock() const;
+    void PaintRequest(const std::vector<orvel::PaintRun>& runs);
+    // The end of a run (GUI thread): the document is Idle again. The commands'
+    // states follow on the next update.
+    void EndRun();
+    // The document's close guard while a run owns it; false keeps the window open.
+    bool CloseGuard();
+    void UpdateCommands();
+
+    COrvelView& view_;
+    COrvelDoc* doc_;  // null when the view shows a comparison pane
+    std::unique_ptr<CMarkingRun> run_;
+    std::unique_ptr<WaitCursor> wait_;
+    bool owning_ = false;  // this view started the run that owns the document
+};
