@@ -6,20 +6,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 #include "app/orvel_app.h"
 #include "editing/find_pattern.h"
+#include "editing/hex_edit.h"
 #include "editing/validators.h"
 #include "view/color_combo_box.h"
 
 namespace {
 
 QLineEdit* HexEdit() {
-    auto* edit = new QLineEdit;
+    auto* edit = new CHexEdit;
     edit->setMaxLength(8);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]*")), edit));
     return edit;
 }
 

@@ -6,11 +6,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "app/orvel_app.h"
 #include "editing/find_pattern.h"
+#include "editing/hex_edit.h"
 #include "editing/validators.h"
 
 QString QStr(std::string_view text) {
@@ -34,14 +34,12 @@ QGridLayout* CMarkDlg::AddGroup(QVBoxLayout* layout, std::string_view title) {
 
 QLineEdit* CMarkDlg::AddField(const orvel::MarkField& field, QGridLayout* grid, int row,
                               QLabel** label) {
-    auto* edit = new QLineEdit;
-    edit->setMaxLength(field.maxLength);
     // Typing lets only the field's digits through; pasted or preset text is
-    // checked again on OK.
-    const QString pattern = field.kind == orvel::MarkFieldKind::kHex
-                                ? QStringLiteral("[0-9A-Fa-f]*")
-                                : QStringLiteral("[0-9]*");
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+    // checked on OK.
+    QLineEdit* edit = field.kind == orvel::MarkFieldKind::kHex
+                          ? static_cast<QLineEdit*>(new CHexEdit)
+                          : static_cast<QLineEdit*>(new CDecimalEdit);
+    edit->setMaxLength(field.maxLength);
     auto* caption = new QLabel(QStr(field.label));
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 0);
