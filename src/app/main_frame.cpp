@@ -13,6 +13,8 @@
 
 #include "app/child_frame.h"
 #include "app/orvel_app.h"
+#include "compare/compare_files_child_frame.h"
+#include "compare/compare_files_doc.h"
 #include "document/orvel_doc.h"
 #include "view/orvel_view.h"
 
@@ -69,6 +71,15 @@ void CMainFrame::CreateActions() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);  // keys work whichever menu bar is shown
     }
+}
+
+QAction* CMainFrame::ToolbarAction(Cmd cmd, const QString& text) {
+    QAction*& action = actions_[cmd];
+    if (action == nullptr) {
+        action = new QAction(text, this);
+        connect(action, &QAction::triggered, this, [this, cmd] { RouteCommand(cmd); });
+    }
+    return action;
 }
 
 QAction* CMainFrame::action(Cmd cmd) const {
@@ -149,9 +160,9 @@ std::vector<CChildFrame*> CMainFrame::children() const {
 
 std::vector<CommandTarget*> CMainFrame::Route() const {
     std::vector<CommandTarget*> route;
-    if (CChildFrame* child = activeChild()) {
-        route.push_back(child->view());
-        route.push_back(child->document());
+    if (auto* child = dynamic_cast<CommandFrame*>(mdiArea_->activeSubWindow())) {
+        route.push_back(child->activeViewTarget());
+        route.push_back(child->documentTarget());
         route.push_back(child);
     }
     route.push_back(const_cast<CMainFrame*>(this));
@@ -200,6 +211,9 @@ bool CMainFrame::OnCommand(Cmd cmd) {
         case Cmd::FileExit:
             close();
             return true;
+        case Cmd::FileCompare:
+            CompareFiles();
+            return true;
         default:
             return false;
     }
@@ -209,6 +223,7 @@ bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
     switch (cmd) {
         case Cmd::FileNew:
         case Cmd::FileExit:
+        case Cmd::FileCompare:
             state.enabled = true;
             return true;
         default:
@@ -254,16 +269,28 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
     return AddChild(doc);
 }
 
+CCompareFilesChildFrame* CMainFrame::CompareFiles() {
+    auto doc = std::make_unique<CCompareFilesDoc>();
+    doc->setDialogParent(this);
+    if (!doc->OnNewDocument())
+        return nullptr;
+    auto* child = new CCompareFilesChildFrame(std::move(doc));
+    mdiArea_->addSubWindow(child);
+    child->ActivateFrame();
+    UpdateCommands();
+    return child;
+}
+
 void CMainFrame::OnChildActivated() {
-    const auto kind =
-        activeChild() != nullptr ? orvel::MenuBarKind::SingleFile : orvel::MenuBarKind::NoDocument;
+    const auto* child = dynamic_cast<CommandFrame*>(mdiArea_->activeSubWindow());
+    const auto kind = child != nullptr ? child->menuKind() : orvel::MenuBarKind::NoDocument;
     if (kind != menuKind_)
         BuildMenuBar(kind);
     UpdateCommands();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    for (CChildFrame* child : children()) {
+    for (QMdiSubWindow* child : mdiArea_->subWindowList()) {
         if (!child->close()) {
             event->ignore();
             return;

@@ -12,6 +12,7 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class CChildFrame;
+class CCompareFilesChildFrame;
 class COrvelDoc;
 
 // The main window: the menu bar built from the menu tables, the accelerators,
@@ -34,6 +35,12 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     // Opens `path` in a single-file window, or activates the window that has it
     // open already. Null when the file could not be opened.
     CChildFrame* OpenDocumentFile(const QString& path);
+    // File Compare: asks for two files and opens a comparison window of them.
+    // Null when the user cancelled or a file could not be loaded.
+    CCompareFilesChildFrame* CompareFiles();
+    // The action of a command that only a toolbar offers; made on first use
+    // and routed and updated like every other.
+    QAction* ToolbarAction(orvel::Cmd cmd, const QString& text);
 
     // Runs a command along the route; false when nothing handled it.
     bool RouteCommand(orvel::Cmd cmd);
