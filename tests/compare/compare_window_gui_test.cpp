@@ -41,6 +41,36 @@ TEST_F(CompareWindowTest, OpensBothFilesInTitledPanesWithTheComparisonMenu) {
     EXPECT_TRUE(Enabled(Cmd::FileSaveFile1));
 }
 
+// Commands go to the pane with the focus, and the menu bar follows the kind
+// of the active window.
+TEST_F(CompareWindowTest, CommandsReachTheActivePaneAndTheMenuFollowsTheWindow) {
+    const auto fileMenu = [this] {
+        QStringList items;
+        for (QAction* item : frame()->menuBar()->actions().first()->menu()->actions())
+            items << item->text();
+        return items;
+    };
+    CChildFrame* single = frame()->NewDocument();
+    EXPECT_FALSE(fileMenu().contains("&Save File1"));
+    CCompareFilesChildFrame* window = Open(std::vector<std::uint8_t>(4096, 1), {2});
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(fileMenu().contains("&Save File1"));
+    window->view2()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view2(); }, 5000));
+    const orvel::TextSelection before = window->view1()->selection();
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditSelectAll));
+    EXPECT_EQ(window->view2()->selection(),
+              (orvel::TextSelection{0, window->view2()->dump().Length()}));
+    EXPECT_EQ(window->view1()->selection(), before);
+    // The panes scroll on their own.
+    window->view1()->SetCaret(window->view1()->dump().Length());
+    EXPECT_GT(window->view1()->topLine(), 0);
+    EXPECT_EQ(window->view2()->topLine(), 0);
+    frame()->mdiArea()->setActiveSubWindow(single);
+    EXPECT_FALSE(fileMenu().contains("&Save File1"));
+    EXPECT_TRUE(fileMenu().contains("&Save\tCtrl+S"));
+}
+
 TEST_F(CompareWindowTest, RefusesTheSameFileInOtherLetterCase) {
     const std::string path = dir_.File("same.bin");
     WriteFileBytes(path, {1});
