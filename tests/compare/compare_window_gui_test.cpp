@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 #include <QSplitter>
+#include <QToolBar>
 #include <csignal>
 
 #include "compare_gui_fixture.h"
@@ -69,6 +70,33 @@ TEST_F(CompareWindowTest, CommandsReachTheActivePaneAndTheMenuFollowsTheWindow) 
     frame()->mdiArea()->setActiveSubWindow(single);
     EXPECT_FALSE(fileMenu().contains("&Save File1"));
     EXPECT_TRUE(fileMenu().contains("&Save\tCtrl+S"));
+}
+
+// The toolbar's six buttons, a separator between any two, each running its
+// command along the route.
+TEST_F(CompareWindowTest, CompareBarButtonsRunTheirCommands) {
+    CCompareFilesChildFrame* window = Open({0, 1, 2, 3}, {0, 1, 7, 3});
+    ASSERT_NE(window, nullptr);
+    QToolBar* bar = window->compareBar();
+    EXPECT_EQ(bar->windowTitle(), "Compare Files");
+    EXPECT_EQ(bar->iconSize(), QSize(16, 15));
+    const Cmd order[] = {Cmd::OpStartCompare, Cmd::OpStopCompare,   Cmd::OpFindPrevDiff,
+                         Cmd::OpFindNextDiff, Cmd::OpFindFirstDiff, Cmd::OpFindLastDiff};
+    const QList<QAction*> items = bar->actions();
+    ASSERT_EQ(items.size(), 11);
+    for (int k = 0; k < items.size(); ++k) {
+        EXPECT_EQ(items[k]->isSeparator(), k % 2 == 1);
+        if (k % 2 == 0) {
+            EXPECT_EQ(items[k], frame()->action(order[k / 2]));
+        }
+    }
+    frame()->UpdateCommands();
+    QTest::mouseClick(bar->widgetForAction(frame()->action(Cmd::OpFindLastDiff)), Qt::LeftButton);
+    EXPECT_EQ(window->document()->data().m_nLastDiff, 2);
+    QTest::mouseClick(bar->widgetForAction(frame()->action(Cmd::OpStartCompare)), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
+    EXPECT_EQ(prompts().notes[0], "Number of different byte found: 1");
+    prompts().CloseNotes();
 }
 
 TEST_F(CompareWindowTest, RefusesTheSameFileInOtherLetterCase) {
