@@ -1,3 +1,5 @@
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QPointer>
 
 #include "compare_gui_fixture.h"
@@ -139,6 +141,23 @@ TEST_F(CompareWorkerTest, CompareWorkerGoesOnWhenClosingIsRefused) {
     EXPECT_EQ(window->view2()->marks().ColorAt(4095), orvel::MarkColor::Blue);
     prompts().CloseNotes();
     EXPECT_TRUE(WaitIdle(window));
+}
+
+// The real summary box leaves the interface running: it is not modal, and
+// closing it is what ends the comparison.
+TEST_F(CompareWorkerTest, CompareWorkerSummaryBoxDoesNotBlock) {
+    QWidget owner;
+    QtUserPrompts real;
+    bool closed = false;
+    real.Notify(&owner, "Number of different byte found: 0", [&closed] { closed = true; });
+    QMessageBox* box = owner.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->text(), "Number of different byte found: 0");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(closed);
+    box->button(QMessageBox::Ok)->click();
+    EXPECT_TRUE(closed);
 }
 
 }  // namespace
