@@ -155,7 +155,7 @@ bool CCompareFilesChildFrame::OnCommand(Cmd cmd) {
 bool CCompareFilesChildFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
     switch (cmd) {
         case Cmd::OpStartCompare:
-            state.enabled = doc_->data().IsCompareDocIdle();
+            state.enabled = doc_->IsCompareDocIdle();
             return true;
         case Cmd::OpStopCompare:
             state.enabled = doc_->data().m_bComparing == 1;

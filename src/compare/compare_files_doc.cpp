@@ -28,6 +28,16 @@ QString CCompareFilesDoc::path(ComparedFile which) const {
     return QString::fromStdString(data_.path(which));
 }
 
+bool CCompareFilesDoc::IsCompareDocIdle() const {
+    return data_.IsCompareDocIdle() && data_.file(ComparedFile::First).IsMarkIdle() &&
+           data_.file(ComparedFile::Second).IsMarkIdle();
+}
+
+bool CCompareFilesDoc::IsMarking() const {
+    return data_.m_bMarking == 1 || data_.file(ComparedFile::First).m_bMarking == 1 ||
+           data_.file(ComparedFile::Second).m_bMarking == 1;
+}
+
 bool CCompareFilesDoc::OnNewDocument() {
     const QString path1 = Prompts().OpenFileName(
         dialogParent_,
@@ -98,9 +108,11 @@ bool CCompareFilesDoc::SaveModified() {
         data_.m_bComparing = 0;
         data_.m_bCompareIdle = 1;
     }
-    if (data_.m_bMarking == 1) {
+    if (IsMarking()) {
         if (!AskYes(orvel::kStopMarkingQuestion))
             return false;
+        data_.file(ComparedFile::First).m_bMarking = 0;
+        data_.file(ComparedFile::Second).m_bMarking = 0;
         if (endMarking_)
             endMarking_();
         data_.m_bMarking = 0;
@@ -146,7 +158,7 @@ bool CCompareFilesDoc::OnUpdateCommand(Cmd cmd, CommandState& state) {
         case Cmd::FilePrint:
         case Cmd::FilePrintSetup:
         case Cmd::FileImportHexText:
-            state.enabled = data_.IsCompareDocIdle();
+            state.enabled = IsCompareDocIdle();
             return true;
         case Cmd::FileSave:
         case Cmd::FileSaveAs:

@@ -24,6 +24,12 @@ class CCompareFilesDoc : public QObject, public CommandTarget {
     // The full path as chosen in the file dialog.
     [[nodiscard]] QString path(orvel::ComparedFile which) const;
 
+    // True while no comparison and no marking run owns either file; almost
+    // every command of the window waits for it. A marking run counts whether
+    // it keeps its state in the comparison or in the file it marks.
+    [[nodiscard]] bool IsCompareDocIdle() const;
+    [[nodiscard]] bool IsMarking() const;
+
     // Asks for the two files and loads them; reports every failure. False when
     // nothing may open (the user cancelled, the same file twice, a load failed).
     bool OnNewDocument();

@@ -29,7 +29,7 @@ CComparedFileView::CComparedFileView(CCompareFilesDoc* doc, ComparedFile which, 
     : COrvelView(ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc,
                             // Editing, marking and printing wait while a comparison
                             // or a marking run owns either file.
-                            [doc] { return doc->data().IsCompareDocIdle(); }},
+                            [doc] { return doc->IsCompareDocIdle(); }},
                  pane),
       doc_(doc),
       which_(which),
@@ -93,7 +93,7 @@ bool CComparedFileView::OnUpdateCommand(Cmd cmd, CommandState& state) {
         case Cmd::OpFindPrevDiff:
         case Cmd::OpFindFirstDiff:
         case Cmd::OpFindLastDiff:
-            state.enabled = doc_->data().IsCompareDocIdle();
+            state.enabled = doc_->IsCompareDocIdle();
             return true;
         default:
             return COrvelView::OnUpdateCommand(cmd, state);

@@ -307,4 +307,23 @@ TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
     EXPECT_TRUE(Enabled(Cmd::FileSaveFile1));
 }
 
+// A marking run in one pane holds both panes and the comparison.
+TEST_F(CompareWindowTest, MarkingInOnePaneHoldsTheWholeWindow) {
+    CCompareFilesChildFrame* window = Open({1, 2}, {1, 3});
+    ASSERT_NE(window, nullptr);
+    orvel::BinaryDocument& upper = window->document()->data().file(ComparedFile::First);
+    upper.m_bMarking = 1;
+    upper.m_bMarkIdle = 0;
+    for (Cmd cmd : {Cmd::OpStartCompare, Cmd::OpFindNextDiff, Cmd::FileSaveFile2})
+        EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+    EXPECT_FALSE(window->view2()->IsMarkIdle());
+    prompts().AnswerNext(UserPrompts::Answer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts().asked, QStringList({orvel::kStopMarkingQuestion}));
+    upper.m_bMarking = 0;
+    upper.m_bMarkIdle = 1;
+    EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
+    EXPECT_TRUE(window->view2()->IsMarkIdle());
+}
+
 }  // namespace
