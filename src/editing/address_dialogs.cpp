@@ -6,23 +6,10 @@
 #include <iterator>
 
 #include "document/end_marker.h"
+#include "editing/validators.h"
 
 namespace orvel {
 namespace {
-
-bool IsHexDigitChar(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-bool IsDecimalDigitChar(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int HexDigitValue(char c) {
-    if (c <= '9')
-        return c - '0';
-    return (c | 0x20) - 'a' + 10;
-}
 
 // --- The fields. The address fields share their label and first two messages
 // and differ in the limit and the wording of the size message.
@@ -181,8 +168,8 @@ static_assert(TableIsIndexedById());
 
 bool PassesCharTest(const FieldDef& field, std::string_view text) {
     if (field.charTest == CharTest::kLeadingDigit)
-        return IsHexDigitChar(text.front());
-    const auto isDigit = field.kind == FieldKind::kHex ? IsHexDigitChar : IsDecimalDigitChar;
+        return IsHexDigit(text.front());
+    const auto isDigit = field.kind == FieldKind::kHex ? IsHexDigit : IsDecimalDigit;
     return std::all_of(text.begin(), text.end(), isDigit);
 }
 
@@ -191,11 +178,11 @@ Offset ParseValue(const FieldDef& field, std::string_view text) {
     Offset value = 0;
     for (const char c : text) {
         if (field.kind == FieldKind::kHex) {
-            if (!IsHexDigitChar(c))
+            if (!IsHexDigit(c))
                 break;
             value = value * 16 + HexDigitValue(c);
         } else {
-            if (!IsDecimalDigitChar(c))
+            if (!IsDecimalDigit(c))
                 break;
             value = value * 10 + (c - '0');
         }

@@ -1,17 +1,9 @@
 #include "editing/find_pattern.h"
 
+#include "editing/validators.h"
+
 namespace orvel {
 namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
@@ -38,7 +30,7 @@ BytePattern ParseFindPattern(std::string_view text) {
     while (digit < text.size()) {
         int value = 0;
         for (std::size_t k = 0; k < take; ++k) {
-            const int nibble = HexValue(text[digit + k]);
+            const int nibble = HexDigitValue(text[digit + k]);
             if (nibble < 0)
                 return {};
             value = value * 16 + nibble;

@@ -10,3 +10,9 @@ list(APPEND ORVEL_CORE_SOURCES
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/find_verb.cpp
 )
+list(APPEND ORVEL_GUI_SOURCES
+    src/editing/address_dialog.cpp
+    src/editing/clipboard_transfer.cpp
+    src/editing/edit_commands.cpp
+    src/editing/hex_edit.cpp
+)

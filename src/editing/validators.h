@@ -11,6 +11,14 @@ namespace orvel {
 [[nodiscard]] constexpr bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
+[[nodiscard]] constexpr bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+// The value 0-15 of a hex digit, -1 for any other character.
+[[nodiscard]] constexpr int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
 // True when every character is a hex digit; an empty text passes (the dialogs
 // test emptiness first, on its own).
 [[nodiscard]] bool IsHexString(std::string_view text);

@@ -1,27 +1,14 @@
 #include "marking/mark_dialogs.h"
 
 #include "editing/find_pattern.h"
+#include "editing/validators.h"
 
 namespace orvel {
 namespace {
 
-bool IsHexChar(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-bool IsDecimalChar(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int HexNibble(char c) {
-    if (c <= '9')
-        return c - '0';
-    return (c | 0x20) - 'a' + 10;
-}
-
 bool AllOfKind(std::string_view text, MarkFieldKind kind) {
     for (const char c : text) {
-        if (kind == MarkFieldKind::kHex ? !IsHexChar(c) : !IsDecimalChar(c))
+        if (kind == MarkFieldKind::kHex ? !IsHexDigit(c) : !IsDecimalDigit(c))
             return false;
     }
     return true;
@@ -155,9 +142,9 @@ std::uint32_t HexFieldValue(std::string_view text) {
     text = TrimBlanks(text);
     std::uint32_t value = 0;
     for (const char c : text) {
-        if (!IsHexChar(c))
+        if (!IsHexDigit(c))
             break;
-        value = value * 16 + static_cast<std::uint32_t>(HexNibble(c));
+        value = value * 16 + static_cast<std::uint32_t>(HexDigitValue(c));
     }
     return value;
 }
@@ -167,7 +154,7 @@ std::int64_t DecimalFieldValue(std::string_view text) {
     std::int64_t value = 0;
     for (const char c : text) {
         // The fields hold at most nine digits, far below the limit.
-        if (!IsDecimalChar(c) || value > (std::int64_t{1} << 40))
+        if (!IsDecimalDigit(c) || value > (std::int64_t{1} << 40))
             break;
         value = value * 10 + (c - '0');
     }

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTest>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 
 #include "support/gui_fixture.h"
@@ -61,6 +62,17 @@ TEST_F(MainFrameTest, OpenFailureNamesTheCauseAndOpensNothing) {
     EXPECT_EQ(frame()->OpenDocumentFile(QString::fromStdString(dir_.File("missing"))), nullptr);
     ASSERT_EQ(prompts().asked.size(), 1);
     EXPECT_EQ(prompts().asked[0], "Failed to open the file because No such file or directory");
+    EXPECT_TRUE(frame()->children().empty());
+}
+
+TEST_F(MainFrameTest, FileTooLargeIsRefusedWithAMessage) {
+    const std::string path = dir_.File("huge");
+    WriteFileBytes(path, {});
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(orvel::kMaxFileSize) + 1);
+    EXPECT_EQ(frame()->OpenDocumentFile(QString::fromStdString(path)), nullptr);
+    ASSERT_EQ(prompts().asked.size(), 1);
+    EXPECT_TRUE(
+        prompts().asked[0].startsWith("Failed to open the file because The file is larger"));
     EXPECT_TRUE(frame()->children().empty());
 }
 

@@ -55,6 +55,20 @@ TEST(FileIoTest, LoadFailuresCarryTheSystemText) {
     EXPECT_EQ(error.code, EISDIR);
 }
 
+// A sparse file one byte over the limit is refused before anything is read.
+TEST(FileIoTest, RefusesFilesLargerThanTheAddressFieldsReach) {
+    TempDir dir;
+    const std::string path = dir.File("huge");
+    WriteFileBytes(path, {});
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(kMaxFileSize) + 1);
+    ByteBuffer loaded;
+    FileError error;
+    EXPECT_FALSE(LoadFile(path, loaded, error));
+    EXPECT_EQ(error.code, EFBIG);
+    EXPECT_EQ(error.text, "The file is larger than 0xFFFFFFFF bytes, the most that can be opened.");
+    EXPECT_TRUE(loaded.empty());
+}
+
 TEST(FileIoTest, LoadsFilesOfUnknownSize) {
     ByteBuffer loaded;
     FileError error;

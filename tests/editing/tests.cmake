@@ -8,3 +8,7 @@ list(APPEND ORVEL_CORE_TESTS
     tests/editing/find_search_test.cpp
     tests/editing/validators_test.cpp
 )
+list(APPEND ORVEL_GUI_TESTS
+    tests/editing/edit_commands_gui_test.cpp
+    tests/editing/hex_edit_gui_test.cpp
+)

@@ -1,0 +1,25 @@
+#include "editing/clipboard_transfer.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "editing/clipboard_codec.h"
+
+QString ClipboardMimeType() {
+    return QString::fromLatin1(orvel::kClipboardFormatName.data(),
+                               static_cast<qsizetype>(orvel::kClipboardFormatName.size()));
+}
+
+void PutBlockOnClipboard(QByteArray block) {
+    auto* data = new QMimeData;
+    data->setData(ClipboardMimeType(), std::move(block));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<QByteArray> GetBlockFromClipboard() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasFormat(ClipboardMimeType()))
+        return std::nullopt;
+    return data->data(ClipboardMimeType());
+}

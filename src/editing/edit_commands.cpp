@@ -1,0 +1,168 @@
+#include "editing/edit_commands.h"
+
+#include <QByteArray>
+#include <QPointer>
+#include <array>
+#include <cstdint>
+#include <span>
+#include <utility>
+
+#include "app/orvel_app.h"
+#include "app/wait_cursor.h"
+#include "editing/address_dialog.h"
+#include "editing/block_kernels.h"
+#include "editing/clipboard_transfer.h"
+#include "view/orvel_view.h"
+
+using orvel::Cmd;
+using orvel::DialogId;
+using orvel::EditOutcome;
+using orvel::Offset;
+
+namespace {
+
+constexpr std::array<std::pair<Cmd, DialogId>, 13> kCommandDialogs{{
+    {Cmd::EditCopyBytes, DialogId::kCopyBytes},
+    {Cmd::EditCutBytes, DialogId::kCutBytes},
+    {Cmd::EditPasteBytes, DialogId::kPasteBytes},
+    {Cmd::EditDeleteBytes, DialogId::kDeleteBytes},
+    {Cmd::EditInsertBytes, DialogId::kInsertBytes},
+    {Cmd::EditSelectBytes, DialogId::kSelectBytes},
+    {Cmd::EditGoTo, DialogId::kGoTo},
+    {Cmd::EditReplaceBytes, DialogId::kReplaceBytes},
+    {Cmd::EditReverseSeq, DialogId::kReverseSeq},
+    {Cmd::OpBitwiseShift, DialogId::kBitwiseShift},
+    {Cmd::OpBitwiseMask, DialogId::kMaskBytes},
+    {Cmd::OpOnesComplement, DialogId::kOnesComplement},
+    {Cmd::OpTwosComplement, DialogId::kTwosComplement},
+}};
+
+std::optional<DialogId> DialogOf(Cmd cmd) {
+    for (const auto& [command, dialog] : kCommandDialogs) {
+        if (command == cmd)
+            return dialog;
+    }
+    return std::nullopt;
+}
+
+// Clipboard blocks are built straight into the byte array the clipboard keeps.
+orvel::BlockStorage StoreIn(QByteArray& block) {
+    return [&block](std::size_t length) {
+        block.resize(static_cast<qsizetype>(length));
+        return std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(block.data()), length);
+    };
+}
+
+std::uint8_t Byte(Offset value) {
+    return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace
+
+EditCommands::EditCommands(COrvelView& view) : view_(view) {}
+
+bool EditCommands::OnCommand(Cmd cmd) {
+    const std::optional<DialogId> id = DialogOf(cmd);
+    if (!id)
+        return false;
+    if (!view_.IsMarkIdle())
+        return true;
+    const orvel::DialogDef& def = orvel::GetDialogDef(*id);
+    const orvel::DialogMembers preset = orvel::OpenDialogMembers(
+        def, view_.layout(), view_.selection(), view_.data().size(), settings_);
+    // The window (and this handler with it) may close while the dialog is open.
+    const QPointer<COrvelView> alive(&view_);
+    const std::optional<orvel::DialogMembers> members = RunAddressDialog(def, preset, &view_);
+    if (alive && members)
+        Run(*id, *members);
+    return true;
+}
+
+bool EditCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
+    if (!DialogOf(cmd))
+        return false;
+    state.enabled = view_.IsMarkIdle();
+    return true;
+}
+
+void EditCommands::Run(DialogId id, const orvel::DialogMembers& m) {
+    orvel::RememberBitwiseSettings(orvel::GetDialogDef(id), m, settings_);
+    orvel::BinaryDocument& doc = view_.data();
+    const orvel::DumpLayout layout = view_.layout();
+    const Offset start = m.m_nStartAddr;
+    const Offset end = m.m_nEndAddr;
+    WaitCursor wait;
+    switch (id) {
+        case DialogId::kCopyBytes: {
+            QByteArray block;
+            const EditOutcome outcome = orvel::CopyBytes(doc, start, end, StoreIn(block));
+            if (outcome == EditOutcome::kDone)
+                PutBlockOnClipboard(std::move(block));
+            return Report(outcome);
+        }
+        case DialogId::kCutBytes: {
+            QByteArray block;
+            const orvel::EditResult result =
+                orvel::CutBytes(doc, layout, start, end, StoreIn(block));
+            if (result.outcome != EditOutcome::kDone)
+                return Report(result.outcome);
+            PutBlockOnClipboard(std::move(block));
+            return view_.SetSelection(result.selection);
+        }
+        case DialogId::kDeleteBytes:
+            return view_.SetSelection(orvel::DeleteBytes(doc, layout, start, end));
+        case DialogId::kPasteBytes: {
+            const std::optional<QByteArray> block = GetBlockFromClipboard();
+            std::optional<std::span<const std::uint8_t>> bytes;
+            if (block) {
+                bytes = std::span<const std::uint8_t>(
+                    reinterpret_cast<const std::uint8_t*>(block->constData()),
+                    static_cast<std::size_t>(block->size()));
+            }
+            const orvel::EditResult result = orvel::PasteBytes(doc, layout, start, bytes);
+            if (result.outcome != EditOutcome::kDone)
+                return Report(result.outcome);
+            return view_.SetSelection(result.selection);
+        }
+        case DialogId::kInsertBytes: {
+            const orvel::EditResult result =
+                orvel::InsertBytes(doc, layout, start, m.m_nByteCount, Byte(m.m_nDefaultValue));
+            if (result.outcome != EditOutcome::kDone)
+                return Report(result.outcome);
+            return view_.SetSelection(result.selection);
+        }
+        case DialogId::kSelectBytes:
+            return view_.SetSelection(orvel::SelectBytes(layout, start, end));
+        case DialogId::kGoTo:
+            return view_.SetSelection(orvel::SelectByte(layout, m.m_nAddress));
+        case DialogId::kReplaceBytes:
+            return view_.SetSelection(orvel::ReplaceBytes(doc, start, end, Byte(m.m_nOldValue),
+                                                          Byte(m.m_nNewValue), view_.selection()));
+        case DialogId::kReverseSeq: {
+            const orvel::TextSelection kept = view_.selection();
+            orvel::ReverseBytes(doc, start, end);
+            return view_.SetSelection(kept);
+        }
+        case DialogId::kBitwiseShift:
+            return view_.SetSelection(orvel::ShiftBytes(
+                doc, layout, start, end, static_cast<orvel::ShiftType>(m.m_nShiftType),
+                static_cast<int>(m.m_nShiftCount)));
+        case DialogId::kMaskBytes:
+            return view_.SetSelection(orvel::MaskBytes(doc, layout, start, end,
+                                                       static_cast<orvel::MaskType>(m.m_nMaskType),
+                                                       Byte(m.m_nMaskValue)));
+        case DialogId::kOnesComplement:
+            return view_.SetSelection(orvel::OnesComplement(doc, layout, start, end));
+        case DialogId::kTwosComplement:
+            return view_.SetSelection(orvel::TwosComplement(doc, layout, start, end));
+    }
+}
+
+void EditCommands::Report(EditOutcome outcome) {
+    const std::string_view message = orvel::OutcomeMessage(outcome);
+    if (message.empty())
+        return;
+    COrvelApp::instance()->prompts().Tell(
+        &view_, QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+        UserPrompts::Icon::Stop);
+}

@@ -1,0 +1,69 @@
+#include "editing/hex_edit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "editing/validators.h"
+
+namespace {
+
+// Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z: the field's own clipboard and undo keys.
+bool IsFieldKey(const QKeyEvent& event) {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return false;
+    const int key = event.key();
+    return key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X || key == Qt::Key_Z;
+}
+
+}  // namespace
+
+CDigitEdit::CDigitEdit(orvel::FieldKind kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {}
+
+// The field keeps its clipboard keys even where a window's shortcut uses them.
+bool CDigitEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsFieldKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void CDigitEdit::keyPressEvent(QKeyEvent* event) {
+    if (IsFieldKey(*event)) {
+        switch (event->key()) {
+            case Qt::Key_C:
+                copy();
+                return event->accept();
+            case Qt::Key_V:
+                paste();
+                return event->accept();
+            case Qt::Key_X:
+                cut();
+                return event->accept();
+            default:
+                undo();
+                return event->accept();
+        }
+    }
+    const QString text = event->text();
+    // Keys without a printable character (Backspace, arrows, Delete, Tab) edit as usual.
+    if (text.size() != 1 || !text[0].isPrint())
+        return QLineEdit::keyPressEvent(event);
+    const char16_t c = text[0].unicode();
+    const bool digit =
+        c < 0x80 && (kind_ == orvel::FieldKind::kHex ? orvel::IsHexDigit(static_cast<char>(c))
+                                                     : c >= '0' && c <= '9');
+    if (digit)
+        return QLineEdit::keyPressEvent(event);
+    event->accept();
+    QApplication::beep();
+    emit refused();
+}
+
+CDigitEdit* CreateFieldEdit(const orvel::FieldDef& field, QWidget* parent) {
+    CDigitEdit* edit = field.kind == orvel::FieldKind::kHex
+                           ? static_cast<CDigitEdit*>(new CHexEdit(parent))
+                           : new CDecimalEdit(parent);
+    edit->setMaxLength(field.maxLength);
+    return edit;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include "editing/address_dialogs.h"
+
+// The entry fields of the block dialogs. A typed character reaches the field
+// only when it is a digit of the field's kind (or an editing key); any other
+// character is refused with a beep. Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z always
+// act on the field itself. Pasted text is not filtered: the dialog's checks on
+// OK test it again.
+class CDigitEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    [[nodiscard]] orvel::FieldKind kind() const { return kind_; }
+
+  signals:
+    // A typed character was refused (after the beep).
+    void refused();
+
+  protected:
+    CDigitEdit(orvel::FieldKind kind, QWidget* parent);
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    orvel::FieldKind kind_;
+};
+
+// Accepts 0-9, A-F and a-f.
+class CHexEdit final : public CDigitEdit {
+    Q_OBJECT
+  public:
+    explicit CHexEdit(QWidget* parent = nullptr) : CDigitEdit(orvel::FieldKind::kHex, parent) {}
+};
+
+// Accepts 0-9.
+class CDecimalEdit final : public CDigitEdit {
+    Q_OBJECT
+  public:
+    explicit CDecimalEdit(QWidget* parent = nullptr)
+        : CDigitEdit(orvel::FieldKind::kDecimal, parent) {}
+};
+
+// The edit control for a field of a dialog table, limited to its length.
+[[nodiscard]] CDigitEdit* CreateFieldEdit(const orvel::FieldDef& field, QWidget* parent);
