@@ -2,8 +2,12 @@
 
 #include <QMenuBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
+
 #include <csignal>
+#include "editing/address_dialog.h"
+#include "editing/hex_edit.h"
 
 #include "compare_gui_fixture.h"
 
@@ -156,7 +160,19 @@ TEST_F(CompareWindowTest, DeletingInTheUpperPaneKeepsTheLowerPanesColours) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
     prompts().CloseNotes();
     ASSERT_EQ(Colours(window->view2(), 4), ".B.B");
-    window->document()->data().file(ComparedFile::First).RemoveBytes(0, 1);
+    // Delete Bytes in the upper pane: from byte 0, one byte.
+    window->view1()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->fieldCount(), 2);
+        dialog->field(0)->setText("0");
+        dialog->field(1)->setText("0");
+        dialog->accept();
+    });
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditDeleteBytes));
+    EXPECT_EQ(window->document()->data().file(ComparedFile::First).size(), 3);
     EXPECT_EQ(Colours(window->view1(), 4), "....");
     EXPECT_EQ(Colours(window->view2(), 4), ".B.B");
     EXPECT_TRUE(window->document()->data().dataModified(ComparedFile::First));
@@ -292,8 +308,9 @@ TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
     ASSERT_NE(window, nullptr);
     frame()->RouteCommand(Cmd::OpStartCompare);
     orvel::CompareDocument& data = window->document()->data();
-    for (Cmd cmd : {Cmd::OpStartCompare, Cmd::OpFindNextDiff, Cmd::FileSaveFile1,
-                    Cmd::FileSaveFile2As, Cmd::FileCompare, Cmd::FileNew, Cmd::FilePrint})
+    for (Cmd cmd :
+         {Cmd::OpStartCompare, Cmd::OpFindNextDiff, Cmd::FileSaveFile1, Cmd::FileSaveFile2As,
+          Cmd::FileCompare, Cmd::FileNew, Cmd::FilePrint, Cmd::EditDeleteBytes, Cmd::OpBitwiseMask})
         EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
     EXPECT_TRUE(Enabled(Cmd::OpStopCompare));
     EXPECT_FALSE(window->view1()->IsMarkIdle());
