@@ -84,6 +84,9 @@ void BM_CliImportVsXxd(benchmark::State& state) {
     Times orvel;
     Times xxd;
     for (auto _ : state) {
+        // Both write a new file each time.
+        std::filesystem::remove(ours);
+        std::filesystem::remove(theirs);
         orvel += Run({ORVEL_CLI_PATH, "import", ws.textPath, ours});
         xxd += Run({"xxd", "-r", "-p", ws.textPath, theirs});
     }

@@ -66,6 +66,14 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     }
 }
 
+CommandTarget* CChildFrame::activeViewTarget() const {
+    return view_;
+}
+
+CommandTarget* CChildFrame::documentTarget() const {
+    return doc_;
+}
+
 bool CChildFrame::OnCommand(Cmd cmd) {
     if (cmd != Cmd::FileClose)
         return false;

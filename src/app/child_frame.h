@@ -2,14 +2,14 @@
 
 #include <QMdiSubWindow>
 
-#include "app/command_target.h"
+#include "app/command_frame.h"
 
 class COrvelDoc;
 class COrvelView;
 
 // The frame of a single-file window: holds one hex view of a document, opens
 // maximised, and asks the document's close guard before it closes.
-class CChildFrame : public QMdiSubWindow, public CommandTarget {
+class CChildFrame : public QMdiSubWindow, public CommandFrame {
     Q_OBJECT
   public:
     explicit CChildFrame(COrvelDoc* doc, QWidget* parent = nullptr);
@@ -19,6 +19,12 @@ class CChildFrame : public QMdiSubWindow, public CommandTarget {
 
     // Shows the frame; the first time maximised.
     void ActivateFrame();
+
+    [[nodiscard]] CommandTarget* activeViewTarget() const override;
+    [[nodiscard]] CommandTarget* documentTarget() const override;
+    [[nodiscard]] orvel::MenuBarKind menuKind() const override {
+        return orvel::MenuBarKind::SingleFile;
+    }
 
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;

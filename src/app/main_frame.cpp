@@ -22,6 +22,8 @@
 #include "app/help_window.h"
 #include "app/orvel_app.h"
 #include "app/toolbar_tables.h"
+#include "compare/compare_files_child_frame.h"
+#include "compare/compare_files_doc.h"
 #include "document/orvel_doc.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
@@ -145,6 +147,15 @@ void CMainFrame::CreateStatusBar() {
     }
 }
 
+QAction* CMainFrame::ToolbarAction(Cmd cmd, const QString& text) {
+    QAction*& action = actions_[cmd];
+    if (action == nullptr) {
+        action = new QAction(text, this);
+        connect(action, &QAction::triggered, this, [this, cmd] { RouteCommand(cmd); });
+    }
+    return action;
+}
+
 QAction* CMainFrame::action(Cmd cmd) const {
     const auto it = actions_.find(cmd);
     return it == actions_.end() ? nullptr : it->second;
@@ -184,17 +195,17 @@ void CMainFrame::FillWindowList(QMenu* menu) {
     for (const QPointer<QAction>& old : windowListActions_)
         delete old.data();
     windowListActions_.clear();
-    const auto windows = children();
+    const auto windows = mdiArea_->subWindowList();
     if (windows.empty())
         return;
     windowListActions_.emplace_back(menu->addSeparator());
     int number = 1;
-    for (CChildFrame* child : windows) {
+    for (QMdiSubWindow* child : windows) {
         QAction* entry =
             menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(child->windowTitle()));
         entry->setCheckable(true);
-        entry->setChecked(child == activeChild());
-        connect(entry, &QAction::triggered, this, [this, window = QPointer<CChildFrame>(child)] {
+        entry->setChecked(child == mdiArea_->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(child)] {
             if (window != nullptr)
                 mdiArea_->setActiveSubWindow(window);
         });
@@ -248,9 +259,9 @@ std::vector<CChildFrame*> CMainFrame::children() const {
 
 std::vector<CommandTarget*> CMainFrame::Route() const {
     std::vector<CommandTarget*> route;
-    if (CChildFrame* child = activeChild()) {
-        route.push_back(child->view());
-        route.push_back(child->document());
+    if (auto* child = dynamic_cast<CommandFrame*>(mdiArea_->activeSubWindow())) {
+        route.push_back(child->activeViewTarget());
+        route.push_back(child->documentTarget());
         route.push_back(child);
     }
     route.push_back(const_cast<CMainFrame*>(this));
@@ -334,6 +345,9 @@ bool CMainFrame::OnCommand(Cmd cmd) {
         case Cmd::HelpNotationConvert:
             OnNotationConvert();
             return true;
+        case Cmd::FileCompare:
+            CompareFiles();
+            return true;
         default:
             return false;
     }
@@ -348,6 +362,7 @@ bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
         case Cmd::HelpContext:
         case Cmd::HelpAsciiTable:
         case Cmd::HelpNotationConvert:
+        case Cmd::FileCompare:
             state.enabled = true;
             return true;
         case Cmd::ViewStatusBar:
@@ -355,10 +370,12 @@ bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
             state.checked = !statusBar()->isHidden();
             return true;
         case Cmd::WindowNew:
+            state.enabled = activeChild() != nullptr;
+            return true;
         case Cmd::WindowCascade:
         case Cmd::WindowTile:
         case Cmd::WindowArrange:
-            state.enabled = activeChild() != nullptr;
+            state.enabled = mdiArea_->activeSubWindow() != nullptr;
             return true;
         default:
             return false;
@@ -476,16 +493,28 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
     return AddChild(doc);
 }
 
+CCompareFilesChildFrame* CMainFrame::CompareFiles() {
+    auto doc = std::make_unique<CCompareFilesDoc>();
+    doc->setDialogParent(this);
+    if (!doc->OnNewDocument())
+        return nullptr;
+    auto* child = new CCompareFilesChildFrame(std::move(doc));
+    mdiArea_->addSubWindow(child);
+    child->ActivateFrame();
+    UpdateCommands();
+    return child;
+}
+
 void CMainFrame::OnChildActivated() {
-    const auto kind =
-        activeChild() != nullptr ? orvel::MenuBarKind::SingleFile : orvel::MenuBarKind::NoDocument;
+    const auto* child = dynamic_cast<CommandFrame*>(mdiArea_->activeSubWindow());
+    const auto kind = child != nullptr ? child->menuKind() : orvel::MenuBarKind::NoDocument;
     if (kind != menuKind_)
         BuildMenuBar(kind);
     UpdateCommands();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    for (CChildFrame* child : children()) {
+    for (QMdiSubWindow* child : mdiArea_->subWindowList()) {
         if (!child->close()) {
             event->ignore();
             return;

@@ -18,6 +18,7 @@ class CAsciiTableDlg;
 class CChildFrame;
 class CHelpWnd;
 class CNotationConvertDlg;
+class CCompareFilesChildFrame;
 class COrvelDoc;
 
 // The main window: the menu bar built from the menu tables, the accelerators,
@@ -42,6 +43,12 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     // Opens `path` in a single-file window, or activates the window that has it
     // open already. Null when the file could not be opened.
     CChildFrame* OpenDocumentFile(const QString& path);
+    // File Compare: asks for two files and opens a comparison window of them.
+    // Null when the user cancelled or a file could not be loaded.
+    CCompareFilesChildFrame* CompareFiles();
+    // The action of a command that only a toolbar offers; made on first use
+    // and routed and updated like every other.
+    QAction* ToolbarAction(orvel::Cmd cmd, const QString& text);
 
     // Runs a command along the route; false when nothing handled it.
     bool RouteCommand(orvel::Cmd cmd);

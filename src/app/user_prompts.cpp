@@ -70,3 +70,15 @@ QString QtUserPrompts::SaveFileName(QWidget* parent, const FileDialog& dialog) {
         return {};
     return fileDialog.selectedFiles().first();
 }
+
+void QtUserPrompts::Notify(QWidget* parent, const QString& text, std::function<void()> closed) {
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Orvel"), text,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] {
+        if (closed)
+            closed();
+    });
+    box->show();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -26,6 +27,10 @@ class UserPrompts {
     virtual QString OpenFileName(QWidget* parent, const FileDialog& dialog) = 0;
     // Asks before overwriting an existing file.
     virtual QString SaveFileName(QWidget* parent, const FileDialog& dialog) = 0;
+    // A message box with an OK button that does not block: the call returns at
+    // once and `closed` runs when the user closes the box. The box goes with
+    // `parent` (then `closed` never runs).
+    virtual void Notify(QWidget* parent, const QString& text, std::function<void()> closed) = 0;
 
     // Shorthands.
     void Tell(QWidget* parent, const QString& text, Icon icon = Icon::Warning) {
@@ -39,4 +44,5 @@ class QtUserPrompts final : public UserPrompts {
     Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
     QString OpenFileName(QWidget* parent, const FileDialog& dialog) override;
     QString SaveFileName(QWidget* parent, const FileDialog& dialog) override;
+    void Notify(QWidget* parent, const QString& text, std::function<void()> closed) override;
 };

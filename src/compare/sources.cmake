@@ -6,3 +6,10 @@ list(APPEND ORVEL_CORE_SOURCES
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/compare_verb.cpp
 )
+list(APPEND ORVEL_GUI_SOURCES
+    src/compare/compare_files_child_frame.cpp
+    src/compare/compare_files_doc.cpp
+    src/compare/compare_tool_icons.cpp
+    src/compare/compare_worker.cpp
+    src/compare/compared_file_view.cpp
+)

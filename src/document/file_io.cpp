@@ -173,16 +173,20 @@ bool SafeFileWriter::Write(const void* data, std::size_t size) {
 
 bool SafeFileWriter::Commit() {
     struct stat st {};
+    const bool replacing = stat(target_.c_str(), &st) == 0;
     mode_t mode;
-    if (stat(target_.c_str(), &st) == 0) {
+    if (replacing) {
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
         umask(mask);
         mode = 0666 & ~mask;
     }
-    if (fchmod(fd_, mode) != 0 || fsync(fd_) != 0)
-        return Fail();
+    if (fchmod(fd_, mode) != 0) return Fail();
+    // The new bytes reach the disk before they replace a file, so that a crash
+    // can never leave the target neither old nor new. A file that did not
+    // exist has no old content to protect.
+    if (replacing && fsync(fd_) != 0) return Fail();
     const int fd = std::exchange(fd_, -1);
     if (close(fd) != 0)
         return Fail();

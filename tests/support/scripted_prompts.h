@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <variant>
+#include <vector>
 
 #include "app/user_prompts.h"
 
@@ -26,6 +28,8 @@ class ScriptedPrompts final : public UserPrompts {
         script_.clear();
         asked.clear();
         icons.clear();
+        notes.clear();
+        openNotes_.clear();
         unexpected = 0;
     }
 
@@ -44,6 +48,21 @@ class ScriptedPrompts final : public UserPrompts {
     QString OpenFileName(QWidget*, const FileDialog& dialog) override { return NextFile(dialog); }
     QString SaveFileName(QWidget*, const FileDialog& dialog) override { return NextFile(dialog); }
 
+    // Non-blocking messages stay open until CloseNotes closes them all.
+    QStringList notes;
+    void Notify(QWidget*, const QString& text, std::function<void()> closed) override {
+        notes << text;
+        openNotes_.push_back(std::move(closed));
+    }
+    void CloseNotes() {
+        auto open = std::move(openNotes_);
+        openNotes_.clear();
+        for (auto& closed : open) {
+            if (closed)
+                closed();
+        }
+    }
+
   private:
     QString NextFile(const FileDialog& dialog) {
         asked << dialog.title;
@@ -57,4 +76,5 @@ class ScriptedPrompts final : public UserPrompts {
     }
 
     std::deque<std::variant<Answer, QString>> script_;
+    std::vector<std::function<void()>> openNotes_;
 };

@@ -1,0 +1,169 @@
+#include "compare/compare_files_child_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/main_frame.h"
+#include "app/orvel_app.h"
+#include "compare/compare_files_doc.h"
+#include "compare/compare_tool_icons.h"
+#include "compare/compared_file_view.h"
+
+using orvel::Cmd;
+using orvel::ComparedFile;
+
+namespace {
+
+// The toolbar's buttons in order, with their status-bar prompts and tool tips.
+struct CompareButton {
+    Cmd cmd;
+    const char* text;
+    const char* prompt;
+    const char* tip;
+};
+
+constexpr CompareButton kCompareButtons[] = {
+    {Cmd::OpStartCompare, "&Start Compare", "Start the process of comparing the two files",
+     "Start Compare"},
+    {Cmd::OpStopCompare, "S&top Compare", "Stop the process of comparing the two files",
+     "Stop Compare"},
+    {Cmd::OpFindPrevDiff, "Find &Prev Diff", "Find previous different byte",
+     "Find Previous Different Byte"},
+    {Cmd::OpFindNextDiff, "Find &Next Diff", "Find next diffrent byte", "Find Next Different Byte"},
+    {Cmd::OpFindFirstDiff, "Find First Diff", "Find first different byte",
+     "Find First Different Byte"},
+    {Cmd::OpFindLastDiff, "Find Last Diff", "Find last different byte", "Find Last Different Byte"},
+};
+
+}  // namespace
+
+CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc> doc,
+                                                 QWidget* parent)
+    : QMdiSubWindow(parent), doc_(std::move(doc)), worker_(doc_->data(), this) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(doc_->title());
+    auto* client = new QWidget;
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    CreateCompareBar();
+    layout->addWidget(m_wndCompareBar);
+
+    m_wndSplitter = new QSplitter(Qt::Vertical, client);
+    m_wndSplitter->setChildrenCollapsible(false);
+    auto* pane1 = new CBarredWnd(QStringLiteral("First File"));
+    auto* pane2 = new CBarredWnd(QStringLiteral("Second File"));
+    m_pView1 = new CComparedFile1View(doc_.get(), pane1);
+    m_pView2 = new CComparedFile2View(doc_.get(), pane2);
+    pane1->setMinimumHeight(10);
+    m_wndSplitter->addWidget(pane1);
+    m_wndSplitter->addWidget(pane2);
+    m_wndSplitter->setSizes({1, 1});
+    layout->addWidget(m_wndSplitter, 1);
+    setWidget(client);
+
+    m_pView1->setPartner(m_pView2);
+    m_pView2->setPartner(m_pView1);
+    activeView_ = m_pView1;
+    for (CComparedFileView* view :
+         {static_cast<CComparedFileView*>(m_pView1), static_cast<CComparedFileView*>(m_pView2)}) {
+        connect(view, &CComparedFileView::activated, this, [this, view] { activeView_ = view; });
+        view->OnUpdate();
+    }
+    worker_.setPanes(m_pView1, m_pView2);
+    doc_->setWorkerEnders([this] { worker_.End(); }, {});
+}
+
+// The worker goes first, then the panes (whose views use the document's
+// files), then the document.
+CCompareFilesChildFrame::~CCompareFilesChildFrame() {
+    worker_.End();
+    QWidget* client = widget();
+    setWidget(nullptr);
+    delete client;
+}
+
+void CCompareFilesChildFrame::CreateCompareBar() {
+    m_wndCompareBar = new QToolBar(QStringLiteral("Compare Files"));
+    m_wndCompareBar->setIconSize(QSize(16, 15));
+    CMainFrame* main = COrvelApp::instance()->mainFrame();
+    bool first = true;
+    for (const CompareButton& button : kCompareButtons) {
+        QAction* action = main->ToolbarAction(button.cmd, QString::fromUtf8(button.text));
+        action->setIcon(CompareToolIcon(button.cmd));
+        action->setIconVisibleInMenu(false);
+        action->setStatusTip(QString::fromUtf8(button.prompt));
+        action->setToolTip(QString::fromUtf8(button.tip));
+        if (!first)
+            m_wndCompareBar->addSeparator();
+        first = false;
+        m_wndCompareBar->addAction(action);
+    }
+}
+
+CComparedFileView* CCompareFilesChildFrame::view(ComparedFile which) const {
+    if (which == ComparedFile::First)
+        return m_pView1;
+    return m_pView2;
+}
+
+void CCompareFilesChildFrame::ActivateFrame() {
+    if (m_bFirstActivate) {
+        m_bFirstActivate = false;
+        showMaximized();
+    } else {
+        show();
+    }
+    activeView_->setFocus();
+}
+
+CommandTarget* CCompareFilesChildFrame::activeViewTarget() const {
+    return activeView_;
+}
+
+CommandTarget* CCompareFilesChildFrame::documentTarget() const {
+    return doc_.get();
+}
+
+void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
+    if (!doc_->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool CCompareFilesChildFrame::OnCommand(Cmd cmd) {
+    switch (cmd) {
+        case Cmd::OpStartCompare:
+            worker_.Start();
+            return true;
+        case Cmd::OpStopCompare:
+            worker_.Stop();
+            return true;
+        case Cmd::FileClose:
+            close();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CCompareFilesChildFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
+    switch (cmd) {
+        case Cmd::OpStartCompare:
+            state.enabled = doc_->IsCompareDocIdle();
+            return true;
+        case Cmd::OpStopCompare:
+            state.enabled = doc_->data().m_bComparing == 1;
+            return true;
+        case Cmd::FileClose:
+            state.enabled = true;
+            return true;
+        default:
+            return false;
+    }
+}

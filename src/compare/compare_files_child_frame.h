@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "app/command_frame.h"
+#include "compare/compare_engine.h"
+#include "compare/compare_worker.h"
+
+class CBarredWnd;
+class CCompareFilesDoc;
+class CComparedFile1View;
+class CComparedFile2View;
+class CComparedFileView;
+class QSplitter;
+class QToolBar;
+
+// The frame of a comparison window: the "Compare Files" toolbar above a
+// vertical splitter with one pane per file (the first file above), each pane
+// scrolling on its own. Owns the comparison document and its compare worker,
+// opens maximised, and asks the document's close guard before it closes.
+class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
+    Q_OBJECT
+  public:
+    explicit CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc> doc,
+                                     QWidget* parent = nullptr);
+    ~CCompareFilesChildFrame() override;
+
+    [[nodiscard]] CCompareFilesDoc* document() const { return doc_.get(); }
+    [[nodiscard]] CComparedFile1View* view1() const { return m_pView1; }
+    [[nodiscard]] CComparedFile2View* view2() const { return m_pView2; }
+    [[nodiscard]] CComparedFileView* view(orvel::ComparedFile which) const;
+    [[nodiscard]] QToolBar* compareBar() const { return m_wndCompareBar; }
+    [[nodiscard]] QSplitter* splitter() const { return m_wndSplitter; }
+    // The pane that has, or last had, the focus.
+    [[nodiscard]] CComparedFileView* activeView() const { return activeView_; }
+
+    // Shows the frame; the first time maximised.
+    void ActivateFrame();
+
+    [[nodiscard]] CommandTarget* activeViewTarget() const override;
+    [[nodiscard]] CommandTarget* documentTarget() const override;
+    [[nodiscard]] orvel::MenuBarKind menuKind() const override {
+        return orvel::MenuBarKind::Comparison;
+    }
+
+    bool OnCommand(orvel::Cmd cmd) override;
+    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateCompareBar();
+
+    std::unique_ptr<CCompareFilesDoc> doc_;
+    CompareWorker worker_;
+    QToolBar* m_wndCompareBar = nullptr;
+    QSplitter* m_wndSplitter = nullptr;
+    CComparedFile1View* m_pView1 = nullptr;
+    CComparedFile2View* m_pView2 = nullptr;
+    CComparedFileView* activeView_ = nullptr;
+    bool m_bFirstActivate = true;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "app/command_target.h"
+#include "compare/compare_document.h"
+
+class QWidget;
+
+// The document of a comparison window: the two files (the core comparison
+// document), the window's title, the commands Save File1/2 and Save File1/2 As,
+// and the close guard. Lives on the GUI thread.
+class CCompareFilesDoc : public QObject, public CommandTarget {
+    Q_OBJECT
+  public:
+    CCompareFilesDoc();
+
+    [[nodiscard]] orvel::CompareDocument& data() { return data_; }
+    [[nodiscard]] const orvel::CompareDocument& data() const { return data_; }
+    // "File Comparison" and a running number.
+    [[nodiscard]] QString title() const { return title_; }
+    // The full path as chosen in the file dialog.
+    [[nodiscard]] QString path(orvel::ComparedFile which) const;
+
+    // True while no comparison and no marking run owns either file; almost
+    // every command of the window waits for it. A marking run counts whether
+    // it keeps its state in the comparison or in the file it marks.
+    [[nodiscard]] bool IsCompareDocIdle() const;
+    [[nodiscard]] bool IsMarking() const;
+
+    // Asks for the two files and loads them; reports every failure. False when
+    // nothing may open (the user cancelled, the same file twice, a load failed).
+    bool OnNewDocument();
+    // Save File1 / Save File2: false (after a message) when the file on disk
+    // and the changed flag stayed as they were.
+    bool OnSaveFile(orvel::ComparedFile which);
+    // Save File1 As / Save File2 As: writes a copy; changes nothing else.
+    void OnSaveFileAs(orvel::ComparedFile which);
+
+    // Before the window closes: the running comparison, the running marking,
+    // then each changed file. False when the window must stay open.
+    bool SaveModified();
+
+    // How the close guard ends a running comparison or marking run at once.
+    // Each must return only when its worker can no longer touch the document.
+    void setWorkerEnders(std::function<void()> endCompare, std::function<void()> endMarking) {
+        endCompare_ = std::move(endCompare);
+        endMarking_ = std::move(endMarking);
+    }
+    // The widget that owns the document's message boxes and file dialogs.
+    void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+
+    bool OnCommand(orvel::Cmd cmd) override;
+    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+  private:
+    [[nodiscard]] bool AskYes(const char* question) const;
+
+    orvel::CompareDocument data_;
+    QString title_;
+    QWidget* dialogParent_ = nullptr;
+    std::function<void()> endCompare_;
+    std::function<void()> endMarking_;
+};

@@ -1,0 +1,71 @@
+#include "compare/compare_tool_icons.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygon>
+
+using orvel::Cmd;
+
+namespace {
+
+constexpr int kWidth = 16;
+constexpr int kHeight = 15;
+
+void DrawMagnifier(QPainter& painter) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(200, 230, 255));
+    painter.drawEllipse(QRect(4, 3, 6, 6));
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(10, 9, 12, 11);
+}
+
+// An arrow pointing up (or down) in the middle of the button, with an
+// optional bar at its tip.
+void DrawArrow(QPainter& painter, bool up, bool bar) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 128));
+    const int tip = up ? (bar ? 4 : 2) : (bar ? 10 : 12);
+    const int dir = up ? 1 : -1;
+    painter.drawPolygon(
+        QPolygon({QPoint(8, tip), QPoint(3, tip + 5 * dir), QPoint(13, tip + 5 * dir)}));
+    const int stemFrom = tip + 5 * dir;
+    const int stemTo = up ? 12 : 2;
+    painter.drawRect(
+        QRect(QPoint(6, std::min(stemFrom, stemTo)), QPoint(10, std::max(stemFrom, stemTo))));
+    if (bar)
+        painter.drawRect(QRect(2, up ? 1 : 12, 12, 2));
+}
+
+}  // namespace
+
+QIcon CompareToolIcon(Cmd cmd) {
+    QPixmap pixmap(kWidth, kHeight);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    switch (cmd) {
+        case Cmd::OpStartCompare:
+            painter.setPen(QPen(Qt::darkGray, 1));
+            painter.drawRect(QRect(0, 0, kWidth - 1, kHeight - 1));
+            DrawMagnifier(painter);
+            break;
+        case Cmd::OpStopCompare:
+            DrawMagnifier(painter);
+            break;
+        case Cmd::OpFindPrevDiff:
+            DrawArrow(painter, true, false);
+            break;
+        case Cmd::OpFindNextDiff:
+            DrawArrow(painter, false, false);
+            break;
+        case Cmd::OpFindFirstDiff:
+            DrawArrow(painter, true, true);
+            break;
+        case Cmd::OpFindLastDiff:
+            DrawArrow(painter, false, true);
+            break;
+        default:
+            break;
+    }
+    painter.end();
+    return QIcon(pixmap);
+}

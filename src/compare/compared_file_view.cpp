@@ -1,0 +1,119 @@
+#include "compare/compared_file_view.h"
+
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "app/orvel_app.h"
+#include "compare/compare_files_doc.h"
+
+using orvel::Cmd;
+using orvel::ComparedFile;
+using orvel::Offset;
+
+CBarredWnd::CBarredWnd(const QString& title, QWidget* parent)
+    : QWidget(parent), m_wndTitleBar(new QLabel(title, this)) {
+    m_wndTitleBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_wndTitleBar->setTextFormat(Qt::PlainText);
+    m_wndTitleBar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_wndTitleBar);
+}
+
+void CBarredWnd::SetView(QWidget* view) {
+    static_cast<QVBoxLayout*>(layout())->addWidget(view, 1);
+}
+
+CComparedFileView::CComparedFileView(CCompareFilesDoc* doc, ComparedFile which, CBarredWnd* pane)
+    : COrvelView(ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc,
+                            // Editing, marking and printing wait while a comparison
+                            // or a marking run owns either file.
+                            [doc] { return doc->IsCompareDocIdle(); }},
+                 pane),
+      doc_(doc),
+      which_(which),
+      pane_(pane) {
+    pane->SetView(this);
+}
+
+void CComparedFileView::OnUpdate() {
+    const QString prefix =
+        which_ == ComparedFile::First ? QStringLiteral(" File1: ") : QStringLiteral(" File2: ");
+    pane_->titleBar()->setText(prefix + doc_->path(which_));
+}
+
+void CComparedFileView::ShowDiffByte(Offset offset) {
+    const auto color =
+        which_ == ComparedFile::First ? orvel::kFirstPaneDiffColor : orvel::kSecondPaneDiffColor;
+    marks().PaintByte(offset, color);
+    MarksChanged(offset, offset);
+    const orvel::HexPos digits = layout().ByteToHexPos(offset);
+    SetSelection({digits.high, digits.low + 1});
+}
+
+void CComparedFileView::NavigateDiff(orvel::DiffCommand command) {
+    const orvel::DiffNavigation found = doc_->data().NavigateDiff(command, which_, selection());
+    switch (found.outcome) {
+        case orvel::DiffNavigation::Outcome::Found:
+            ShowDiffByte(found.offset);
+            if (partner_ != nullptr)
+                partner_->ShowDiffByte(found.offset);
+            break;
+        case orvel::DiffNavigation::Outcome::ClickRequest:
+            COrvelApp::instance()->prompts().Tell(this, QString::fromStdString(found.message));
+            break;
+        case orvel::DiffNavigation::Outcome::Nothing:
+            break;
+    }
+}
+
+bool CComparedFileView::OnCommand(Cmd cmd) {
+    switch (cmd) {
+        case Cmd::OpFindNextDiff:
+            NavigateDiff(orvel::DiffCommand::Next);
+            return true;
+        case Cmd::OpFindPrevDiff:
+            NavigateDiff(orvel::DiffCommand::Prev);
+            return true;
+        case Cmd::OpFindFirstDiff:
+            NavigateDiff(orvel::DiffCommand::First);
+            return true;
+        case Cmd::OpFindLastDiff:
+            NavigateDiff(orvel::DiffCommand::Last);
+            return true;
+        default:
+            return COrvelView::OnCommand(cmd);
+    }
+}
+
+bool CComparedFileView::OnUpdateCommand(Cmd cmd, CommandState& state) {
+    switch (cmd) {
+        case Cmd::OpFindNextDiff:
+        case Cmd::OpFindPrevDiff:
+        case Cmd::OpFindFirstDiff:
+        case Cmd::OpFindLastDiff:
+            state.enabled = doc_->IsCompareDocIdle();
+            return true;
+        default:
+            return COrvelView::OnUpdateCommand(cmd, state);
+    }
+}
+
+// A typed character is dropped while a compare worker may still read the
+// files (running, stopping or showing its summary); caret keys still work.
+void CComparedFileView::keyPressEvent(QKeyEvent* event) {
+    const orvel::CompareDocument& data = doc_->data();
+    const bool workerLive = data.m_bComparing == 1 || data.m_bCompareIdle != 1;
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (workerLive && plain && event->text().size() == 1 && event->text()[0].unicode() < 0x80) {
+        event->accept();
+        return;
+    }
+    COrvelView::keyPressEvent(event);
+}
+
+void CComparedFileView::focusInEvent(QFocusEvent* event) {
+    COrvelView::focusInEvent(event);
+    emit activated();
+}

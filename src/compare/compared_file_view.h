@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include "compare/compare_engine.h"
+#include "compare/diff_navigation.h"
+#include "view/orvel_view.h"
+
+class CCompareFilesDoc;
+
+// The wrapper of one splitter pane: a one-line title bar above the pane's view.
+class CBarredWnd : public QWidget {
+    Q_OBJECT
+  public:
+    // `title` is the text the bar shows until the view's first update.
+    CBarredWnd(const QString& title, QWidget* parent = nullptr);
+
+    [[nodiscard]] QLabel* titleBar() const { return m_wndTitleBar; }
+    // Puts `view` below the title bar; it takes the rest of the pane.
+    void SetView(QWidget* view);
+
+  private:
+    QLabel* m_wndTitleBar;
+};
+
+// The hex view of one file of a comparison, in a comparison pane's dump style.
+// Typing and every view command work on this pane's file only and set that
+// file's changed flag; the view adds the difference navigation.
+class CComparedFileView : public COrvelView {
+    Q_OBJECT
+  public:
+    CComparedFileView(CCompareFilesDoc* doc, orvel::ComparedFile which, CBarredWnd* pane);
+
+    [[nodiscard]] orvel::ComparedFile file() const { return which_; }
+    [[nodiscard]] CBarredWnd* pane() const { return pane_; }
+    // The pane that navigation selects the same byte in.
+    void setPartner(CComparedFileView* partner) { partner_ = partner; }
+
+    // Titles the pane with the file's path (" File1: " / " File2: " and the path).
+    void OnUpdate();
+    // Colours byte `offset` in this pane's difference colour and selects its
+    // two hex digits.
+    void ShowDiffByte(orvel::Offset offset);
+
+    bool OnCommand(orvel::Cmd cmd) override;
+    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+  signals:
+    // The view got the focus: it becomes the window's active pane.
+    void activated();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    void NavigateDiff(orvel::DiffCommand command);
+
+    CCompareFilesDoc* doc_;
+    orvel::ComparedFile which_;
+    CBarredWnd* pane_;
+    CComparedFileView* partner_ = nullptr;
+};
+
+// The upper pane: the first file, differences in red.
+class CComparedFile1View final : public CComparedFileView {
+    Q_OBJECT
+  public:
+    CComparedFile1View(CCompareFilesDoc* doc, CBarredWnd* pane)
+        : CComparedFileView(doc, orvel::ComparedFile::First, pane) {}
+};
+
+// The lower pane: the second file, differences in blue.
+class CComparedFile2View final : public CComparedFileView {
+    Q_OBJECT
+  public:
+    CComparedFile2View(CCompareFilesDoc* doc, CBarredWnd* pane)
+        : CComparedFileView(doc, orvel::ComparedFile::Second, pane) {}
+};

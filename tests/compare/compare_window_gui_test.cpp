@@ -1,0 +1,346 @@
+#include <sys/resource.h>
+
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolBar>
+
+#include <csignal>
+#include "editing/address_dialog.h"
+#include "editing/hex_edit.h"
+
+#include "compare_gui_fixture.h"
+
+using orvel::Cmd;
+using orvel::ComparedFile;
+using orvel::test::ReadFileBytes;
+using orvel::test::WriteFileBytes;
+
+namespace {
+
+class CompareWindowTest : public CompareGuiTest {};
+
+TEST_F(CompareWindowTest, OpensBothFilesInTitledPanesWithTheComparisonMenu) {
+    CCompareFilesChildFrame* window = Open({0x4D, 0x5A}, {});
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_TRUE(window->windowTitle().startsWith("File Comparison"));
+    EXPECT_EQ(window->view1()->pane()->titleBar()->text(),
+              " File1: " + QString::fromStdString(path1_));
+    EXPECT_EQ(window->view2()->pane()->titleBar()->text(),
+              " File2: " + QString::fromStdString(path2_));
+    // The upper pane above the lower one, in a vertical splitter.
+    EXPECT_EQ(window->splitter()->orientation(), Qt::Vertical);
+    EXPECT_EQ(window->splitter()->widget(0), window->view1()->pane());
+    // The caret starts on the high digit of the first byte, at 165 in a pane.
+    EXPECT_EQ(window->view1()->selection(), (orvel::TextSelection{165, 165}));
+    EXPECT_EQ(ViewText(window->view1()).substr(155, 12), "\n0000000  4D");
+    // An empty second file shows the header and a lone line number.
+    EXPECT_EQ(ViewText(window->view2()).substr(77), "\n\n0000000");
+    // The comparison window's menu offers the two files' save commands.
+    QStringList fileMenu;
+    for (QAction* item : frame()->menuBar()->actions().first()->menu()->actions())
+        fileMenu << item->text();
+    EXPECT_TRUE(fileMenu.contains("Sa&ve File2"));
+    EXPECT_FALSE(Enabled(Cmd::FileSave));
+    EXPECT_TRUE(Enabled(Cmd::FileSaveFile1));
+}
+
+// Commands go to the pane with the focus, and the menu bar follows the kind
+// of the active window.
+TEST_F(CompareWindowTest, CommandsReachTheActivePaneAndTheMenuFollowsTheWindow) {
+    const auto fileMenu = [this] {
+        QStringList items;
+        for (QAction* item : frame()->menuBar()->actions().first()->menu()->actions())
+            items << item->text();
+        return items;
+    };
+    CChildFrame* single = frame()->NewDocument();
+    EXPECT_FALSE(fileMenu().contains("&Save File1"));
+    CCompareFilesChildFrame* window = Open(std::vector<std::uint8_t>(4096, 1), {2});
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(fileMenu().contains("&Save File1"));
+    window->view2()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view2(); }, 5000));
+    const orvel::TextSelection before = window->view1()->selection();
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditSelectAll));
+    EXPECT_EQ(window->view2()->selection(),
+              (orvel::TextSelection{0, window->view2()->dump().Length()}));
+    EXPECT_EQ(window->view1()->selection(), before);
+    // The panes scroll on their own.
+    window->view1()->SetCaret(window->view1()->dump().Length());
+    EXPECT_GT(window->view1()->topLine(), 0);
+    EXPECT_EQ(window->view2()->topLine(), 0);
+    frame()->mdiArea()->setActiveSubWindow(single);
+    EXPECT_FALSE(fileMenu().contains("&Save File1"));
+    EXPECT_TRUE(fileMenu().contains("&Save\tCtrl+S"));
+}
+
+// The toolbar's six buttons, a separator between any two, each running its
+// command along the route.
+TEST_F(CompareWindowTest, CompareBarButtonsRunTheirCommands) {
+    CCompareFilesChildFrame* window = Open({0, 1, 2, 3}, {0, 1, 7, 3});
+    ASSERT_NE(window, nullptr);
+    QToolBar* bar = window->compareBar();
+    EXPECT_EQ(bar->windowTitle(), "Compare Files");
+    EXPECT_EQ(bar->iconSize(), QSize(16, 15));
+    const Cmd order[] = {Cmd::OpStartCompare, Cmd::OpStopCompare,   Cmd::OpFindPrevDiff,
+                         Cmd::OpFindNextDiff, Cmd::OpFindFirstDiff, Cmd::OpFindLastDiff};
+    const QList<QAction*> items = bar->actions();
+    ASSERT_EQ(items.size(), 11);
+    for (int k = 0; k < items.size(); ++k) {
+        EXPECT_EQ(items[k]->isSeparator(), k % 2 == 1);
+        if (k % 2 == 0) {
+            EXPECT_EQ(items[k], frame()->action(order[k / 2]));
+        }
+    }
+    frame()->UpdateCommands();
+    QTest::mouseClick(bar->widgetForAction(frame()->action(Cmd::OpFindLastDiff)), Qt::LeftButton);
+    EXPECT_EQ(window->document()->data().m_nLastDiff, 2);
+    QTest::mouseClick(bar->widgetForAction(frame()->action(Cmd::OpStartCompare)), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
+    EXPECT_EQ(prompts().notes[0], "Number of different byte found: 1");
+    prompts().CloseNotes();
+}
+
+TEST_F(CompareWindowTest, RefusesTheSameFileInOtherLetterCase) {
+    const std::string path = dir_.File("same.bin");
+    WriteFileBytes(path, {1});
+    QString upper = QString::fromStdString(path);
+    upper.replace("same.bin", "SAME.BIN");
+    prompts().ChooseFileNext(QString::fromStdString(path));
+    prompts().ChooseFileNext(upper);
+    EXPECT_EQ(frame()->CompareFiles(), nullptr);
+    EXPECT_EQ(prompts().asked,
+              QStringList({"Select first file for comparison", "Select second file for comparison",
+                           "You must select two different files for comparison!"}));
+    EXPECT_TRUE(frame()->mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(CompareWindowTest, CancelOrALoadFailureOpensNoWindow) {
+    prompts().ChooseFileNext(QString::fromStdString(dir_.File("a")));
+    prompts().ChooseFileNext(QString());  // the second dialog is cancelled
+    EXPECT_EQ(frame()->CompareFiles(), nullptr);
+    EXPECT_EQ(prompts().asked.size(), 2);
+    prompts().Reset();
+    const std::string present = dir_.File("present.bin");
+    WriteFileBytes(present, {1});
+    const std::string missing = dir_.File("missing.bin");
+    prompts().ChooseFileNext(QString::fromStdString(present));
+    prompts().ChooseFileNext(QString::fromStdString(missing));
+    EXPECT_EQ(frame()->CompareFiles(), nullptr);
+    ASSERT_EQ(prompts().asked.size(), 3);
+    EXPECT_EQ(prompts().asked[2], QString::fromStdString("Failed to open second file " + missing +
+                                                         "\nCause: No such file or directory"));
+    EXPECT_TRUE(frame()->mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(CompareWindowTest, TypingInTheLowerPaneChangesOnlyTheSecondFile) {
+    CCompareFilesChildFrame* window = Open({0x10, 0x20}, {0x10, 0x20});
+    ASSERT_NE(window, nullptr);
+    CComparedFileView* lower = window->view2();
+    ClickAt(lower, 165);
+    Type(lower, "AB");
+    orvel::CompareDocument& data = window->document()->data();
+    EXPECT_EQ(data.file(ComparedFile::Second).at(0), 0xAB);
+    EXPECT_EQ(data.file(ComparedFile::First).at(0), 0x10);
+    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(data.dataModified(ComparedFile::Second));
+    // Only the second file's question, and No writes nothing.
+    prompts().AnswerNext(UserPrompts::Answer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompts().asked, QStringList({orvel::kSaveFile2Question}));
+    EXPECT_EQ(ReadFileBytes(path2_), (std::vector<std::uint8_t>{0x10, 0x20}));
+}
+
+TEST_F(CompareWindowTest, DeletingInTheUpperPaneKeepsTheLowerPanesColours) {
+    CCompareFilesChildFrame* window = Open({1, 2, 3, 4}, {1, 9, 3, 8});
+    ASSERT_NE(window, nullptr);
+    frame()->RouteCommand(Cmd::OpStartCompare);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
+    prompts().CloseNotes();
+    ASSERT_EQ(Colours(window->view2(), 4), ".B.B");
+    // Delete Bytes in the upper pane: from byte 0, one byte.
+    window->view1()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->fieldCount(), 2);
+        dialog->field(0)->setText("0");
+        dialog->field(1)->setText("0");
+        dialog->accept();
+    });
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditDeleteBytes));
+    EXPECT_EQ(window->document()->data().file(ComparedFile::First).size(), 3);
+    EXPECT_EQ(Colours(window->view1(), 4), "....");
+    EXPECT_EQ(Colours(window->view2(), 4), ".B.B");
+    EXPECT_TRUE(window->document()->data().dataModified(ComparedFile::First));
+    EXPECT_FALSE(window->document()->data().dataModified(ComparedFile::Second));
+}
+
+TEST_F(CompareWindowTest, SaveFileAsWritesACopyAndSaveFileClearsTheFlag) {
+    CCompareFilesChildFrame* window = Open({1, 2, 3}, {4});
+    ASSERT_NE(window, nullptr);
+    orvel::CompareDocument& data = window->document()->data();
+    data.file(ComparedFile::First).RemoveBytes(1, 1);
+    const std::string copy = dir_.File("copy.bin");
+    prompts().ChooseFileNext(QString::fromStdString(copy));
+    frame()->RouteCommand(Cmd::FileSaveFile1As);
+    EXPECT_EQ(prompts().asked, QStringList({"Save File1 As"}));
+    EXPECT_EQ(ReadFileBytes(copy), (std::vector<std::uint8_t>{1, 3}));
+    EXPECT_EQ(ReadFileBytes(path1_), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_EQ(window->view1()->pane()->titleBar()->text(),
+              " File1: " + QString::fromStdString(path1_));
+    frame()->RouteCommand(Cmd::FileSaveFile1);
+    EXPECT_EQ(ReadFileBytes(path1_), (std::vector<std::uint8_t>{1, 3}));
+    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+}
+
+// The close guard asks about the comparison, the marking run, then each
+// changed file, in that order; No to the first keeps the window and the run.
+TEST_F(CompareWindowTest, CloseGuardAsksInOrder) {
+    std::vector<std::uint8_t> bytes(4096);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i);
+    CCompareFilesChildFrame* window = Open(bytes, std::vector<std::uint8_t>(4096, 0));
+    ASSERT_NE(window, nullptr);
+    orvel::CompareDocument& data = window->document()->data();
+    data.file(ComparedFile::First).SetByte(0, 0x77);
+    data.file(ComparedFile::Second).SetByte(0, 0x66);
+    frame()->RouteCommand(Cmd::OpStartCompare);
+    ASSERT_EQ(data.m_bComparing, 1);
+    prompts().AnswerNext(UserPrompts::Answer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts().asked, QStringList({orvel::kStopComparingQuestion}));
+    EXPECT_EQ(data.m_bComparing, 1);
+    // A marking run that owns the document as well (as one would after the comparison).
+    data.m_bMarking = 1;
+    data.m_bMarkIdle = 0;
+    prompts().Reset();
+    for (auto answer : {UserPrompts::Answer::Yes, UserPrompts::Answer::Yes,
+                        UserPrompts::Answer::Yes, UserPrompts::Answer::No})
+        prompts().AnswerNext(answer);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompts().asked,
+              QStringList({orvel::kStopComparingQuestion, orvel::kStopMarkingQuestion,
+                           orvel::kSaveFile1Question, orvel::kSaveFile2Question}));
+    EXPECT_TRUE(prompts().notes.isEmpty());
+    EXPECT_EQ(ReadFileBytes(path1_)[0], 0x77);
+    EXPECT_EQ(ReadFileBytes(path2_)[0], 0);
+}
+
+// A save that fails during the close guard (the process may write no more
+// than 50000 bytes to a file) is reported, the window closes all the same,
+// and the file on disk stays as it was.
+TEST_F(CompareWindowTest, FailedSaveOnClosingStillClosesAndKeepsTheFile) {
+    std::vector<std::uint8_t> original(100000);
+    for (std::size_t i = 0; i < original.size(); ++i)
+        original[i] = static_cast<std::uint8_t>(i * 7);
+    CCompareFilesChildFrame* window = Open(original, {1});
+    ASSERT_NE(window, nullptr);
+    window->document()->data().file(ComparedFile::First).SetByte(5, 0xEE);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 50000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    prompts().AnswerNext(UserPrompts::Answer::Yes);
+    const bool closed = window->close();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(closed);
+    ASSERT_EQ(prompts().asked.size(), 2);
+    EXPECT_EQ(prompts().asked[1], QString::fromStdString("Failed to write file1 " + path1_ +
+                                                         "\nCause: File too large"));
+    EXPECT_EQ(ReadFileBytes(path1_), original);
+}
+
+TEST_F(CompareWindowTest, NavigationSelectsTheSameByteInBothPanes) {
+    std::vector<std::uint8_t> first(40, 0);
+    std::vector<std::uint8_t> second(44, 0);
+    second[3] = second[20] = second[33] = 1;
+    second[42] = 5;  // surplus: never reached
+    CCompareFilesChildFrame* window = Open(first, second);
+    ASSERT_NE(window, nullptr);
+    const auto selected = [&](CComparedFileView* view, orvel::Offset offset) {
+        const orvel::HexPos digits = view->layout().ByteToHexPos(offset);
+        return view->selection() == orvel::TextSelection{digits.high, digits.low + 1};
+    };
+    struct Step {
+        CComparedFileView* pane;
+        Cmd cmd;
+        orvel::Offset expected;
+    };
+    const Step steps[] = {
+        {window->view1(), Cmd::OpFindFirstDiff, 3}, {window->view1(), Cmd::OpFindNextDiff, 20},
+        {window->view2(), Cmd::OpFindNextDiff, 33}, {window->view2(), Cmd::OpFindNextDiff, 33},
+        {window->view1(), Cmd::OpFindPrevDiff, 20}, {window->view2(), Cmd::OpFindLastDiff, 33},
+    };
+    for (const Step& step : steps) {
+        step.pane->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == step.pane; }, 5000));
+        frame()->RouteCommand(step.cmd);
+        EXPECT_TRUE(selected(window->view1(), step.expected)) << step.expected;
+        EXPECT_TRUE(selected(window->view2(), step.expected)) << step.expected;
+        EXPECT_EQ(window->document()->data().m_nLastDiff, step.expected);
+    }
+    // Each pane colours the bytes found in its own difference colour.
+    EXPECT_EQ(window->view1()->marks().ColorAt(20), orvel::MarkColor::Red);
+    EXPECT_EQ(window->view2()->marks().ColorAt(20), orvel::MarkColor::Blue);
+    // A caret in the header asks for a click on a byte first.
+    window->view1()->SetCaret(20);
+    window->view1()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
+    frame()->RouteCommand(Cmd::OpFindPrevDiff);
+    EXPECT_EQ(prompts().asked, QStringList({orvel::kClickToStartPrevFirstPaneText}));
+}
+
+TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
+    // Every odd byte differs: far more paint requests than the test's few
+    // events can carry, so the comparison is still running below.
+    std::vector<std::uint8_t> bytes(65536);
+    for (std::size_t i = 1; i < bytes.size(); i += 2)
+        bytes[i] = 1;
+    CCompareFilesChildFrame* window = Open(bytes, std::vector<std::uint8_t>(65536, 0));
+    ASSERT_NE(window, nullptr);
+    frame()->RouteCommand(Cmd::OpStartCompare);
+    orvel::CompareDocument& data = window->document()->data();
+    for (Cmd cmd :
+         {Cmd::OpStartCompare, Cmd::OpFindNextDiff, Cmd::FileSaveFile1, Cmd::FileSaveFile2As,
+          Cmd::FileCompare, Cmd::FileNew, Cmd::FilePrint, Cmd::EditDeleteBytes, Cmd::OpBitwiseMask})
+        EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+    EXPECT_TRUE(Enabled(Cmd::OpStopCompare));
+    EXPECT_FALSE(window->view1()->IsMarkIdle());
+    ClickAt(window->view1(), 165);
+    Type(window->view1(), "FF");
+    EXPECT_EQ(data.file(ComparedFile::First).at(0), 0);
+    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+    frame()->RouteCommand(Cmd::OpStopCompare);
+    ASSERT_TRUE(WaitIdle(window));
+    EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
+    EXPECT_TRUE(Enabled(Cmd::FileSaveFile1));
+}
+
+// A marking run in one pane holds both panes and the comparison.
+TEST_F(CompareWindowTest, MarkingInOnePaneHoldsTheWholeWindow) {
+    CCompareFilesChildFrame* window = Open({1, 2}, {1, 3});
+    ASSERT_NE(window, nullptr);
+    orvel::BinaryDocument& upper = window->document()->data().file(ComparedFile::First);
+    upper.m_bMarking = 1;
+    upper.m_bMarkIdle = 0;
+    for (Cmd cmd : {Cmd::OpStartCompare, Cmd::OpFindNextDiff, Cmd::FileSaveFile2})
+        EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+    EXPECT_FALSE(window->view2()->IsMarkIdle());
+    prompts().AnswerNext(UserPrompts::Answer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts().asked, QStringList({orvel::kStopMarkingQuestion}));
+    upper.m_bMarking = 0;
+    upper.m_bMarkIdle = 1;
+    EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
+    EXPECT_TRUE(window->view2()->IsMarkIdle());
+}
+
+}  // namespace
