@@ -48,10 +48,15 @@ UserPrompts::Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, But
     }
 }
 
-QString QtUserPrompts::OpenFileName(QWidget* parent, const FileDialog& dialog) {
+namespace {
+
+// The chosen path of a file dialog, or an empty string when it was cancelled.
+QString RunFileDialog(QWidget* parent, const UserPrompts::FileDialog& dialog,
+                      QFileDialog::AcceptMode mode) {
     QFileDialog fileDialog(parent, dialog.title, QString(), dialog.filter);
-    fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
-    fileDialog.setFileMode(QFileDialog::ExistingFile);
+    fileDialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        fileDialog.setFileMode(QFileDialog::ExistingFile);
     fileDialog.setDefaultSuffix(dialog.defaultSuffix);
     if (!dialog.fileName.isEmpty())
         fileDialog.selectFile(dialog.fileName);
@@ -60,15 +65,14 @@ QString QtUserPrompts::OpenFileName(QWidget* parent, const FileDialog& dialog) {
     return fileDialog.selectedFiles().first();
 }
 
+}  // namespace
+
+QString QtUserPrompts::OpenFileName(QWidget* parent, const FileDialog& dialog) {
+    return RunFileDialog(parent, dialog, QFileDialog::AcceptOpen);
+}
+
 QString QtUserPrompts::SaveFileName(QWidget* parent, const FileDialog& dialog) {
-    QFileDialog fileDialog(parent, dialog.title, QString(), dialog.filter);
-    fileDialog.setAcceptMode(QFileDialog::AcceptSave);
-    fileDialog.setDefaultSuffix(dialog.defaultSuffix);
-    if (!dialog.fileName.isEmpty())
-        fileDialog.selectFile(dialog.fileName);
-    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
-        return {};
-    return fileDialog.selectedFiles().first();
+    return RunFileDialog(parent, dialog, QFileDialog::AcceptSave);
 }
 
 void QtUserPrompts::Notify(QWidget* parent, const QString& text, std::function<void()> closed) {
