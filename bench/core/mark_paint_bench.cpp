@@ -44,7 +44,7 @@ void MarkInto(MarkStore& store, const std::atomic<int>& marking, Scan scan) {
     orvel::RunBatcher batcher(
         [&store](std::vector<PaintRun>&& runs) {
             for (const PaintRun& run : runs)
-                store.Paint(run.first, run.last, run.color);
+                store.Paint(run);
             return true;
         },
         [&marking] { return marking.load() == 0; });
@@ -115,11 +115,16 @@ void BM_MemsetBaseline(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * kSize);
 }
 
+// Mark Units into a fresh store (its memory first touched during the run), or
+// into the store of a view that holds marks already (the memory reused).
 void BM_MarkUnits(benchmark::State& state) {
     const Offset unit = state.range(0);
+    const bool reuse = state.range(1) == 1;
     const std::atomic<int> marking{1};
+    MarkStore kept;
     for (auto _ : state) {
-        MarkStore store;
+        MarkStore fresh;
+        MarkStore& store = reuse ? kept : fresh;
         MarkInto(store, marking, [&](const orvel::RunSink& sink, const orvel::StopCheck& stop) {
             return orvel::PaintUnits(0, kSize - 1, kSize, unit, MarkColor::Red, MarkColor::Blue,
                                      sink, stop);
@@ -141,7 +146,7 @@ void BM_StopLatency(benchmark::State& state) {
             orvel::RunBatcher batcher(
                 [&](std::vector<PaintRun>&& runs) {
                     for (const PaintRun& run : runs)
-                        store.Paint(run.first, run.last, run.color);
+                        store.Paint(run);
                     painting = true;
                     return true;
                 },
@@ -166,7 +171,10 @@ BENCHMARK(BM_MarkBytesRareFourByteValue)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillStoreEntriesOneByOne)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarkBytesFrequentOneByteValue)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemsetBaseline)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MarkUnits)->Arg(16)->Arg(512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MarkUnits)
+    ->ArgsProduct({{16, 512}, {0, 1}})
+    ->ArgNames({"unit", "reuse"})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StopLatency)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace

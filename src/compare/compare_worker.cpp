@@ -46,7 +46,7 @@ void CompareWorker::Work(std::span<const std::uint8_t> first, std::span<const st
     const auto paintIn = [&channel](COrvelView* pane) {
         return [&channel, pane](const orvel::PaintRun& run) {
             return channel.Run([pane, run] {
-                pane->marks().Paint(run.first, run.last, run.color);
+                pane->marks().Paint(run);
                 pane->MarksChanged(run.first, run.last);
             });
         };

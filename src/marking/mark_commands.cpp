@@ -129,7 +129,7 @@ void CMarkCommands::PaintRequest(const std::vector<orvel::PaintRun>& runs) {
         return;
     try {
         for (const orvel::PaintRun& run : runs)
-            view_.marks().Paint(run.first, run.last, run.color);
+            view_.marks().Paint(run);
     } catch (const std::bad_alloc&) {
         // No memory for more marks: the run stops; what is painted stays.
         view_.data().m_bMarking = 0;

@@ -25,19 +25,18 @@ bool PaintUnits(Offset start, Offset end, Offset size, Offset unit, MarkColor co
         return true;
     if (unit <= 0)
         unit = b - a + 1;
-    constexpr int kUnitsPerStopCheck = 4096;
-    int untilCheck = 0;
-    bool second = false;
-    for (Offset first = a; first <= b; first += unit) {
-        if (--untilCheck < 0) {
-            if (StopAsked(stop))
-                return false;
-            untilCheck = kUnitsPerStopCheck;
-        }
-        if (!sink(PaintRun{first, std::min(b, first + unit - 1), second ? color2 : color1})) {
+    // The units travel as runs of alternating colours, a slice of whole units
+    // (about 1 MiB) each, so painting is a pattern fill rather than one run
+    // per unit; the stop check comes before every slice.
+    constexpr Offset kSliceBytes = Offset{1} << 20;
+    const Offset slice = std::max<Offset>(1, kSliceBytes / unit) * unit;
+    for (Offset first = a; first <= b;) {
+        if (StopAsked(stop))
             return false;
-        }
-        second = !second;
+        const Offset last = b - first >= slice ? first + slice - 1 : b;
+        if (!sink(PaintRun{first, last, color1, unit, color2, a}))
+            return false;
+        first = last + 1;
     }
     return true;
 }

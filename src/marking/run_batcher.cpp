@@ -18,7 +18,10 @@ bool RunBatcher::Add(const PaintRun& run) {
         if (failed_ || stopAsked_())
             return false;
         const Offset to = last - from >= kMaxRequestBytes ? from + kMaxRequestBytes - 1 : last;
-        if (!Take({from, to, run.color}))
+        PaintRun piece = run;
+        piece.first = from;
+        piece.last = to;
+        if (!Take(piece))
             return false;
         if (to == last)
             break;

@@ -12,11 +12,21 @@ namespace orvel {
 enum class MarkColor : std::uint8_t { Black, Blue, Brown, Cyan, Green, Magenta, Red, Yellow };
 inline constexpr int kMarkColorCount = 8;
 
-// Bytes first..last (inclusive) painted in one colour.
+// Bytes first..last (inclusive) painted in one colour, or, when `unit` is
+// above 0, in units of `unit` bytes that alternate between `color` and
+// `color2`, counted from byte `origin` (origin <= first): a whole block of
+// units travels as one run.
 struct PaintRun {
     Offset first;
     Offset last;
     MarkColor color;
+    Offset unit = 0;
+    MarkColor color2 = MarkColor::Black;
+    Offset origin = 0;
+
+    [[nodiscard]] MarkColor ColorOf(Offset i) const {
+        return unit > 0 && ((i - origin) / unit) % 2 != 0 ? color2 : color;
+    }
     friend bool operator==(const PaintRun&, const PaintRun&) = default;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace orvel {
 namespace {
@@ -72,13 +73,9 @@ bool MarkStore::needsBlock(Offset page, MarkColor color) const {
     return (slot == nullptr || slot->bytes == nullptr) && now != color;
 }
 
-void MarkStore::paintPartOfPage(Offset page, Offset lo, Offset hi, MarkColor color) noexcept {
+std::uint8_t* MarkStore::denseBytes(Offset page) noexcept {
     Page* slot = findPage(page);
-    if (slot == nullptr)
-        return;  // an absent chunk is black, and only black gets here without one
     if (slot->bytes == nullptr) {
-        if (slot->color == color)
-            return;
         std::uint8_t* bytes = pool_.take();
         Fill(bytes, kPageSize, slot->color);
         if (!slot->inUse()) {
@@ -87,7 +84,61 @@ void MarkStore::paintPartOfPage(Offset page, Offset lo, Offset hi, MarkColor col
         }
         slot->bytes = bytes;
     }
-    Fill(slot->bytes + lo, hi - lo + 1, color);
+    return slot->bytes;
+}
+
+void MarkStore::paintPartOfPage(Offset page, Offset lo, Offset hi, MarkColor color) noexcept {
+    const Page* slot = findPage(page);
+    if (slot == nullptr)
+        return;  // an absent chunk is black, and only black gets here without one
+    if (slot->bytes == nullptr && slot->color == color)
+        return;
+    Fill(denseBytes(page) + lo, hi - lo + 1, color);
+}
+
+void MarkStore::Paint(const PaintRun& run) {
+    if (run.unit <= 0 || run.color == run.color2) {
+        Paint(run.first, run.last, run.color);
+        return;
+    }
+    const Offset first = std::max<Offset>(std::min(run.first, run.last), 0);
+    const Offset last = std::min(std::max(run.first, run.last), kMaxFileSize);
+    if (first > last)
+        return;
+    if (run.unit >= kPageSize) {
+        // Long units fill whole pages one colour each.
+        for (Offset a = first; a <= last;) {
+            const Offset unitEnd = run.origin + ((a - run.origin) / run.unit + 1) * run.unit - 1;
+            const Offset b = std::min(last, unitEnd);
+            Paint(a, b, run.ColorOf(a));
+            a = b + 1;
+        }
+        return;
+    }
+    // Short units: one period of the pattern, long enough to copy a whole
+    // page from any phase.
+    const Offset period = 2 * run.unit;
+    std::vector<std::uint8_t> pattern(static_cast<std::size_t>(kPageSize + period));
+    for (Offset i = 0; i < static_cast<Offset>(pattern.size()); ++i) {
+        pattern[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>((i / run.unit) % 2 != 0 ? run.color2 : run.color);
+    }
+    const Offset firstPage = first / kPageSize;
+    const Offset lastPage = last / kPageSize;
+    // Every allocation happens before the first change.
+    ensureChunks(firstPage, lastPage);
+    std::size_t blocks = 0;
+    for (Offset page = firstPage; page <= lastPage; ++page)
+        blocks += findPage(page)->bytes == nullptr ? 1 : 0;
+    pool_.reserve(blocks);
+    for (Offset page = firstPage; page <= lastPage; ++page) {
+        const Offset from = std::max(first, page * kPageSize);
+        const Offset to = std::min(last, page * kPageSize + kPageSize - 1);
+        const Offset phase = ((from - run.origin) % period + period) % period;
+        std::memcpy(denseBytes(page) + from % kPageSize,
+                    pattern.data() + static_cast<std::size_t>(phase),
+                    static_cast<std::size_t>(to - from + 1));
+    }
 }
 
 void MarkStore::Paint(Offset first, Offset last, MarkColor color) {

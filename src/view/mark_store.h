@@ -44,6 +44,9 @@ class MarkStore {
     // Throws std::bad_alloc when memory cannot be had; the store is then unchanged.
     void Paint(Offset first, Offset last, MarkColor color);
     void PaintByte(Offset i, MarkColor color);
+    // Paints a run, also one of alternating units (a short unit turns every
+    // page of the run per-byte and copies the units' pattern in).
+    void Paint(const PaintRun& run);
     // Paints the range black; whole black pages give their memory back.
     void ClearRange(Offset first, Offset last) { Paint(first, last, MarkColor::Black); }
     // Drops every mark and gives all memory back, in time proportional to the
@@ -88,6 +91,9 @@ class MarkStore {
     // Paints bytes lo..hi of a page that the range does not cover whole;
     // needs one reserved pool block.
     void paintPartOfPage(Offset page, Offset lo, Offset hi, MarkColor color) noexcept;
+    // The bytes of a page whose chunk exists, turning it per-byte if it is
+    // not; needs one reserved pool block then.
+    [[nodiscard]] std::uint8_t* denseBytes(Offset page) noexcept;
 
     std::vector<std::unique_ptr<Chunk>> chunks_;
     MarkPagePool pool_;

@@ -268,3 +268,39 @@ TEST(MarkStoreTest, MatchesAPlainArrayAcrossAChunk) {
 
 }  // namespace
 }  // namespace orvel
+
+namespace orvel {
+namespace {
+
+// Runs of alternating units paint every byte in its unit's colour, whatever
+// the unit length (shorter and longer than a page), the phase and the
+// colours the pages had before.
+TEST(MarkStoreUnitsTest, AlternatingRunsMatchAPlainReference) {
+    constexpr Offset kSize = 5 * 4096 + 123;
+    std::mt19937 random(11);
+    MarkStore store;
+    std::vector<MarkColor> reference(kSize, MarkColor::Black);
+    for (int step = 0; step < 300; ++step) {
+        const Offset a = static_cast<Offset>(random() % kSize);
+        const Offset b = std::min<Offset>(kSize - 1, a + static_cast<Offset>(random() % 12000));
+        const Offset units[] = {1, 3, 16, 1000, 4096, 5000};
+        PaintRun run{a, b, static_cast<MarkColor>(random() % kMarkColorCount)};
+        run.unit = units[random() % std::size(units)];
+        run.color2 = static_cast<MarkColor>(random() % kMarkColorCount);
+        run.origin = a - static_cast<Offset>(random() % 50) % (a + 1);
+        if (step % 7 == 0) {
+            store.Paint(a, b, run.color);  // a uniform or partly dense page first
+            std::fill(reference.begin() + a, reference.begin() + b + 1, run.color);
+            continue;
+        }
+        store.Paint(run);
+        for (Offset i = a; i <= b; ++i)
+            reference[static_cast<std::size_t>(i)] = run.ColorOf(i);
+        for (Offset i = 0; i < kSize; i += (step % 10 == 0 ? 1 : 97)) {
+            ASSERT_EQ(store.ColorAt(i), reference[static_cast<std::size_t>(i)]) << step << " " << i;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvel
