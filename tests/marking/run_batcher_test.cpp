@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 namespace orvel {
@@ -16,7 +17,11 @@ struct Recorder {
     int asks = 0;
     bool sendFails = false;
 
+    // The clock stands still unless a test moves it, so no request is sent
+    // for its age however slowly the test runs.
     RunBatcher Make(RunBatcher::Clock clock = {}) {
+        if (!clock)
+            clock = [] { return std::chrono::steady_clock::time_point{}; };
         return RunBatcher(
             [this](std::vector<PaintRun>&& runs) {
                 requests.push_back(std::move(runs));
