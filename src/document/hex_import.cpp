@@ -171,6 +171,9 @@ bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& er
     };
     try {
         const std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[kReadBlock]);
+        // At most one byte per two characters: room for all of them at once
+        // (pages never written cost nothing), so the array never moves.
+        out.reserve(out.size() + std::min<Offset>(st.st_size, 2 * kMaxFileSize + 2) / 2 + 1);
         HexTextParser parser(out);
         for (;;) {
             const ssize_t got = read(fd, block.get(), kReadBlock);
