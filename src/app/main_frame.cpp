@@ -204,7 +204,7 @@ void CMainFrame::FillWindowList(QMenu* menu) {
         QAction* entry =
             menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(child->windowTitle()));
         entry->setCheckable(true);
-        entry->setChecked(child == mdiArea_->activeSubWindow());
+        entry->setChecked(child == mdiArea_->currentSubWindow());
         connect(entry, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(child)] {
             if (window != nullptr)
                 mdiArea_->setActiveSubWindow(window);
@@ -244,8 +244,11 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
     }
 }
 
+// The current window stays current while another top-level window (a
+// non-modal message box, a reference window) has the focus, so the menus and
+// the command route keep following it.
 CChildFrame* CMainFrame::activeChild() const {
-    return qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow());
+    return qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
 }
 
 std::vector<CChildFrame*> CMainFrame::children() const {
@@ -259,7 +262,7 @@ std::vector<CChildFrame*> CMainFrame::children() const {
 
 std::vector<CommandTarget*> CMainFrame::Route() const {
     std::vector<CommandTarget*> route;
-    if (auto* child = dynamic_cast<CommandFrame*>(mdiArea_->activeSubWindow())) {
+    if (auto* child = dynamic_cast<CommandFrame*>(mdiArea_->currentSubWindow())) {
         route.push_back(child->activeViewTarget());
         route.push_back(child->documentTarget());
         route.push_back(child);
@@ -375,7 +378,7 @@ bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
         case Cmd::WindowCascade:
         case Cmd::WindowTile:
         case Cmd::WindowArrange:
-            state.enabled = mdiArea_->activeSubWindow() != nullptr;
+            state.enabled = mdiArea_->currentSubWindow() != nullptr;
             return true;
         default:
             return false;
@@ -506,7 +509,7 @@ CCompareFilesChildFrame* CMainFrame::CompareFiles() {
 }
 
 void CMainFrame::OnChildActivated() {
-    const auto* child = dynamic_cast<CommandFrame*>(mdiArea_->activeSubWindow());
+    const auto* child = dynamic_cast<CommandFrame*>(mdiArea_->currentSubWindow());
     const auto kind = child != nullptr ? child->menuKind() : orvel::MenuBarKind::NoDocument;
     if (kind != menuKind_)
         BuildMenuBar(kind);
