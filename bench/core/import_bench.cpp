@@ -1,15 +1,8 @@
 // Import of hex values text: orvel-cli import against `xxd -r -p` on the same
 // text in the same run, and the parser alone in memory.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <stdlib.h>
-#include <sys/resource.h>
-#include <sys/time.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,9 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "document/hex_import.h"
-
-extern char** environ;
 
 namespace {
 
@@ -49,27 +41,12 @@ struct Times {
 // Runs a program with stdout sent to `outPath` (or /dev/null) and returns its
 // times in seconds; aborts the benchmark when it fails.
 Times Run(const std::vector<std::string>& argv, const std::string& outPath = "/dev/null") {
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    int status = -1;
-    struct rusage usage {};
-    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) != 0 ||
-        wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    const orvel::bench::ChildRun run = orvel::bench::RunCommand(argv, outPath);
+    if (run.status != 0) {
         std::fprintf(stderr, "%s failed\n", argv[0].c_str());
         std::exit(1);
     }
-    posix_spawn_file_actions_destroy(&actions);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-            seconds(usage.ru_utime) + seconds(usage.ru_stime)};
+    return {run.seconds, run.cpuSeconds};
 }
 
 std::vector<char> ReadAll(const std::string& path) {
