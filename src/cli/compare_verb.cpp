@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -6,6 +5,7 @@
 #include <cerrno>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/verbs.h"
@@ -22,37 +22,22 @@ class FileSource {
   public:
     static constexpr Offset kPiece = 16 * kCompareBlock;  // 1 MiB: runs keep their block cuts
 
-    FileSource() = default;
-    ~FileSource() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-
     bool Open(const std::string& path, FileError& error) {
-        fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0)
-            return SetError(error);
         struct stat st {};
-        if (fstat(fd_, &st) != 0)
-            return SetError(error);
-        if (S_ISDIR(st.st_mode)) {
-            errno = EISDIR;
-            return SetError(error);
-        }
+        fd_ = OpenForReading(InputPath(path), FileKinds::AlsoStreams, st, error);
+        if (!fd_.valid())
+            return false;
         if (S_ISREG(st.st_mode)) {
             buffer_.resize(static_cast<std::size_t>(kPiece));
             return true;
         }
-        close(fd_);
-        fd_ = -1;
-        return LoadFile(path, whole_, error);
+        const UniqueFd stream = std::move(fd_);
+        return LoadOpenFile(stream.get(), st, whole_, error);
     }
 
     // The bytes [pos, pos + kPiece) as far as the file has them.
     bool Read(Offset pos, std::span<const std::uint8_t>& out, FileError& error) {
-        if (fd_ < 0) {
+        if (!fd_.valid()) {
             const Offset from = std::min(pos, whole_.size());
             out = whole_.span().subspan(
                 static_cast<std::size_t>(from),
@@ -61,7 +46,7 @@ class FileSource {
         }
         std::size_t have = 0;
         while (have < buffer_.size()) {
-            const ssize_t got = pread(fd_, buffer_.data() + have, buffer_.size() - have,
+            const ssize_t got = pread(fd_.get(), buffer_.data() + have, buffer_.size() - have,
                                       static_cast<off_t>(pos) + static_cast<off_t>(have));
             if (got < 0 && errno == EINTR)
                 continue;
@@ -77,11 +62,11 @@ class FileSource {
 
   private:
     static bool SetError(FileError& error) {
-        error = {errno, SystemErrorText(errno)};
+        error = ErrorFromErrno(errno);
         return false;
     }
 
-    int fd_ = -1;
+    UniqueFd fd_;
     std::vector<std::uint8_t> buffer_;
     ByteBuffer whole_;
 };

@@ -11,7 +11,7 @@ int RunDump(const std::vector<std::string>& args) {
         return Fail("usage: orvel-cli dump FILE", 2);
     ByteBuffer bytes;
     FileError error;
-    if (!LoadFile(args[0], bytes, error))
+    if (!LoadFile(InputPath(args[0]), bytes, error, FileKinds::AlsoStreams))
         return Fail(args[0] + ": " + error.text);
     const bool ok = DumpText(bytes).Write(
         [](const char* data, std::size_t size) { return WriteOut(data, size); }, 1 << 22);

@@ -10,9 +10,9 @@ int RunExport(const std::vector<std::string>& args) {
         return Fail("usage: orvel-cli export FILE OUTFILE", 2);
     ByteBuffer bytes;
     FileError error;
-    if (!LoadFile(args[0], bytes, error))
+    if (!LoadFile(InputPath(args[0]), bytes, error, FileKinds::AlsoStreams))
         return Fail(args[0] + ": " + error.text);
-    if (!WriteDumpTextFile(DumpText(bytes), args[1], error))
+    if (!WriteDumpTextFile(DumpText(bytes), args[1], error, {}, FileKinds::AlsoStreams))
         return Fail(args[1] + ": " + error.text);
     return 0;
 }

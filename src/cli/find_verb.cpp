@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -63,9 +64,12 @@ int RunFind(const std::vector<std::string>& args) {
     const Offset start =
         args.size() == 3 ? static_cast<Offset>(std::strtoull(args[2].c_str(), nullptr, 16)) : 0;
 
-    const int fd = open(args[0].c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return Fail(args[0] + ": " + SystemErrorText(errno));
+    struct stat st {};
+    FileError openError;
+    const UniqueFd file = OpenForReading(InputPath(args[0]), FileKinds::AlsoStreams, st, openError);
+    if (!file.valid())
+        return Fail(args[0] + ": " + openError.text);
+    const int fd = file.get();
     posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     const auto n = static_cast<Offset>(pattern.size);
     // The window holds the last n - 1 bytes of the previous read (not yet tried
@@ -76,19 +80,15 @@ int RunFind(const std::vector<std::string>& args) {
     Offset held = 0;
     Offset next = start;
     OffsetWriter out;
-    if (lseek(fd, start, SEEK_SET) < 0) {
-        const int error = errno;
-        close(fd);
-        return Fail(args[0] + ": " + SystemErrorText(error));
-    }
+    // A pipe cannot seek, and from the start it need not.
+    if (start > 0 && lseek(fd, start, SEEK_SET) < 0)
+        return Fail(args[0] + ": " + SystemErrorText(errno));
     for (;;) {
         const ssize_t got = read(fd, window.get() + held, kWindow);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            const int error = errno;
-            close(fd);
-            return Fail(args[0] + ": " + SystemErrorText(error));
+            return Fail(args[0] + ": " + SystemErrorText(errno));
         }
         if (got == 0)
             break;
@@ -97,10 +97,8 @@ int RunFind(const std::vector<std::string>& args) {
         // Positions before `base` were all tried in the previous window.
         Offset local = std::max<Offset>(next - base, 0);
         while (FindNext(bytes, pattern.view(), local) != kNotFound) {
-            if (!out.Put(base + local - n)) {
-                close(fd);
+            if (!out.Put(base + local - n))
                 return Fail(std::string("write error: ") + SystemErrorText(errno));
-            }
         }
         next = base + local;
         // Keep the bytes that may still begin an occurrence.
@@ -108,7 +106,6 @@ int RunFind(const std::vector<std::string>& args) {
         std::memmove(window.get(), window.get() + filled - held, static_cast<std::size_t>(held));
         base += filled - held;
     }
-    close(fd);
     if (!out.Flush())
         return Fail(std::string("write error: ") + SystemErrorText(errno));
     return 0;

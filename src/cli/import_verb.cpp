@@ -9,11 +9,11 @@ int RunImport(const std::vector<std::string>& args) {
         return Fail("usage: orvel-cli import TEXTFILE OUTFILE", 2);
     ByteBuffer bytes;
     ImportError importError;
-    if (!ImportHexTextFile(args[0], bytes, importError)) {
+    if (!ImportHexTextFile(InputPath(args[0]), bytes, importError, FileKinds::AlsoStreams)) {
         return Fail(args[0] + ": " + importError.file.text);
     }
     FileError error;
-    if (!SaveFile(args[1], bytes, error))
+    if (!SaveFile(args[1], bytes, error, FileKinds::AlsoStreams))
         return Fail(args[1] + ": " + error.text);
     return 0;
 }

@@ -1,14 +1,13 @@
 // orvel-cli: the headless front end of Orvel, for scripting and batch use.
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "cli/verbs.h"
+#include "document/write_all.h"
 
 namespace orvel::cli {
 namespace {
@@ -28,6 +27,7 @@ void PrintHelp(std::FILE* out) {
     for (const Verb& verb : kVerbs)
         std::fprintf(out, "  %s\n", verb.usage);
     std::fputs("  --help                    show this list\n", out);
+    std::fputs("\nA FILE or TEXTFILE of - is read from standard input.\n", out);
 }
 
 }  // namespace
@@ -38,17 +38,11 @@ int Fail(const std::string& message, int status) {
 }
 
 bool WriteOut(const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t put = write(STDOUT_FILENO, data, size);
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += put;
-        size -= static_cast<std::size_t>(put);
-    }
-    return true;
+    return WriteAll(STDOUT_FILENO, data, size);
+}
+
+std::string InputPath(const std::string& arg) {
+    return arg == "-" ? "/dev/stdin" : arg;
 }
 
 }  // namespace orvel::cli

@@ -17,6 +17,8 @@ struct Verb {
 int Fail(const std::string& message, int status = 1);
 // Writes all of `size` bytes to standard output; false on a write error.
 bool WriteOut(const char* data, std::size_t size);
+// The file an input argument names: "-" stands for standard input.
+[[nodiscard]] std::string InputPath(const std::string& arg);
 
 int RunDump(const std::vector<std::string>& args);
 // Exit status 0 when the files are identical, 1 when they differ, 2 on an error.

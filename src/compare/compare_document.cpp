@@ -1,8 +1,9 @@
 #include "compare/compare_document.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <utility>
+
+#include "document/safe_file_writer.h"
 
 namespace orvel {
 namespace {
@@ -98,13 +99,15 @@ FileStep LoadStep(const FileError& error) {
     return error.code == EIO || error.code == ENOMEM ? FileStep::Read : FileStep::Open;
 }
 
-// Writes `bytes` to `path` through a temporary file, telling which step failed.
+// Writes `bytes` to `path` through a SafeFileWriter, telling which step failed.
 bool WriteWhole(const std::string& path, const ByteBuffer& bytes, ComparedFile which,
-                CompareFileFailure& failure) {
+                CompareFileFailure& failure, FileStamp* written = nullptr) {
     SafeFileWriter writer(path);
-    const bool opened = writer.Open();
+    const bool opened = writer.Open(bytes.size());
     if (opened && writer.Write(bytes.data(), static_cast<std::size_t>(bytes.size())) &&
         writer.Commit()) {
+        if (written != nullptr)
+            *written = writer.stamp();
         return true;
     }
     failure.step = opened ? FileStep::Write : FileStep::Open;
@@ -118,8 +121,7 @@ bool WriteWhole(const std::string& path, const ByteBuffer& bytes, ComparedFile w
 bool IsSameFileForComparison(const std::string& path1, const std::string& path2) {
     if (EqualIgnoringCase(path1, path2))
         return true;
-    std::error_code ec;
-    return std::filesystem::equivalent(path1, path2, ec) && !ec;
+    return IsSameFileOnDisk(path1, path2);
 }
 
 std::string LoadFailureText(ComparedFile file, FileStep step, const std::string& path,
@@ -137,9 +139,10 @@ std::string SaveFailureText(ComparedFile file, FileStep step, const std::string&
 bool CompareDocument::Load(const std::string& path1, const std::string& path2,
                            CompareFileFailure& failure) {
     ByteBuffer bytes[2];
+    FileStamp stamps[2];
     const std::string* paths[2] = {&path1, &path2};
     for (int k = 0; k < 2; ++k) {
-        if (!LoadFile(*paths[k], bytes[k], failure.error)) {
+        if (!LoadFile(*paths[k], bytes[k], failure.error, FileKinds::RegularOnly, &stamps[k])) {
             const auto which = k == 0 ? ComparedFile::First : ComparedFile::Second;
             failure.step = LoadStep(failure.error);
             failure.message = LoadFailureText(which, failure.step, *paths[k], failure.error);
@@ -150,14 +153,18 @@ bool CompareDocument::Load(const std::string& path1, const std::string& path2,
     m_strPath2 = path2;
     m_file1.AssignBytes(std::move(bytes[0]), false);
     m_file2.AssignBytes(std::move(bytes[1]), false);
+    m_file1.setDiskStamp(stamps[0]);
+    m_file2.setDiskStamp(stamps[1]);
     return true;
 }
 
 bool CompareDocument::SaveFile(ComparedFile which, CompareFileFailure& failure) {
     BinaryDocument& doc = file(which);
-    if (!WriteWhole(path(which), doc.bytes(), which, failure))
+    FileStamp written;
+    if (!WriteWhole(path(which), doc.bytes(), which, failure, &written))
         return false;
     doc.setDataModified(false);
+    doc.setDiskStamp(written);
     return true;
 }
 

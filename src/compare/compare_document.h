@@ -76,8 +76,13 @@ class CompareDocument {
     // only by a successful Save File1 / Save File2.
     [[nodiscard]] bool dataModified(ComparedFile which) const { return file(which).dataModified(); }
 
+    // True when Save File1 / Save File2 would overwrite changes another program
+    // made to that file since it was loaded or last saved.
+    [[nodiscard]] bool IsChangedOnDisk(ComparedFile which) const {
+        return file(which).IsChangedOnDisk(path(which), path(which));
+    }
     // Save File1 / Save File2: writes the file's bytes to its path through a
-    // temporary file; on success clears its changed flag, on failure changes
+    // SafeFileWriter; on success clears its changed flag, on failure changes
     // nothing (neither the file on disk nor the flag).
     [[nodiscard]] bool SaveFile(ComparedFile which, CompareFileFailure& failure);
     // Save File1 As / Save File2 As: writes a copy to `path`; the document's path,

@@ -36,18 +36,26 @@ void BinaryDocument::AssignBytes(ByteBuffer bytes, bool modified) {
 
 bool BinaryDocument::Load(const std::string& path, FileError& error) {
     ByteBuffer loaded;
-    if (!LoadFile(path, loaded, error))
+    FileStamp stamp;
+    if (!LoadFile(path, loaded, error, FileKinds::RegularOnly, &stamp))
         return false;
     AssignBytes(std::move(loaded), false);
+    diskStamp_ = stamp;
     return true;
 }
 
 bool BinaryDocument::Save(const std::string& path, FileError& error) {
-    if (!SaveFile(path, m_byteArray, error))
+    FileStamp stamp;
+    if (!SaveFile(path, m_byteArray, error, FileKinds::RegularOnly, &stamp))
         return false;
     UpdateEndMarker();
     m_bDataModified = 0;
+    diskStamp_ = stamp;
     return true;
+}
+
+bool BinaryDocument::IsChangedOnDisk(const std::string& target, const std::string& ownPath) const {
+    return diskStamp_.has_value() && orvel::IsChangedOnDisk(target, ownPath, *diskStamp_);
 }
 
 void BinaryDocument::UpdateEndMarker() {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -47,10 +48,18 @@ class BinaryDocument {
     // Replaces all bytes with `bytes` (a load or an import); `modified` is the
     // changed flag afterwards.
     void AssignBytes(ByteBuffer bytes, bool modified);
+    // Loads a regular file and remembers its stamp.
     [[nodiscard]] bool Load(const std::string& path, FileError& error);
-    // Saves through a temporary file; on failure the file on disk and the
-    // changed flag are as they were.
+    // Saves through a SafeFileWriter and remembers the saved file's stamp; on
+    // failure the changed flag is as it was.
     [[nodiscard]] bool Save(const std::string& path, FileError& error);
+
+    // The file as it was when last read or saved; empty for a new document.
+    [[nodiscard]] const std::optional<FileStamp>& diskStamp() const { return diskStamp_; }
+    void setDiskStamp(const FileStamp& stamp) { diskStamp_ = stamp; }
+    // True when a save to `target` would overwrite changes another program
+    // made to the file last read or saved at `ownPath` (see IsChangedOnDisk).
+    [[nodiscard]] bool IsChangedOnDisk(const std::string& target, const std::string& ownPath) const;
 
     void UpdateEndMarker();
 
@@ -88,6 +97,7 @@ class BinaryDocument {
     ByteBuffer m_byteArray;
     int m_bDataModified = 0;
     EndMarker m_endMarker;
+    std::optional<FileStamp> diskStamp_;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserverId_ = 1;
 };

@@ -1,6 +1,5 @@
 #include "document/hex_import.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,19 +71,8 @@ inline std::uint64_t DigitMask64(const std::uint8_t* p) {
 #endif
 }
 
-class FdCloser {
-  public:
-    explicit FdCloser(int fd) : fd_(fd) {}
-    ~FdCloser() { close(fd_); }
-    FdCloser(const FdCloser&) = delete;
-    FdCloser& operator=(const FdCloser&) = delete;
-
-  private:
-    int fd_;
-};
-
 ImportError MakeError(ImportStage stage, int code) {
-    return {stage, {code, SystemErrorText(code)}};
+    return {stage, ErrorFromErrno(code)};
 }
 
 }  // namespace
@@ -147,21 +135,13 @@ void HexTextParser::Feed(const std::uint8_t* data, std::size_t size) {
     out_.resizeForOverwrite(out - out_.data());
 }
 
-bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error) {
+bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error,
+                       FileKinds kinds) {
     out.clear();
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = MakeError(ImportStage::Open, errno);
-        return false;
-    }
-    FdCloser closer(fd);
     struct stat st {};
-    if (fstat(fd, &st) != 0) {
-        error = MakeError(ImportStage::Open, errno);
-        return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        error = MakeError(ImportStage::Open, EISDIR);
+    const UniqueFd fd = OpenForReading(path, kinds, st, error.file);
+    if (!fd.valid()) {
+        error.stage = ImportStage::Open;
         return false;
     }
     const auto fail = [&](ImportError e) {
@@ -176,7 +156,7 @@ bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& er
         out.reserve(out.size() + std::min<Offset>(st.st_size, 2 * kMaxFileSize + 2) / 2 + 1);
         HexTextParser parser(out);
         for (;;) {
-            const ssize_t got = read(fd, block.get(), kReadBlock);
+            const ssize_t got = read(fd.get(), block.get(), kReadBlock);
             if (got < 0) {
                 if (errno == EINTR)
                     continue;

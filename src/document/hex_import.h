@@ -5,7 +5,8 @@
 #include <string>
 
 #include "document/byte_buffer.h"
-#include "document/file_io.h"
+#include "document/file_access.h"
+#include "document/file_error.h"
 
 namespace orvel {
 
@@ -48,8 +49,11 @@ struct ImportError {
 };
 
 // Reads the text file at `path` in large blocks through a HexTextParser into
-// `out` (replacing its content). On failure `out` is left empty.
-[[nodiscard]] bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error);
+// `out` (replacing its content): a regular file, or with
+// FileKinds::AlsoStreams also a pipe or a device (see OpenForReading). On
+// failure `out` is left empty.
+[[nodiscard]] bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error,
+                                     FileKinds kinds = FileKinds::RegularOnly);
 
 // The message shown for a failed import: "Failed to open file " or "Failed to
 // read first file ", the path, "\nCause: " and the error's text.

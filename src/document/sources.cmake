@@ -1,8 +1,14 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/document/binary_document.cpp
     src/document/byte_buffer.cpp
+    src/document/file_access.cpp
+    src/document/file_error.cpp
     src/document/file_io.cpp
+    src/document/file_metadata.cpp
+    src/document/file_stamp.cpp
     src/document/hex_import.cpp
+    src/document/safe_file_writer.cpp
+    src/document/write_all.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES
     src/cli/import_verb.cpp

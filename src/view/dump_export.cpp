@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "document/safe_file_writer.h"
+
 namespace orvel {
 namespace {
 
@@ -10,9 +12,9 @@ constexpr std::size_t kWriteBlock = std::size_t{1} << 20;
 }  // namespace
 
 bool WriteDumpTextFile(const DumpText& text, const std::string& path, FileError& error,
-                       const ExportProgress& progress) {
-    SafeFileWriter writer(path);
-    if (!writer.Open()) {
+                       const ExportProgress& progress, FileKinds kinds) {
+    SafeFileWriter writer(path, kinds);
+    if (!writer.Open(text.Length())) {
         error = writer.error();
         return false;
     }

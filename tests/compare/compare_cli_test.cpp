@@ -1,42 +1,22 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/shell_run.h"
 #include "support/temp_dir.h"
 
 namespace orvel {
 namespace {
 
+using test::Quoted;
+using test::Shell;
+using test::ShellRun;
 using test::TempDir;
 using test::WriteFileBytes;
 using Bytes = std::vector<std::uint8_t>;
-
-struct ShellRun {
-    std::string out;
-    int status = -1;
-};
-
-ShellRun Shell(const std::string& command) {
-    ShellRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buf[65536];
-    for (std::size_t got; (got = fread(buf, 1, sizeof buf, pipe)) > 0;)
-        run.out.append(buf, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string Quoted(const std::string& path) {
-    return "'" + path + "'";
-}
 
 ShellRun CliCompare(const std::string& a, const std::string& b) {
     return Shell(std::string(ORVEL_CLI_PATH) + " compare " + Quoted(a) + " " + Quoted(b) +

@@ -9,21 +9,18 @@
 
 #include <filesystem>
 
+#include "support/child_process.h"
+#include "support/special_files.h"
 #include "support/temp_dir.h"
 
 namespace orvel {
 namespace {
 
+using test::ChildEnd;
+using test::PatternBytes;
 using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
-
-std::vector<std::uint8_t> Pattern(std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<std::uint8_t>(i * 31 + 1);
-    return bytes;
-}
 
 ByteBuffer BufferOf(const std::vector<std::uint8_t>& bytes) {
     return ByteBuffer(bytes.data(), static_cast<Offset>(bytes.size()));
@@ -32,7 +29,7 @@ ByteBuffer BufferOf(const std::vector<std::uint8_t>& bytes) {
 TEST(FileIoTest, LoadAndSaveRoundTrip) {
     TempDir dir;
     for (std::size_t size : {0u, 1u, 17u, 5000000u}) {
-        const auto bytes = Pattern(size);
+        const auto bytes = PatternBytes(size);
         WriteFileBytes(dir.File("in"), bytes);
         ByteBuffer loaded;
         FileError error;
@@ -69,6 +66,51 @@ TEST(FileIoTest, RefusesFilesLargerThanTheAddressFieldsReach) {
     EXPECT_TRUE(loaded.empty());
 }
 
+// The windows read regular files only. A FIFO is refused before it could
+// block the caller until some writer comes (a child process, so that a
+// blocking open fails the test instead of hanging it); the other kinds are
+// refused with their names.
+TEST(FileIoTest, ReadsOnlyRegularFilesUnlessStreamsAreAllowed) {
+    TempDir dir;
+    ASSERT_TRUE(test::MakeFifo(dir.File("fifo")));
+    ASSERT_TRUE(test::MakeSocket(dir.File("socket")));
+    std::filesystem::create_symlink("/dev/null", dir.File("null"));
+    const ChildEnd fifo = test::RunInChild(
+        [&] {
+            ByteBuffer loaded;
+            FileError error;
+            const bool refused =
+                !LoadFile(dir.File("fifo"), loaded, error) &&
+                error.text == "The file is a named pipe (FIFO), not a regular file.";
+            return refused ? 0 : 1;
+        },
+        30);
+    EXPECT_TRUE(fifo.exited && fifo.status == 0) << "signal " << fifo.signal;
+    struct Row {
+        std::string path;
+        int code;
+        const char* text;
+    };
+    const Row rows[] = {
+        {dir.File("socket"), EINVAL, "The file is a socket, not a regular file."},
+        {dir.File("null"), EINVAL, "The file is a character device, not a regular file."},
+        {dir.path().string(), EISDIR, "The file is a directory, not a regular file."},
+    };
+    for (const Row& row : rows) {
+        ByteBuffer loaded;
+        FileError error;
+        EXPECT_FALSE(LoadFile(row.path, loaded, error)) << row.path;
+        EXPECT_EQ(error.code, row.code);
+        EXPECT_EQ(error.text, row.text);
+    }
+    // orvel-cli reads devices and pipes as streams, but never a folder.
+    ByteBuffer loaded;
+    FileError error;
+    EXPECT_TRUE(LoadFile(dir.File("null"), loaded, error, FileKinds::AlsoStreams));
+    EXPECT_FALSE(LoadFile(dir.path().string(), loaded, error, FileKinds::AlsoStreams));
+    EXPECT_EQ(error.code, EISDIR);
+}
+
 TEST(FileIoTest, LoadsFilesOfUnknownSize) {
     ByteBuffer loaded;
     FileError error;
@@ -79,10 +121,10 @@ TEST(FileIoTest, LoadsFilesOfUnknownSize) {
 TEST(FileIoTest, SaveKeepsPermissionsAndLeavesNoTemporaryFile) {
     TempDir dir;
     const std::string target = dir.File("target");
-    WriteFileBytes(target, Pattern(10));
+    WriteFileBytes(target, PatternBytes(10));
     chmod(target.c_str(), 0640);
     FileError error;
-    ASSERT_TRUE(SaveFile(target, BufferOf(Pattern(3)), error));
+    ASSERT_TRUE(SaveFile(target, BufferOf(PatternBytes(3)), error));
     struct stat st {};
     stat(target.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -93,19 +135,19 @@ TEST(FileIoTest, SaveKeepsPermissionsAndLeavesNoTemporaryFile) {
 
 TEST(FileIoTest, SaveThroughSymbolicLinkReplacesItsTarget) {
     TempDir dir;
-    WriteFileBytes(dir.File("real"), Pattern(5));
+    WriteFileBytes(dir.File("real"), PatternBytes(5));
     std::filesystem::create_symlink(dir.File("real"), dir.File("link"));
     FileError error;
-    ASSERT_TRUE(SaveFile(dir.File("link"), BufferOf(Pattern(2)), error));
+    ASSERT_TRUE(SaveFile(dir.File("link"), BufferOf(PatternBytes(2)), error));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link")));
-    EXPECT_EQ(ReadFileBytes(dir.File("real")), Pattern(2));
+    EXPECT_EQ(ReadFileBytes(dir.File("real")), PatternBytes(2));
 }
 
 TEST(FileIoTest, FailedSaveIntoMissingFolderReportsTheCause) {
     TempDir dir;
-    WriteFileBytes(dir.File("file"), Pattern(4));
+    WriteFileBytes(dir.File("file"), PatternBytes(4));
     FileError error;
-    EXPECT_FALSE(SaveFile(dir.File("file") + "/target", BufferOf(Pattern(3)), error));
+    EXPECT_FALSE(SaveFile(dir.File("file") + "/target", BufferOf(PatternBytes(3)), error));
     EXPECT_EQ(error.code, ENOTDIR);
     EXPECT_FALSE(error.text.empty());
 }
@@ -116,7 +158,7 @@ TEST(FileIoTest, FailedSaveIntoMissingFolderReportsTheCause) {
 TEST(FileIoTest, FailedWriteLeavesTheOldFileIntact) {
     TempDir dir;
     const std::string target = dir.File("target");
-    const auto original = Pattern(100);
+    const auto original = PatternBytes(100);
     WriteFileBytes(target, original);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -125,7 +167,7 @@ TEST(FileIoTest, FailedWriteLeavesTheOldFileIntact) {
         const rlimit limit{50000, 50000};
         setrlimit(RLIMIT_FSIZE, &limit);
         FileError error;
-        const bool saved = SaveFile(target, BufferOf(Pattern(200000)), error);
+        const bool saved = SaveFile(target, BufferOf(PatternBytes(200000)), error);
         _exit(!saved && error.code == EFBIG ? 0 : 1);
     }
     int status = 0;

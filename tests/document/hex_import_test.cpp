@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace orvel {
@@ -187,6 +189,24 @@ TEST(HexImportTest, FailuresNameTheStageAndTheCause) {
         ASSERT_FALSE(ImportHexTextFile(dir.File("locked.txt"), out, error));
         EXPECT_EQ(error.file.code, EACCES);
     }
+
+    // The windows import regular files only: an endless device is refused
+    // (in a child process, so that an endless read fails the test instead of
+    // hanging it). orvel-cli reads devices as streams.
+    std::filesystem::create_symlink("/dev/zero", dir.File("zeros.txt"));
+    const test::ChildEnd endless = test::RunInChild(
+        [&] {
+            ImportError refused;
+            const bool ok =
+                !ImportHexTextFile(dir.File("zeros.txt"), out, refused) &&
+                refused.stage == ImportStage::Open &&
+                refused.file.text == "The file is a character device, not a regular file.";
+            return ok ? 0 : 1;
+        },
+        30);
+    EXPECT_TRUE(endless.exited && endless.status == 0) << "signal " << endless.signal;
+    std::filesystem::create_symlink("/dev/null", dir.File("null.txt"));
+    EXPECT_TRUE(ImportHexTextFile(dir.File("null.txt"), out, error, FileKinds::AlsoStreams));
 
     const ImportError readError{ImportStage::Read, {EIO, SystemErrorText(EIO)}};
     EXPECT_EQ(ImportErrorMessage("/t/a.txt", readError),

@@ -1,6 +1,14 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/document/binary_document_test.cpp
+    tests/document/cli_files_test.cpp
     tests/document/file_io_test.cpp
+    tests/document/file_stamp_test.cpp
     tests/document/hex_import_test.cpp
+    tests/document/safe_file_writer_test.cpp
 )
-list(APPEND ORVEL_CORE_TESTS tests/support/temp_dir.cpp)
+list(APPEND ORVEL_CORE_TESTS
+    tests/support/child_process.cpp
+    tests/support/shell_run.cpp
+    tests/support/special_files.cpp
+    tests/support/temp_dir.cpp
+)

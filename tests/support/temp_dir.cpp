@@ -36,4 +36,11 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<std::uint8_t> PatternBytes(std::size_t size, int seed) {
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 31 + static_cast<std::size_t>(seed));
+    return bytes;
+}
+
 }  // namespace orvel::test

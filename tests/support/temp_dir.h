@@ -27,5 +27,8 @@ class TempDir {
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 void WriteFileText(const std::string& path, const std::string& text);
 [[nodiscard]] std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+// `size` bytes of a pattern that never repeats within 256 bytes; another
+// `seed` gives other bytes.
+[[nodiscard]] std::vector<std::uint8_t> PatternBytes(std::size_t size, int seed = 1);
 
 }  // namespace orvel::test

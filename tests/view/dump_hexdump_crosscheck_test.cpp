@@ -1,7 +1,6 @@
 // The dump text checked against an independent formatter (hexdump -v -C) and
 // the dump verb of orvel-cli.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cctype>
 #include <cstdio>
@@ -11,35 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "support/shell_run.h"
 #include "support/temp_dir.h"
 #include "view/dump_text.h"
 
 namespace orvel {
 namespace {
 
-struct CommandResult {
-    int status = -1;
-    std::string out;
-};
-
-// Runs a shell command and collects its standard output.
-CommandResult RunCommand(const std::string& command) {
-    CommandResult result;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, got);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
-}
-
-std::string Quote(const std::string& path) {
-    return "'" + path + "'";
-}
+using test::Quoted;
+using test::Shell;
+using test::ShellRun;
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -70,8 +50,8 @@ bool HexdumpInstalled() {
 // Compares the data lines of our dump with hexdump -v -C of the same file:
 // hexdump's lines are "%08x  xx xx ... xx  xx ... |chars|" and end with the size.
 void ExpectSameAsHexdump(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const CommandResult theirs = RunCommand("LC_ALL=C hexdump -v -C " + Quote(path));
-    const CommandResult ours = RunCommand(Quote(ORVEL_CLI_PATH) + " dump " + Quote(path));
+    const ShellRun theirs = Shell("LC_ALL=C hexdump -v -C " + Quoted(path));
+    const ShellRun ours = Shell(Quoted(ORVEL_CLI_PATH) + " dump " + Quoted(path));
     ASSERT_EQ(theirs.status, 0);
     ASSERT_EQ(ours.status, 0);
     const std::vector<std::string> theirLines = SplitLines(theirs.out);
@@ -163,17 +143,17 @@ TEST(DumpHexdumpCrossCheck, TrailingBlanksAndTheDisplayCharacterEdges) {
 
 TEST(DumpVerbTest, ExactOutputForASmallFileAndTheEmptyFile) {
     const test::TempDir dir;
-    const std::string cli = Quote(ORVEL_CLI_PATH);
+    const std::string cli = Quoted(ORVEL_CLI_PATH);
     const std::string small = dir.File("small.bin");
     test::WriteFileBytes(small, {0x48, 0x69, 0x00});
-    const CommandResult r = RunCommand(cli + " dump " + Quote(small));
+    const ShellRun r = Shell(cli + " dump " + Quoted(small));
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               std::string(kDumpHeader) + "\n\n0000000  48 69 00" + std::string(43, ' ') + "Hi.");
 
     const std::string empty = dir.File("empty.bin");
     test::WriteFileBytes(empty, {});
-    const CommandResult e = RunCommand(cli + " dump " + Quote(empty));
+    const ShellRun e = Shell(cli + " dump " + Quoted(empty));
     EXPECT_EQ(e.status, 0);
     EXPECT_EQ(e.out, std::string(kDumpHeader) + "\n\n0000000");
 }
@@ -182,21 +162,20 @@ TEST(DumpVerbTest, AMissingFileFailsWithOneLineOnStandardError) {
     const test::TempDir dir;
     const std::string missing = dir.File("no such file.bin");
     // Standard error to the pipe, standard output away.
-    const CommandResult r =
-        RunCommand(Quote(ORVEL_CLI_PATH) + " dump " + Quote(missing) + " 2>&1 >/dev/null");
+    const ShellRun r =
+        Shell(Quoted(ORVEL_CLI_PATH) + " dump " + Quoted(missing) + " 2>&1 >/dev/null");
     EXPECT_EQ(r.status, 1);
     ASSERT_FALSE(r.out.empty());
     EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << r.out;
     EXPECT_NE(r.out.find(missing), std::string::npos) << r.out;
-    EXPECT_EQ(RunCommand(Quote(ORVEL_CLI_PATH) + " dump " + Quote(missing) + " 2>/dev/null").out,
-              "");
+    EXPECT_EQ(Shell(Quoted(ORVEL_CLI_PATH) + " dump " + Quoted(missing) + " 2>/dev/null").out, "");
 }
 
 TEST(DumpVerbTest, HelpListsTheVerbs) {
-    const CommandResult r = RunCommand(Quote(ORVEL_CLI_PATH) + " --help");
+    const ShellRun r = Shell(Quoted(ORVEL_CLI_PATH) + " --help");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("dump FILE"), std::string::npos) << r.out;
-    EXPECT_NE(RunCommand(Quote(ORVEL_CLI_PATH) + " frobnicate 2>/dev/null").status, 0);
+    EXPECT_NE(Shell(Quoted(ORVEL_CLI_PATH) + " frobnicate 2>/dev/null").status, 0);
 }
 
 }  // namespace
