@@ -24,6 +24,7 @@
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
+#include "document/file_stamp.h"
 #include "document/orvel_doc.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
@@ -479,9 +480,12 @@ CChildFrame* CMainFrame::NewDocument() {
 }
 
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
+    // One window per file, however its path is written (a symbolic link, a
+    // hard link).
     const QString absolute = QFileInfo(path).absoluteFilePath();
     for (CChildFrame* child : children()) {
-        if (child->document()->path() == absolute) {
+        const QString own = child->document()->path();
+        if (own == absolute || orvel::IsSameFileOnDisk(own.toStdString(), absolute.toStdString())) {
             mdiArea_->setActiveSubWindow(child);
             return child;
         }

@@ -2,6 +2,7 @@
 
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
+#include "document/overwrite_prompt.h"
 
 using orvel::Cmd;
 using orvel::ComparedFile;
@@ -67,6 +68,8 @@ bool CCompareFilesDoc::OnNewDocument() {
 }
 
 bool CCompareFilesDoc::OnSaveFile(ComparedFile which) {
+    if (!ConfirmOverwriteOfChangedFile(dialogParent_, data_.IsChangedOnDisk(which), path(which)))
+        return false;
     orvel::CompareFileFailure failure;
     bool saved;
     {

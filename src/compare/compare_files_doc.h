@@ -33,8 +33,9 @@ class CCompareFilesDoc : public QObject, public CommandTarget {
     // Asks for the two files and loads them; reports every failure. False when
     // nothing may open (the user cancelled, the same file twice, a load failed).
     bool OnNewDocument();
-    // Save File1 / Save File2: false (after a message) when the file on disk
-    // and the changed flag stayed as they were.
+    // Save File1 / Save File2, asking first when another program has changed
+    // the file: false (after a message, or No) when the file on disk and the
+    // changed flag stayed as they were.
     bool OnSaveFile(orvel::ComparedFile which);
     // Save File1 As / Save File2 As: writes a copy; changes nothing else.
     void OnSaveFileAs(orvel::ComparedFile which);

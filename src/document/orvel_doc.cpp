@@ -5,6 +5,7 @@
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
 #include "document/hex_import_command.h"
+#include "document/overwrite_prompt.h"
 
 using orvel::Cmd;
 
@@ -53,6 +54,9 @@ bool COrvelDoc::OnOpenDocument(const QString& path) {
 }
 
 bool COrvelDoc::DoSave(const QString& path) {
+    const bool changedOnDisk = data_.IsChangedOnDisk(path.toStdString(), path_.toStdString());
+    if (!ConfirmOverwriteOfChangedFile(dialogParent_, changedOnDisk, path))
+        return false;
     bool saved;
     orvel::FileError error;
     {

@@ -31,8 +31,9 @@ class COrvelDoc : public QObject, public CommandTarget {
     bool OnNewDocument();
     // File Open: reports failures to the user; false when nothing was opened.
     bool OnOpenDocument(const QString& path);
-    // Saves to `path`; on failure reports it and leaves the document and the
-    // file on disk as they were.
+    // Saves to `path`, asking first when that is the document's own file and
+    // another program has changed it; on failure or No reports it and leaves
+    // the document and the file on disk as they were.
     bool DoSave(const QString& path);
     bool Save();
     bool SaveAs();

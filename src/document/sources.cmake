@@ -16,4 +16,5 @@ list(APPEND ORVEL_CLI_SOURCES
 list(APPEND ORVEL_GUI_SOURCES
     src/document/hex_import_command.cpp
     src/document/orvel_doc.cpp
+    src/document/overwrite_prompt.cpp
 )

@@ -6,6 +6,10 @@ list(APPEND ORVEL_CORE_TESTS
     tests/document/hex_import_test.cpp
     tests/document/safe_file_writer_test.cpp
 )
+list(APPEND ORVEL_GUI_TESTS
+    tests/document/file_commands_gui_test.cpp
+    tests/support/special_files.cpp
+)
 list(APPEND ORVEL_CORE_TESTS
     tests/support/child_process.cpp
     tests/support/shell_run.cpp
