@@ -6,6 +6,7 @@
 
 #include "app/about_dialog.h"
 #include "app/app_icons.h"
+#include "app/file_filter.h"
 #include "app/main_frame.h"
 
 using orvel::Cmd;
@@ -84,7 +85,7 @@ bool COrvelApp::OnCommand(Cmd cmd) {
         case Cmd::FileOpen: {
             const QString path = prompts().OpenFileName(
                 mainFrame_.get(),
-                {QStringLiteral("Open"), QStringLiteral("All Files (*)"), {}, {}});
+                {QStringLiteral("Open"), DialogFilterText(orvel::kAllFilesFilter), {}, {}});
             if (!path.isEmpty())
                 mainFrame_->OpenDocumentFile(path);
             return true;

@@ -3,12 +3,14 @@
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
 
+#include <string_view>
+
 using orvel::Cmd;
 using orvel::ComparedFile;
 
 namespace {
 
-const QString kAllFilesFilter = QStringLiteral("All files (*.*)");
+constexpr std::string_view kComparedFilesFilter = "All files (*.*)|*.*||";
 
 UserPrompts& Prompts() {
     return COrvelApp::instance()->prompts();
@@ -39,14 +41,18 @@ bool CCompareFilesDoc::IsMarking() const {
 }
 
 bool CCompareFilesDoc::OnNewDocument() {
-    const QString path1 = Prompts().OpenFileName(
-        dialogParent_,
-        {QStringLiteral("Select first file for comparison"), kAllFilesFilter, {}, {}});
+    const QString path1 =
+        Prompts().OpenFileName(dialogParent_, {QStringLiteral("Select first file for comparison"),
+                                               DialogFilterText(kComparedFilesFilter),
+                                               {},
+                                               {}});
     if (path1.isEmpty())
         return false;
-    const QString path2 = Prompts().OpenFileName(
-        dialogParent_,
-        {QStringLiteral("Select second file for comparison"), kAllFilesFilter, {}, {}});
+    const QString path2 =
+        Prompts().OpenFileName(dialogParent_, {QStringLiteral("Select second file for comparison"),
+                                               DialogFilterText(kComparedFilesFilter),
+                                               {},
+                                               {}});
     if (path2.isEmpty())
         return false;
     if (orvel::IsSameFileForComparison(path1.toStdString(), path2.toStdString())) {
@@ -81,7 +87,8 @@ bool CCompareFilesDoc::OnSaveFile(ComparedFile which) {
 void CCompareFilesDoc::OnSaveFileAs(ComparedFile which) {
     const QString title = which == ComparedFile::First ? QStringLiteral("Save File1 As")
                                                        : QStringLiteral("Save File2 As");
-    const QString target = Prompts().SaveFileName(dialogParent_, {title, kAllFilesFilter, {}, {}});
+    const QString target = Prompts().SaveFileName(
+        dialogParent_, {title, DialogFilterText(kComparedFilesFilter), {}, {}});
     if (target.isEmpty())
         return;
     orvel::CompareFileFailure failure;
