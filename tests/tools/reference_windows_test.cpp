@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -96,6 +97,41 @@ TEST_F(ReferenceWindowsTest, NotationConvertWorksEachGroupFromItsOwnInput) {
     EXPECT_EQ(frame()->notationDlg(), dlg);
     QTest::keyClick(dlg, Qt::Key_Escape);
     EXPECT_EQ(frame()->notationDlg(), nullptr);
+}
+
+// Enter typed into a field (or on a range button) is no click on Close.
+TEST_F(ReferenceWindowsTest, EnterLeavesTheWindowsOpenAndCloseStillCloses) {
+    frame()->RouteCommand(Cmd::HelpNotationConvert);
+    CNotationConvertDlg* dlg = frame()->notationDlg();
+    ASSERT_NE(dlg, nullptr);
+    QApplication::setActiveWindow(dlg);
+    for (QLineEdit* input : {dlg->hexInput(), dlg->decInput()}) {
+        input->setFocus();
+        QTest::keyClicks(input, "12");
+        QTest::keyClick(input, Qt::Key_Return);
+        QTest::keyClick(input, Qt::Key_Enter, Qt::KeypadModifier);
+        ASSERT_EQ(frame()->notationDlg(), dlg);
+        EXPECT_TRUE(dlg->isVisible());
+    }
+    EXPECT_EQ(dlg->hexGroupDec()->text(), "18");
+
+    frame()->RouteCommand(Cmd::HelpAsciiTable);
+    CAsciiTableDlg* table = frame()->asciiTableDlg();
+    ASSERT_NE(table, nullptr);
+    QApplication::setActiveWindow(table);
+    QRadioButton* range = table->findChildren<QRadioButton*>().front();
+    range->setFocus();
+    QTest::keyClick(range, Qt::Key_Return);
+    ASSERT_EQ(frame()->asciiTableDlg(), table);
+
+    for (QDialog* window : {static_cast<QDialog*>(dlg), static_cast<QDialog*>(table)}) {
+        QPushButton* close = window->findChild<QPushButton*>();
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->text(), "Close");
+        QTest::mouseClick(close, Qt::LeftButton);
+    }
+    EXPECT_EQ(frame()->notationDlg(), nullptr);
+    EXPECT_EQ(frame()->asciiTableDlg(), nullptr);
 }
 
 }  // namespace
