@@ -20,6 +20,7 @@
 #include "app/child_frame.h"
 #include "app/command_prompts.h"
 #include "app/help_window.h"
+#include "app/menu_entry.h"
 #include "app/orvel_app.h"
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
@@ -201,8 +202,8 @@ void CMainFrame::FillWindowList(QMenu* menu) {
     windowListActions_.emplace_back(menu->addSeparator());
     int number = 1;
     for (QMdiSubWindow* child : windows) {
-        QAction* entry =
-            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(child->windowTitle()));
+        QAction* entry = menu->addAction(QString::fromStdString(
+            orvel::NumberedMenuEntry(number++, child->windowTitle().toStdString())));
         entry->setCheckable(true);
         entry->setChecked(child == mdiArea_->currentSubWindow());
         connect(entry, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(child)] {
@@ -232,8 +233,9 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
     int number = 1;
     for (const std::string& entry : entries) {
         const QString path = QString::fromStdString(entry);
-        auto* recent = new QAction(
-            QStringLiteral("&%1 %2").arg(number++).arg(QDir::toNativeSeparators(path)), menu);
+        const QString text = QString::fromStdString(
+            orvel::NumberedMenuEntry(number++, QDir::toNativeSeparators(path).toStdString()));
+        auto* recent = new QAction(text, menu);
         connect(recent, &QAction::triggered, this, [this, path] {
             if (OpenDocumentFile(path) == nullptr) {
                 COrvelApp::instance()->RemoveFromRecentFileList(path);
