@@ -24,8 +24,8 @@ QSettings Profile() {
 COrvelApp::COrvelApp(int& argc, char** argv)
     : QApplication(argc, argv), prompts_(std::make_unique<QtUserPrompts>()) {
     setOrganizationName(QStringLiteral("Pellan Works"));
+    // No display name: the window system would add it to every title.
     setApplicationName(QStringLiteral("Orvel"));
-    setApplicationDisplayName(QStringLiteral("Orvel"));
     setWindowIcon(ApplicationIcon());
     LoadRecentFileList();
 }
