@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editing/radio_group.h"
 #include "tools/ascii_table.h"
 #include "tools/close_buttons.h"
 
@@ -40,6 +41,9 @@ CAsciiTableDlg::CAsciiTableDlg(QWidget* owner)
     auto* rangeLayout = new QHBoxLayout(rangeBox);
     rangeLayout->addWidget(controlButton_);
     rangeLayout->addWidget(charsButton_);
+    auto* rangeGroup = new RadioGroup(this);
+    rangeGroup->Add(controlButton_, 0);
+    rangeGroup->Add(charsButton_, 1);
     controlButton_->setChecked(true);
     connect(controlButton_, &QRadioButton::clicked, this, [this] { SetRange(0); });
     connect(charsButton_, &QRadioButton::clicked, this, [this] { SetRange(1); });

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "support/gui_fixture.h"
+#include "support/tab_stops.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
 
@@ -132,6 +133,34 @@ TEST_F(ReferenceWindowsTest, EnterLeavesTheWindowsOpenAndCloseStillCloses) {
     }
     EXPECT_EQ(frame()->notationDlg(), nullptr);
     EXPECT_EQ(frame()->asciiTableDlg(), nullptr);
+}
+
+// The range buttons key through as a native radio group.
+TEST_F(ReferenceWindowsTest, TabStopsAtTheCheckedRangeAndArrowsChangeIt) {
+    frame()->RouteCommand(Cmd::HelpAsciiTable);
+    CAsciiTableDlg* table = frame()->asciiTableDlg();
+    ASSERT_NE(table, nullptr);
+    QApplication::setActiveWindow(table);
+    const QList<QRadioButton*> ranges = table->findChildren<QRadioButton*>();
+    ASSERT_EQ(ranges.size(), 2);
+    QPushButton* close = table->findChild<QPushButton*>();
+    const auto tabVisits = [&](int range) {
+        const QList<QWidget*> stops = TabStops(close);
+        EXPECT_EQ(stops.contains(ranges[0]), range == 0);
+        EXPECT_EQ(stops.contains(ranges[1]), range == 1);
+    };
+    tabVisits(0);
+
+    ranges[0]->setFocus();
+    PressOnFocus(Qt::Key_Right);
+    EXPECT_EQ(table->range(), 1);
+    EXPECT_EQ(table->headerText(), "  Binary        Dec     Hex    Character");
+    EXPECT_TRUE(ranges[1]->hasFocus());
+    tabVisits(1);
+    ranges[1]->setFocus();
+    PressOnFocus(Qt::Key_Down);
+    EXPECT_EQ(table->range(), 0);
+    EXPECT_EQ(table->headerText(), "  Binary        Dec     Hex    Control");
 }
 
 }  // namespace
