@@ -131,7 +131,7 @@ QToolBar* CMainFrame::toolBar(const QString& title) const {
 // The message pane shows a command's prompt while its item or button is
 // under the pointer (a temporary message hides the idle text), then the
 // idle text again. The lock-key indicators follow: Qt does not tell the state
-// of the lock keys, so they are shown as labels only.
+// of the lock keys, so they stay in the disabled look rather than seem on.
 void CMainFrame::CreateStatusBar() {
     auto* idle = new QLabel(
         QString::fromUtf8(orvel::kIdlePrompt.data(), static_cast<int>(orvel::kIdlePrompt.size())));
@@ -143,6 +143,7 @@ void CMainFrame::CreateStatusBar() {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setToolTip(QStringLiteral("The state of the lock keys is not available here"));
+        label->setEnabled(false);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
         statusBar()->addPermanentWidget(label);
     }
