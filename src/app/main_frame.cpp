@@ -14,9 +14,11 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyleOptionTitleBar>
 #include <QToolBar>
 
 #include "app/app_icons.h"
+#include "app/cascade_layout.h"
 #include "app/child_frame.h"
 #include "app/command_prompts.h"
 #include "app/help_window.h"
@@ -333,7 +335,7 @@ bool CMainFrame::OnCommand(Cmd cmd) {
             OnWindowNew();
             return true;
         case Cmd::WindowCascade:
-            mdiArea_->cascadeSubWindows();
+            Cascade();
             return true;
         case Cmd::WindowTile:
             mdiArea_->tileSubWindows();
@@ -393,6 +395,34 @@ bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
 void CMainFrame::OnWindowNew() {
     if (CChildFrame* active = activeChild())
         AddChild(active->document());
+}
+
+// Overlaps the windows that are not minimised, each big enough to work in,
+// one title bar apart; the active window stays in front.
+void CMainFrame::Cascade() {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isMinimized() && !window->isHidden())
+            windows << window;
+    }
+    if (windows.isEmpty())
+        return;
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    QStyleOptionTitleBar titleBar;
+    titleBar.initFrom(windows.front());
+    const int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, &titleBar,
+                                                           windows.front());
+    const QSize area = mdiArea_->viewport()->size();
+    const auto rects =
+        orvel::CascadeRects(static_cast<int>(windows.size()), area.width(), area.height(), step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const orvel::WindowRect& r = rects[static_cast<std::size_t>(i)];
+        windows[i]->showNormal();
+        windows[i]->setGeometry(r.x, r.y, r.width, r.height);
+        windows[i]->raise();
+    }
+    if (active != nullptr)
+        mdiArea_->setActiveSubWindow(active);
 }
 
 // Lines the minimised windows up along the bottom of the client area.

@@ -1,4 +1,5 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/app/cascade_layout.cpp
     src/app/command_prompts.cpp
     src/app/file_filter.cpp
     src/app/menu_entry.cpp

@@ -1,4 +1,5 @@
 list(APPEND ORVEL_CORE_TESTS
+    tests/app/cascade_layout_test.cpp
     tests/app/command_prompts_test.cpp
     tests/app/file_filter_test.cpp
     tests/app/menu_entry_test.cpp

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -46,6 +48,33 @@ TEST_F(WindowMenuTest, AmpersandsInFileNamesShowAsThemselves) {
     }
     ASSERT_NE(frame()->activeChild(), nullptr);
     EXPECT_EQ(frame()->activeChild()->document()->path(), QString::fromStdString(path));
+}
+
+// Cascade leaves every window big enough to work in, one title bar apart,
+// with the active one in front.
+TEST_F(WindowMenuTest, CascadeGivesEachWindowTwoThirdsOfTheArea) {
+    for (int i = 0; i < 3; ++i)
+        ASSERT_NE(frame()->NewDocument(), nullptr);
+    CChildFrame* active = frame()->activeChild();
+    frame()->RouteCommand(Cmd::WindowCascade);
+
+    const QSize area = frame()->mdiArea()->viewport()->size();
+    const QList<QMdiSubWindow*> windows =
+        frame()->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+    ASSERT_EQ(windows.size(), 3);
+    for (const QMdiSubWindow* window : windows) {
+        EXPECT_FALSE(window->isMaximized());
+        EXPECT_EQ(window->size(), QSize(area.width() * 2 / 3, area.height() * 2 / 3));
+    }
+    const QPoint step = windows[1]->pos() - windows[0]->pos();
+    EXPECT_EQ(windows[0]->pos(), QPoint(0, 0));
+    EXPECT_GT(step.x(), 0);
+    EXPECT_EQ(step.y(), step.x());
+    EXPECT_EQ(windows[2]->pos() - windows[1]->pos(), step);
+    EXPECT_EQ(windows.last(), active);
+    EXPECT_EQ(frame()->activeChild(), active);
+    COrvelView* view = active->view();
+    EXPECT_GE(view->viewport()->height(), 10 * view->lineHeight());
 }
 
 }  // namespace

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <ostream>
 
-// Lets a failed check show a Qt string (and a list of them) as its text.
+// Let a failed check show Qt values (and lists of them) as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QSize& size, std::ostream* out) {
+    *out << size.width() << " x " << size.height();
+}
+inline void PrintTo(const QPoint& point, std::ostream* out) {
+    *out << '(' << point.x() << ", " << point.y() << ')';
 }
