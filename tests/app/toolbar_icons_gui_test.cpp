@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QToolBar>
 
+#include <algorithm>
 #include <vector>
 
 namespace {

@@ -1,14 +1,14 @@
 // Title bars show the program's own titles and nothing after them.
 #include "compare/compare_gui_fixture.h"
 
-#include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "editing/find_bytes_dlg.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
 
-#include <QMessageBox>
 #include <QTimer>
+
+#include <functional>
 
 using orvel::Cmd;
 
