@@ -39,22 +39,36 @@ void TextLines(QPainter& p, QRectF r, int count) {
     }
 }
 
-void Disk(QPainter& p, const QString& label) {
+// A digit three pixels wide and five high, its top-left pixel at `at`; drawn
+// pixel by pixel, so that it reads at 16 x 15 whatever fonts there are.
+void SmallDigit(QPainter& p, char digit, QPointF at) {
+    static constexpr const char* kOne[] = {".#.", "##.", ".#.", ".#.", "###"};
+    static constexpr const char* kTwo[] = {"##.", "..#", ".#.", "#..", "###"};
+    const char* const* rows = digit == '1' ? kOne : kTwo;
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            if (rows[y][x] == '#')
+                p.fillRect(QRectF(at.x() + x, at.y() + y, 1, 1), kInk);
+        }
+    }
+}
+
+// A floppy disk; a numbered one (Save File1, Save File2) carries its number on
+// a white label.
+void Disk(QPainter& p, char number = 0) {
     p.setPen(QPen(kInk, 1));
     p.setBrush(QColor(50, 80, 160));
     p.drawRect(QRectF(1.5, 0.5, 13, 13));
     p.setBrush(kPaper);
     p.drawRect(QRectF(3.5, 0.5, 9, 5));
-    p.setBrush(QColor(200, 200, 200));
-    p.drawRect(QRectF(4.5, 8.5, 7, 5));
-    if (!label.isEmpty()) {
-        QFont font = p.font();
-        font.setPixelSize(6);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(kInk);
-        p.drawText(QRectF(4.5, 8, 7, 6), Qt::AlignCenter, label);
+    if (number == 0) {
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(QRectF(4.5, 8.5, 7, 5));
+        return;
     }
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(3.5, 6.5, 9, 7));
+    SmallDigit(p, number, QPointF(6, 8));
 }
 
 // A strip of byte cells in the given colours, as the marks colour the dump.
@@ -93,13 +107,13 @@ void Draw(QPainter& p, Cmd cmd) {
             p.drawLine(QPointF(10, 7.5), QPointF(14, 7.5));
             break;
         case Cmd::FileSave:
-            Disk(p, {});
+            Disk(p);
             break;
         case Cmd::FileSaveFile1:
-            Disk(p, QStringLiteral("1"));
+            Disk(p, '1');
             break;
         case Cmd::FileSaveFile2:
-            Disk(p, QStringLiteral("2"));
+            Disk(p, '2');
             break;
         case Cmd::EditCutBytes:
             p.setPen(QPen(kInk, 1.2));
@@ -133,22 +147,41 @@ void Draw(QPainter& p, Cmd cmd) {
             p.setPen(green);
             p.drawPoint(QPointF(13, 8));
             break;
+        // Each Mark command has a shape of its own, not only its colours:
+        // single bytes scattered over the dump,
         case Cmd::MarkBytes:
             Cells(p, {red, kPaper, blue, kPaper}, 1.5);
             Cells(p, {kPaper, red, kPaper, blue}, 8.5);
             break;
+        // one block across lines,
         case Cmd::MarkBlocks:
-            Cells(p, {kPaper, green, green, kPaper}, 1.5);
-            Cells(p, {kPaper, green, green, kPaper}, 8.5);
+            Cells(p, {kPaper, kPaper, kPaper, kPaper}, 1.5);
+            Cells(p, {kPaper, kPaper, kPaper, kPaper}, 8.5);
+            p.setBrush(green);
+            p.drawRect(QRectF(4.5, 1.5, 7, 11));
             break;
+        // a header, a thin body and a tail, twice,
         case Cmd::MarkPatterns:
-            Cells(p, {red, blue, blue, yellow}, 1.5);
-            Cells(p, {red, blue, blue, yellow}, 8.5);
+            for (const qreal y : {1.5, 8.5}) {
+                p.setPen(QPen(kInk, 1));
+                p.setBrush(red);
+                p.drawRect(QRectF(0.5, y, 4, 4));
+                p.setBrush(blue);
+                p.drawRect(QRectF(4.5, y + 1, 7, 2));
+                p.setBrush(yellow);
+                p.drawRect(QRectF(11.5, y, 4, 4));
+            }
             break;
-        case Cmd::MarkUnits:
-            Cells(p, {red, red, blue, blue}, 1.5);
-            Cells(p, {red, red, blue, blue}, 8.5);
+        // and units of equal length, coloured and plain by turns.
+        case Cmd::MarkUnits: {
+            const QColor units[] = {red, kPaper, blue, kPaper};
+            p.setPen(QPen(kInk, 1));
+            for (int i = 0; i < 4; ++i) {
+                p.setBrush(units[i]);
+                p.drawRect(QRectF(0.5 + 3.75 * i, 1.5, 3.75, 11));
+            }
             break;
+        }
         case Cmd::MarkClear: {
             Cells(p, {kPaper, kPaper, kPaper, kPaper}, 8.5);
             QPolygonF eraser({{6.5, 1.5}, {14.5, 1.5}, {10.5, 7.5}, {2.5, 7.5}});

@@ -58,4 +58,14 @@ std::string DialogFilter(std::string_view pairs) {
     return result;
 }
 
+std::string_view OpenDialogSuffix(std::string_view chosen, std::string_view suffix) {
+    const std::size_t open = chosen.rfind('(');
+    if (suffix.empty() || open == std::string_view::npos || !chosen.ends_with(')'))
+        return {};
+    const std::string_view patterns = chosen.substr(open + 1, chosen.size() - open - 2);
+    const bool only = patterns.size() == suffix.size() + 2 && patterns.starts_with("*.") &&
+                      patterns.substr(2) == suffix;
+    return only ? suffix : std::string_view();
+}
+
 }  // namespace orvel

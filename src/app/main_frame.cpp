@@ -14,12 +14,15 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyleOptionTitleBar>
 #include <QToolBar>
 
 #include "app/app_icons.h"
+#include "app/cascade_layout.h"
 #include "app/child_frame.h"
 #include "app/command_prompts.h"
 #include "app/help_window.h"
+#include "app/menu_entry.h"
 #include "app/orvel_app.h"
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
@@ -131,7 +134,7 @@ QToolBar* CMainFrame::toolBar(const QString& title) const {
 // The message pane shows a command's prompt while its item or button is
 // under the pointer (a temporary message hides the idle text), then the
 // idle text again. The lock-key indicators follow: Qt does not tell the state
-// of the lock keys, so they are shown as labels only.
+// of the lock keys, so they stay in the disabled look rather than seem on.
 void CMainFrame::CreateStatusBar() {
     auto* idle = new QLabel(
         QString::fromUtf8(orvel::kIdlePrompt.data(), static_cast<int>(orvel::kIdlePrompt.size())));
@@ -143,6 +146,7 @@ void CMainFrame::CreateStatusBar() {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setToolTip(QStringLiteral("The state of the lock keys is not available here"));
+        label->setEnabled(false);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
         statusBar()->addPermanentWidget(label);
     }
@@ -202,8 +206,8 @@ void CMainFrame::FillWindowList(QMenu* menu) {
     windowListActions_.emplace_back(menu->addSeparator());
     int number = 1;
     for (QMdiSubWindow* child : windows) {
-        QAction* entry =
-            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(child->windowTitle()));
+        QAction* entry = menu->addAction(QString::fromStdString(
+            orvel::NumberedMenuEntry(number++, child->windowTitle().toStdString())));
         entry->setCheckable(true);
         entry->setChecked(child == mdiArea_->currentSubWindow());
         connect(entry, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(child)] {
@@ -233,8 +237,9 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
     int number = 1;
     for (const std::string& entry : entries) {
         const QString path = QString::fromStdString(entry);
-        auto* recent = new QAction(
-            QStringLiteral("&%1 %2").arg(number++).arg(QDir::toNativeSeparators(path)), menu);
+        const QString text = QString::fromStdString(
+            orvel::NumberedMenuEntry(number++, QDir::toNativeSeparators(path).toStdString()));
+        auto* recent = new QAction(text, menu);
         connect(recent, &QAction::triggered, this, [this, path] {
             if (OpenDocumentFile(path) == nullptr) {
                 COrvelApp::instance()->RemoveFromRecentFileList(path);
@@ -331,7 +336,7 @@ bool CMainFrame::OnCommand(Cmd cmd) {
             OnWindowNew();
             return true;
         case Cmd::WindowCascade:
-            mdiArea_->cascadeSubWindows();
+            Cascade();
             return true;
         case Cmd::WindowTile:
             mdiArea_->tileSubWindows();
@@ -391,6 +396,34 @@ bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
 void CMainFrame::OnWindowNew() {
     if (CChildFrame* active = activeChild())
         AddChild(active->document());
+}
+
+// Overlaps the windows that are not minimised, each big enough to work in,
+// one title bar apart; the active window stays in front.
+void CMainFrame::Cascade() {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isMinimized() && !window->isHidden())
+            windows << window;
+    }
+    if (windows.isEmpty())
+        return;
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    QStyleOptionTitleBar titleBar;
+    titleBar.initFrom(windows.front());
+    const int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, &titleBar,
+                                                           windows.front());
+    const QSize area = mdiArea_->viewport()->size();
+    const auto rects =
+        orvel::CascadeRects(static_cast<int>(windows.size()), area.width(), area.height(), step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const orvel::WindowRect& r = rects[static_cast<std::size_t>(i)];
+        windows[i]->showNormal();
+        windows[i]->setGeometry(r.x, r.y, r.width, r.height);
+        windows[i]->raise();
+    }
+    if (active != nullptr)
+        mdiArea_->setActiveSubWindow(active);
 }
 
 // Lines the minimised windows up along the bottom of the client area.

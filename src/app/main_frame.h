@@ -77,6 +77,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void OnAsciiTable();
     void OnNotationConvert();
     void OnWindowNew();
+    void Cascade();
     void ArrangeIcons();
     void OnHelp();
     void BuildMenuBar(orvel::MenuBarKind kind);

@@ -6,6 +6,7 @@
 
 #include "app/about_dialog.h"
 #include "app/app_icons.h"
+#include "app/file_filter.h"
 #include "app/main_frame.h"
 
 using orvel::Cmd;
@@ -23,8 +24,8 @@ QSettings Profile() {
 COrvelApp::COrvelApp(int& argc, char** argv)
     : QApplication(argc, argv), prompts_(std::make_unique<QtUserPrompts>()) {
     setOrganizationName(QStringLiteral("Pellan Works"));
+    // No display name: the window system would add it to every title.
     setApplicationName(QStringLiteral("Orvel"));
-    setApplicationDisplayName(QStringLiteral("Orvel"));
     setWindowIcon(ApplicationIcon());
     LoadRecentFileList();
 }
@@ -84,7 +85,7 @@ bool COrvelApp::OnCommand(Cmd cmd) {
         case Cmd::FileOpen: {
             const QString path = prompts().OpenFileName(
                 mainFrame_.get(),
-                {QStringLiteral("Open"), QStringLiteral("All Files (*)"), {}, {}});
+                {QStringLiteral("Open"), DialogFilterText(orvel::kAllFilesFilter), {}, {}});
             if (!path.isEmpty())
                 mainFrame_->OpenDocumentFile(path);
             return true;

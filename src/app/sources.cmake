@@ -1,6 +1,8 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/app/cascade_layout.cpp
     src/app/command_prompts.cpp
     src/app/file_filter.cpp
+    src/app/menu_entry.cpp
     src/app/menu_tables.cpp
     src/app/recent_file_list.cpp
     src/app/toolbar_tables.cpp

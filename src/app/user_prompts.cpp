@@ -1,7 +1,11 @@
 #include "app/user_prompts.h"
 
+#include "app/file_filter.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include <string>
 
 namespace {
 
@@ -48,6 +52,10 @@ UserPrompts::Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, But
     }
 }
 
+QString DialogFilterText(std::string_view pairs) {
+    return QString::fromStdString(orvel::DialogFilter(pairs));
+}
+
 namespace {
 
 // The chosen path of a file dialog, or an empty string when it was cancelled.
@@ -55,9 +63,18 @@ QString RunFileDialog(QWidget* parent, const UserPrompts::FileDialog& dialog,
                       QFileDialog::AcceptMode mode) {
     QFileDialog fileDialog(parent, dialog.title, QString(), dialog.filter);
     fileDialog.setAcceptMode(mode);
-    if (mode == QFileDialog::AcceptOpen)
-        fileDialog.setFileMode(QFileDialog::ExistingFile);
     fileDialog.setDefaultSuffix(dialog.defaultSuffix);
+    if (mode == QFileDialog::AcceptOpen) {
+        fileDialog.setFileMode(QFileDialog::ExistingFile);
+        const auto followFilter =
+            [&fileDialog, suffix = dialog.defaultSuffix.toStdString()](const QString& chosen) {
+                const std::string_view kept = orvel::OpenDialogSuffix(chosen.toStdString(), suffix);
+                fileDialog.setDefaultSuffix(
+                    QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())));
+            };
+        followFilter(fileDialog.selectedNameFilter());
+        QObject::connect(&fileDialog, &QFileDialog::filterSelected, &fileDialog, followFilter);
+    }
     if (!dialog.fileName.isEmpty())
         fileDialog.selectFile(dialog.fileName);
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())

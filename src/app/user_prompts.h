@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+
 #include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -16,6 +18,8 @@ class UserPrompts {
     struct FileDialog {
         QString title;
         QString filter;  // Qt form: "Text Files (*.txt);;All Files (*)"
+        // Added to a typed name without an extension; an open dialog adds it
+        // only while the filter of that extension is chosen.
         QString defaultSuffix;
         QString fileName;
     };
@@ -37,6 +41,9 @@ class UserPrompts {
         Ask(parent, text, Buttons::Ok, icon);
     }
 };
+
+// The Qt form of a filter of "description|patterns|" pairs (see DialogFilter).
+[[nodiscard]] QString DialogFilterText(std::string_view pairs);
 
 // The real dialogs.
 class QtUserPrompts final : public UserPrompts {

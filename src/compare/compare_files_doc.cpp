@@ -9,7 +9,10 @@ using orvel::ComparedFile;
 
 namespace {
 
-const QString kAllFilesFilter = QStringLiteral("All files (*.*)");
+// Every file, also those whose names have no dot.
+QString ComparedFilesFilter() {
+    return DialogFilterText("All files (*.*)|*.*||");
+}
 
 UserPrompts& Prompts() {
     return COrvelApp::instance()->prompts();
@@ -42,12 +45,12 @@ bool CCompareFilesDoc::IsMarking() const {
 bool CCompareFilesDoc::OnNewDocument() {
     const QString path1 = Prompts().OpenFileName(
         dialogParent_,
-        {QStringLiteral("Select first file for comparison"), kAllFilesFilter, {}, {}});
+        {QStringLiteral("Select first file for comparison"), ComparedFilesFilter(), {}, {}});
     if (path1.isEmpty())
         return false;
     const QString path2 = Prompts().OpenFileName(
         dialogParent_,
-        {QStringLiteral("Select second file for comparison"), kAllFilesFilter, {}, {}});
+        {QStringLiteral("Select second file for comparison"), ComparedFilesFilter(), {}, {}});
     if (path2.isEmpty())
         return false;
     if (orvel::IsSameFileForComparison(path1.toStdString(), path2.toStdString())) {
@@ -84,7 +87,8 @@ bool CCompareFilesDoc::OnSaveFile(ComparedFile which) {
 void CCompareFilesDoc::OnSaveFileAs(ComparedFile which) {
     const QString title = which == ComparedFile::First ? QStringLiteral("Save File1 As")
                                                        : QStringLiteral("Save File2 As");
-    const QString target = Prompts().SaveFileName(dialogParent_, {title, kAllFilesFilter, {}, {}});
+    const QString target =
+        Prompts().SaveFileName(dialogParent_, {title, ComparedFilesFilter(), {}, {}});
     if (target.isEmpty())
         return;
     orvel::CompareFileFailure failure;

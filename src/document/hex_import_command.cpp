@@ -6,19 +6,11 @@
 #include "document/binary_document.h"
 #include "document/hex_import.h"
 
-namespace {
-
-constexpr char kImportFilter[] =
-    "Text Files (*.txt)|*.txt|Document Files (*.doc)|*.doc|All Files (*.*)|*.*||";
-
-}  // namespace
-
 bool ImportHexTextIntoDocument(QWidget* parent, orvel::BinaryDocument& data) {
     UserPrompts& prompts = COrvelApp::instance()->prompts();
-    const QString path =
-        prompts.OpenFileName(parent, {QStringLiteral("Select file for importing hex values text"),
-                                      QString::fromStdString(orvel::DialogFilter(kImportFilter)),
-                                      QStringLiteral("txt"), QString()});
+    const QString path = prompts.OpenFileName(
+        parent, {QStringLiteral("Select file for importing hex values text"),
+                 DialogFilterText(orvel::kTextFilesFilter), QStringLiteral("txt"), QString()});
     if (path.isEmpty())
         return false;
     orvel::ByteBuffer bytes;

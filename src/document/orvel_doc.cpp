@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "app/file_filter.h"
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
 #include "document/hex_import_command.h"
@@ -80,8 +81,9 @@ bool COrvelDoc::Save() {
 }
 
 bool COrvelDoc::SaveAs() {
-    UserPrompts::FileDialog dialog{QStringLiteral("Save As"), QStringLiteral("All Files (*)"),
-                                   QString(), path_.isEmpty() ? title_ : path_};
+    UserPrompts::FileDialog dialog{QStringLiteral("Save As"),
+                                   DialogFilterText(orvel::kAllFilesFilter), QString(),
+                                   path_.isEmpty() ? title_ : path_};
     const QString path = COrvelApp::instance()->prompts().SaveFileName(dialogParent_, dialog);
     if (path.isEmpty())
         return false;

@@ -1,6 +1,5 @@
 #include "editing/address_dialog.h"
 
-#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,6 +11,7 @@
 
 #include "app/orvel_app.h"
 #include "editing/hex_edit.h"
+#include "editing/radio_group.h"
 
 namespace {
 
@@ -30,11 +30,11 @@ CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogM
     if (def.choice != nullptr) {
         auto* box = new QGroupBox(ToQString(def.choice->title), this);
         auto* row = new QHBoxLayout(box);
-        choices_ = new QButtonGroup(this);
+        choices_ = new RadioGroup(this);
         for (int i = 0; i < static_cast<int>(def.choice->labels.size()); ++i) {
             auto* button = new QRadioButton(ToQString(def.choice->labels[i]), box);
-            choices_->addButton(button, i);
             row->addWidget(button);
+            choices_->Add(button, i);
         }
         if (QAbstractButton* chosen =
                 choices_->button(static_cast<int>(members_.Get(def.choice->member)))) {

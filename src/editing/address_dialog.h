@@ -8,8 +8,8 @@
 
 class CDigitEdit;
 class QAbstractButton;
-class QButtonGroup;
 class QLabel;
+class RadioGroup;
 
 // The modal dialog of every block command, built from its table entry: the
 // radio group, the fields with their labels (some framed in a group), the
@@ -44,7 +44,7 @@ class CAddressDialog final : public QDialog {
     const orvel::DialogDef& def_;
     orvel::DialogMembers members_;
     std::vector<CDigitEdit*> edits_;
-    QButtonGroup* choices_ = nullptr;
+    RadioGroup* choices_ = nullptr;
     QLabel* fileSize_ = nullptr;
 };
 

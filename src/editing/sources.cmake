@@ -17,4 +17,5 @@ list(APPEND ORVEL_GUI_SOURCES
     src/editing/hex_edit.cpp
     src/editing/find_bytes_dlg.cpp
     src/editing/find_commands.cpp
+    src/editing/radio_group.cpp
 )

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editing/radio_group.h"
 #include "view/color_combo_box.h"
 
 using namespace orvel;
@@ -23,9 +24,11 @@ CMarkPatternsDlg::CMarkPatternsDlg(MarkPatternsSettings settings, MarkBlock bloc
     const auto fields = MarkPatternsFields(type_);
     auto* layout = new QVBoxLayout(this);
     QGridLayout* types = AddGroup(layout, kPatternTypeGroup);
+    auto* typeGroup = new RadioGroup(this);
     for (std::size_t t = 0; t < kPatternTypeCount; ++t) {
         typeButtons_[t] = new QRadioButton(QStr(kPatternTypeNames[t]));
         types->addWidget(typeButtons_[t], 0, static_cast<int>(t));
+        typeGroup->Add(typeButtons_[t], static_cast<int>(t));
         connect(typeButtons_[t], &QRadioButton::toggled, this, [this, t](bool on) {
             if (on)
                 ApplyType(static_cast<PatternType>(t));

@@ -1,17 +1,17 @@
 #include "tools/ascii_table_dlg.h"
 
 #include <QCloseEvent>
-#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editing/radio_group.h"
 #include "tools/ascii_table.h"
+#include "tools/close_buttons.h"
 
 namespace {
 
@@ -41,6 +41,9 @@ CAsciiTableDlg::CAsciiTableDlg(QWidget* owner)
     auto* rangeLayout = new QHBoxLayout(rangeBox);
     rangeLayout->addWidget(controlButton_);
     rangeLayout->addWidget(charsButton_);
+    auto* rangeGroup = new RadioGroup(this);
+    rangeGroup->Add(controlButton_, 0);
+    rangeGroup->Add(charsButton_, 1);
     controlButton_->setChecked(true);
     connect(controlButton_, &QRadioButton::clicked, this, [this] { SetRange(0); });
     connect(charsButton_, &QRadioButton::clicked, this, [this] { SetRange(1); });
@@ -57,15 +60,11 @@ CAsciiTableDlg::CAsciiTableDlg(QWidget* owner)
     body_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     body_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rangeBox);
     layout->addWidget(header_);
     layout->addWidget(body_, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(CloseButtons(this));
 
     SetRange(0);
     // Wide enough for a whole row, tall enough for a good part of the table.

@@ -1,14 +1,13 @@
 #include "tools/notation_convert_dlg.h"
 
 #include <QCloseEvent>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include "tools/close_buttons.h"
 #include "tools/notation.h"
 
 namespace {
@@ -66,14 +65,10 @@ CNotationConvertDlg::CNotationConvertDlg(QWidget* owner)
     decForm->addRow(QStringLiteral("Hex:"), decGroupHex_);
     decForm->addRow(QStringLiteral("Bin:"), decGroupBin_);
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hexBox);
     layout->addWidget(decBox);
-    layout->addWidget(buttons);
+    layout->addWidget(CloseButtons(this));
 
     // Forty binary digits with their spaces fit in the output fields.
     const int binWidth =

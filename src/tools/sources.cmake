@@ -4,5 +4,6 @@ list(APPEND ORVEL_CORE_SOURCES
 )
 list(APPEND ORVEL_GUI_SOURCES
     src/tools/ascii_table_dlg.cpp
+    src/tools/close_buttons.cpp
     src/tools/notation_convert_dlg.cpp
 )

@@ -16,8 +16,6 @@ using orvel::Cmd;
 
 namespace {
 
-constexpr char kExportFilter[] =
-    "Text Files (*.txt)|*.txt|Document Files (*.doc)|*.doc|All Files (*.*)|*.*||";
 // Exports quicker than this show no progress bar.
 constexpr qint64 kProgressDelayMs = 500;
 
@@ -53,8 +51,8 @@ class StatusProgress {
 
 void ExportDumpText(QWidget* parent, const orvel::DumpText& text) {
     UserPrompts::FileDialog dialog{QStringLiteral("Select the file to save the hex display"),
-                                   QString::fromStdString(orvel::DialogFilter(kExportFilter)),
-                                   QStringLiteral("txt"), QString()};
+                                   DialogFilterText(orvel::kTextFilesFilter), QStringLiteral("txt"),
+                                   QString()};
     const QString path = COrvelApp::instance()->prompts().SaveFileName(parent, dialog);
     if (path.isEmpty())
         return;

@@ -25,5 +25,24 @@ TEST(FileFilterTest, PairsBecomeDialogFilters) {
         EXPECT_EQ(DialogFilter(c.pairs), c.expected) << c.pairs;
 }
 
+TEST(FileFilterTest, OpenDialogAddsTheDefaultExtensionOnlyUnderItsOwnFilter) {
+    struct Case {
+        std::string_view chosen;
+        std::string_view suffix;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {"Text Files (*.txt)", "txt", "txt"},
+        {"All Files (*)", "txt", ""},
+        {"Document Files (*.doc)", "txt", ""},
+        {"Texts (*.txt *.text)", "txt", ""},
+        {"Texts (*.txtx)", "txt", ""},
+        {"Text Files (*.txt)", "", ""},
+        {"", "txt", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(OpenDialogSuffix(c.chosen, c.suffix), c.expected) << c.chosen;
+}
+
 }  // namespace
 }  // namespace orvel

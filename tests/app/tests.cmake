@@ -1,12 +1,18 @@
 list(APPEND ORVEL_CORE_TESTS
+    tests/app/cascade_layout_test.cpp
     tests/app/command_prompts_test.cpp
     tests/app/file_filter_test.cpp
+    tests/app/menu_entry_test.cpp
     tests/app/recent_file_list_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
+    tests/app/file_dialogs_gui_test.cpp
     tests/app/gui_test_main.cpp
     tests/app/main_frame_test.cpp
     tests/app/main_window_test.cpp
+    tests/app/toolbar_icons_gui_test.cpp
+    tests/app/window_menu_gui_test.cpp
+    tests/app/window_titles_gui_test.cpp
     tests/support/gui_fixture.cpp
     tests/support/temp_dir.cpp
 )

@@ -11,6 +11,7 @@
 #include "marking/mark_patterns_dlg.h"
 #include "marking/mark_units_dlg.h"
 #include "support/gui_fixture.h"
+#include "support/tab_stops.h"
 #include "view/color_combo_box.h"
 
 using namespace orvel;
@@ -187,6 +188,33 @@ TEST_F(MarkDialogsGuiTest, PatternTypesRelabelAndStoreAsTheChosenType) {
     EXPECT_EQ(stored.types[1].colors[1], "Green");
     EXPECT_EQ(stored.types[0].count, "");  // Type1 keeps its own values
     EXPECT_EQ(stored.types[2].header, "");
+}
+
+// The pattern types key through as a native radio group.
+TEST_F(MarkDialogsGuiTest, TabStopsAtTheCheckedTypeAndArrowsChangeIt) {
+    MarkPatternsSettings settings;
+    settings.type = PatternType::kType2;
+    CMarkPatternsDlg dialog(settings, MarkBlock{0, kSize - 1}, kSize, nullptr);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    const auto tabVisits = [&dialog](PatternType type) {
+        const QList<QWidget*> stops = TabStops(dialog.edit(kPatternsStart));
+        for (const PatternType t : {PatternType::kType1, PatternType::kType2, PatternType::kType3})
+            EXPECT_EQ(stops.contains(dialog.typeButton(t)), t == type) << static_cast<int>(t);
+    };
+    tabVisits(PatternType::kType2);
+
+    dialog.typeButton(PatternType::kType2)->setFocus();
+    PressOnFocus(Qt::Key_Left);
+    EXPECT_EQ(dialog.type(), PatternType::kType1);
+    EXPECT_TRUE(dialog.typeButton(PatternType::kType1)->hasFocus());
+    EXPECT_FALSE(dialog.edit(kPatternsCount)->isVisible());
+    PressOnFocus(Qt::Key_Up);
+    EXPECT_EQ(dialog.type(), PatternType::kType3);
+    EXPECT_EQ(dialog.colorLabel(2)->text(), "the Last Tail Byte");
+    PressOnFocus(Qt::Key_Down);
+    EXPECT_EQ(dialog.type(), PatternType::kType1);
+    tabVisits(PatternType::kType1);
 }
 
 }  // namespace

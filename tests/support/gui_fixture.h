@@ -6,6 +6,7 @@
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "document/orvel_doc.h"
+#include "support/qt_print.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 #include "view/orvel_view.h"

@@ -21,6 +21,8 @@ class ScriptedPrompts final : public UserPrompts {
     QStringList asked;
     // The icon of each message box, in order.
     QList<Icon> icons;
+    // Every file dialog asked for, in order.
+    QList<FileDialog> fileDialogs;
     int unexpected = 0;
 
     [[nodiscard]] bool Done() const { return script_.empty(); }
@@ -28,6 +30,7 @@ class ScriptedPrompts final : public UserPrompts {
         script_.clear();
         asked.clear();
         icons.clear();
+        fileDialogs.clear();
         notes.clear();
         openNotes_.clear();
         unexpected = 0;
@@ -66,6 +69,7 @@ class ScriptedPrompts final : public UserPrompts {
   private:
     QString NextFile(const FileDialog& dialog) {
         asked << dialog.title;
+        fileDialogs << dialog;
         if (!script_.empty() && std::holds_alternative<QString>(script_.front())) {
             const QString path = std::get<QString>(script_.front());
             script_.pop_front();

@@ -1,11 +1,13 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 
 #include "support/gui_fixture.h"
+#include "support/tab_stops.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
 
@@ -96,6 +98,69 @@ TEST_F(ReferenceWindowsTest, NotationConvertWorksEachGroupFromItsOwnInput) {
     EXPECT_EQ(frame()->notationDlg(), dlg);
     QTest::keyClick(dlg, Qt::Key_Escape);
     EXPECT_EQ(frame()->notationDlg(), nullptr);
+}
+
+// Enter typed into a field (or on a range button) is no click on Close.
+TEST_F(ReferenceWindowsTest, EnterLeavesTheWindowsOpenAndCloseStillCloses) {
+    frame()->RouteCommand(Cmd::HelpNotationConvert);
+    CNotationConvertDlg* dlg = frame()->notationDlg();
+    ASSERT_NE(dlg, nullptr);
+    QApplication::setActiveWindow(dlg);
+    for (QLineEdit* input : {dlg->hexInput(), dlg->decInput()}) {
+        input->setFocus();
+        QTest::keyClicks(input, "12");
+        QTest::keyClick(input, Qt::Key_Return);
+        QTest::keyClick(input, Qt::Key_Enter, Qt::KeypadModifier);
+        ASSERT_EQ(frame()->notationDlg(), dlg);
+        EXPECT_TRUE(dlg->isVisible());
+    }
+    EXPECT_EQ(dlg->hexGroupDec()->text(), "18");
+
+    frame()->RouteCommand(Cmd::HelpAsciiTable);
+    CAsciiTableDlg* table = frame()->asciiTableDlg();
+    ASSERT_NE(table, nullptr);
+    QApplication::setActiveWindow(table);
+    QRadioButton* range = table->findChildren<QRadioButton*>().front();
+    range->setFocus();
+    QTest::keyClick(range, Qt::Key_Return);
+    ASSERT_EQ(frame()->asciiTableDlg(), table);
+
+    for (QDialog* window : {static_cast<QDialog*>(dlg), static_cast<QDialog*>(table)}) {
+        QPushButton* close = window->findChild<QPushButton*>();
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->text(), "Close");
+        QTest::mouseClick(close, Qt::LeftButton);
+    }
+    EXPECT_EQ(frame()->notationDlg(), nullptr);
+    EXPECT_EQ(frame()->asciiTableDlg(), nullptr);
+}
+
+// The range buttons key through as a native radio group.
+TEST_F(ReferenceWindowsTest, TabStopsAtTheCheckedRangeAndArrowsChangeIt) {
+    frame()->RouteCommand(Cmd::HelpAsciiTable);
+    CAsciiTableDlg* table = frame()->asciiTableDlg();
+    ASSERT_NE(table, nullptr);
+    QApplication::setActiveWindow(table);
+    const QList<QRadioButton*> ranges = table->findChildren<QRadioButton*>();
+    ASSERT_EQ(ranges.size(), 2);
+    QPushButton* close = table->findChild<QPushButton*>();
+    const auto tabVisits = [&](int range) {
+        const QList<QWidget*> stops = TabStops(close);
+        EXPECT_EQ(stops.contains(ranges[0]), range == 0);
+        EXPECT_EQ(stops.contains(ranges[1]), range == 1);
+    };
+    tabVisits(0);
+
+    ranges[0]->setFocus();
+    PressOnFocus(Qt::Key_Right);
+    EXPECT_EQ(table->range(), 1);
+    EXPECT_EQ(table->headerText(), "  Binary        Dec     Hex    Character");
+    EXPECT_TRUE(ranges[1]->hasFocus());
+    tabVisits(1);
+    ranges[1]->setFocus();
+    PressOnFocus(Qt::Key_Down);
+    EXPECT_EQ(table->range(), 0);
+    EXPECT_EQ(table->headerText(), "  Binary        Dec     Hex    Control");
 }
 
 }  // namespace
