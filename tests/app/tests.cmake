@@ -8,5 +8,6 @@ list(APPEND ORVEL_GUI_TESTS
     tests/app/main_frame_test.cpp
     tests/app/main_window_test.cpp
     tests/support/gui_fixture.cpp
+    tests/support/view_image.cpp
     tests/support/temp_dir.cpp
 )
