@@ -86,8 +86,10 @@ COrvelView::COrvelView(ViewSource source, QWidget* parent)
         viewport()->update(at.x() - 1, at.y(), 3, lineHeight_);
     });
     UpdateScrollBars();
-    // The caret starts on the high digit of the first byte.
-    SetCaret(layout().LineColToTextPos(0, 9));
+    // The caret starts on the high digit of the first byte. The view has no
+    // size yet, so it must not scroll to it: the text opens at its top.
+    const Offset first = std::min(layout().LineColToTextPos(0, 9), dump_.Length());
+    selection_ = {first, first};
     handlers_ = CreateViewCommandHandlers(*this);
 }
 

@@ -62,6 +62,17 @@ TEST_F(OrvelViewTest, ClickAndTypeOverBytesThenSave) {
     EXPECT_EQ(ReadFileBytes(doc->path().toStdString()), bytes);
 }
 
+// A file taller than the window opens at its top, the header and the empty
+// line above the first data line, with the caret on the first byte.
+TEST_F(OrvelViewTest, ATallFileOpensShowingItsHeader) {
+    COrvelView* view = Open(std::vector<std::uint8_t>(0x10000, 0x41));
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view->topLine(), 0);
+    EXPECT_EQ(view->selection(), (orvel::TextSelection{87, 87}));
+}
+
 TEST_F(OrvelViewTest, TypingTheSameDigitKeepsTheDocumentUnmodified) {
     COrvelView* view = Open({0x4D, 0x5A});
     ASSERT_NE(view, nullptr);
