@@ -83,6 +83,18 @@ bool ShowsColour(const QImage& image, QRect area, QColor background, QColor colo
     return false;
 }
 
+bool Underlined(const QImage& image, QRect cell, int baseline) {
+    cell &= image.rect();
+    for (int y = baseline + 1; y <= cell.bottom(); ++y) {
+        bool across = true;
+        for (int x = cell.left(); x <= cell.right() && across; ++x)
+            across = qGray(image.pixel(x, y)) < 128;
+        if (across)
+            return true;
+    }
+    return false;
+}
+
 std::vector<InkSpan> InkSpans(const QImage& image, QRect band, QColor background, int mergeGap) {
     band &= image.rect();
     std::vector<InkSpan> spans;

@@ -26,6 +26,9 @@ namespace orvel::test {
 // True when some pixel of `area` is mostly `colour` over `background`.
 [[nodiscard]] bool ShowsColour(const QImage& image, QRect area, QColor background, QColor colour);
 
+// True when some row of `cell` below `baseline` is dark all across the cell.
+[[nodiscard]] bool Underlined(const QImage& image, QRect cell, int baseline);
+
 // The x ranges [first, last] of the ink (pixels that differ clearly from
 // `background`) in the rows of `band`, merging ranges whose gap is below `mergeGap`.
 struct InkSpan {

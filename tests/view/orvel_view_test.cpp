@@ -135,6 +135,41 @@ TEST_F(OrvelViewTest, MouseDragAndShiftClickSelect) {
     EXPECT_EQ(view->selection(), (orvel::TextSelection{Pos(view, 2, 9), Pos(view, 3, 12)}));
 }
 
+// A drag held outside the view keeps scrolling towards the pointer and the
+// selection keeps growing, as in a text control, until the button is released.
+TEST_F(OrvelViewTest, ADragHeldOutsideTheViewKeepsScrollingAndSelecting) {
+    COrvelView* view = Open(std::vector<std::uint8_t>(0x10000, 0x41));
+    ASSERT_NE(view, nullptr);
+    // Once the window is laid out, a whole line fits.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->horizontalScrollBar()->maximum() == 0; }, 5000));
+    QWidget* viewport = view->viewport();
+    const QPoint from = view->PositionToPoint(Pos(view, 0, 9)) + QPoint(1, 2);
+    const QPoint below(from.x(), viewport->height() + view->lineHeight());
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(viewport, below);
+    const Offset top = view->topLine();
+    const Offset caret = view->selection().caret;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return view->topLine() >= top + 10 && view->selection().caret > caret + 9 * 77; },
+        30000));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, below);
+    EXPECT_EQ(view->selection().anchor, Pos(view, 0, 9));
+    // And upwards from a line far down.
+    view->SetCaret(Pos(view, 0x800, 9));
+    const Offset low = view->topLine();
+    const QPoint start = view->PositionToPoint(Pos(view, 0x800, 9)) + QPoint(1, 2);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    const QPoint above(start.x(), -view->lineHeight());
+    QTest::mouseMove(viewport, above);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return view->topLine() + 10 <= low && view->selection().caret < Pos(view, 0x7F0, 9);
+        },
+        30000));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, above);
+    EXPECT_EQ(view->selection().anchor, Pos(view, 0x800, 9));
+}
+
 // Marks belong to the view: changing byte values keeps them, changing the
 // number or order of bytes (a rebuild of the dump) drops them.
 TEST_F(OrvelViewTest, MarksSurviveValueEditsAndDropOnRebuild) {
