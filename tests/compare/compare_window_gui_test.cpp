@@ -62,6 +62,19 @@ TEST_F(CompareWindowTest, TallFilesOpenShowingTheHeaderInBothPanes) {
     }
 }
 
+// The window's height is shared evenly between the two panes, the upper one
+// taking the odd pixel.
+TEST_F(CompareWindowTest, ThePanesShareTheWindowsHeight) {
+    CCompareFilesChildFrame* window = Open({1}, {2});
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int upper = window->view1()->pane()->height();
+    const int lower = window->view2()->pane()->height();
+    EXPECT_GE(upper, lower);
+    EXPECT_LE(upper, lower + 1);
+}
+
 // Commands go to the pane with the focus, and the menu bar follows the kind
 // of the active window.
 TEST_F(CompareWindowTest, CommandsReachTheActivePaneAndTheMenuFollowsTheWindow) {
