@@ -54,19 +54,6 @@ TEST(StyledLineTest, TheHeaderUnderlinesItsLabelsOnly) {
     }
 }
 
-TEST(StyledLineTest, AMarkColoursItsBytesDigitsAndCharacterCell) {
-    const ByteBuffer bytes = Sequence(40);
-    const DumpText dump(bytes);
-    MarkStore marks;
-    marks.Paint(16 + 7, 16 + 8, MarkColor::Red);
-    const StyledLine line = StyleDumpLine(dump, marks, dump.FirstDataTextLine() + 1, {});
-    std::string colours;
-    for (const CellStyle& cell : ColumnStyles(line))
-        colours += cell.color == MarkColor::Red ? 'R' : '.';
-    EXPECT_EQ(colours,
-              std::string(30, '.') + "RR..RR" + std::string(31, '.') + "RR" + std::string(7, '.'));
-}
-
 TEST(StyledLineTest, TheSelectionCoversItsCellsAndTheLineBreaksInside) {
     const ByteBuffer bytes = Sequence(40);  // data lines 0 to 2, the last one partial
     const DumpText dump(bytes);
