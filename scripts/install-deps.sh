@@ -2,8 +2,10 @@
 # Installs the Debian 12 packages Orvel builds, tests and benchmarks with,
 # when any is missing. Runs as root (or through sudo when it is there).
 set -euo pipefail
+# The fonts: the view's geometry tests draw with fonts of fractional advance
+# (Nimbus Mono PS, which "Courier" resolves to, and DejaVu Sans Mono).
 packages=(g++ cmake qt6-base-dev libqt6test6 libgtest-dev libbenchmark-dev
-          clang libclang-rt-14-dev bsdextrautils xxd)
+          clang libclang-rt-14-dev bsdextrautils xxd fonts-urw-base35 fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,8 @@
-// The hex view offscreen: painting a full screen, typing a digit and Ctrl+End,
-// on a 4 GiB - 1 byte document and, as the baseline in the same run, on a
-// 1 MiB one. Every step must cost the same whatever the file size.
+// The hex view offscreen: painting a full screen (plain, and with every byte
+// marked in the other colour than its neighbours, so each cell is a run of its
+// own), typing a digit and Ctrl+End, on a 4 GiB - 1 byte document and, as the
+// baseline in the same run, on a 1 MiB one. Every step must cost the same
+// whatever the file size.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -44,13 +46,26 @@ void SendKey(COrvelView* view, int key, Qt::KeyboardModifiers modifiers, const Q
 void BM_PaintScreenAtTop(benchmark::State& state) {
     COrvelView* view = ViewOfSize(state.range(0));
     view->verticalScrollBar()->setValue(0);
-    for (auto _ : state) Render(view);
+    for (auto _ : state)
+        Render(view);
 }
 
 void BM_PaintScreenAtLastLine(benchmark::State& state) {
     COrvelView* view = ViewOfSize(state.range(0));
     view->SetCaret(view->dump().Length());
-    for (auto _ : state) Render(view);
+    for (auto _ : state)
+        Render(view);
+}
+
+void BM_PaintMarkedScreenAtLastLine(benchmark::State& state) {
+    COrvelView* view = ViewOfSize(state.range(0));
+    view->SetCaret(view->dump().Length());
+    const orvel::Offset last = state.range(0) - 1;
+    view->marks().Paint(orvel::PaintRun{last - 0xFFFF, last, orvel::MarkColor::Red, 1,
+                                        orvel::MarkColor::Blue, last - 0xFFFF});
+    for (auto _ : state)
+        Render(view);
+    view->ClearAllMarks();
 }
 
 void BM_TypeDigitAtLastByte(benchmark::State& state) {
@@ -77,6 +92,7 @@ constexpr int64_t kHuge = orvel::kMaxFileSize;
 
 BENCHMARK(BM_PaintScreenAtTop)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintScreenAtLastLine)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintMarkedScreenAtLastLine)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeDigitAtLastByte)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CtrlEndFromTop)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 

@@ -61,7 +61,10 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDo
     pane1->setMinimumHeight(10);
     m_wndSplitter->addWidget(pane1);
     m_wndSplitter->addWidget(pane2);
-    m_wndSplitter->setSizes({1, 1});
+    // The panes share the height evenly however the window is sized: the
+    // splitter has no real size yet when it is built.
+    m_wndSplitter->setStretchFactor(0, 1);
+    m_wndSplitter->setStretchFactor(1, 1);
     layout->addWidget(m_wndSplitter, 1);
     setWidget(client);
 

@@ -1,6 +1,7 @@
 #include "marking/mark_commands.h"
 
 #include <QMetaObject>
+#include <algorithm>
 #include <new>
 
 #include "app/main_frame.h"
@@ -134,7 +135,14 @@ void CMarkCommands::PaintRequest(const std::vector<orvel::PaintRun>& runs) {
         // No memory for more marks: the run stops; what is painted stays.
         view_.data().m_bMarking = 0;
     }
-    view_.MarksChanged(runs.front().first, runs.back().last);
+    // The runs of several values come in value order, not in offset order.
+    Offset first = runs.front().first;
+    Offset last = runs.front().last;
+    for (const orvel::PaintRun& run : runs) {
+        first = std::min(first, run.first);
+        last = std::max(last, run.last);
+    }
+    view_.MarksChanged(first, last);
 }
 
 void CMarkCommands::EndRun() {

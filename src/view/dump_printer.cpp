@@ -4,35 +4,58 @@
 #include <QPrinter>
 #include <algorithm>
 
-void PrintDumpText(QPrinter& printer, const orvel::DumpText& text, const QFont& font) {
+using orvel::Offset;
+
+namespace {
+
+constexpr int kFooterHeight = 300;
+constexpr int kPageNumberRise = 200;
+
+}  // namespace
+
+DumpPages::DumpPages(const orvel::DumpText& text, const orvel::MarkStore& marks, const QFont& font,
+                     const QPaintDevice& device, QRect page)
+    : text_(text),
+      marks_(marks),
+      font_(font, &device),
+      lines_(font, &device),
+      page_(page),
+      linesPerPage_(std::max(1, (page.height() - kFooterHeight) / lines_.lineHeight())) {}
+
+Offset DumpPages::pageCount() const {
+    return (text_.LineCount() + linesPerPage_ - 1) / linesPerPage_;
+}
+
+void DumpPages::Paint(QPainter& painter, Offset number) const {
+    painter.setFont(font_);
+    painter.setPen(Qt::black);
+    painter.drawText(page_.left() + page_.width() / 2 - 100,
+                     page_.top() + page_.height() - kPageNumberRise, QString::number(number));
+    const DumpLinePainter::Colors colors{Qt::black, Qt::black, Qt::transparent};
+    const Offset first = (number - 1) * linesPerPage_;
+    const Offset last = std::min(first + linesPerPage_, text_.LineCount());
+    for (Offset line = first; line < last; ++line) {
+        lines_.Draw(painter, page_.left(),
+                    page_.top() + static_cast<int>(line - first) * lines_.lineHeight(),
+                    orvel::StyleDumpLine(text_, marks_, line, {}), colors);
+    }
+}
+
+void PrintDumpText(QPrinter& printer, const orvel::DumpText& text, const orvel::MarkStore& marks,
+                   const QFont& font) {
     printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    painter.setFont(font);
-    const QFontMetrics metrics(painter.font(), &printer);
-    const int lineHeight = std::max(1, metrics.lineSpacing());
-    const QRect page = painter.viewport();
-    // The page number stands 200 units above the bottom of the drawing
-    // rectangle, whose last 300 units are kept free of text.
-    const int textBottom = page.height() - 300;
-    const orvel::Offset linesPerPage = std::max(1, textBottom / lineHeight);
-    const orvel::Offset pages = (text.LineCount() + linesPerPage - 1) / linesPerPage;
-    const orvel::Offset firstPage = printer.fromPage() > 0 ? printer.fromPage() : 1;
-    const orvel::Offset lastPage =
-        printer.toPage() > 0 ? std::min<orvel::Offset>(printer.toPage(), pages) : pages;
-    for (orvel::Offset number = firstPage; number <= lastPage; ++number) {
+    const DumpPages pages(text, marks, font, printer, painter.viewport());
+    const Offset firstPage = printer.fromPage() > 0 ? printer.fromPage() : 1;
+    const Offset lastPage = printer.toPage() > 0
+                                ? std::min<Offset>(printer.toPage(), pages.pageCount())
+                                : pages.pageCount();
+    for (Offset number = firstPage; number <= lastPage; ++number) {
         if (number != firstPage)
             printer.newPage();
-        painter.drawText(page.width() / 2 - 100, page.height() - 200, QString::number(number));
-        const orvel::Offset first = (number - 1) * linesPerPage;
-        const orvel::Offset last = std::min(first + linesPerPage, text.LineCount());
-        for (orvel::Offset line = first; line < last; ++line) {
-            const std::string lineText = text.LineText(line);
-            painter.drawText(
-                0, static_cast<int>(line - first) * lineHeight + metrics.ascent(),
-                QString::fromLatin1(lineText.data(), static_cast<int>(lineText.size())));
-        }
+        pages.Paint(painter, number);
     }
     painter.end();
 }

@@ -11,14 +11,13 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
-#include <array>
 
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
 #include "document/orvel_doc.h"
-#include "view/color_table.h"
 #include "view/dump_printer.h"
+#include "view/styled_line.h"
 #include "view/typing.h"
 #include "view/view_command_handlers.h"
 
@@ -43,16 +42,10 @@ QFont DumpFont() {
     return font;
 }
 
-// The header labels "00" to "0F" and "0123456789ABCDEF" are underlined.
-bool IsHeaderLabelColumn(int column) {
-    if (column >= 60 && column < 76)
-        return true;
-    if (column >= 9 && column < 33)
-        return (column - 9) % 3 != 2;
-    if (column >= 34 && column < 58)
-        return (column - 34) % 3 != 2;
-    return false;
-}
+// How often a drag held outside the viewport scrolls, and how many lines
+// (or columns) a step may go at most, however far the pointer is.
+constexpr int kDragScrollMs = 40;
+constexpr int kDragScrollReach = 3;
 
 }  // namespace
 
@@ -64,12 +57,9 @@ COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
 COrvelView::COrvelView(ViewSource source, QWidget* parent)
     : QAbstractScrollArea(parent),
       source_(std::move(source)),
-      dump_(source_.data->bytes(), source_.style) {
+      dump_(source_.data->bytes(), source_.style),
+      lines_(font()) {
     setFont(DumpFont());
-    const QFontMetrics metrics(font());
-    charWidth_ = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
-    lineHeight_ = std::max(1, metrics.lineSpacing());
-    ascent_ = metrics.ascent();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAcceptDrops(true);
@@ -83,11 +73,15 @@ COrvelView::COrvelView(ViewSource source, QWidget* parent)
     connect(&caretTimer_, &QTimer::timeout, this, [this] {
         caretVisible_ = !caretVisible_;
         const QPoint at = PositionToPoint(selection_.caret);
-        viewport()->update(at.x() - 1, at.y(), 3, lineHeight_);
+        viewport()->update(at.x() - 1, at.y(), 3, lineHeight());
     });
+    dragScrollTimer_.setInterval(kDragScrollMs);
+    connect(&dragScrollTimer_, &QTimer::timeout, this, [this] { DragScrollStep(); });
     UpdateScrollBars();
-    // The caret starts on the high digit of the first byte.
-    SetCaret(layout().LineColToTextPos(0, 9));
+    // The caret starts on the high digit of the first byte. The view has no
+    // size yet, so it must not scroll to it: the text opens at its top.
+    const Offset first = std::min(layout().LineColToTextPos(0, 9), dump_.Length());
+    selection_ = {first, first};
     handlers_ = CreateViewCommandHandlers(*this);
 }
 
@@ -100,7 +94,15 @@ Offset COrvelView::topLine() const {
 }
 
 int COrvelView::VisibleLines() const {
-    return std::max(1, viewport()->height() / lineHeight_);
+    return std::max(1, viewport()->height() / lineHeight());
+}
+
+int COrvelView::VisibleColumns() const {
+    return std::max(1, (viewport()->width() - kMargin) / charWidth());
+}
+
+orvel::CellGrid COrvelView::Grid() const {
+    return lines_.Grid(kMargin - horizontalScrollBar()->value() * charWidth());
 }
 
 void COrvelView::UpdateScrollBars() {
@@ -108,24 +110,31 @@ void COrvelView::UpdateScrollBars() {
     const int visible = VisibleLines();
     verticalScrollBar()->setRange(0, static_cast<int>(std::max<Offset>(0, lines - visible)));
     verticalScrollBar()->setPageStep(visible);
-    const int columns = std::max(1, (viewport()->width() - kMargin) / charWidth_);
+    const int columns = VisibleColumns();
     horizontalScrollBar()->setRange(0, std::max(0, orvel::kLineStride - columns));
     horizontalScrollBar()->setPageStep(columns);
 }
 
 QPoint COrvelView::PositionToPoint(Offset pos) const {
     const Offset line = dump_.LineOfPosition(pos);
-    const Offset column = pos - dump_.LineStart(line);
-    return {kMargin + static_cast<int>(column - horizontalScrollBar()->value()) * charWidth_,
-            static_cast<int>(line - topLine()) * lineHeight_};
+    const int column = static_cast<int>(pos - dump_.LineStart(line));
+    const orvel::CellGrid grid = Grid();
+    return {grid.ColumnX(column), grid.LineY(static_cast<int>(line - topLine()))};
 }
 
-Offset COrvelView::PointToPosition(QPoint point) const {
-    const Offset line = std::clamp<Offset>(
-        topLine() + point.y() / lineHeight_ - (point.y() < 0 ? 1 : 0), 0, dump_.LineCount() - 1);
-    const int column =
-        (point.x() - kMargin + charWidth_ / 2) / charWidth_ + horizontalScrollBar()->value();
-    return dump_.LineStart(line) + std::clamp(column, 0, dump_.LineLength(line));
+Offset COrvelView::GridPosition(int line, int column) const {
+    const Offset textLine = std::clamp<Offset>(topLine() + line, 0, dump_.LineCount() - 1);
+    return dump_.LineStart(textLine) + std::clamp(column, 0, dump_.LineLength(textLine));
+}
+
+Offset COrvelView::CellAt(QPoint point) const {
+    const orvel::CellGrid grid = Grid();
+    return GridPosition(grid.LineAt(point.y()), grid.ColumnAt(point.x()));
+}
+
+Offset COrvelView::BoundaryNear(QPoint point) const {
+    const orvel::CellGrid grid = Grid();
+    return GridPosition(grid.LineAt(point.y()), grid.BoundaryNear(point.x()));
 }
 
 void COrvelView::SetSelection(orvel::TextSelection selection) {
@@ -151,7 +160,7 @@ void COrvelView::EnsureCaretVisible() {
         verticalScrollBar()->setValue(static_cast<int>(line - visible + 1));
     }
     const int column = static_cast<int>(selection_.caret - dump_.LineStart(line));
-    const int columns = std::max(1, (viewport()->width() - kMargin) / charWidth_);
+    const int columns = VisibleColumns();
     QScrollBar* horizontal = horizontalScrollBar();
     if (column < horizontal->value()) {
         horizontal->setValue(column);
@@ -166,8 +175,8 @@ void COrvelView::RepaintLines(Offset firstTextLine, Offset lastTextLine) {
     const Offset last = std::min(lastTextLine, top + VisibleLines());
     if (first > last)
         return;
-    viewport()->update(0, static_cast<int>(first - top) * lineHeight_, viewport()->width(),
-                       static_cast<int>(last - first + 1) * lineHeight_);
+    viewport()->update(0, static_cast<int>(first - top) * lineHeight(), viewport()->width(),
+                       static_cast<int>(last - first + 1) * lineHeight());
 }
 
 void COrvelView::MarksChanged(Offset first, Offset last) {
@@ -199,85 +208,31 @@ void COrvelView::OnDocumentEdited(const orvel::ByteEdit& edit) {
 void COrvelView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), palette().base());
-    painter.setFont(font());
+    const orvel::CellGrid grid = Grid();
     const Offset top = topLine();
-    const Offset firstLine = top + event->rect().top() / lineHeight_;
+    const Offset firstLine = top + grid.LineAt(event->rect().top());
     const Offset lastLine =
-        std::min(top + event->rect().bottom() / lineHeight_, dump_.LineCount() - 1);
+        std::min(top + grid.LineAt(event->rect().bottom()), dump_.LineCount() - 1);
+    const DumpLinePainter::Colors colors{palette().text().color(),
+                                         palette().highlightedText().color(),
+                                         palette().highlight().color()};
     for (Offset line = firstLine; line <= lastLine; ++line) {
-        DrawLine(painter, line, static_cast<int>(line - top) * lineHeight_);
+        lines_.Draw(painter, grid.left, grid.LineY(static_cast<int>(line - top)),
+                    orvel::StyleDumpLine(dump_, marks_, line, selection_), colors);
     }
     if (hasFocus() && caretVisible_) {
         const QPoint at = PositionToPoint(selection_.caret);
-        painter.fillRect(at.x(), at.y(), 1, lineHeight_, palette().text());
+        painter.fillRect(at.x(), at.y(), 1, lineHeight(), palette().text());
     }
 }
 
-// Draws one text line in runs of equal colour, selection and underline.
-void COrvelView::DrawLine(QPainter& painter, Offset textLine, int y) const {
-    const std::string text = dump_.LineText(textLine);
-    const Offset lineStart = dump_.LineStart(textLine);
-    const int length = static_cast<int>(text.size());
-    const bool header = textLine == dump_.HeaderTextLine();
-    const Offset selFirst = std::clamp<Offset>(selection_.min() - lineStart, 0, length + 1);
-    const Offset selLast = std::clamp<Offset>(selection_.max() - lineStart, 0, length + 1);
-    const int x0 = kMargin - horizontalScrollBar()->value() * charWidth_;
-    const QColor textColour = palette().text().color();
-    const QColor selectedText = palette().highlightedText().color();
-
-    // The colour of each column: a byte's two digits and its character cell
-    // carry the byte's mark.
-    std::array<orvel::MarkColor, orvel::kLineStride> colours{};
-    const Offset dataLine = textLine - dump_.FirstDataTextLine();
-    if (!marks_.empty() && dataLine >= 0) {
-        const Offset first = dataLine * 16;
-        marks_.Runs(first, first + 15, [&](const orvel::PaintRun& run) {
-            for (Offset byte = run.first; byte <= run.last; ++byte) {
-                const int k = static_cast<int>(byte - first);
-                const orvel::ByteCols cols = orvel::ByteInLineToCols(k);
-                colours[cols.high] = colours[cols.low] = colours[orvel::kCharColumn + k] =
-                    run.color;
-            }
-            return true;
-        });
-    }
-
-    struct Style {
-        bool selected;
-        bool underline;
-        orvel::MarkColor colour;
-        bool operator==(const Style&) const = default;
-    };
-    const auto styleAt = [&](int column) {
-        return Style{column >= selFirst && column < selLast, header && IsHeaderLabelColumn(column),
-                     colours[column]};
-    };
-    int column = 0;
-    while (column < length) {
-        const Style style = styleAt(column);
-        int end = column + 1;
-        while (end < length && styleAt(end) == style)
-            ++end;
-        const QRect cells(x0 + column * charWidth_, y, (end - column) * charWidth_, lineHeight_);
-        if (style.selected)
-            painter.fillRect(cells, palette().highlight());
-        QFont runFont = font();
-        runFont.setUnderline(style.underline);
-        painter.setFont(runFont);
-        if (style.colour != orvel::MarkColor::Black) {
-            const orvel::Rgb rgb = orvel::MarkColorRgb(style.colour);
-            painter.setPen(QColor(rgb.red, rgb.green, rgb.blue));
-        } else {
-            painter.setPen(style.selected ? selectedText : textColour);
-        }
-        painter.drawText(cells.x(), y + ascent_,
-                         QString::fromLatin1(text.data() + column, end - column));
-        column = end;
-    }
-    // A selected line break shows as one selected cell after the line.
-    if (selFirst <= length && selLast > length && textLine + 1 < dump_.LineCount()) {
-        painter.fillRect(x0 + length * charWidth_, y, charWidth_, lineHeight_,
-                         palette().highlight());
+// Another font gives other cells: every pixel position follows it.
+void COrvelView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        lines_ = DumpLinePainter(font());
+        UpdateScrollBars();
+        viewport()->update();
     }
 }
 
@@ -342,10 +297,13 @@ bool COrvelView::TypeCharacter(char ch) {
     return result.handled;
 }
 
+// A press puts the caret before the cell under the pointer, so a click on a
+// digit makes that digit the one typing replaces; a drag extends the
+// selection to the cell boundary nearest the pointer.
 void COrvelView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    const Offset pos = PointToPosition(event->position().toPoint());
+    const Offset pos = CellAt(event->position().toPoint());
     desiredColumn_ = -1;
     selecting_ = true;
     const bool extend = event->modifiers() & Qt::ShiftModifier;
@@ -355,20 +313,47 @@ void COrvelView::mousePressEvent(QMouseEvent* event) {
 void COrvelView::mouseMoveEvent(QMouseEvent* event) {
     if (!selecting_)
         return;
-    SetSelection({selection_.anchor, PointToPosition(event->position().toPoint())});
+    ExtendDragTo(event->position().toPoint());
+    if (viewport()->rect().contains(dragPoint_)) {
+        dragScrollTimer_.stop();
+    } else if (!dragScrollTimer_.isActive()) {
+        dragScrollTimer_.start();
+    }
 }
 
 void COrvelView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        selecting_ = false;
+    if (event->button() != Qt::LeftButton)
+        return;
+    selecting_ = false;
+    dragScrollTimer_.stop();
+}
+
+void COrvelView::ExtendDragTo(QPoint point) {
+    dragPoint_ = point;
+    // Outside the viewport the caret goes a few lines at most past its edge;
+    // moving the caret there scrolls the view.
+    const QRect reach = viewport()->rect().adjusted(
+        -kDragScrollReach * charWidth(), -kDragScrollReach * lineHeight(),
+        kDragScrollReach * charWidth(), kDragScrollReach * lineHeight());
+    const QPoint held(std::clamp(point.x(), reach.left(), reach.right()),
+                      std::clamp(point.y(), reach.top(), reach.bottom()));
+    SetSelection({selection_.anchor, BoundaryNear(held)});
+}
+
+// While the button is held outside the viewport, the view keeps scrolling
+// towards the pointer and the selection keeps growing, as in a text control.
+void COrvelView::DragScrollStep() {
+    if (!selecting_ || viewport()->rect().contains(dragPoint_)) {
+        dragScrollTimer_.stop();
+        return;
+    }
+    ExtendDragTo(dragPoint_);
 }
 
 void COrvelView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    const orvel::TextSelection word =
-        orvel::WordAt(dump_, PointToPosition(event->position().toPoint()));
-    SetSelection(word);
+    SetSelection(orvel::WordAt(dump_, CellAt(event->position().toPoint())));
 }
 
 void COrvelView::focusInEvent(QFocusEvent* event) {
@@ -399,7 +384,7 @@ void COrvelView::dropEvent(QDropEvent* event) {
 }
 
 void COrvelView::PrintTo(QPrinter& printer) const {
-    PrintDumpText(printer, dump_, font());
+    PrintDumpText(printer, dump_, marks_, font());
 }
 
 void COrvelView::Print() {

@@ -9,6 +9,7 @@
 #include "app/command_target.h"
 #include "document/binary_document.h"
 #include "view/caret_navigation.h"
+#include "view/dump_line_painter.h"
 #include "view/dump_text.h"
 #include "view/mark_store.h"
 
@@ -52,12 +53,15 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     void SetSelection(orvel::TextSelection selection);
     void SetCaret(orvel::Offset pos) { SetSelection({pos, pos}); }
 
-    // Geometry, for the tests and the mouse: the top-left pixel of a text
-    // position in viewport coordinates, and the position nearest a pixel.
+    // Geometry, in viewport coordinates: the top-left pixel of a text
+    // position's cell; the position of the cell under a pixel (where a click
+    // puts the caret); the position at the cell boundary nearest a pixel
+    // (where a drag extends the selection to).
     [[nodiscard]] QPoint PositionToPoint(orvel::Offset pos) const;
-    [[nodiscard]] orvel::Offset PointToPosition(QPoint point) const;
-    [[nodiscard]] int lineHeight() const { return lineHeight_; }
-    [[nodiscard]] int charWidth() const { return charWidth_; }
+    [[nodiscard]] orvel::Offset CellAt(QPoint point) const;
+    [[nodiscard]] orvel::Offset BoundaryNear(QPoint point) const;
+    [[nodiscard]] int lineHeight() const { return lines_.lineHeight(); }
+    [[nodiscard]] int charWidth() const { return lines_.cellWidth(); }
     [[nodiscard]] orvel::Offset topLine() const;
 
     // The colour marks of the view's bytes. After changing them, call
@@ -74,6 +78,7 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -92,7 +97,12 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     void EnsureCaretVisible();
     void RepaintLines(orvel::Offset firstTextLine, orvel::Offset lastTextLine);
     [[nodiscard]] int VisibleLines() const;
-    void DrawLine(QPainter& painter, orvel::Offset textLine, int y) const;
+    [[nodiscard]] int VisibleColumns() const;
+    [[nodiscard]] orvel::CellGrid Grid() const;
+    // The text position of (line, column) of the grid, clamped into the text.
+    [[nodiscard]] orvel::Offset GridPosition(int line, int column) const;
+    void ExtendDragTo(QPoint point);
+    void DragScrollStep();
     void MoveCaretBy(orvel::CaretMove move, bool extend);
     bool TypeCharacter(char ch);
     void Print();
@@ -105,10 +115,11 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     orvel::TextSelection selection_;
     int desiredColumn_ = -1;
     int observerId_ = 0;
-    int lineHeight_ = 1;
-    int charWidth_ = 1;
-    int ascent_ = 0;
+    DumpLinePainter lines_;
     bool caretVisible_ = true;
     bool selecting_ = false;
     QTimer caretTimer_;
+    // Keeps a drag selection growing while the pointer is held outside the viewport.
+    QTimer dragScrollTimer_;
+    QPoint dragPoint_;
 };

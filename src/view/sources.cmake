@@ -13,10 +13,13 @@ list(APPEND ORVEL_CLI_SOURCES
 )
 list(APPEND ORVEL_CORE_SOURCES
     src/view/caret_navigation.cpp
+    src/view/cell_grid.cpp
+    src/view/styled_line.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
     src/view/clear_marks_command.cpp
     src/view/color_combo_box.cpp
+    src/view/dump_line_painter.cpp
     src/view/dump_printer.cpp
     src/view/export_command.cpp
     src/view/orvel_view.cpp

@@ -14,5 +14,6 @@ list(APPEND ORVEL_GUI_TESTS
     tests/app/window_menu_gui_test.cpp
     tests/app/window_titles_gui_test.cpp
     tests/support/gui_fixture.cpp
+    tests/support/view_image.cpp
     tests/support/temp_dir.cpp
 )

@@ -1,6 +1,7 @@
 #include <sys/resource.h>
 
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
@@ -44,6 +45,42 @@ TEST_F(CompareWindowTest, OpensBothFilesInTitledPanesWithTheComparisonMenu) {
     EXPECT_TRUE(fileMenu.contains("Sa&ve File2"));
     EXPECT_FALSE(Enabled(Cmd::FileSave));
     EXPECT_TRUE(Enabled(Cmd::FileSaveFile1));
+}
+
+// Both panes of files taller than their panes open at the top, showing the
+// header, with the caret on the first byte.
+TEST_F(CompareWindowTest, TallFilesOpenShowingTheHeaderInBothPanes) {
+    CCompareFilesChildFrame* window =
+        Open(std::vector<std::uint8_t>(0x10000, 1), std::vector<std::uint8_t>(0x10000, 2));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    for (COrvelView* view :
+         {static_cast<COrvelView*>(window->view1()), static_cast<COrvelView*>(window->view2())}) {
+        EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(view->topLine(), 0);
+        EXPECT_EQ(view->selection(), (orvel::TextSelection{165, 165}));
+    }
+}
+
+// The window's height is shared evenly between the two panes, the upper one
+// taking the odd pixel.
+TEST_F(CompareWindowTest, ThePanesShareTheWindowsHeight) {
+    CCompareFilesChildFrame* window = Open({1}, {2});
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    const auto even = [window] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const int upper = window->view1()->pane()->height();
+        const int lower = window->view2()->pane()->height();
+        return upper >= lower && upper <= lower + 1;
+    };
+    EXPECT_TRUE(even());
+    // Also after the window was shown small first (as a window system may do).
+    window->showNormal();
+    window->resize(300, 120);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    window->showMaximized();
+    EXPECT_TRUE(even());
 }
 
 // Commands go to the pane with the focus, and the menu bar follows the kind

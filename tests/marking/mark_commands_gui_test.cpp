@@ -12,6 +12,7 @@
 #include "marking/mark_units_dlg.h"
 #include "marking/modal_dialog.h"
 #include "support/gui_fixture.h"
+#include "support/view_image.h"
 #include "view/color_combo_box.h"
 
 using orvel::Cmd;
@@ -298,6 +299,39 @@ TEST_F(MarkCommandsTest, MarkPatternsPaintsTheSelectedBlock) {
                                   MarkColor::Black, MarkColor::Black};
     for (Offset i = 0; i < 8; ++i)
         EXPECT_EQ(view->marks().ColorAt(i), expected[i]) << i;
+}
+
+// One request carries the runs of all four values in value order, not in
+// offset order; every line it colours is repainted at once.
+TEST_F(MarkCommandsTest, MarkBytesRepaintsEveryLineItColours) {
+    std::vector<std::uint8_t> bytes(0x1000, 0);
+    bytes[0x5] = bytes[0x1F0] = 0xA1;
+    bytes[0x10] = 0xB2;
+    CChildFrame* child = SmallWindow(bytes);
+    COrvelView* view = child->view();
+    const Offset far = view->layout().ByteToHexPos(0x1F0).high;
+    view->SetCaret(far);  // scrolls byte 0x1F0 into view
+    view->SetCaret(view->layout().ByteToHexPos(0x1C0).high);
+    const QColor base = view->palette().base().color();
+    const auto shows = [&](QColor colour) {
+        return orvel::test::ShowsColour(orvel::test::ShownImage(view->viewport()),
+                                        orvel::test::CellRect(view, far, 2), base, colour);
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shows(Qt::black); }, kWaitMs));
+    const Offset top = view->topLine();
+    OnModalDialog<CMarkBytesDlg>([](CMarkBytesDlg& dialog) {
+        dialog.clearBox()->setChecked(false);
+        dialog.edit(orvel::kBytesValue1)->setText("A1");
+        dialog.color(0)->SelectName("Red");
+        dialog.edit(orvel::kBytesValue1 + 1)->setText("B2");
+        dialog.color(1)->SelectName("Blue");
+        dialog.accept();
+    });
+    ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBytes));
+    ASSERT_TRUE(WaitIdle(child));
+    ASSERT_EQ(view->marks().ColorAt(0x1F0), MarkColor::Red);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows(Qt::red); }, 5000));
+    EXPECT_EQ(view->topLine(), top);
 }
 
 }  // namespace

@@ -62,6 +62,17 @@ TEST_F(OrvelViewTest, ClickAndTypeOverBytesThenSave) {
     EXPECT_EQ(ReadFileBytes(doc->path().toStdString()), bytes);
 }
 
+// A file taller than the window opens at its top, the header and the empty
+// line above the first data line, with the caret on the first byte.
+TEST_F(OrvelViewTest, ATallFileOpensShowingItsHeader) {
+    COrvelView* view = Open(std::vector<std::uint8_t>(0x10000, 0x41));
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view->topLine(), 0);
+    EXPECT_EQ(view->selection(), (orvel::TextSelection{87, 87}));
+}
+
 TEST_F(OrvelViewTest, TypingTheSameDigitKeepsTheDocumentUnmodified) {
     COrvelView* view = Open({0x4D, 0x5A});
     ASSERT_NE(view, nullptr);
@@ -122,6 +133,41 @@ TEST_F(OrvelViewTest, MouseDragAndShiftClickSelect) {
     const QPoint shiftAt = view->PositionToPoint(Pos(view, 3, 12)) + QPoint(1, 2);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, shiftAt);
     EXPECT_EQ(view->selection(), (orvel::TextSelection{Pos(view, 2, 9), Pos(view, 3, 12)}));
+}
+
+// A drag held outside the view keeps scrolling towards the pointer and the
+// selection keeps growing, as in a text control, until the button is released.
+TEST_F(OrvelViewTest, ADragHeldOutsideTheViewKeepsScrollingAndSelecting) {
+    COrvelView* view = Open(std::vector<std::uint8_t>(0x10000, 0x41));
+    ASSERT_NE(view, nullptr);
+    // Once the window is laid out, a whole line fits.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->horizontalScrollBar()->maximum() == 0; }, 5000));
+    QWidget* viewport = view->viewport();
+    const QPoint from = view->PositionToPoint(Pos(view, 0, 9)) + QPoint(1, 2);
+    const QPoint below(from.x(), viewport->height() + view->lineHeight());
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(viewport, below);
+    const Offset top = view->topLine();
+    const Offset caret = view->selection().caret;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return view->topLine() >= top + 10 && view->selection().caret > caret + 9 * 77; },
+        30000));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, below);
+    EXPECT_EQ(view->selection().anchor, Pos(view, 0, 9));
+    // And upwards from a line far down.
+    view->SetCaret(Pos(view, 0x800, 9));
+    const Offset low = view->topLine();
+    const QPoint start = view->PositionToPoint(Pos(view, 0x800, 9)) + QPoint(1, 2);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    const QPoint above(start.x(), -view->lineHeight());
+    QTest::mouseMove(viewport, above);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return view->topLine() + 10 <= low && view->selection().caret < Pos(view, 0x7F0, 9);
+        },
+        30000));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, above);
+    EXPECT_EQ(view->selection().anchor, Pos(view, 0x800, 9));
 }
 
 // Marks belong to the view: changing byte values keeps them, changing the

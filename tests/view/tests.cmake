@@ -1,12 +1,16 @@
 list(APPEND ORVEL_CORE_TESTS
+    tests/view/cell_grid_test.cpp
     tests/view/color_table_test.cpp
     tests/view/dump_hexdump_crosscheck_test.cpp
     tests/view/dump_export_test.cpp
     tests/view/dump_layout_test.cpp
     tests/view/dump_text_test.cpp
     tests/view/mark_store_test.cpp
+    tests/view/styled_line_test.cpp
     tests/view/typing_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
+    tests/view/dump_printer_test.cpp
     tests/view/orvel_view_test.cpp
+    tests/view/view_geometry_test.cpp
 )
