@@ -57,7 +57,7 @@ bool IsHeaderLabelColumn(int column) {
 }  // namespace
 
 COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
-    : COrvelView(ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc,
+    : COrvelView(ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc, &doc->data(), doc,
                             [doc] { return doc->data().IsMarkIdle(); }},
                  parent) {}
 

@@ -4,6 +4,7 @@ list(APPEND ORVEL_CORE_TESTS
     tests/app/recent_file_list_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
+    tests/app/exit_gui_test.cpp
     tests/app/gui_test_main.cpp
     tests/app/main_frame_test.cpp
     tests/app/main_window_test.cpp

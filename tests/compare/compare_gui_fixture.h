@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "compare/barred_splitter_wnd.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
 #include "compare/compared_file_view.h"

@@ -11,6 +11,7 @@
 #include "marking/mark_patterns_dlg.h"
 #include "marking/mark_units_dlg.h"
 #include "marking/modal_dialog.h"
+#include "marking/unit_runs.h"
 #include "support/gui_fixture.h"
 #include "view/color_combo_box.h"
 
@@ -20,7 +21,6 @@ using orvel::Offset;
 
 namespace {
 
-constexpr int kWaitMs = 60000;
 const QString kGuardQuestion = QStringLiteral(
     "You are still in the marking process, do you want to stop marking and close the window?");
 constexpr Cmd kMarkCmds[] = {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits};
@@ -35,15 +35,7 @@ class MarkCommandsTest : public GuiTest {
 
     void Activate(CChildFrame* child) { frame()->mdiArea()->setActiveSubWindow(child); }
 
-    // A window on a document of 0xFFFFFFFF bytes (pages never touched read as
-    // zero), so that a run painting it byte by byte lasts far longer than a test.
-    CChildFrame* HugeWindow() {
-        CChildFrame* child = frame()->NewDocument();
-        orvel::ByteBuffer huge;
-        huge.resizeForOverwrite(orvel::kMaxFileSize);
-        child->document()->data().AssignBytes(std::move(huge), false);
-        return child;
-    }
+    CChildFrame* HugeWindow() { return HugeMarkingWindow(frame()); }
 
     CChildFrame* SmallWindow(std::vector<std::uint8_t> bytes) {
         CChildFrame* child = frame()->NewDocument();
@@ -52,30 +44,9 @@ class MarkCommandsTest : public GuiTest {
         return child;
     }
 
-    // Mark Units over the whole file in units of one byte, red and blue.
     void StartUnitsRun(CChildFrame* child) {
         Activate(child);
-        OnModalDialog<CMarkUnitsDlg>([](CMarkUnitsDlg& dialog) {
-            dialog.edit(orvel::kUnitsSize)->setText("1");
-            dialog.color1()->SelectName("Red");
-            dialog.color2()->SelectName("Blue");
-            dialog.accept();
-        });
-        ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
-    }
-
-    static bool IsIdle(const CChildFrame* child) {
-        auto& data = child->document()->data();
-        return data.m_bMarking == 0 && data.m_bMarkIdle == 1 && data.m_nMarkKind == 0;
-    }
-    static bool WaitIdle(const CChildFrame* child) {
-        return QTest::qWaitFor([&] { return IsIdle(child); }, kWaitMs);
-    }
-    // Waits until the run has painted more pages than now.
-    static bool WaitPainting(const CChildFrame* child) {
-        const Offset before = child->view()->marks().pagesInUse();
-        return QTest::qWaitFor([&] { return child->view()->marks().pagesInUse() > before; },
-                               kWaitMs);
+        StartUnitsRunInActiveWindow(frame());
     }
 };
 
@@ -89,7 +60,7 @@ TEST_F(MarkCommandsTest, CancelInTheDialogReturnsToIdle) {
         dialog.reject();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
-    EXPECT_TRUE(IsIdle(child));
+    EXPECT_TRUE(MarkingIdle(child));
     for (const Cmd cmd : kMarkCmds) {
         EXPECT_TRUE(StateOf(cmd).enabled);
         EXPECT_FALSE(StateOf(cmd).checked);
@@ -112,7 +83,7 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     for (const Cmd cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkClear,
                           Cmd::EditFind, Cmd::FileSave, Cmd::FileOpen, Cmd::FilePrint})
         EXPECT_FALSE(StateOf(cmd).enabled) << static_cast<int>(cmd);
-    ASSERT_TRUE(WaitPainting(child));
+    ASSERT_TRUE(WaitMarkingPaints(child));
     EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Red);
     EXPECT_EQ(view->marks().ColorAt(1), MarkColor::Blue);
 
@@ -127,7 +98,7 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     EXPECT_EQ(child->document()->data().m_bMarkIdle, 0);
     for (const Cmd cmd : kMarkCmds)
         EXPECT_FALSE(StateOf(cmd).enabled);
-    ASSERT_TRUE(WaitIdle(child));
+    ASSERT_TRUE(WaitMarkingIdle(child));
     const Offset painted = view->marks().pagesInUse();
     EXPECT_GT(painted, 0);
     QCoreApplication::processEvents();
@@ -146,14 +117,14 @@ TEST_F(MarkCommandsTest, CloseGuardNoKeepsPaintingYesEndsTheRunThenAsksToSave) {
     CChildFrame* child = HugeWindow();
     child->document()->data().SetByte(5, 0x33);  // the bytes changed before the run
     StartUnitsRun(child);
-    ASSERT_TRUE(WaitPainting(child));
+    ASSERT_TRUE(WaitMarkingPaints(child));
 
     prompts().AnswerNext(UserPrompts::Answer::No);
     EXPECT_FALSE(child->close());
     ASSERT_EQ(prompts().asked, QStringList{kGuardQuestion});
     EXPECT_EQ(prompts().icons.value(0), UserPrompts::Icon::Stop);
     EXPECT_EQ(child->document()->data().m_bMarking, 1);
-    ASSERT_TRUE(WaitPainting(child));  // the run goes on
+    ASSERT_TRUE(WaitMarkingPaints(child));  // the run goes on
 
     prompts().AnswerNext(UserPrompts::Answer::Yes);
     prompts().AnswerNext(UserPrompts::Answer::No);  // do not save
@@ -161,7 +132,7 @@ TEST_F(MarkCommandsTest, CloseGuardNoKeepsPaintingYesEndsTheRunThenAsksToSave) {
     EXPECT_TRUE(child->close());
     EXPECT_EQ(prompts().asked,
               (QStringList{kGuardQuestion, kGuardQuestion, "Save changes to " + title + "?"}));
-    EXPECT_TRUE(IsIdle(child));
+    EXPECT_TRUE(MarkingIdle(child));
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(frame()->children().empty());
@@ -189,7 +160,7 @@ TEST_F(MarkCommandsTest, ClosingWhileStoppingAsksNothing) {
     ASSERT_EQ(child->document()->data().m_bMarkIdle, 0);
     EXPECT_TRUE(child->close());
     EXPECT_TRUE(prompts().asked.isEmpty());
-    EXPECT_TRUE(IsIdle(child));
+    EXPECT_TRUE(MarkingIdle(child));
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -199,20 +170,20 @@ TEST_F(MarkCommandsTest, TwoWindowsMarkAtTheSameTimeEachByItsOwnState) {
     CChildFrame* second = HugeWindow();
     StartUnitsRun(first);
     StartUnitsRun(second);
-    ASSERT_TRUE(WaitPainting(first));
-    ASSERT_TRUE(WaitPainting(second));
+    ASSERT_TRUE(WaitMarkingPaints(first));
+    ASSERT_TRUE(WaitMarkingPaints(second));
     Activate(first);
     EXPECT_TRUE(StateOf(Cmd::MarkUnits).checked);
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));  // stops the first run only
-    ASSERT_TRUE(WaitIdle(first));
+    ASSERT_TRUE(WaitMarkingIdle(first));
     EXPECT_EQ(second->document()->data().m_bMarking, 1);
     EXPECT_TRUE(StateOf(Cmd::MarkBytes).enabled);
     Activate(second);
     EXPECT_TRUE(StateOf(Cmd::MarkUnits).checked);
     EXPECT_FALSE(StateOf(Cmd::MarkBytes).enabled);
-    ASSERT_TRUE(WaitPainting(second));
+    ASSERT_TRUE(WaitMarkingPaints(second));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
-    ASSERT_TRUE(WaitIdle(second));
+    ASSERT_TRUE(WaitMarkingIdle(second));
 }
 
 // Slot 2 paints after slot 1, so 41 42 41 42 ends up all blue; the colours
@@ -231,7 +202,7 @@ TEST_F(MarkCommandsTest, MarkBytesPaintsEveryValueInSlotOrder) {
         dialog.accept();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBytes));
-    ASSERT_TRUE(WaitIdle(child));
+    ASSERT_TRUE(WaitMarkingIdle(child));
     for (Offset i = 0; i < 4; ++i)
         EXPECT_EQ(child->view()->marks().ColorAt(i), MarkColor::Blue) << i;
     EXPECT_EQ(child->view()->marks().ColorAt(4), MarkColor::Green);  // outside the block
@@ -259,7 +230,7 @@ TEST_F(MarkCommandsTest, MarkBlocksClearsTheFileAndPaintsGivenBlocksInEitherOrde
         dialog.accept();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBlocks));
-    ASSERT_TRUE(WaitIdle(child));
+    ASSERT_TRUE(WaitMarkingIdle(child));
     const orvel::MarkStore& marks = child->view()->marks();
     EXPECT_EQ(marks.ColorAt(0x0F), MarkColor::Black);
     EXPECT_EQ(marks.ColorAt(0x10), MarkColor::Red);
@@ -292,7 +263,7 @@ TEST_F(MarkCommandsTest, MarkPatternsPaintsTheSelectedBlock) {
         dialog.accept();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkPatterns));
-    ASSERT_TRUE(WaitIdle(child));
+    ASSERT_TRUE(WaitMarkingIdle(child));
     const MarkColor expected[] = {MarkColor::Black, MarkColor::Red,  MarkColor::Green,
                                   MarkColor::Green, MarkColor::Blue, MarkColor::Black,
                                   MarkColor::Black, MarkColor::Black};
