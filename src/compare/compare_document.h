@@ -29,6 +29,10 @@ inline constexpr char kSaveFile2Question[] =
 // The user is then told kSameFilesText.
 [[nodiscard]] bool IsSameFileForComparison(const std::string& path1, const std::string& path2);
 
+// What a comparison says when the panes' marks cannot get the memory they need.
+inline constexpr char kCompareOutOfMemoryText[] =
+    "Not enough memory to colour the differences; the comparison was stopped.";
+
 // Which step of a file operation failed, for the wording of its message.
 enum class FileStep { Open, Read, Write };
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QPointer>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -72,6 +74,16 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDo
         view->OnUpdate();
     }
     worker_.setPanes(m_pView1, m_pView2);
+    // The main window's status bar shows how far a comparison has got.
+    const QPointer<QStatusBar> status = COrvelApp::instance()->mainFrame()->statusBar();
+    worker_.setStatusSink([status](const QString& text) {
+        if (status.isNull())
+            return;
+        if (text.isEmpty())
+            status->clearMessage();
+        else
+            status->showMessage(text);
+    });
     doc_->setCompareEnder([this] { worker_.End(); });
 }
 

@@ -8,6 +8,10 @@ namespace orvel {
 inline constexpr char kStopMarkingQuestion[] =
     "You are still in the marking process, do you want to stop marking and close the window?";
 
+// What a marking run says when the marks cannot get the memory they need.
+inline constexpr char kMarkingOutOfMemoryText[] =
+    "Not enough memory to keep the marks; the marking was stopped.";
+
 // The state of the marking run that may own a document: Idle (0, 1, 0),
 // Running kind K (1, 0, K) or Stopping (0, 0, K). A single-file document has
 // one; a comparison has one for both of its panes, so that a run in either

@@ -94,6 +94,7 @@ void CMarkCommands::StartRun(Kind kind) {
     state.m_bMarkIdle = 0;
     state.m_nMarkKind = kind;
     owning_ = true;
+    outOfMemory_ = false;
     // Closing the document's last window ends the run at once.
     view_.closeGuard().setMarkingEnder([this] {
         run_.reset();
@@ -101,7 +102,13 @@ void CMarkCommands::StartRun(Kind kind) {
     });
     UpdateCommands();
     std::vector<Pass> passes;
-    if (!RunDialog(kind, passes)) {
+    bool accepted = false;
+    try {
+        accepted = RunDialog(kind, passes);
+    } catch (const std::bad_alloc&) {
+        TellOutOfMemory();  // clearing the old marks needed memory
+    }
+    if (!accepted) {
         EndRun();
         UpdateCommands();
         return;
@@ -109,7 +116,7 @@ void CMarkCommands::StartRun(Kind kind) {
     wait_ = std::make_unique<WaitCursor>();
     run_ = std::make_unique<CMarkingRun>(
         state, this, std::move(passes),
-        [this](const std::vector<orvel::PaintRun>& runs) { PaintRequest(runs); },
+        [this](const std::vector<orvel::BatchedRun>& runs) { PaintRequest(runs); },
         [this] {
             EndRun();
             UpdateCommands();
@@ -126,17 +133,30 @@ void CMarkCommands::StartRun(Kind kind) {
 
 // Each request is applied here whole, on the GUI thread, so nothing else
 // (typing, a click, Find Next, Mark Select) can come between its parts.
-void CMarkCommands::PaintRequest(const std::vector<orvel::PaintRun>& runs) {
-    if (runs.empty())
+void CMarkCommands::PaintRequest(const std::vector<orvel::BatchedRun>& runs) {
+    if (runs.empty() || outOfMemory_)
         return;
     try {
-        for (const orvel::PaintRun& run : runs)
-            view_.marks().Paint(run);
+        for (const orvel::BatchedRun& item : runs)
+            view_.marks().Paint(item.run);
     } catch (const std::bad_alloc&) {
-        // No memory for more marks: the run stops; what is painted stays.
+        // What is painted stays; the run stops after this request.
         view_.marking().m_bMarking = 0;
+        TellOutOfMemory();
     }
-    view_.MarksChanged(runs.front().first, runs.back().last);
+    view_.MarksChanged(runs.front().run.first, runs.back().run.last);
+}
+
+void CMarkCommands::TellOutOfMemory() {
+    outOfMemory_ = true;
+    // Told once the request is over: the worker waits for it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            COrvelApp::instance()->prompts().Tell(
+                view_.window(), QString::fromUtf8(orvel::kMarkingOutOfMemoryText));
+        },
+        Qt::QueuedConnection);
 }
 
 void CMarkCommands::EndRun() {

@@ -25,6 +25,9 @@ class WaitCursor;
 // checked); every other command of the window waits for the document to be
 // idle (the view and document ask IsMarkIdle). Typing stays possible.
 //
+// When the marks cannot get the memory they need, the run stops and says so;
+// what it painted stays.
+//
 // Closing the document's last window during a run asks whether to stop (the
 // document's close guard); Yes ends the worker at once. A window closing while
 // other windows of the document stay open ends its run without asking.
@@ -56,7 +59,9 @@ class CMarkCommands final : public QObject, public CommandTarget {
     bool RunDialog(Kind kind, std::vector<CMarkingRun::Pass>& passes);
     void ClearRange(orvel::Offset start, orvel::Offset end);
     [[nodiscard]] orvel::MarkBlock PresetBlock() const;
-    void PaintRequest(const std::vector<orvel::PaintRun>& runs);
+    // Applies a request of the worker; out of memory, it stops the run.
+    void PaintRequest(const std::vector<orvel::BatchedRun>& runs);
+    void TellOutOfMemory();
     // The end of a run (GUI thread): the document is Idle again. The commands'
     // states follow on the next update.
     void EndRun();
@@ -65,5 +70,6 @@ class CMarkCommands final : public QObject, public CommandTarget {
     COrvelView& view_;
     std::unique_ptr<CMarkingRun> run_;
     std::unique_ptr<WaitCursor> wait_;
-    bool owning_ = false;  // this view started the run that owns the document
+    bool owning_ = false;       // this view started the run that owns the document
+    bool outOfMemory_ = false;  // the current run ran out of memory
 };

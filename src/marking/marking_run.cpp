@@ -1,7 +1,5 @@
 #include "marking/marking_run.h"
 
-#include "marking/run_batcher.h"
-
 CMarkingRun::CMarkingRun(orvel::MarkingState& state, QObject* context, std::vector<Pass> passes,
                          Paint paint, std::function<void()> finished)
     : state_(state), channel_(context), paint_(std::move(paint)), finished_(std::move(finished)) {
@@ -23,7 +21,7 @@ void CMarkingRun::EndAtOnce() {
 void CMarkingRun::Main(std::vector<Pass> passes) {
     const auto stopAsked = [this] { return state_.m_bMarking.load() == 0; };
     orvel::RunBatcher batcher(
-        [this](std::vector<orvel::PaintRun>&& runs) {
+        [this](std::vector<orvel::BatchedRun>&& runs) {
             return channel_.Run([this, runs = std::move(runs)] { paint_(runs); });
         },
         stopAsked);

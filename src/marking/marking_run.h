@@ -6,6 +6,7 @@
 
 #include "document/marking_state.h"
 #include "marking/paint_channel.h"
+#include "marking/run_batcher.h"
 #include "view/mark_color.h"
 
 // One marking run's worker thread. It runs the scanning passes in order,
@@ -27,7 +28,7 @@ class CMarkingRun {
   public:
     // A scanning pass: a core scan bound to its arguments.
     using Pass = std::function<bool(const orvel::RunSink&, const orvel::StopCheck&)>;
-    using Paint = std::function<void(const std::vector<orvel::PaintRun>&)>;
+    using Paint = std::function<void(const std::vector<orvel::BatchedRun>&)>;
 
     CMarkingRun(orvel::MarkingState& state, QObject* context, std::vector<Pass> passes, Paint paint,
                 std::function<void()> finished);

@@ -97,10 +97,8 @@ TEST_F(ExitTest, AFailedSaveClosesNothing) {
 
 // When every document agrees, the workers end and every window closes.
 TEST_F(ExitTest, EveryWindowClosesWhenAllAgree) {
-    std::vector<std::uint8_t> odd(65536);
-    for (std::size_t i = 1; i < odd.size(); i += 2)
-        odd[i] = 1;
-    CCompareFilesChildFrame* compare = Open(odd, std::vector<std::uint8_t>(65536, 0));
+    CCompareFilesChildFrame* compare =
+        Open(OddBytesSet(65536), std::vector<std::uint8_t>(65536, 0));
     ASSERT_NE(compare, nullptr);
     frame()->RouteCommand(Cmd::OpStartCompare);
     CChildFrame* plain = frame()->NewDocument();

@@ -61,6 +61,14 @@ class CompareGuiTest : public GuiTest {
                                30000);
     }
 
+    // Every odd byte set: against zeros, a difference at every other offset.
+    static std::vector<std::uint8_t> OddBytesSet(std::size_t size) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 1; i < size; i += 2)
+            bytes[i] = 1;
+        return bytes;
+    }
+
     // The colours of bytes [0, count) of a pane, one letter each: . for black,
     // R red, B blue, G green.
     static std::string Colours(CComparedFileView* view, orvel::Offset count) {

@@ -271,4 +271,40 @@ TEST_F(MarkCommandsTest, MarkPatternsPaintsTheSelectedBlock) {
         EXPECT_EQ(view->marks().ColorAt(i), expected[i]) << i;
 }
 
+// Marks that cannot get memory (here: a limit of none for per-byte pages)
+// stop the run with a message, while painting or while clearing the old marks;
+// the bytes, the modified state and the other windows stay as they were.
+TEST_F(MarkCommandsTest, RunningOutOfMemoryStopsTheRunWithAMessage) {
+    CChildFrame* other = SmallWindow({1, 2, 3});
+    other->document()->data().SetByte(0, 9);
+    CChildFrame* child = SmallWindow(std::vector<std::uint8_t>(64, 0x41));
+    child->document()->data().SetByte(3, 0x42);
+    COrvelView* view = child->view();
+    view->marks().setMemoryLimit(0);
+    const QStringList told{QString::fromUtf8(orvel::kMarkingOutOfMemoryText)};
+    StartUnitsRun(child);  // units of one byte need a per-byte page
+    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, kWaitMs));
+    EXPECT_EQ(prompts().asked, told);
+    EXPECT_TRUE(view->marks().empty());
+
+    // A page in one colour that the clear box cuts in two needs a per-byte page too.
+    view->marks().Paint(0, 4095, MarkColor::Green);
+    prompts().Reset();
+    StartUnitsRun(child);
+    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, kWaitMs));
+    EXPECT_EQ(prompts().asked, told);
+    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Green);
+
+    const orvel::BinaryDocument& data = child->document()->data();
+    EXPECT_EQ(data.size(), 64);
+    EXPECT_EQ(data.at(3), 0x42);
+    EXPECT_TRUE(child->document()->IsModified());
+    ASSERT_EQ(frame()->children().size(), 2u);
+    EXPECT_EQ(other->document()->data().at(0), 9);
+    EXPECT_TRUE(other->document()->IsModified());
+    EXPECT_TRUE(StateOf(Cmd::MarkUnits).enabled);
+}
+
 }  // namespace
