@@ -1,6 +1,7 @@
 #include "marking/mark_commands.h"
 
 #include <QMetaObject>
+#include <algorithm>
 #include <new>
 
 #include "app/close_guard.h"
@@ -144,7 +145,14 @@ void CMarkCommands::PaintRequest(const std::vector<orvel::BatchedRun>& runs) {
         view_.marking().m_bMarking = 0;
         TellOutOfMemory();
     }
-    view_.MarksChanged(runs.front().run.first, runs.back().run.last);
+    // The runs of several values come in value order, not in offset order.
+    Offset first = runs.front().run.first;
+    Offset last = runs.front().run.last;
+    for (const orvel::BatchedRun& item : runs) {
+        first = std::min(first, item.run.first);
+        last = std::max(last, item.run.last);
+    }
+    view_.MarksChanged(first, last);
 }
 
 void CMarkCommands::TellOutOfMemory() {

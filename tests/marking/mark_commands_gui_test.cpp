@@ -48,6 +48,10 @@ class MarkCommandsTest : public GuiTest {
         Activate(child);
         StartUnitsRunInActiveWindow(frame());
     }
+
+    static bool IsIdle(const CChildFrame* child) { return MarkingIdle(child); }
+    static bool WaitIdle(const CChildFrame* child) { return WaitMarkingIdle(child); }
+    static bool WaitPainting(const CChildFrame* child) { return WaitMarkingPaints(child); }
 };
 
 TEST_F(MarkCommandsTest, CancelInTheDialogReturnsToIdle) {
@@ -60,7 +64,7 @@ TEST_F(MarkCommandsTest, CancelInTheDialogReturnsToIdle) {
         dialog.reject();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
-    EXPECT_TRUE(MarkingIdle(child));
+    EXPECT_TRUE(IsIdle(child));
     for (const Cmd cmd : kMarkCmds) {
         EXPECT_TRUE(StateOf(cmd).enabled);
         EXPECT_FALSE(StateOf(cmd).checked);
@@ -83,7 +87,7 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     for (const Cmd cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkClear,
                           Cmd::EditFind, Cmd::FileSave, Cmd::FileOpen, Cmd::FilePrint})
         EXPECT_FALSE(StateOf(cmd).enabled) << static_cast<int>(cmd);
-    ASSERT_TRUE(WaitMarkingPaints(child));
+    ASSERT_TRUE(WaitPainting(child));
     EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Red);
     EXPECT_EQ(view->marks().ColorAt(1), MarkColor::Blue);
 
@@ -98,7 +102,7 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     EXPECT_EQ(child->document()->data().m_bMarkIdle, 0);
     for (const Cmd cmd : kMarkCmds)
         EXPECT_FALSE(StateOf(cmd).enabled);
-    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(WaitIdle(child));
     const Offset painted = view->marks().pagesInUse();
     EXPECT_GT(painted, 0);
     QCoreApplication::processEvents();
@@ -117,14 +121,14 @@ TEST_F(MarkCommandsTest, CloseGuardNoKeepsPaintingYesEndsTheRunThenAsksToSave) {
     CChildFrame* child = HugeWindow();
     child->document()->data().SetByte(5, 0x33);  // the bytes changed before the run
     StartUnitsRun(child);
-    ASSERT_TRUE(WaitMarkingPaints(child));
+    ASSERT_TRUE(WaitPainting(child));
 
     prompts().AnswerNext(UserPrompts::Answer::No);
     EXPECT_FALSE(child->close());
     ASSERT_EQ(prompts().asked, QStringList{kGuardQuestion});
     EXPECT_EQ(prompts().icons.value(0), UserPrompts::Icon::Stop);
     EXPECT_EQ(child->document()->data().m_bMarking, 1);
-    ASSERT_TRUE(WaitMarkingPaints(child));  // the run goes on
+    ASSERT_TRUE(WaitPainting(child));  // the run goes on
 
     prompts().AnswerNext(UserPrompts::Answer::Yes);
     prompts().AnswerNext(UserPrompts::Answer::No);  // do not save
@@ -132,7 +136,7 @@ TEST_F(MarkCommandsTest, CloseGuardNoKeepsPaintingYesEndsTheRunThenAsksToSave) {
     EXPECT_TRUE(child->close());
     EXPECT_EQ(prompts().asked,
               (QStringList{kGuardQuestion, kGuardQuestion, "Save changes to " + title + "?"}));
-    EXPECT_TRUE(MarkingIdle(child));
+    EXPECT_TRUE(IsIdle(child));
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(frame()->children().empty());
@@ -160,7 +164,7 @@ TEST_F(MarkCommandsTest, ClosingWhileStoppingAsksNothing) {
     ASSERT_EQ(child->document()->data().m_bMarkIdle, 0);
     EXPECT_TRUE(child->close());
     EXPECT_TRUE(prompts().asked.isEmpty());
-    EXPECT_TRUE(MarkingIdle(child));
+    EXPECT_TRUE(IsIdle(child));
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -170,20 +174,20 @@ TEST_F(MarkCommandsTest, TwoWindowsMarkAtTheSameTimeEachByItsOwnState) {
     CChildFrame* second = HugeWindow();
     StartUnitsRun(first);
     StartUnitsRun(second);
-    ASSERT_TRUE(WaitMarkingPaints(first));
-    ASSERT_TRUE(WaitMarkingPaints(second));
+    ASSERT_TRUE(WaitPainting(first));
+    ASSERT_TRUE(WaitPainting(second));
     Activate(first);
     EXPECT_TRUE(StateOf(Cmd::MarkUnits).checked);
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));  // stops the first run only
-    ASSERT_TRUE(WaitMarkingIdle(first));
+    ASSERT_TRUE(WaitIdle(first));
     EXPECT_EQ(second->document()->data().m_bMarking, 1);
     EXPECT_TRUE(StateOf(Cmd::MarkBytes).enabled);
     Activate(second);
     EXPECT_TRUE(StateOf(Cmd::MarkUnits).checked);
     EXPECT_FALSE(StateOf(Cmd::MarkBytes).enabled);
-    ASSERT_TRUE(WaitMarkingPaints(second));
+    ASSERT_TRUE(WaitPainting(second));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
-    ASSERT_TRUE(WaitMarkingIdle(second));
+    ASSERT_TRUE(WaitIdle(second));
 }
 
 // Slot 2 paints after slot 1, so 41 42 41 42 ends up all blue; the colours
@@ -202,7 +206,7 @@ TEST_F(MarkCommandsTest, MarkBytesPaintsEveryValueInSlotOrder) {
         dialog.accept();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBytes));
-    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(WaitIdle(child));
     for (Offset i = 0; i < 4; ++i)
         EXPECT_EQ(child->view()->marks().ColorAt(i), MarkColor::Blue) << i;
     EXPECT_EQ(child->view()->marks().ColorAt(4), MarkColor::Green);  // outside the block
@@ -230,7 +234,7 @@ TEST_F(MarkCommandsTest, MarkBlocksClearsTheFileAndPaintsGivenBlocksInEitherOrde
         dialog.accept();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBlocks));
-    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(WaitIdle(child));
     const orvel::MarkStore& marks = child->view()->marks();
     EXPECT_EQ(marks.ColorAt(0x0F), MarkColor::Black);
     EXPECT_EQ(marks.ColorAt(0x10), MarkColor::Red);
@@ -263,7 +267,7 @@ TEST_F(MarkCommandsTest, MarkPatternsPaintsTheSelectedBlock) {
         dialog.accept();
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkPatterns));
-    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(WaitIdle(child));
     const MarkColor expected[] = {MarkColor::Black, MarkColor::Red,  MarkColor::Green,
                                   MarkColor::Green, MarkColor::Blue, MarkColor::Black,
                                   MarkColor::Black, MarkColor::Black};
@@ -283,7 +287,7 @@ TEST_F(MarkCommandsTest, RunningOutOfMemoryStopsTheRunWithAMessage) {
     view->marks().setMemoryLimit(0);
     const QStringList told{QString::fromUtf8(orvel::kMarkingOutOfMemoryText)};
     StartUnitsRun(child);  // units of one byte need a per-byte page
-    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(WaitIdle(child));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, kWaitMs));
     EXPECT_EQ(prompts().asked, told);
     EXPECT_TRUE(view->marks().empty());
@@ -292,7 +296,7 @@ TEST_F(MarkCommandsTest, RunningOutOfMemoryStopsTheRunWithAMessage) {
     view->marks().Paint(0, 4095, MarkColor::Green);
     prompts().Reset();
     StartUnitsRun(child);
-    ASSERT_TRUE(WaitMarkingIdle(child));
+    ASSERT_TRUE(WaitIdle(child));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, kWaitMs));
     EXPECT_EQ(prompts().asked, told);
     EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Green);
