@@ -23,7 +23,6 @@ using orvel::ByteBuffer;
 using orvel::MarkColor;
 using orvel::MarkStore;
 using orvel::Offset;
-using orvel::PaintRun;
 
 constexpr Offset kSize = Offset{1} << 30;
 
@@ -42,9 +41,9 @@ const ByteBuffer& Bytes() {
 template <typename Scan>
 void MarkInto(MarkStore& store, const std::atomic<int>& marking, Scan scan) {
     orvel::RunBatcher batcher(
-        [&store](std::vector<PaintRun>&& runs) {
-            for (const PaintRun& run : runs)
-                store.Paint(run);
+        [&store](std::vector<orvel::BatchedRun>&& runs) {
+            for (const orvel::BatchedRun& item : runs)
+                store.Paint(item.run);
             return true;
         },
         [&marking] { return marking.load() == 0; });
@@ -144,9 +143,9 @@ void BM_StopLatency(benchmark::State& state) {
         std::chrono::steady_clock::time_point ended;
         std::thread worker([&] {
             orvel::RunBatcher batcher(
-                [&](std::vector<PaintRun>&& runs) {
-                    for (const PaintRun& run : runs)
-                        store.Paint(run);
+                [&](std::vector<orvel::BatchedRun>&& runs) {
+                    for (const orvel::BatchedRun& item : runs)
+                        store.Paint(item.run);
                     painting = true;
                     return true;
                 },

@@ -74,6 +74,10 @@ CommandTarget* CChildFrame::documentTarget() const {
     return doc_;
 }
 
+CloseGuard& CChildFrame::closeGuard() const {
+    return *doc_;
+}
+
 bool CChildFrame::OnCommand(Cmd cmd) {
     if (cmd != Cmd::FileClose)
         return false;

@@ -25,6 +25,7 @@ class CChildFrame : public QMdiSubWindow, public CommandFrame {
     [[nodiscard]] orvel::MenuBarKind menuKind() const override {
         return orvel::MenuBarKind::SingleFile;
     }
+    [[nodiscard]] CloseGuard& closeGuard() const override;
 
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;

@@ -66,9 +66,10 @@ enum class Cmd {
     HelpAsciiTable,
     HelpNotationConvert,
     HelpContext,
-    // Keys that reach commands nothing handles
+    // Keys only: the panes of a comparison window (F6, Shift+F6)
     NextPane,
     PrevPane,
+    // Keys that reach commands nothing handles
     RepeatFind,
     ObjectProperties,
     Escape,

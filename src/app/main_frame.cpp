@@ -16,10 +16,12 @@
 #include <QStatusBar>
 #include <QStyleOptionTitleBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/app_icons.h"
 #include "app/cascade_layout.h"
 #include "app/child_frame.h"
+#include "app/close_guard.h"
 #include "app/command_prompts.h"
 #include "app/help_window.h"
 #include "app/menu_entry.h"
@@ -553,9 +555,28 @@ void CMainFrame::OnChildActivated() {
     UpdateCommands();
 }
 
+// Every document is asked its questions before any window closes, so that a
+// refusal anywhere closes nothing (a file saved while asking stays saved).
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    for (QMdiSubWindow* child : mdiArea_->subWindowList()) {
-        if (!child->close()) {
+    std::vector<CloseGuard*> guards;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        auto* child = dynamic_cast<CommandFrame*>(window);
+        if (child == nullptr)
+            continue;
+        CloseGuard* guard = &child->closeGuard();
+        if (std::find(guards.begin(), guards.end(), guard) == guards.end())
+            guards.push_back(guard);
+    }
+    for (CloseGuard* guard : guards) {
+        if (!guard->QueryClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (CloseGuard* guard : guards)
+        guard->CommitClose();
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->close()) {
             event->ignore();
             return;
         }

@@ -11,6 +11,7 @@ list(APPEND ORVEL_GUI_SOURCES
     src/app/about_dialog.cpp
     src/app/app_icons.cpp
     src/app/child_frame.cpp
+    src/app/close_guard.cpp
     src/app/help_window.cpp
     src/app/main_frame.cpp
     src/app/orvel_app.cpp

@@ -8,66 +8,6 @@
 namespace orvel {
 namespace {
 
-// The next character of a UTF-8 string as a code point; a byte that does not
-// begin a well-formed sequence stands for itself (offset into a private range so
-// that it never equals a real letter).
-char32_t NextCodePoint(const std::string& s, std::size_t& i) {
-    const auto byte = [&s](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    int length = lead < 0x80           ? 1
-                 : (lead >> 5) == 0x6  ? 2
-                 : (lead >> 4) == 0xE  ? 3
-                 : (lead >> 3) == 0x1E ? 4
-                                       : 0;
-    if (length == 0 || i + length > s.size()) {
-        ++i;
-        return 0x110000 + lead;
-    }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            ++i;
-            return 0x110000 + lead;
-        }
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    i += length;
-    return cp;
-}
-
-// Lower case of the letters that commonly differ only in case in file names.
-char32_t FoldCase(char32_t c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return c + 0x20;
-    if (c >= 0x100 && c <= 0x17F) {
-        // Latin Extended-A pairs upper/lower case as even/odd, except in these
-        // stretches, where the upper case letter is odd.
-        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F)
-            return c;
-        if (c == 0x178)
-            return 0xFF;
-        if (oddUpper)
-            return (c % 2 == 1) ? c + 1 : c;
-        return (c % 2 == 0) ? c + 1 : c;
-    }
-    if ((c >= 0x391 && c <= 0x3A9 && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
-        return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F)
-        return c + 0x50;
-    return c;
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (FoldCase(NextCodePoint(a, i)) != FoldCase(NextCodePoint(b, j)))
-            return false;
-    }
-    return i == a.size() && j == b.size();
-}
-
 const char* OrdinalWord(ComparedFile file) {
     return file == ComparedFile::First ? "first" : "second";
 }
@@ -118,8 +58,10 @@ bool WriteWhole(const std::string& path, const ByteBuffer& bytes, ComparedFile w
 
 }  // namespace
 
+// Letter case is never folded: where the file system folds it, both names
+// resolve to the same file, and where it does not they may be two files.
 bool IsSameFileForComparison(const std::string& path1, const std::string& path2) {
-    if (EqualIgnoringCase(path1, path2))
+    if (path1 == path2)
         return true;
     return IsSameFileOnDisk(path1, path2);
 }

@@ -7,27 +7,31 @@
 #include "compare/diff_navigation.h"
 #include "document/binary_document.h"
 #include "document/file_io.h"
+#include "document/marking_state.h"
 
 namespace orvel {
 
 inline constexpr char kSameFilesText[] = "You must select two different files for comparison!";
 
-// The questions of the close guard, asked in this order (Yes/No, stop icon).
+// The questions of the close guard, asked in this order (Yes/No, stop icon),
+// the marking question (kStopMarkingQuestion) after the first.
 inline constexpr char kStopComparingQuestion[] =
     "You are still in the comparing files process, do you want to stop comparing files and close "
     "the window?";
-inline constexpr char kStopMarkingQuestion[] =
-    "You are still in the marking process, do you want to stop marking and close the window?";
 inline constexpr char kSaveFile1Question[] =
     "File1 has been changed, do you want to save the changes of file1?";
 inline constexpr char kSaveFile2Question[] =
     "File2 has been changed, do you want to save the changes of file2?";
 
-// True when the two paths must not be compared with each other: they are equal
-// ignoring letter case (ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic
-// letters in UTF-8), or they name the same file on disk. The user is then told
-// kSameFilesText.
+// True when the two paths must not be compared with each other: they are the
+// same path or name the same file on disk (a hard link, a symbolic link, another
+// spelling of the path, another letter case on a file system that ignores it).
+// The user is then told kSameFilesText.
 [[nodiscard]] bool IsSameFileForComparison(const std::string& path1, const std::string& path2);
+
+// What a comparison says when the panes' marks cannot get the memory they need.
+inline constexpr char kCompareOutOfMemoryText[] =
+    "Not enough memory to colour the differences; the comparison was stopped.";
 
 // Which step of a file operation failed, for the wording of its message.
 enum class FileStep { Open, Read, Write };
@@ -49,10 +53,12 @@ struct CompareFileFailure {
 
 // The data of a comparison window: two files loaded whole, each a BinaryDocument
 // with its own bytes, end marker and changed flag (edits go through its edit
-// interface), and the state shared by everything that runs in the window. Lives
-// on the GUI thread. While a compare worker runs (m_bCompareIdle == 0) the arrays
-// must not change; the worker reads them, and the flags below, without a lock.
-class CompareDocument {
+// interface), and the state shared by everything that runs in the window: the
+// comparison and one marking run for both panes (the files' own marking states
+// are not used). Lives on the GUI thread. While a compare worker runs
+// (m_bCompareIdle == 0) the arrays must not change; the worker reads them, and
+// the flags below, without a lock.
+class CompareDocument : public MarkingState {
   public:
     CompareDocument() = default;
     CompareDocument(const CompareDocument&) = delete;
@@ -94,10 +100,6 @@ class CompareDocument {
     // (1, 0), idle (0, 1). Stop Compare stores 0 in m_bComparing.
     std::atomic<int> m_bComparing{0};
     std::atomic<int> m_bCompareIdle{1};
-    // The marking state of both panes: one marking run at a time in either.
-    std::atomic<int> m_bMarking{0};
-    std::atomic<int> m_bMarkIdle{1};
-    std::atomic<int> m_nMarkKind{0};
     // The offset difference navigation showed last; GUI thread only.
     Offset m_nLastDiff = -1;
 
@@ -105,6 +107,9 @@ class CompareDocument {
     [[nodiscard]] bool IsCompareDocIdle() const {
         return m_bComparing != 1 && m_bCompareIdle == 1 && m_bMarking == 0 && m_bMarkIdle == 1;
     }
+    // True while a compare worker may still read the files: running, stopping
+    // or showing its summary.
+    [[nodiscard]] bool IsComparing() const { return m_bComparing == 1 || m_bCompareIdle != 1; }
 
     // One navigation command given in `pane` (see NavigateDiff), on the arrays as
     // they are now; updates m_nLastDiff.

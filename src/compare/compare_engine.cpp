@@ -85,7 +85,8 @@ Offset FindLastMismatch(const std::uint8_t* a, const std::uint8_t* b, Offset fro
 
 CompareResult CompareBytes(std::span<const std::uint8_t> first,
                            std::span<const std::uint8_t> second, const RunSink& firstPane,
-                           const RunSink& secondPane, const StopCheck& stop) {
+                           const RunSink& secondPane, const StopCheck& stop,
+                           std::atomic<Offset>* progress) {
     const std::uint8_t* a = first.data();
     const std::uint8_t* b = second.data();
     CompareResult result;
@@ -95,6 +96,10 @@ CompareResult CompareBytes(std::span<const std::uint8_t> first,
 
     const auto stopped = [&stop] { return stop && stop(); };
     const auto send = [](const RunSink& sink, const PaintRun& run) { return !sink || sink(run); };
+    const auto reached = [progress](Offset done) {
+        if (progress != nullptr)
+            progress->store(done, std::memory_order_relaxed);
+    };
     // Takes offsets from `pos` on while `take` holds and no stop comes, up to
     // `end`; returns one past the last offset taken.
     const auto extend = [&](Offset pos, Offset end, auto take) {
@@ -104,6 +109,7 @@ CompareResult CompareBytes(std::span<const std::uint8_t> first,
     };
 
     for (Offset block = 0; block < common; block += kCompareBlock) {
+        reached(block);
         if (stopped())
             return result;
         const Offset end = std::min(block + kCompareBlock, common);
@@ -129,6 +135,7 @@ CompareResult CompareBytes(std::span<const std::uint8_t> first,
     const MarkColor surplusColor = firstLonger ? kFirstPaneDiffColor : kSurplusColor;
     const Offset longer = std::max(result.size1, result.size2);
     for (Offset pos = common; pos < longer;) {
+        reached(pos);
         const Offset end = std::min((pos / kCompareBlock + 1) * kCompareBlock, longer);
         const Offset taken = extend(pos, end, [](Offset) { return true; });
         if (taken > pos && !send(surplusPane, {pos, taken - 1, surplusColor}))
@@ -137,6 +144,7 @@ CompareResult CompareBytes(std::span<const std::uint8_t> first,
             return result;
         pos = end;
     }
+    reached(longer);
     result.finished = true;
     return result;
 }
@@ -150,6 +158,11 @@ std::string CompareSummaryText(const CompareResult& result) {
     if (result.size2 > result.size1)
         return head + "File2 has " + surplus + " more bytes than file1";
     return "Number of different byte found: " + count;
+}
+
+std::string CompareProgressText(Offset done, Offset total) {
+    const Offset percent = total > 0 ? done * 100 / total : 100;
+    return "Comparing... " + std::to_string(percent) + "%";
 }
 
 }  // namespace orvel

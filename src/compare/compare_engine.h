@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -42,16 +43,23 @@ struct CompareResult {
 // that file's pane (red in the first, green in the second). `stop` (may be empty)
 // is asked at every block boundary and before every byte a run takes in; on a stop
 // the part of a run scanned so far is still handed on, then the scan returns.
+// `progress` (may be null) is given the offsets done so far, out of the longer
+// size, at every block boundary and at the end; another thread may read it.
 // The sizes are those of the spans, taken once: the caller must keep both arrays
 // unchanged while the scan runs. May run on any thread; the sinks and `stop` are
 // called on the caller's thread.
 [[nodiscard]] CompareResult CompareBytes(std::span<const std::uint8_t> first,
                                          std::span<const std::uint8_t> second,
                                          const RunSink& firstPane, const RunSink& secondPane,
-                                         const StopCheck& stop = {});
+                                         const StopCheck& stop = {},
+                                         std::atomic<Offset>* progress = nullptr);
 
 // The summary message shown when a comparison finished (numbers in decimal).
 [[nodiscard]] std::string CompareSummaryText(const CompareResult& result);
+
+// The status text while a comparison runs, "Comparing... 42%": the whole
+// percent of `total` offsets that are `done` (100 for nothing to compare).
+[[nodiscard]] std::string CompareProgressText(Offset done, Offset total);
 
 // The first offset in [from, to) where the two arrays differ, or -1. Both arrays
 // must hold at least `to` bytes. Costs about one memcmp of the span.

@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QSplitter>
+#include <QPointer>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
+#include "compare/barred_splitter_wnd.h"
 #include "compare/compare_files_doc.h"
 #include "compare/compare_tool_icons.h"
 #include "compare/compared_file_view.h"
@@ -52,8 +54,7 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDo
     CreateCompareBar();
     layout->addWidget(m_wndCompareBar);
 
-    m_wndSplitter = new QSplitter(Qt::Vertical, client);
-    m_wndSplitter->setChildrenCollapsible(false);
+    m_wndSplitter = new CBarredSplitterWnd(client);
     auto* pane1 = new CBarredWnd(QStringLiteral("First File"));
     auto* pane2 = new CBarredWnd(QStringLiteral("Second File"));
     m_pView1 = new CComparedFile1View(doc_.get(), pane1);
@@ -61,10 +62,6 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDo
     pane1->setMinimumHeight(10);
     m_wndSplitter->addWidget(pane1);
     m_wndSplitter->addWidget(pane2);
-    // The panes share the height evenly however the window is sized: the
-    // splitter has no real size yet when it is built.
-    m_wndSplitter->setStretchFactor(0, 1);
-    m_wndSplitter->setStretchFactor(1, 1);
     layout->addWidget(m_wndSplitter, 1);
     setWidget(client);
 
@@ -77,7 +74,17 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDo
         view->OnUpdate();
     }
     worker_.setPanes(m_pView1, m_pView2);
-    doc_->setWorkerEnders([this] { worker_.End(); }, {});
+    // The main window's status bar shows how far a comparison has got.
+    const QPointer<QStatusBar> status = COrvelApp::instance()->mainFrame()->statusBar();
+    worker_.setStatusSink([status](const QString& text) {
+        if (status.isNull())
+            return;
+        if (text.isEmpty())
+            status->clearMessage();
+        else
+            status->showMessage(text);
+    });
+    doc_->setCompareEnder([this] { worker_.End(); });
 }
 
 // The worker goes first, then the panes (whose views use the document's
@@ -131,6 +138,10 @@ CommandTarget* CCompareFilesChildFrame::documentTarget() const {
     return doc_.get();
 }
 
+CloseGuard& CCompareFilesChildFrame::closeGuard() const {
+    return *doc_;
+}
+
 void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
     if (!doc_->SaveModified()) {
         event->ignore();
@@ -150,6 +161,13 @@ bool CCompareFilesChildFrame::OnCommand(Cmd cmd) {
         case Cmd::FileClose:
             close();
             return true;
+        case Cmd::NextPane:
+        case Cmd::PrevPane:
+            // With two panes the next and the previous one are both the other.
+            activeView_ = activeView_ == m_pView1 ? static_cast<CComparedFileView*>(m_pView2)
+                                                  : static_cast<CComparedFileView*>(m_pView1);
+            activeView_->setFocus();
+            return true;
         default:
             return false;
     }
@@ -164,6 +182,8 @@ bool CCompareFilesChildFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
             state.enabled = doc_->data().m_bComparing == 1;
             return true;
         case Cmd::FileClose:
+        case Cmd::NextPane:
+        case Cmd::PrevPane:
             state.enabled = true;
             return true;
         default:

@@ -7,12 +7,12 @@
 #include "compare/compare_engine.h"
 #include "compare/compare_worker.h"
 
+class CBarredSplitterWnd;
 class CBarredWnd;
 class CCompareFilesDoc;
 class CComparedFile1View;
 class CComparedFile2View;
 class CComparedFileView;
-class QSplitter;
 class QToolBar;
 
 // The frame of a comparison window: the "Compare Files" toolbar above a
@@ -31,7 +31,7 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     [[nodiscard]] CComparedFile2View* view2() const { return m_pView2; }
     [[nodiscard]] CComparedFileView* view(orvel::ComparedFile which) const;
     [[nodiscard]] QToolBar* compareBar() const { return m_wndCompareBar; }
-    [[nodiscard]] QSplitter* splitter() const { return m_wndSplitter; }
+    [[nodiscard]] CBarredSplitterWnd* splitter() const { return m_wndSplitter; }
     // The pane that has, or last had, the focus.
     [[nodiscard]] CComparedFileView* activeView() const { return activeView_; }
 
@@ -43,6 +43,7 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     [[nodiscard]] orvel::MenuBarKind menuKind() const override {
         return orvel::MenuBarKind::Comparison;
     }
+    [[nodiscard]] CloseGuard& closeGuard() const override;
 
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
@@ -56,7 +57,7 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     std::unique_ptr<CCompareFilesDoc> doc_;
     CompareWorker worker_;
     QToolBar* m_wndCompareBar = nullptr;
-    QSplitter* m_wndSplitter = nullptr;
+    CBarredSplitterWnd* m_wndSplitter = nullptr;
     CComparedFile1View* m_pView1 = nullptr;
     CComparedFile2View* m_pView2 = nullptr;
     CComparedFileView* activeView_ = nullptr;

@@ -32,16 +32,6 @@ QString CCompareFilesDoc::path(ComparedFile which) const {
     return QString::fromStdString(data_.path(which));
 }
 
-bool CCompareFilesDoc::IsCompareDocIdle() const {
-    return data_.IsCompareDocIdle() && data_.file(ComparedFile::First).IsMarkIdle() &&
-           data_.file(ComparedFile::Second).IsMarkIdle();
-}
-
-bool CCompareFilesDoc::IsMarking() const {
-    return data_.m_bMarking == 1 || data_.file(ComparedFile::First).m_bMarking == 1 ||
-           data_.file(ComparedFile::Second).m_bMarking == 1;
-}
-
 bool CCompareFilesDoc::OnNewDocument() {
     const QString path1 = Prompts().OpenFileName(
         dialogParent_,
@@ -106,32 +96,27 @@ bool CCompareFilesDoc::AskYes(const char* question) const {
                          UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
 }
 
-bool CCompareFilesDoc::SaveModified() {
-    if (data_.m_bComparing == 1) {
-        if (!AskYes(orvel::kStopComparingQuestion))
+bool CCompareFilesDoc::QueryClose() {
+    if (data_.m_bComparing == 1 && !AskYes(orvel::kStopComparingQuestion))
+        return false;
+    if (!AskStopMarking(data_, dialogParent_))
+        return false;
+    // A save that fails has told the user; the window stays with its edits.
+    for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second}) {
+        const char* question =
+            which == ComparedFile::First ? orvel::kSaveFile1Question : orvel::kSaveFile2Question;
+        if (data_.dataModified(which) && AskYes(question) && !OnSaveFile(which))
             return false;
-        if (endCompare_)
-            endCompare_();
-        data_.m_bComparing = 0;
-        data_.m_bCompareIdle = 1;
     }
-    if (IsMarking()) {
-        if (!AskYes(orvel::kStopMarkingQuestion))
-            return false;
-        data_.file(ComparedFile::First).m_bMarking = 0;
-        data_.file(ComparedFile::Second).m_bMarking = 0;
-        if (endMarking_)
-            endMarking_();
-        data_.m_bMarking = 0;
-        data_.m_bMarkIdle = 1;
-        data_.m_nMarkKind = 0;
-    }
-    // A failed save has told the user; the window closes all the same.
-    if (data_.dataModified(ComparedFile::First) && AskYes(orvel::kSaveFile1Question))
-        (void)OnSaveFile(ComparedFile::First);
-    if (data_.dataModified(ComparedFile::Second) && AskYes(orvel::kSaveFile2Question))
-        (void)OnSaveFile(ComparedFile::Second);
     return true;
+}
+
+void CCompareFilesDoc::EndWorkers() {
+    if (endCompare_)
+        endCompare_();
+    data_.m_bComparing = 0;
+    data_.m_bCompareIdle = 1;
+    EndMarking(data_);
 }
 
 bool CCompareFilesDoc::OnCommand(Cmd cmd) {

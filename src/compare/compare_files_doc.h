@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/close_guard.h"
 #include "app/command_target.h"
 #include "compare/compare_document.h"
 
@@ -12,7 +13,7 @@ class QWidget;
 // The document of a comparison window: the two files (the core comparison
 // document), the window's title, the commands Save File1/2 and Save File1/2 As,
 // and the close guard. Lives on the GUI thread.
-class CCompareFilesDoc : public QObject, public CommandTarget {
+class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard {
     Q_OBJECT
   public:
     CCompareFilesDoc();
@@ -24,11 +25,9 @@ class CCompareFilesDoc : public QObject, public CommandTarget {
     // The full path as chosen in the file dialog.
     [[nodiscard]] QString path(orvel::ComparedFile which) const;
 
-    // True while no comparison and no marking run owns either file; almost
-    // every command of the window waits for it. A marking run counts whether
-    // it keeps its state in the comparison or in the file it marks.
-    [[nodiscard]] bool IsCompareDocIdle() const;
-    [[nodiscard]] bool IsMarking() const;
+    // True while no comparison and no marking run owns the files; almost
+    // every command of the window waits for it.
+    [[nodiscard]] bool IsCompareDocIdle() const { return data_.IsCompareDocIdle(); }
 
     // Asks for the two files and loads them; reports every failure. False when
     // nothing may open (the user cancelled, the same file twice, a load failed).
@@ -40,21 +39,21 @@ class CCompareFilesDoc : public QObject, public CommandTarget {
     // Save File1 As / Save File2 As: writes a copy; changes nothing else.
     void OnSaveFileAs(orvel::ComparedFile which);
 
-    // Before the window closes: the running comparison, the running marking,
-    // then each changed file. False when the window must stay open.
-    bool SaveModified();
+    // The running comparison, the running marking, then each changed file
+    // (Yes saves it now; a failed save keeps the window and its edits).
+    [[nodiscard]] bool QueryClose() override;
 
-    // How the close guard ends a running comparison or marking run at once.
-    // Each must return only when its worker can no longer touch the document.
-    void setWorkerEnders(std::function<void()> endCompare, std::function<void()> endMarking) {
-        endCompare_ = std::move(endCompare);
-        endMarking_ = std::move(endMarking);
-    }
+    // How the close guard ends a comparison at once; it must return only when
+    // the compare worker can no longer touch the document.
+    void setCompareEnder(std::function<void()> ender) { endCompare_ = std::move(ender); }
     // The widget that owns the document's message boxes and file dialogs.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+
+  protected:
+    void EndWorkers() override;
 
   private:
     [[nodiscard]] bool AskYes(const char* question) const;
@@ -63,5 +62,4 @@ class CCompareFilesDoc : public QObject, public CommandTarget {
     QString title_;
     QWidget* dialogParent_ = nullptr;
     std::function<void()> endCompare_;
-    std::function<void()> endMarking_;
 };

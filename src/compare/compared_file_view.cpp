@@ -26,11 +26,12 @@ void CBarredWnd::SetView(QWidget* view) {
 }
 
 CComparedFileView::CComparedFileView(CCompareFilesDoc* doc, ComparedFile which, CBarredWnd* pane)
-    : COrvelView(ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc,
-                            // Editing, marking and printing wait while a comparison
-                            // or a marking run owns either file.
-                            [doc] { return doc->IsCompareDocIdle(); }},
-                 pane),
+    : COrvelView(
+          ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc, &doc->data(), doc,
+                     // Editing and printing wait while a comparison or a
+                     // marking run owns the files.
+                     [doc] { return doc->IsCompareDocIdle(); }},
+          pane),
       doc_(doc),
       which_(which),
       pane_(pane) {
@@ -95,6 +96,17 @@ bool CComparedFileView::OnUpdateCommand(Cmd cmd, CommandState& state) {
         case Cmd::OpFindLastDiff:
             state.enabled = doc_->IsCompareDocIdle();
             return true;
+        case Cmd::MarkBytes:
+        case Cmd::MarkBlocks:
+        case Cmd::MarkPatterns:
+        case Cmd::MarkUnits:
+            // A marking run would clear and paint over the difference colours.
+            if (doc_->data().IsComparing()) {
+                state.enabled = false;
+                state.checked = false;
+                return true;
+            }
+            return COrvelView::OnUpdateCommand(cmd, state);
         default:
             return COrvelView::OnUpdateCommand(cmd, state);
     }
@@ -103,10 +115,9 @@ bool CComparedFileView::OnUpdateCommand(Cmd cmd, CommandState& state) {
 // A typed character is dropped while a compare worker may still read the
 // files (running, stopping or showing its summary); caret keys still work.
 void CComparedFileView::keyPressEvent(QKeyEvent* event) {
-    const orvel::CompareDocument& data = doc_->data();
-    const bool workerLive = data.m_bComparing == 1 || data.m_bCompareIdle != 1;
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (workerLive && plain && event->text().size() == 1 && event->text()[0].unicode() < 0x80) {
+    if (doc_->data().IsComparing() && plain && event->text().size() == 1 &&
+        event->text()[0].unicode() < 0x80) {
         event->accept();
         return;
     }

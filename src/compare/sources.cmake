@@ -7,6 +7,7 @@ list(APPEND ORVEL_CLI_SOURCES
     src/cli/compare_verb.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
+    src/compare/barred_splitter_wnd.cpp
     src/compare/compare_files_child_frame.cpp
     src/compare/compare_files_doc.cpp
     src/compare/compare_tool_icons.cpp

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,6 +10,7 @@
 #include "document/byte_buffer.h"
 #include "document/end_marker.h"
 #include "document/file_io.h"
+#include "document/marking_state.h"
 
 namespace orvel {
 
@@ -30,7 +30,7 @@ struct ByteEdit {
 // interface below, which keeps the end marker and the changed flag right and
 // tells the observers. Used on the GUI thread; a marking worker may read the
 // bytes and the marking flags while it runs (it never resizes the array).
-class BinaryDocument {
+class BinaryDocument : public MarkingState {
   public:
     using Observer = std::function<void(const ByteEdit&)>;
 
@@ -83,13 +83,6 @@ class BinaryDocument {
     // Observers are told after every edit; the returned id removes one again.
     int AddObserver(Observer observer);
     void RemoveObserver(int id);
-
-    // The marking state, read by the marking worker without a lock.
-    std::atomic<int> m_bMarking{0};
-    std::atomic<int> m_bMarkIdle{1};
-    std::atomic<int> m_nMarkKind{0};
-    // True while no marking run owns the document.
-    [[nodiscard]] bool IsMarkIdle() const { return m_bMarking == 0 && m_bMarkIdle == 1; }
 
   private:
     void Changed(const ByteEdit& edit);

@@ -90,9 +90,8 @@ bool COrvelDoc::SaveAs() {
     return DoSave(path);
 }
 
-bool COrvelDoc::SaveModified() {
-    // A copy: the guard removes itself when it ends the run.
-    if (const auto guard = closeGuard_; guard && !guard())
+bool COrvelDoc::QueryClose() {
+    if (!AskStopMarking(data_, dialogParent_))
         return false;
     if (!IsModified())
         return true;

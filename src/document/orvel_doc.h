@@ -2,8 +2,8 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
+#include "app/close_guard.h"
 #include "app/command_target.h"
 #include "document/binary_document.h"
 
@@ -11,8 +11,9 @@ class QWidget;
 
 // The document of a single-file window: the bytes of one file (the core
 // document), its path and title, and the file commands Save and Save As with
-// the save-changes question on close. Lives on the GUI thread.
-class COrvelDoc : public QObject, public CommandTarget {
+// the close guard: the marking question, then whether to save changes. Lives on
+// the GUI thread.
+class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     Q_OBJECT
   public:
     explicit COrvelDoc(QObject* parent = nullptr);
@@ -37,9 +38,8 @@ class COrvelDoc : public QObject, public CommandTarget {
     bool DoSave(const QString& path);
     bool Save();
     bool SaveAs();
-    // Before the window closes: the marking guard, then the question whether
-    // to save changes. False when the window must stay open.
-    bool SaveModified();
+    // The marking question, then whether to save changes (Yes saves now).
+    [[nodiscard]] bool QueryClose() override;
 
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
@@ -47,15 +47,14 @@ class COrvelDoc : public QObject, public CommandTarget {
     // Tells the windows that the title or the modified state may have changed.
     void NotifyStateChanged();
 
-    // Asked first by SaveModified while a marking run owns the document;
-    // false keeps the window open. Empty when no run does.
-    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
-
     // The widget that owns the document's message boxes.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
   signals:
     void stateChanged();
+
+  protected:
+    void EndWorkers() override { EndMarking(data_); }
 
   private:
     void SetPath(const QString& path);
@@ -65,5 +64,4 @@ class COrvelDoc : public QObject, public CommandTarget {
     QString title_;
     QWidget* dialogParent_ = nullptr;
     int observerId_ = 0;
-    std::function<bool()> closeGuard_;
 };

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <new>
 
+#include "app/close_guard.h"
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
-#include "document/orvel_doc.h"
 #include "editing/find_pattern.h"
 #include "marking/mark_blocks_dlg.h"
 #include "marking/mark_bytes_dlg.h"
@@ -47,8 +47,7 @@ MarkColor ColorOf(const std::string& name) {
 
 }  // namespace
 
-CMarkCommands::CMarkCommands(COrvelView& view)
-    : view_(view), doc_(dynamic_cast<COrvelDoc*>(view.documentTarget())) {}
+CMarkCommands::CMarkCommands(COrvelView& view) : view_(view) {}
 
 CMarkCommands::~CMarkCommands() {
     // The window goes while its run paints: end the run without asking.
@@ -61,25 +60,25 @@ bool CMarkCommands::OnCommand(Cmd cmd) {
     const Kind kind = KindOf(cmd);
     if (kind == kNone)
         return false;
-    orvel::BinaryDocument& data = view_.data();
-    if (data.m_bMarking == 1) {
-        data.m_bMarking = 0;  // a stop request: the worker ends the run
-    } else if (data.m_bMarkIdle == 1) {
+    orvel::MarkingState& state = view_.marking();
+    if (state.m_bMarking == 1) {
+        state.m_bMarking = 0;  // a stop request: the worker ends the run
+    } else if (state.m_bMarkIdle == 1) {
         StartRun(kind);
     }
     return true;
 }
 
 bool CMarkCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    const orvel::BinaryDocument& data = view_.data();
+    const orvel::MarkingState& marking = view_.marking();
     const Kind kind = KindOf(cmd);
     if (kind == kNone)
         return false;
-    if (data.m_bMarking == 0) {
+    if (marking.m_bMarking == 0) {
         state.checked = false;
-        state.enabled = data.m_bMarkIdle == 1;
+        state.enabled = marking.m_bMarkIdle == 1;
     } else {
-        state.checked = state.enabled = data.m_nMarkKind == kind;
+        state.checked = state.enabled = marking.m_nMarkKind == kind;
     }
     return true;
 }
@@ -90,25 +89,35 @@ void CMarkCommands::UpdateCommands() {
 }
 
 void CMarkCommands::StartRun(Kind kind) {
-    orvel::BinaryDocument& data = view_.data();
+    orvel::MarkingState& state = view_.marking();
     run_.reset();  // a finished run's thread is joined here at the latest
-    data.m_bMarking = 1;
-    data.m_bMarkIdle = 0;
-    data.m_nMarkKind = kind;
+    state.m_bMarking = 1;
+    state.m_bMarkIdle = 0;
+    state.m_nMarkKind = kind;
     owning_ = true;
-    if (doc_ != nullptr)
-        doc_->setCloseGuard([this] { return CloseGuard(); });
+    outOfMemory_ = false;
+    // Closing the document's last window ends the run at once.
+    view_.closeGuard().setMarkingEnder([this] {
+        run_.reset();
+        EndRun();
+    });
     UpdateCommands();
     std::vector<Pass> passes;
-    if (!RunDialog(kind, passes)) {
+    bool accepted = false;
+    try {
+        accepted = RunDialog(kind, passes);
+    } catch (const std::bad_alloc&) {
+        TellOutOfMemory();  // clearing the old marks needed memory
+    }
+    if (!accepted) {
         EndRun();
         UpdateCommands();
         return;
     }
     wait_ = std::make_unique<WaitCursor>();
     run_ = std::make_unique<CMarkingRun>(
-        data, this, std::move(passes),
-        [this](const std::vector<orvel::PaintRun>& runs) { PaintRequest(runs); },
+        state, this, std::move(passes),
+        [this](const std::vector<orvel::BatchedRun>& runs) { PaintRequest(runs); },
         [this] {
             EndRun();
             UpdateCommands();
@@ -125,50 +134,47 @@ void CMarkCommands::StartRun(Kind kind) {
 
 // Each request is applied here whole, on the GUI thread, so nothing else
 // (typing, a click, Find Next, Mark Select) can come between its parts.
-void CMarkCommands::PaintRequest(const std::vector<orvel::PaintRun>& runs) {
-    if (runs.empty())
+void CMarkCommands::PaintRequest(const std::vector<orvel::BatchedRun>& runs) {
+    if (runs.empty() || outOfMemory_)
         return;
     try {
-        for (const orvel::PaintRun& run : runs)
-            view_.marks().Paint(run);
+        for (const orvel::BatchedRun& item : runs)
+            view_.marks().Paint(item.run);
     } catch (const std::bad_alloc&) {
-        // No memory for more marks: the run stops; what is painted stays.
-        view_.data().m_bMarking = 0;
+        // What is painted stays; the run stops after this request.
+        view_.marking().m_bMarking = 0;
+        TellOutOfMemory();
     }
     // The runs of several values come in value order, not in offset order.
-    Offset first = runs.front().first;
-    Offset last = runs.front().last;
-    for (const orvel::PaintRun& run : runs) {
-        first = std::min(first, run.first);
-        last = std::max(last, run.last);
+    Offset first = runs.front().run.first;
+    Offset last = runs.front().run.last;
+    for (const orvel::BatchedRun& item : runs) {
+        first = std::min(first, item.run.first);
+        last = std::max(last, item.run.last);
     }
     view_.MarksChanged(first, last);
 }
 
-void CMarkCommands::EndRun() {
-    orvel::BinaryDocument& data = view_.data();
-    data.m_bMarking = 0;
-    data.m_nMarkKind = kNone;
-    data.m_bMarkIdle = 1;
-    owning_ = false;
-    if (doc_ != nullptr)
-        doc_->setCloseGuard({});
-    wait_.reset();
+void CMarkCommands::TellOutOfMemory() {
+    outOfMemory_ = true;
+    // Told once the request is over: the worker waits for it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            COrvelApp::instance()->prompts().Tell(
+                view_.window(), QString::fromUtf8(orvel::kMarkingOutOfMemoryText));
+        },
+        Qt::QueuedConnection);
 }
 
-bool CMarkCommands::CloseGuard() {
-    if (view_.data().m_bMarking == 1) {
-        const auto answer = COrvelApp::instance()->prompts().Ask(
-            view_.window(),
-            QStringLiteral("You are still in the marking process, do you want to stop marking "
-                           "and close the window?"),
-            UserPrompts::Buttons::YesNo, UserPrompts::Icon::Stop);
-        if (answer != UserPrompts::Answer::Yes)
-            return false;
-    }
-    run_.reset();  // ends the worker at once
-    EndRun();
-    return true;
+void CMarkCommands::EndRun() {
+    orvel::MarkingState& state = view_.marking();
+    state.m_bMarking = 0;
+    state.m_nMarkKind = kNone;
+    state.m_bMarkIdle = 1;
+    owning_ = false;
+    view_.closeGuard().setMarkingEnder({});
+    wait_.reset();
 }
 
 orvel::MarkBlock CMarkCommands::PresetBlock() const {

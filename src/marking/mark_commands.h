@@ -7,14 +7,14 @@
 #include "marking/mark_dialogs.h"
 #include "marking/marking_run.h"
 
-class COrvelDoc;
 class COrvelView;
 class WaitCursor;
 
 // The Mark menu of a hex view: Mark Bytes, Mark Blocks, Mark Patterns, Mark
 // Units and Clear Marks, with the settings the view remembers for each.
 //
-// A marking run owns the view's document from the moment a Mark command is
+// A marking run owns the view's document (its marking state, which a
+// comparison shares between its two panes) from the moment a Mark command is
 // chosen (Running: m_bMarking 1, m_bMarkIdle 0, m_nMarkKind the kind) until it
 // has really ended (Idle: 0, 1, 0). The command's dialog runs on the GUI thread
 // while the document is already Running; Cancel returns to Idle. After OK the
@@ -25,9 +25,12 @@ class WaitCursor;
 // checked); every other command of the window waits for the document to be
 // idle (the view and document ask IsMarkIdle). Typing stays possible.
 //
-// Closing the document's last window during a run asks whether to stop; Yes
-// ends the worker at once. A window closing while other windows of the
-// document stay open ends its run without asking.
+// When the marks cannot get the memory they need, the run stops and says so;
+// what it painted stays.
+//
+// Closing the document's last window during a run asks whether to stop (the
+// document's close guard); Yes ends the worker at once. A window closing while
+// other windows of the document stay open ends its run without asking.
 class CMarkCommands final : public QObject, public CommandTarget {
     Q_OBJECT
   public:
@@ -56,17 +59,17 @@ class CMarkCommands final : public QObject, public CommandTarget {
     bool RunDialog(Kind kind, std::vector<CMarkingRun::Pass>& passes);
     void ClearRange(orvel::Offset start, orvel::Offset end);
     [[nodiscard]] orvel::MarkBlock PresetBlock() const;
-    void PaintRequest(const std::vector<orvel::PaintRun>& runs);
+    // Applies a request of the worker; out of memory, it stops the run.
+    void PaintRequest(const std::vector<orvel::BatchedRun>& runs);
+    void TellOutOfMemory();
     // The end of a run (GUI thread): the document is Idle again. The commands'
     // states follow on the next update.
     void EndRun();
-    // The document's close guard while a run owns it; false keeps the window open.
-    bool CloseGuard();
     void UpdateCommands();
 
     COrvelView& view_;
-    COrvelDoc* doc_;  // null when the view shows a comparison pane
     std::unique_ptr<CMarkingRun> run_;
     std::unique_ptr<WaitCursor> wait_;
-    bool owning_ = false;  // this view started the run that owns the document
+    bool owning_ = false;       // this view started the run that owns the document
+    bool outOfMemory_ = false;  // the current run ran out of memory
 };

@@ -1,10 +1,8 @@
 #include "marking/marking_run.h"
 
-#include "marking/run_batcher.h"
-
-CMarkingRun::CMarkingRun(orvel::BinaryDocument& doc, QObject* context, std::vector<Pass> passes,
+CMarkingRun::CMarkingRun(orvel::MarkingState& state, QObject* context, std::vector<Pass> passes,
                          Paint paint, std::function<void()> finished)
-    : doc_(doc), channel_(context), paint_(std::move(paint)), finished_(std::move(finished)) {
+    : state_(state), channel_(context), paint_(std::move(paint)), finished_(std::move(finished)) {
     thread_ =
         std::thread([this, passes = std::move(passes)]() mutable { Main(std::move(passes)); });
 }
@@ -15,15 +13,15 @@ CMarkingRun::~CMarkingRun() {
 
 void CMarkingRun::EndAtOnce() {
     channel_.Cancel();
-    doc_.m_bMarking = 0;
+    state_.m_bMarking = 0;
     if (thread_.joinable())
         thread_.join();
 }
 
 void CMarkingRun::Main(std::vector<Pass> passes) {
-    const auto stopAsked = [this] { return doc_.m_bMarking.load() == 0; };
+    const auto stopAsked = [this] { return state_.m_bMarking.load() == 0; };
     orvel::RunBatcher batcher(
-        [this](std::vector<orvel::PaintRun>&& runs) {
+        [this](std::vector<orvel::BatchedRun>&& runs) {
             return channel_.Run([this, runs = std::move(runs)] { paint_(runs); });
         },
         stopAsked);

@@ -11,16 +11,16 @@ RunBatcher::RunBatcher(Send send, std::function<bool()> stopAsked, Clock clock)
         clock_ = [] { return std::chrono::steady_clock::now(); };
 }
 
-bool RunBatcher::Add(const PaintRun& run) {
+bool RunBatcher::Add(const PaintRun& run, int target) {
     const Offset first = std::min(run.first, run.last);
     const Offset last = std::max(run.first, run.last);
     for (Offset from = first; from <= last;) {
-        if (failed_ || stopAsked_())
+        if (failed_ || StopAsked())
             return false;
         const Offset to = last - from >= kMaxRequestBytes ? from + kMaxRequestBytes - 1 : last;
-        PaintRun piece = run;
-        piece.first = from;
-        piece.last = to;
+        BatchedRun piece{run, target};
+        piece.run.first = from;
+        piece.run.last = to;
         if (!Take(piece))
             return false;
         if (to == last)
@@ -30,11 +30,11 @@ bool RunBatcher::Add(const PaintRun& run) {
     return !failed_;
 }
 
-bool RunBatcher::Take(const PaintRun& piece) {
+bool RunBatcher::Take(const BatchedRun& piece) {
     if (pending_.empty())
         firstPending_ = clock_();
     pending_.push_back(piece);
-    pendingBytes_ += piece.last - piece.first + 1;
+    pendingBytes_ += piece.run.last - piece.run.first + 1;
     // The clock is read only now and then: a scan may hand over a run per byte.
     if (pendingBytes_ >= kMaxRequestBytes || pending_.size() >= kMaxRequestRuns ||
         (pending_.size() % 256 == 0 && clock_() - firstPending_ >= kMaxRequestAge))
@@ -47,7 +47,7 @@ bool RunBatcher::Flush() {
         return false;
     if (pending_.empty())
         return true;
-    std::vector<PaintRun> request;
+    std::vector<BatchedRun> request;
     request.swap(pending_);
     pendingBytes_ = 0;
     failed_ = !send_(std::move(request));
@@ -57,7 +57,7 @@ bool RunBatcher::Flush() {
 bool RunBatcher::StopNow() {
     if (!pending_.empty() && clock_() - firstPending_ >= kMaxRequestAge && !Flush())
         return true;
-    return failed_ || stopAsked_();
+    return failed_ || StopAsked();
 }
 
 }  // namespace orvel

@@ -38,7 +38,8 @@ MarkPagePool::MarkPagePool(MarkPagePool&& other) noexcept
       freeList_(std::exchange(other.freeList_, nullptr)),
       freeCount_(std::exchange(other.freeCount_, 0)),
       fresh_(std::exchange(other.fresh_, nullptr)),
-      freshEnd_(std::exchange(other.freshEnd_, nullptr)) {
+      freshEnd_(std::exchange(other.freshEnd_, nullptr)),
+      limitBytes_(other.limitBytes_) {
     other.slabs_.clear();
 }
 
@@ -51,11 +52,14 @@ MarkPagePool& MarkPagePool::operator=(MarkPagePool&& other) noexcept {
         freeCount_ = std::exchange(other.freeCount_, 0);
         fresh_ = std::exchange(other.fresh_, nullptr);
         freshEnd_ = std::exchange(other.freshEnd_, nullptr);
+        limitBytes_ = other.limitBytes_;
     }
     return *this;
 }
 
 void MarkPagePool::addSlab() {
+    if (slabs_.size() >= limitBytes_ / kSlabSize)
+        throw std::bad_alloc();
     slabs_.reserve(slabs_.size() + 1);
     std::uint8_t* slab = MapAlignedSlab();
     // One fault fills the whole slab instead of one fault per block (about

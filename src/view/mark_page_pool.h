@@ -24,8 +24,11 @@ class MarkPagePool {
     MarkPagePool& operator=(const MarkPagePool&) = delete;
 
     // Makes sure the next `count` calls to take() cannot fail.
-    // Throws std::bad_alloc when memory cannot be had.
+    // Throws std::bad_alloc when memory cannot be had or the limit is reached.
     void reserve(std::size_t count);
+    // The most memory the pool may map, rounded down to whole 2 MiB slabs
+    // (none by default). A smaller limit keeps the slabs already mapped.
+    void setLimit(std::size_t bytes) { limitBytes_ = bytes; }
     // A block with unspecified content; reserve() must have covered it.
     [[nodiscard]] std::uint8_t* take() noexcept;
     // Returns a block handed out by take() for reuse.
@@ -41,6 +44,7 @@ class MarkPagePool {
     std::size_t freeCount_ = 0;
     std::uint8_t* fresh_ = nullptr;  // the untouched rest of the newest slab
     std::uint8_t* freshEnd_ = nullptr;
+    std::size_t limitBytes_ = static_cast<std::size_t>(-1);
 };
 
 }  // namespace orvel

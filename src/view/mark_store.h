@@ -60,6 +60,10 @@ class MarkStore {
     // sink ended the walk, true otherwise (also when first > last: no run).
     bool Runs(Offset first, Offset last, const RunSink& sink) const;
 
+    // The most memory the per-byte pages may take (see MarkPagePool::setLimit);
+    // painting that needs more throws std::bad_alloc as when memory runs out.
+    void setMemoryLimit(std::size_t bytes) { pool_.setLimit(bytes); }
+
     // True when no page is in use: every byte is black. (A page can also be
     // all black while in use, after its bytes were painted black one by one.)
     [[nodiscard]] bool empty() const { return pagesInUse_ == 0; }

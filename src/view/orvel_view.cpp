@@ -50,7 +50,7 @@ constexpr int kDragScrollReach = 3;
 }  // namespace
 
 COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
-    : COrvelView(ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc,
+    : COrvelView(ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc, &doc->data(), doc,
                             [doc] { return doc->data().IsMarkIdle(); }},
                  parent) {}
 

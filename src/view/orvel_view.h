@@ -13,16 +13,20 @@
 #include "view/dump_text.h"
 #include "view/mark_store.h"
 
+class CloseGuard;
 class COrvelDoc;
 class QPrinter;
 
 // What a hex view shows: the bytes of one file, the dump style (a single-file
 // window or a comparison pane), the document that follows the view in the
-// command route, and whether the document is free of marking runs.
+// command route, the marking state and close guard of that document, and
+// whether the document is free of workers.
 struct ViewSource {
     orvel::BinaryDocument* data;
     orvel::DumpStyle style;
     CommandTarget* document;
+    orvel::MarkingState* marking;
+    CloseGuard* closeGuard;
     std::function<bool()> isMarkIdle;
 };
 
@@ -43,6 +47,10 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     [[nodiscard]] orvel::BinaryDocument& data() const { return *source_.data; }
     // The document that follows the view in the command route.
     [[nodiscard]] CommandTarget* documentTarget() const { return source_.document; }
+    // The state of the marking run that may own the document (shared by every
+    // view of it), and the document's close guard.
+    [[nodiscard]] orvel::MarkingState& marking() const { return *source_.marking; }
+    [[nodiscard]] CloseGuard& closeGuard() const { return *source_.closeGuard; }
     // True while no marking run owns the document; the editing commands wait otherwise.
     [[nodiscard]] bool IsMarkIdle() const { return source_.isMarkIdle(); }
     [[nodiscard]] const orvel::DumpText& dump() const { return dump_; }

@@ -7,6 +7,7 @@ list(APPEND ORVEL_CORE_TESTS
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/app/file_dialogs_gui_test.cpp
+    tests/app/exit_gui_test.cpp
     tests/app/gui_test_main.cpp
     tests/app/main_frame_test.cpp
     tests/app/main_window_test.cpp

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
 #include <vector>
 
@@ -183,6 +184,38 @@ TEST(CompareEngineTest, AsksTheStopPredicateBeforeEveryDifferingByte) {
     EXPECT_EQ(part.first, (std::vector<PaintRun>{{2, 3, MarkColor::Red}}));
     EXPECT_EQ(part.second, (std::vector<PaintRun>{{2, 3, MarkColor::Blue}}));
     EXPECT_EQ(part.result.differences, 2);
+}
+
+// The offsets done rise block by block through the common part and the surplus
+// and end at the longer size; a stopped scan leaves them where it stopped.
+TEST(CompareEngineTest, ReportsProgressBlockByBlock) {
+    const Bytes a(3 * kCompareBlock + 10, 0);
+    const Bytes b(5 * kCompareBlock, 1);
+    std::atomic<Offset> done{-1};
+    std::vector<Offset> seen;
+    const auto watch = [&] {
+        if (seen.empty() || seen.back() != done)
+            seen.push_back(done);
+        return false;
+    };
+    const CompareResult full = CompareBytes(a, b, nullptr, nullptr, watch, &done);
+    EXPECT_TRUE(full.finished);
+    EXPECT_EQ(done, 5 * kCompareBlock);
+    EXPECT_EQ(seen, (std::vector<Offset>{0, kCompareBlock, 2 * kCompareBlock, 3 * kCompareBlock,
+                                         3 * kCompareBlock + 10, 4 * kCompareBlock}));
+    int asks = 0;
+    const CompareResult part = CompareBytes(
+        a, b, nullptr, nullptr, [&] { return ++asks > 2 * kCompareBlock; }, &done);
+    EXPECT_FALSE(part.finished);
+    EXPECT_EQ(done, kCompareBlock);
+}
+
+TEST(CompareEngineTest, ProgressText) {
+    EXPECT_EQ(CompareProgressText(0, 200), "Comparing... 0%");
+    EXPECT_EQ(CompareProgressText(85, 200), "Comparing... 42%");
+    EXPECT_EQ(CompareProgressText(0xFFFFFFFE, 0xFFFFFFFF), "Comparing... 99%");
+    EXPECT_EQ(CompareProgressText(0xFFFFFFFF, 0xFFFFFFFF), "Comparing... 100%");
+    EXPECT_EQ(CompareProgressText(0, 0), "Comparing... 100%");
 }
 
 TEST(CompareEngineTest, SinkReturningFalseEndsTheScan) {

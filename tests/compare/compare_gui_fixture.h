@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "compare/barred_splitter_wnd.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
 #include "compare/compared_file_view.h"
@@ -58,6 +59,14 @@ class CompareGuiTest : public GuiTest {
     static bool WaitIdle(CCompareFilesChildFrame* window) {
         return QTest::qWaitFor([window] { return window->document()->data().m_bCompareIdle == 1; },
                                30000);
+    }
+
+    // Every odd byte set: against zeros, a difference at every other offset.
+    static std::vector<std::uint8_t> OddBytesSet(std::size_t size) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 1; i < size; i += 2)
+            bytes[i] = 1;
+        return bytes;
     }
 
     // The colours of bytes [0, count) of a pane, one letter each: . for black,

@@ -1,16 +1,18 @@
-#include <sys/resource.h>
-
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
-
-#include <csignal>
-#include "editing/address_dialog.h"
-#include "editing/hex_edit.h"
+#include <filesystem>
+#include <utility>
 
 #include "compare_gui_fixture.h"
+#include "editing/address_dialog.h"
+#include "editing/hex_edit.h"
+#include "marking/mark_units_dlg.h"
+#include "marking/modal_dialog.h"
+#include "support/file_size_limit.h"
+#include "view/color_combo_box.h"
 
 using orvel::Cmd;
 using orvel::ComparedFile;
@@ -140,18 +142,30 @@ TEST_F(CompareWindowTest, CompareBarButtonsRunTheirCommands) {
     prompts().CloseNotes();
 }
 
-TEST_F(CompareWindowTest, RefusesTheSameFileInOtherLetterCase) {
-    const std::string path = dir_.File("same.bin");
-    WriteFileBytes(path, {1});
-    QString upper = QString::fromStdString(path);
-    upper.replace("same.bin", "SAME.BIN");
-    prompts().ChooseFileNext(QString::fromStdString(path));
-    prompts().ChooseFileNext(upper);
+// Names that differ in letter case only are two files here; a symbolic link
+// to the first file is the same file.
+TEST_F(CompareWindowTest, RefusesOnlyTheSameFile) {
+    const std::string upper = dir_.File("Case");
+    const std::string lower = dir_.File("case");
+    WriteFileBytes(upper, {1});
+    WriteFileBytes(lower, {2});
+    prompts().ChooseFileNext(QString::fromStdString(upper));
+    prompts().ChooseFileNext(QString::fromStdString(lower));
+    CCompareFilesChildFrame* window = frame()->CompareFiles();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->document()->data().file(ComparedFile::Second).at(0), 2);
+    EXPECT_EQ(prompts().asked.size(), 2);
+
+    const std::string link = dir_.File("link");
+    std::filesystem::create_symlink(upper, link);
+    prompts().Reset();
+    prompts().ChooseFileNext(QString::fromStdString(upper));
+    prompts().ChooseFileNext(QString::fromStdString(link));
     EXPECT_EQ(frame()->CompareFiles(), nullptr);
     EXPECT_EQ(prompts().asked,
               QStringList({"Select first file for comparison", "Select second file for comparison",
                            "You must select two different files for comparison!"}));
-    EXPECT_TRUE(frame()->mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(frame()->mdiArea()->subWindowList().size(), 1);
 }
 
 TEST_F(CompareWindowTest, CancelOrALoadFailureOpensNoWindow) {
@@ -269,30 +283,32 @@ TEST_F(CompareWindowTest, CloseGuardAsksInOrder) {
 }
 
 // A save that fails during the close guard (the process may write no more
-// than 50000 bytes to a file) is reported, the window closes all the same,
-// and the file on disk stays as it was.
-TEST_F(CompareWindowTest, FailedSaveOnClosingStillClosesAndKeepsTheFile) {
+// than 50000 bytes to a file) is reported and keeps the window with its edits;
+// the file on disk stays as it was.
+TEST_F(CompareWindowTest, FailedSaveOnClosingKeepsTheWindowAndItsEdits) {
     std::vector<std::uint8_t> original(100000);
     for (std::size_t i = 0; i < original.size(); ++i)
         original[i] = static_cast<std::uint8_t>(i * 7);
     CCompareFilesChildFrame* window = Open(original, {1});
     ASSERT_NE(window, nullptr);
-    window->document()->data().file(ComparedFile::First).SetByte(5, 0xEE);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 50000;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
-    const bool closed = window->close();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_TRUE(closed);
-    ASSERT_EQ(prompts().asked.size(), 2);
-    EXPECT_EQ(prompts().asked[1], QString::fromStdString("Failed to write file1 " + path1_ +
-                                                         "\nCause: File too large"));
+    orvel::CompareDocument& data = window->document()->data();
+    data.file(ComparedFile::First).SetByte(5, 0xEE);
+    data.file(ComparedFile::Second).SetByte(0, 0x22);
+    {
+        const orvel::test::FileSizeLimit limit(50000);
+        prompts().AnswerNext(UserPrompts::Answer::Yes);
+        EXPECT_FALSE(window->close());
+    }
+    // No question about the second file: the window stays whatever the answer.
+    EXPECT_EQ(prompts().asked,
+              QStringList({orvel::kSaveFile1Question,
+                           QString::fromStdString("Failed to write file1 " + path1_ +
+                                                  "\nCause: File too large")}));
     EXPECT_EQ(ReadFileBytes(path1_), original);
+    EXPECT_EQ(active(), window);
+    EXPECT_EQ(data.file(ComparedFile::First).at(5), 0xEE);
+    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(data.dataModified(ComparedFile::Second));
 }
 
 TEST_F(CompareWindowTest, NavigationSelectsTheSameByteInBothPanes) {
@@ -336,12 +352,9 @@ TEST_F(CompareWindowTest, NavigationSelectsTheSameByteInBothPanes) {
 }
 
 TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
-    // Every odd byte differs: far more paint requests than the test's few
-    // events can carry, so the comparison is still running below.
-    std::vector<std::uint8_t> bytes(65536);
-    for (std::size_t i = 1; i < bytes.size(); i += 2)
-        bytes[i] = 1;
-    CCompareFilesChildFrame* window = Open(bytes, std::vector<std::uint8_t>(65536, 0));
+    // The comparison holds the files until its summary is closed, so it still
+    // does below, whatever events the test runs.
+    CCompareFilesChildFrame* window = Open(OddBytesSet(65536), std::vector<std::uint8_t>(65536, 0));
     ASSERT_NE(window, nullptr);
     frame()->RouteCommand(Cmd::OpStartCompare);
     orvel::CompareDocument& data = window->document()->data();
@@ -361,23 +374,97 @@ TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
     EXPECT_TRUE(Enabled(Cmd::FileSaveFile1));
 }
 
-// A marking run in one pane holds both panes and the comparison.
+// A marking run in one pane holds both panes and the comparison: the other
+// pane offers only the running command (which would stop the run).
 TEST_F(CompareWindowTest, MarkingInOnePaneHoldsTheWholeWindow) {
-    CCompareFilesChildFrame* window = Open({1, 2}, {1, 3});
+    CCompareFilesChildFrame* window = Open({1, 2, 3, 4}, {1, 3, 3, 4});
     ASSERT_NE(window, nullptr);
-    orvel::BinaryDocument& upper = window->document()->data().file(ComparedFile::First);
-    upper.m_bMarking = 1;
-    upper.m_bMarkIdle = 0;
-    for (Cmd cmd : {Cmd::OpStartCompare, Cmd::OpFindNextDiff, Cmd::FileSaveFile2})
-        EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
-    EXPECT_FALSE(window->view2()->IsMarkIdle());
-    prompts().AnswerNext(UserPrompts::Answer::No);
-    EXPECT_FALSE(window->close());
-    EXPECT_EQ(prompts().asked, QStringList({orvel::kStopMarkingQuestion}));
-    upper.m_bMarking = 0;
-    upper.m_bMarkIdle = 1;
+    const auto stateIn = [](CComparedFileView* pane, Cmd cmd) {
+        CommandState state;
+        EXPECT_TRUE(pane->OnUpdateCommand(cmd, state));
+        return std::pair(state.enabled, state.checked);
+    };
+    orvel::CompareDocument& data = window->document()->data();
+    OnModalDialog<CMarkUnitsDlg>([&](CMarkUnitsDlg& dialog) {
+        // The run owns the document while its dialog is open.
+        EXPECT_EQ(data.m_bMarking, 1);
+        for (Cmd cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns})
+            EXPECT_EQ(stateIn(window->view2(), cmd), std::pair(false, false));
+        EXPECT_EQ(stateIn(window->view2(), Cmd::MarkUnits), std::pair(true, true));
+        for (Cmd cmd : {Cmd::MarkClear, Cmd::EditDeleteBytes, Cmd::OpFindNextDiff})
+            EXPECT_FALSE(stateIn(window->view2(), cmd).first) << static_cast<int>(cmd);
+        CommandState start;
+        window->OnUpdateCommand(Cmd::OpStartCompare, start);
+        EXPECT_FALSE(start.enabled);
+        dialog.edit(orvel::kUnitsSize)->setText("1");
+        dialog.color1()->SelectName("Red");
+        dialog.accept();
+    });
+    window->view1()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
+    ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return data.IsCompareDocIdle(); }, 30000));
+    EXPECT_EQ(window->view1()->marks().ColorAt(0), orvel::MarkColor::Red);
+    EXPECT_TRUE(window->view2()->marks().empty());
     EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
-    EXPECT_TRUE(window->view2()->IsMarkIdle());
+    EXPECT_EQ(stateIn(window->view2(), Cmd::MarkBytes), std::pair(true, false));
+}
+
+// While a comparison owns the files (here: its summary is still open) no pane
+// may start a marking run, which would clear or paint over the differences.
+TEST_F(CompareWindowTest, MarkCommandsWaitWhileComparing) {
+    CCompareFilesChildFrame* window = Open({1, 2, 3, 4}, {1, 9, 3, 8});
+    ASSERT_NE(window, nullptr);
+    frame()->RouteCommand(Cmd::OpStartCompare);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
+    for (CComparedFileView* pane : {static_cast<CComparedFileView*>(window->view1()),
+                                    static_cast<CComparedFileView*>(window->view2())}) {
+        pane->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == pane; }, 5000));
+        for (Cmd cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits})
+            EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+    }
+    EXPECT_EQ(Colours(window->view2(), 4), ".B.B");
+    prompts().CloseNotes();
+    ASSERT_TRUE(WaitIdle(window));
+    EXPECT_TRUE(Enabled(Cmd::MarkUnits));
+}
+
+// Of the height the panes share, the upper one gets h - h div 2, also after
+// the window is restored to another size and maximised again.
+TEST_F(CompareWindowTest, UpperPaneTakesTheLargerHalfOfTheHeight) {
+    CCompareFilesChildFrame* window = Open(std::vector<std::uint8_t>(4096, 1), {2});
+    ASSERT_NE(window, nullptr);
+    QWidget* upper = window->view1()->pane();
+    QWidget* lower = window->view2()->pane();
+    const auto halved = [&] {
+        const int h = upper->height() + lower->height();
+        return upper->height() == h - h / 2 && lower->height() == h / 2;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(halved, 5000)) << upper->height() << " above " << lower->height();
+    EXPECT_GT(window->view1()->viewport()->height(), 10 * window->view1()->lineHeight());
+    window->showNormal();
+    window->resize(500, 301);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return halved() && window->height() == 301; }, 5000));
+    window->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return halved() && window->isMaximized(); }, 5000));
+    EXPECT_GT(upper->height(), 200);
+}
+
+// F6 and Shift+F6 move the focus to the other pane.
+TEST_F(CompareWindowTest, F6MovesToTheOtherPane) {
+    CCompareFilesChildFrame* window = Open({1}, {2});
+    ASSERT_NE(window, nullptr);
+    window->view1()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
+    QTest::keyClick(window->view1(), Qt::Key_F6);
+    EXPECT_EQ(window->activeView(), window->view2());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->view2()->hasFocus(); }, 5000));
+    QTest::keyClick(window->view2(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(window->activeView(), window->view1());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->view1()->hasFocus(); }, 5000));
+    QTest::keyClick(window->view1(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(window->activeView(), window->view2());
 }
 
 }  // namespace

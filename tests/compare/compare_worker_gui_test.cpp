@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStatusBar>
 
 #include "compare_gui_fixture.h"
 
@@ -13,14 +14,6 @@ using orvel::ComparedFile;
 namespace {
 
 class CompareWorkerTest : public CompareGuiTest {};
-
-// Every odd byte differs: a comparison with one paint request per byte.
-std::vector<std::uint8_t> OddBytesSet(std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 1; i < size; i += 2)
-        bytes[i] = 1;
-    return bytes;
-}
 
 struct SummaryCase {
     std::vector<std::uint8_t> first;
@@ -158,6 +151,66 @@ TEST_F(CompareWorkerTest, CompareWorkerSummaryBoxDoesNotBlock) {
     EXPECT_FALSE(closed);
     box->button(QMessageBox::Ok)->click();
     EXPECT_TRUE(closed);
+}
+
+// While the scan runs, the status bar tells how far it has got; the text goes
+// when the summary comes.
+TEST_F(CompareWorkerTest, CompareWorkerShowsHowFarItHasGot) {
+    constexpr std::size_t kSize = std::size_t{16} << 20;  // many paint requests
+    CCompareFilesChildFrame* window =
+        Open(std::vector<std::uint8_t>(kSize, 0), std::vector<std::uint8_t>(kSize, 0xFF));
+    ASSERT_NE(window, nullptr);
+    QStringList messages;
+    const auto connection =
+        QObject::connect(frame()->statusBar(), &QStatusBar::messageChanged,
+                         [&messages](const QString& message) { messages << message; });
+    frame()->RouteCommand(Cmd::OpStartCompare);
+    EXPECT_EQ(messages.value(0), "Comparing... 0%");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 60000));
+    QObject::disconnect(connection);
+    EXPECT_EQ(prompts().notes[0], "Number of different byte found: 16777216");
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages.last(), "");
+    messages.removeLast();
+    int last = -1;
+    bool between = false;
+    for (const QString& message : messages) {
+        ASSERT_TRUE(message.startsWith("Comparing... ") && message.endsWith("%"))
+            << message.toStdString();
+        const int percent = message.mid(13).chopped(1).toInt();
+        EXPECT_GE(percent, last);
+        between = between || (percent > 0 && percent < 100);
+        last = percent;
+    }
+    EXPECT_TRUE(between) << messages.join(" | ").toStdString();
+    prompts().CloseNotes();
+}
+
+// Colours that cannot get memory (here: a limit of none for the lower pane's
+// per-byte pages) stop the comparison with a message and no summary; the
+// files, their windows and the other windows stay as they were.
+TEST_F(CompareWorkerTest, CompareWorkerOutOfMemoryStopsWithAMessage) {
+    CChildFrame* other = frame()->NewDocument();
+    other->document()->data().SetByte(0, 9);
+    CCompareFilesChildFrame* window = Open(OddBytesSet(65536), std::vector<std::uint8_t>(65536, 0));
+    ASSERT_NE(window, nullptr);
+    orvel::CompareDocument& data = window->document()->data();
+    data.file(ComparedFile::Second).SetByte(0, 5);
+    window->view2()->marks().setMemoryLimit(0);
+    frame()->RouteCommand(Cmd::OpStartCompare);
+    ASSERT_TRUE(WaitIdle(window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, 30000));
+    EXPECT_EQ(prompts().asked, QStringList({orvel::kCompareOutOfMemoryText}));
+    EXPECT_TRUE(prompts().notes.isEmpty());
+    EXPECT_TRUE(window->view2()->marks().empty());
+    EXPECT_EQ(data.file(ComparedFile::First).size(), 65536);
+    EXPECT_EQ(data.file(ComparedFile::First).at(1), 1);
+    EXPECT_EQ(data.file(ComparedFile::Second).at(0), 5);
+    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(data.dataModified(ComparedFile::Second));
+    EXPECT_EQ(frame()->mdiArea()->subWindowList().size(), 2);
+    EXPECT_TRUE(other->document()->IsModified());
+    EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "marking/mark_patterns_dlg.h"
 #include "marking/mark_units_dlg.h"
 #include "marking/modal_dialog.h"
+#include "marking/unit_runs.h"
 #include "support/gui_fixture.h"
 #include "support/view_image.h"
 #include "view/color_combo_box.h"
@@ -21,7 +22,6 @@ using orvel::Offset;
 
 namespace {
 
-constexpr int kWaitMs = 60000;
 const QString kGuardQuestion = QStringLiteral(
     "You are still in the marking process, do you want to stop marking and close the window?");
 constexpr Cmd kMarkCmds[] = {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits};
@@ -36,15 +36,7 @@ class MarkCommandsTest : public GuiTest {
 
     void Activate(CChildFrame* child) { frame()->mdiArea()->setActiveSubWindow(child); }
 
-    // A window on a document of 0xFFFFFFFF bytes (pages never touched read as
-    // zero), so that a run painting it byte by byte lasts far longer than a test.
-    CChildFrame* HugeWindow() {
-        CChildFrame* child = frame()->NewDocument();
-        orvel::ByteBuffer huge;
-        huge.resizeForOverwrite(orvel::kMaxFileSize);
-        child->document()->data().AssignBytes(std::move(huge), false);
-        return child;
-    }
+    CChildFrame* HugeWindow() { return HugeMarkingWindow(frame()); }
 
     CChildFrame* SmallWindow(std::vector<std::uint8_t> bytes) {
         CChildFrame* child = frame()->NewDocument();
@@ -53,31 +45,14 @@ class MarkCommandsTest : public GuiTest {
         return child;
     }
 
-    // Mark Units over the whole file in units of one byte, red and blue.
     void StartUnitsRun(CChildFrame* child) {
         Activate(child);
-        OnModalDialog<CMarkUnitsDlg>([](CMarkUnitsDlg& dialog) {
-            dialog.edit(orvel::kUnitsSize)->setText("1");
-            dialog.color1()->SelectName("Red");
-            dialog.color2()->SelectName("Blue");
-            dialog.accept();
-        });
-        ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
+        StartUnitsRunInActiveWindow(frame());
     }
 
-    static bool IsIdle(const CChildFrame* child) {
-        auto& data = child->document()->data();
-        return data.m_bMarking == 0 && data.m_bMarkIdle == 1 && data.m_nMarkKind == 0;
-    }
-    static bool WaitIdle(const CChildFrame* child) {
-        return QTest::qWaitFor([&] { return IsIdle(child); }, kWaitMs);
-    }
-    // Waits until the run has painted more pages than now.
-    static bool WaitPainting(const CChildFrame* child) {
-        const Offset before = child->view()->marks().pagesInUse();
-        return QTest::qWaitFor([&] { return child->view()->marks().pagesInUse() > before; },
-                               kWaitMs);
-    }
+    static bool IsIdle(const CChildFrame* child) { return MarkingIdle(child); }
+    static bool WaitIdle(const CChildFrame* child) { return WaitMarkingIdle(child); }
+    static bool WaitPainting(const CChildFrame* child) { return WaitMarkingPaints(child); }
 };
 
 TEST_F(MarkCommandsTest, CancelInTheDialogReturnsToIdle) {
@@ -332,6 +307,42 @@ TEST_F(MarkCommandsTest, MarkBytesRepaintsEveryLineItColours) {
     ASSERT_EQ(view->marks().ColorAt(0x1F0), MarkColor::Red);
     EXPECT_TRUE(QTest::qWaitFor([&] { return shows(Qt::red); }, 5000));
     EXPECT_EQ(view->topLine(), top);
+}
+
+// Marks that cannot get memory (here: a limit of none for per-byte pages)
+// stop the run with a message, while painting or while clearing the old marks;
+// the bytes, the modified state and the other windows stay as they were.
+TEST_F(MarkCommandsTest, RunningOutOfMemoryStopsTheRunWithAMessage) {
+    CChildFrame* other = SmallWindow({1, 2, 3});
+    other->document()->data().SetByte(0, 9);
+    CChildFrame* child = SmallWindow(std::vector<std::uint8_t>(64, 0x41));
+    child->document()->data().SetByte(3, 0x42);
+    COrvelView* view = child->view();
+    view->marks().setMemoryLimit(0);
+    const QStringList told{QString::fromUtf8(orvel::kMarkingOutOfMemoryText)};
+    StartUnitsRun(child);  // units of one byte need a per-byte page
+    ASSERT_TRUE(WaitIdle(child));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, kWaitMs));
+    EXPECT_EQ(prompts().asked, told);
+    EXPECT_TRUE(view->marks().empty());
+
+    // A page in one colour that the clear box cuts in two needs a per-byte page too.
+    view->marks().Paint(0, 4095, MarkColor::Green);
+    prompts().Reset();
+    StartUnitsRun(child);
+    ASSERT_TRUE(WaitIdle(child));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, kWaitMs));
+    EXPECT_EQ(prompts().asked, told);
+    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Green);
+
+    const orvel::BinaryDocument& data = child->document()->data();
+    EXPECT_EQ(data.size(), 64);
+    EXPECT_EQ(data.at(3), 0x42);
+    EXPECT_TRUE(child->document()->IsModified());
+    ASSERT_EQ(frame()->children().size(), 2u);
+    EXPECT_EQ(other->document()->data().at(0), 9);
+    EXPECT_TRUE(other->document()->IsModified());
+    EXPECT_TRUE(StateOf(Cmd::MarkUnits).enabled);
 }
 
 }  // namespace

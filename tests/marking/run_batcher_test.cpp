@@ -23,8 +23,10 @@ struct Recorder {
         if (!clock)
             clock = [] { return std::chrono::steady_clock::time_point{}; };
         return RunBatcher(
-            [this](std::vector<PaintRun>&& runs) {
-                requests.push_back(std::move(runs));
+            [this](std::vector<BatchedRun>&& runs) {
+                requests.emplace_back();
+                for (const BatchedRun& item : runs)
+                    requests.back().push_back(item.run);
                 return !sendFails;
             },
             [this] { return stopAfterTakes >= 0 && asks++ >= stopAfterTakes; }, std::move(clock));
@@ -71,6 +73,34 @@ TEST(RunBatcherTest, AStopEndsTakingButKeepsWhatWasTaken) {
     ASSERT_TRUE(batcher.Flush());
     ASSERT_EQ(rec.requests.size(), 1u);
     EXPECT_EQ(rec.requests[0].back(), (PaintRun{10, 9 + kPiece, MarkColor::Green}));
+}
+
+// The compare worker's use: runs for two panes share the requests in the
+// order given, and with no stop flag of its own only a failed send refuses.
+TEST(RunBatcherTest, RunsOfTwoTargetsShareRequestsInOrder) {
+    Requests requests;
+    std::vector<int> targets;
+    RunBatcher batcher(
+        [&](std::vector<BatchedRun>&& runs) {
+            requests.emplace_back();
+            for (const BatchedRun& item : runs) {
+                requests.back().push_back(item.run);
+                targets.push_back(item.target);
+            }
+            return true;
+        },
+        {}, [] { return std::chrono::steady_clock::time_point{}; });
+    const RunSink first = batcher.Sink(0);
+    const RunSink second = batcher.Sink(1);
+    ASSERT_TRUE(first({1, 2, MarkColor::Red}));
+    ASSERT_TRUE(second({1, 2, MarkColor::Blue}));
+    ASSERT_TRUE(second({9, 9, MarkColor::Green}));
+    EXPECT_FALSE(batcher.StopNow());
+    ASSERT_TRUE(batcher.Flush());
+    EXPECT_EQ(
+        requests,
+        (Requests{{{1, 2, MarkColor::Red}, {1, 2, MarkColor::Blue}, {9, 9, MarkColor::Green}}}));
+    EXPECT_EQ(targets, (std::vector<int>{0, 1, 1}));
 }
 
 TEST(RunBatcherTest, ARefusedRequestEndsTheRun) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <new>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -176,6 +177,31 @@ TEST(MarkStoreTest, MovingHandsOverTheMarks) {
     store = std::move(moved);
     EXPECT_EQ(store.ColorAt(100), kRed);
     EXPECT_EQ(store.pagesInUse(), 3);
+}
+
+// With a memory limit, painting that needs more per-byte pages fails as if
+// memory had run out, and leaves the store as it was; whole pages need none.
+TEST(MarkStoreTest, AMemoryLimitFailsLikeRunningOutAndChangesNothing) {
+    MarkStore store;
+    store.setMemoryLimit(0);
+    store.Paint(kPage, 3 * kPage - 1, kRed);
+    EXPECT_THROW(store.Paint(kPage + 10, kPage + 10, kBlue), std::bad_alloc);
+    EXPECT_THROW(store.Paint(PaintRun{0, 99, kRed, 1, kBlue, 0}), std::bad_alloc);
+    EXPECT_EQ(
+        AllRuns(store, 0, 4 * kPage),
+        (std::vector<PaintRun>{
+            {0, kPage - 1, kBlack}, {kPage, 3 * kPage - 1, kRed}, {3 * kPage, 4 * kPage, kBlack}}));
+    // One 2 MiB slab holds 512 per-byte pages: the 513th fails, the others stay.
+    store.setMemoryLimit(std::size_t{2} << 20);
+    for (Offset page = 0; page < 512; ++page)
+        store.PaintByte(page * kPage + 1, kBlue);
+    EXPECT_THROW(store.PaintByte(512 * kPage + 1, kBlue), std::bad_alloc);
+    EXPECT_EQ(store.ColorAt(511 * kPage + 1), kBlue);
+    EXPECT_EQ(store.ColorAt(512 * kPage + 1), kBlack);
+    // Clearing gives the memory back for new marks.
+    store.Clear();
+    store.PaintByte(512 * kPage + 1, kBlue);
+    EXPECT_EQ(store.ColorAt(512 * kPage + 1), kBlue);
 }
 
 constexpr Offset kWindow = 3 * kPage + 123;

@@ -1,0 +1,115 @@
+// File Exit (and closing the main window): every document is asked its
+// questions before any window closes, and a refusal anywhere closes nothing.
+#include <QMdiArea>
+
+#include "compare/compare_gui_fixture.h"
+#include "marking/unit_runs.h"
+#include "support/file_size_limit.h"
+
+using orvel::Cmd;
+using orvel::ComparedFile;
+using orvel::test::ReadFileBytes;
+using Answer = UserPrompts::Answer;
+
+namespace {
+
+class ExitTest : public CompareGuiTest {
+  protected:
+    void TearDown() override {
+        // An exit that went through hid the main window.
+        frame()->showMaximized();
+        CompareGuiTest::TearDown();
+    }
+
+    [[nodiscard]] qsizetype Windows() const { return frame()->mdiArea()->subWindowList().size(); }
+    static QString SaveQuestion(const CChildFrame* child) {
+        return "Save changes to " + child->document()->title() + "?";
+    }
+};
+
+// Yes saves at once; Cancel in a later window closes nothing, not even the
+// windows already asked, and the saved file simply stays saved.
+TEST_F(ExitTest, CancelAnywhereClosesNothing) {
+    CChildFrame* first = frame()->NewDocument();
+    CCompareFilesChildFrame* compare = Open({1, 2}, {3});
+    ASSERT_NE(compare, nullptr);
+    orvel::CompareDocument& data = compare->document()->data();
+    data.file(ComparedFile::First).SetByte(0, 9);
+    CChildFrame* last = frame()->NewDocument();
+    const std::string saved = dir_.File("saved.bin");
+    prompts().AnswerNext(Answer::Yes);
+    prompts().ChooseFileNext(QString::fromStdString(saved));
+    prompts().AnswerNext(Answer::No);
+    prompts().AnswerNext(Answer::Cancel);
+    const QString firstQuestion = SaveQuestion(first);  // the title changes with the save
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::FileExit));
+    EXPECT_EQ(prompts().asked, QStringList({firstQuestion, "Save As", orvel::kSaveFile1Question,
+                                            SaveQuestion(last)}));
+    EXPECT_TRUE(frame()->isVisible());
+    EXPECT_EQ(Windows(), 3);
+    EXPECT_FALSE(first->document()->IsModified());
+    EXPECT_EQ(ReadFileBytes(saved), std::vector<std::uint8_t>(32, 0));
+    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(last->document()->IsModified());
+}
+
+// No to the marking question keeps every window, and the run goes on.
+TEST_F(ExitTest, NoToStopMarkingClosesNothing) {
+    CChildFrame* plain = frame()->NewDocument();
+    CChildFrame* marking = HugeMarkingWindow(frame());
+    StartUnitsRunInActiveWindow(frame());
+    ASSERT_TRUE(WaitMarkingPaints(marking));
+    prompts().AnswerNext(Answer::No);
+    prompts().AnswerNext(Answer::No);
+    EXPECT_FALSE(frame()->close());
+    EXPECT_EQ(prompts().asked, QStringList({SaveQuestion(plain), orvel::kStopMarkingQuestion}));
+    EXPECT_EQ(Windows(), 2);
+    EXPECT_EQ(marking->document()->data().m_bMarking, 1);
+    ASSERT_TRUE(WaitMarkingPaints(marking));
+    frame()->mdiArea()->setActiveSubWindow(marking);
+    ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));  // stops the run
+    ASSERT_TRUE(WaitMarkingIdle(marking));
+}
+
+// A save that fails while asking is a refusal: nothing closes.
+TEST_F(ExitTest, AFailedSaveClosesNothing) {
+    CChildFrame* first = frame()->NewDocument();
+    CCompareFilesChildFrame* compare = Open(std::vector<std::uint8_t>(100000, 4), {3});
+    ASSERT_NE(compare, nullptr);
+    orvel::CompareDocument& data = compare->document()->data();
+    data.file(ComparedFile::First).SetByte(0, 9);
+    const std::string saved = dir_.File("saved.bin");
+    prompts().AnswerNext(Answer::Yes);
+    prompts().ChooseFileNext(QString::fromStdString(saved));
+    prompts().AnswerNext(Answer::Yes);
+    {
+        const orvel::test::FileSizeLimit limit(50000);
+        EXPECT_FALSE(frame()->close());
+    }
+    ASSERT_EQ(prompts().asked.size(), 4);
+    EXPECT_EQ(prompts().asked[3], QString::fromStdString("Failed to write file1 " + path1_ +
+                                                         "\nCause: File too large"));
+    EXPECT_EQ(Windows(), 2);
+    EXPECT_FALSE(first->document()->IsModified());
+    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_EQ(ReadFileBytes(path1_), std::vector<std::uint8_t>(100000, 4));
+}
+
+// When every document agrees, the workers end and every window closes.
+TEST_F(ExitTest, EveryWindowClosesWhenAllAgree) {
+    CCompareFilesChildFrame* compare =
+        Open(OddBytesSet(65536), std::vector<std::uint8_t>(65536, 0));
+    ASSERT_NE(compare, nullptr);
+    frame()->RouteCommand(Cmd::OpStartCompare);
+    CChildFrame* plain = frame()->NewDocument();
+    prompts().AnswerNext(Answer::Yes);
+    prompts().AnswerNext(Answer::No);
+    EXPECT_TRUE(frame()->close());
+    EXPECT_EQ(prompts().asked, QStringList({orvel::kStopComparingQuestion, SaveQuestion(plain)}));
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Windows(), 0);
+    EXPECT_TRUE(prompts().notes.isEmpty());
+}
+
+}  // namespace
