@@ -3,10 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -14,6 +12,7 @@
 #include "document/file_io.h"
 #include "editing/find_pattern.h"
 #include "editing/find_search.h"
+#include "editing/number_text.h"
 
 namespace orvel::cli {
 namespace {
@@ -42,14 +41,6 @@ class OffsetWriter {
     std::size_t used_ = 0;
 };
 
-bool IsHexText(const std::string& text) {
-    for (const char c : text) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return false;
-    }
-    return !text.empty();
-}
-
 }  // namespace
 
 int RunFind(const std::vector<std::string>& args) {
@@ -58,11 +49,11 @@ int RunFind(const std::vector<std::string>& args) {
     const BytePattern pattern = ParseFindPattern(args[1]);
     if (pattern.empty())
         return Fail("HEX must be 1 to 8 hexadecimal digits", 2);
-    if (args.size() == 3 && (!IsHexText(args[2]) || args[2].size() > 8)) {
+    const std::optional<std::uint32_t> startArg =
+        args.size() == 3 ? ParseNumber(args[2], NumberBase::kHex) : 0;
+    if (!startArg || (args.size() == 3 && args[2].size() > kMaxValueDigits))
         return Fail("START must be 1 to 8 hexadecimal digits", 2);
-    }
-    const Offset start =
-        args.size() == 3 ? static_cast<Offset>(std::strtoull(args[2].c_str(), nullptr, 16)) : 0;
+    const Offset start = *startArg;
 
     struct stat st {};
     FileError openError;

@@ -5,6 +5,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/editing/clipboard_codec.cpp
     src/editing/find_pattern.cpp
     src/editing/find_search.cpp
+    src/editing/number_text.cpp
     src/editing/validators.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES
