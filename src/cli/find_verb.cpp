@@ -41,6 +41,27 @@ class OffsetWriter {
     std::size_t used_ = 0;
 };
 
+// Moves the read position to `start`. A pipe cannot seek, so its first bytes
+// are read into `buffer` and dropped; a stream shorter than that is used up.
+bool SkipTo(int fd, Offset start, std::uint8_t* buffer, std::size_t size) {
+    if (start == 0 || lseek(fd, start, SEEK_SET) >= 0)
+        return true;
+    if (errno != ESPIPE)
+        return false;
+    while (start > 0) {
+        const ssize_t got =
+            read(fd, buffer, static_cast<std::size_t>(std::min<Offset>(start, size)));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        start -= got;
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunFind(const std::vector<std::string>& args) {
@@ -71,8 +92,7 @@ int RunFind(const std::vector<std::string>& args) {
     Offset held = 0;
     Offset next = start;
     OffsetWriter out;
-    // A pipe cannot seek, and from the start it need not.
-    if (start > 0 && lseek(fd, start, SEEK_SET) < 0)
+    if (!SkipTo(fd, start, window.get(), kWindow))
         return Fail(args[0] + ": " + SystemErrorText(errno));
     for (;;) {
         const ssize_t got = read(fd, window.get() + held, kWindow);

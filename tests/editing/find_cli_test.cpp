@@ -33,5 +33,17 @@ TEST(FindCliTest, StartAddress) {
     EXPECT_EQ(Find("4G").out, "orvel-cli: HEX must be 1 to 8 hexadecimal digits\n");
 }
 
+// Standard input cannot seek: the bytes before the start are read and dropped.
+TEST(FindCliTest, StartAddressInAPipe) {
+    const auto Find = [](const std::string& input, const std::string& arguments) {
+        return Shell("printf '" + input + "' | " + kCli + " find - " + arguments + " 2>&1");
+    };
+    EXPECT_EQ(Find("xMZxMZxMZ", "4D5A 2").out, "4\n7\n");
+    EXPECT_EQ(Find("xMZxMZxMZ", "4D5A 9").out, "");
+    const test::ShellRun beyond = Find("xMZ", "4D5A FFFFFFFF");
+    EXPECT_EQ(beyond.status, 0);
+    EXPECT_EQ(beyond.out, "");
+}
+
 }  // namespace
 }  // namespace orvel
