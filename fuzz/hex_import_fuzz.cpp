@@ -6,17 +6,12 @@
 #include <vector>
 
 #include "document/hex_import.h"
+#include "editing/validators.h"
 
 namespace {
 
 int DigitValue(std::uint8_t c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+    return orvel::HexDigitValue(static_cast<char>(c));
 }
 
 std::vector<std::uint8_t> Reference(const std::uint8_t* data, std::size_t size) {

@@ -5,18 +5,15 @@
 
 #include "app/command_prompts.h"
 #include "app/menu_tables.h"
+#include "app/qt_string.h"
 
 using orvel::Cmd;
 
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
 // "&Save\tCtrl+S" gives the name "Save" and the key "Ctrl+S".
 void SplitItemText(std::string_view text, QString& name, QString& key) {
-    const QString full = FromView(text);
+    const QString full = ToQString(text);
     const int tab = full.indexOf(QLatin1Char('\t'));
     name = tab < 0 ? full : full.left(tab);
     name.remove(QLatin1Char('&'));
@@ -27,14 +24,14 @@ QString KeysOf(Cmd cmd) {
     QStringList keys;
     for (const orvel::Accelerator& accelerator : orvel::Accelerators()) {
         if (accelerator.cmd == cmd)
-            keys << FromView(accelerator.keys);
+            keys << ToQString(accelerator.keys);
     }
     return keys.join(QStringLiteral(", "));
 }
 
 QString CommandsSection(const orvel::Menu& menu, const QString& window) {
     QString html = QStringLiteral("<h3>%1 menu%2</h3><table cellpadding='3'>")
-                       .arg(FromView(menu.title).remove(QLatin1Char('&')), window);
+                       .arg(ToQString(menu.title).remove(QLatin1Char('&')), window);
     for (const orvel::MenuItem& item : menu.items) {
         if (item.cmd == Cmd::None || item.cmd == Cmd::FileRecent)
             continue;
@@ -44,7 +41,7 @@ QString CommandsSection(const orvel::Menu& menu, const QString& window) {
         const QString keys = KeysOf(item.cmd);
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td><td>%3</td></tr>")
                     .arg(name.toHtmlEscaped(), (keys.isEmpty() ? key : keys).toHtmlEscaped(),
-                         FromView(orvel::PromptOf(item.cmd).prompt).toHtmlEscaped());
+                         ToQString(orvel::PromptOf(item.cmd).prompt).toHtmlEscaped());
     }
     return html + QStringLiteral("</table>");
 }
@@ -64,11 +61,11 @@ QString HelpHtml() {
     }
     html += QStringLiteral("<h3>Keys</h3><table cellpadding='3'>");
     for (const orvel::Accelerator& accelerator : orvel::Accelerators()) {
-        QString what = FromView(orvel::PromptOf(accelerator.cmd).toolTip);
+        QString what = ToQString(orvel::PromptOf(accelerator.cmd).toolTip);
         if (what.isEmpty())
             what = QStringLiteral("(no command)");
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                    .arg(FromView(accelerator.keys).toHtmlEscaped(), what.toHtmlEscaped());
+                    .arg(ToQString(accelerator.keys).toHtmlEscaped(), what.toHtmlEscaped());
     }
     return html + QStringLiteral("</table>");
 }

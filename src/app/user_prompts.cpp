@@ -1,6 +1,7 @@
 #include "app/user_prompts.h"
 
 #include "app/file_filter.h"
+#include "app/qt_string.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -69,8 +70,7 @@ QString RunFileDialog(QWidget* parent, const UserPrompts::FileDialog& dialog,
         const auto followFilter =
             [&fileDialog, suffix = dialog.defaultSuffix.toStdString()](const QString& chosen) {
                 const std::string_view kept = orvel::OpenDialogSuffix(chosen.toStdString(), suffix);
-                fileDialog.setDefaultSuffix(
-                    QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())));
+                fileDialog.setDefaultSuffix(ToQString(kept));
             };
         followFilter(fileDialog.selectedNameFilter());
         QObject::connect(&fileDialog, &QFileDialog::filterSelected, &fileDialog, followFilter);

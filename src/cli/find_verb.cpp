@@ -3,10 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -14,6 +12,7 @@
 #include "document/file_io.h"
 #include "editing/find_pattern.h"
 #include "editing/find_search.h"
+#include "editing/number_text.h"
 
 namespace orvel::cli {
 namespace {
@@ -42,12 +41,25 @@ class OffsetWriter {
     std::size_t used_ = 0;
 };
 
-bool IsHexText(const std::string& text) {
-    for (const char c : text) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
+// Moves the read position to `start`. A pipe cannot seek, so its first bytes
+// are read into `buffer` and dropped; a stream shorter than that is used up.
+bool SkipTo(int fd, Offset start, std::uint8_t* buffer, std::size_t size) {
+    if (start == 0 || lseek(fd, start, SEEK_SET) >= 0)
+        return true;
+    if (errno != ESPIPE)
+        return false;
+    while (start > 0) {
+        const ssize_t got =
+            read(fd, buffer, static_cast<std::size_t>(std::min<Offset>(start, size)));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
             return false;
+        if (got == 0)
+            break;
+        start -= got;
     }
-    return !text.empty();
+    return true;
 }
 
 }  // namespace
@@ -58,11 +70,11 @@ int RunFind(const std::vector<std::string>& args) {
     const BytePattern pattern = ParseFindPattern(args[1]);
     if (pattern.empty())
         return Fail("HEX must be 1 to 8 hexadecimal digits", 2);
-    if (args.size() == 3 && (!IsHexText(args[2]) || args[2].size() > 8)) {
+    const std::optional<std::uint32_t> startArg =
+        args.size() == 3 ? ParseNumber(args[2], NumberBase::kHex) : 0;
+    if (!startArg || (args.size() == 3 && args[2].size() > kMaxValueDigits))
         return Fail("START must be 1 to 8 hexadecimal digits", 2);
-    }
-    const Offset start =
-        args.size() == 3 ? static_cast<Offset>(std::strtoull(args[2].c_str(), nullptr, 16)) : 0;
+    const Offset start = *startArg;
 
     struct stat st {};
     FileError openError;
@@ -80,8 +92,7 @@ int RunFind(const std::vector<std::string>& args) {
     Offset held = 0;
     Offset next = start;
     OffsetWriter out;
-    // A pipe cannot seek, and from the start it need not.
-    if (start > 0 && lseek(fd, start, SEEK_SET) < 0)
+    if (!SkipTo(fd, start, window.get(), kWindow))
         return Fail(args[0] + ": " + SystemErrorText(errno));
     for (;;) {
         const ssize_t got = read(fd, window.get() + held, kWindow);

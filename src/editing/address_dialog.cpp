@@ -10,16 +10,10 @@
 #include <string>
 
 #include "app/orvel_app.h"
+#include "app/qt_string.h"
+#include "editing/field_edits.h"
 #include "editing/hex_edit.h"
 #include "editing/radio_group.h"
-
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
                                QWidget* parent)
@@ -44,26 +38,25 @@ CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogM
     }
 
     // The fields before the group stand on their own; the rest are framed.
-    const int framedFrom =
-        def.groupTitle.empty() ? static_cast<int>(def.fields.size()) : def.groupFirst;
+    const int fieldCount = static_cast<int>(def.table.fields.size());
+    const int framedFrom = def.groupTitle.empty() ? fieldCount : def.groupFirst;
     auto* loose = new QFormLayout;
     layout->addLayout(loose);
     QFormLayout* framed = nullptr;
-    if (framedFrom < static_cast<int>(def.fields.size())) {
+    if (framedFrom < fieldCount) {
         auto* box = new QGroupBox(ToQString(def.groupTitle), this);
         framed = new QFormLayout(box);
         layout->addWidget(box);
     }
-    for (int i = 0; i < static_cast<int>(def.fields.size()); ++i) {
-        const orvel::FieldDef& fieldDef = *def.fields[i];
-        CDigitEdit* edit = CreateFieldEdit(fieldDef, this);
-        edit->setText(QString::fromStdString(orvel::FieldText(fieldDef, members_)));
-        (i < framedFrom ? loose : framed)->addRow(ToQString(fieldDef.label), edit);
+    for (int i = 0; i < fieldCount; ++i) {
+        const orvel::FieldRow& row = def.table.fields[i];
+        CDigitEdit* edit = CreateFieldEdit(row, this);
+        edit->setText(ToQString(orvel::FieldText(def, i, members_)));
+        (i < framedFrom ? loose : framed)->addRow(ToQString(row.label), edit);
         edits_.push_back(edit);
     }
 
-    fileSize_ =
-        new QLabel(QString::fromStdString(orvel::FileSizeLine(def, members_.m_nFileSize)), this);
+    fileSize_ = new QLabel(ToQString(orvel::FileSizeLine(def, members_.m_nFileSize)), this);
     layout->addWidget(fileSize_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -89,18 +82,11 @@ QString CAddressDialog::fileSizeText() const {
 bool CAddressDialog::CheckFields() {
     if (choices_ != nullptr && choices_->checkedId() >= 0)
         members_.Set(def_.choice->member, choices_->checkedId());
-    std::vector<std::string> texts;
-    texts.reserve(edits_.size());
-    for (const CDigitEdit* edit : edits_)
-        texts.push_back(edit->text().toStdString());
-    const orvel::CheckResult result = orvel::CheckDialogFields(def_, texts, members_);
-    if (result.ok())
+    const std::optional<orvel::FieldFault> fault =
+        orvel::CheckDialogFields(def_, FieldTexts(edits_), members_);
+    if (!fault)
         return true;
-    COrvelApp::instance()->prompts().Ask(this, ToQString(result.message), UserPrompts::Buttons::Ok,
-                                         UserPrompts::Icon::Warning);
-    CDigitEdit* faulty = edits_[result.failedField];
-    faulty->setFocus();
-    faulty->selectAll();
+    ReportFieldFault(*fault, edits_, this, COrvelApp::instance()->prompts());
     return false;
 }
 

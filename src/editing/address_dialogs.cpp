@@ -4,76 +4,87 @@
 #include <array>
 #include <cstdio>
 #include <iterator>
+#include <vector>
 
 #include "document/end_marker.h"
-#include "editing/validators.h"
+#include "editing/address_fields.h"
 
 namespace orvel {
 namespace {
 
-// --- The fields. The address fields share their label and first two messages
-// and differ in the limit and the wording of the size message.
+// --- The fields, as shown. Their checks follow, per dialog.
 
-constexpr std::string_view kFillStart = "Please fill the Start Address field!";
-constexpr std::string_view kInvalidStart = "Start Address field contains invalid characters!";
+constexpr FieldRow kGoToField{"Go To Address (Hex):", NumberBase::kHex, 8};
+constexpr FieldRow kOldValueField{"Old Value (Hex):", NumberBase::kHex, 2};
+constexpr FieldRow kNewValueField{"New Value (Hex):", NumberBase::kHex, 2};
+constexpr FieldRow kMaskValueField{"Mask Value (Hex):", NumberBase::kHex, 2};
+constexpr FieldRow kShiftCountField{"Number of Shift (Dec):", NumberBase::kDecimal, 1};
+constexpr FieldRow kByteCountField{"Number of Bytes (Dec):", NumberBase::kDecimal, 9};
+constexpr FieldRow kDefaultValueField{"Default Byte Value (Hex):", NumberBase::kHex, 2};
 
-constexpr FieldDef AddressField(Member member, std::string_view label, std::string_view empty,
-                                std::string_view invalid, SizeLimit limit, std::string_view range) {
-    return {member,           label, FieldKind::kHex, 8,       ShowFormat::kHex,
-            CharTest::kWhole, limit, empty,           invalid, range};
-}
+constexpr FieldBinding kStartBinding{Member::kStartAddr, ShowFormat::kHex};
+constexpr FieldBinding kEndBinding{Member::kEndAddr, ShowFormat::kHex};
 
-constexpr FieldDef ValueField(Member member, std::string_view label, FieldKind kind, int maxLength,
-                              ShowFormat format, CharTest test, std::string_view empty,
-                              std::string_view invalid) {
-    return {member, label, kind, maxLength, format, test, SizeLimit::kNone, empty, invalid, {}};
-}
+constexpr std::array kRangeFields = {kStartAddressField, kEndAddressField};
+constexpr std::array kRangeBindings = {kStartBinding, kEndBinding};
+constexpr std::array kReplaceFields = {kOldValueField, kNewValueField, kStartAddressField,
+                                       kEndAddressField};
+constexpr std::array kReplaceBindings = {FieldBinding{Member::kOldValue, ShowFormat::kHexByte},
+                                         FieldBinding{Member::kNewValue, ShowFormat::kHexByte},
+                                         kStartBinding, kEndBinding};
+constexpr std::array kMaskFields = {kMaskValueField, kStartAddressField, kEndAddressField};
+constexpr std::array kMaskBindings = {FieldBinding{Member::kMaskValue, ShowFormat::kHex},
+                                      kStartBinding, kEndBinding};
+constexpr std::array kShiftFields = {kShiftCountField, kStartAddressField, kEndAddressField};
+constexpr std::array kShiftBindings = {FieldBinding{Member::kShiftCount, ShowFormat::kDecimal},
+                                       kStartBinding, kEndBinding};
+constexpr std::array kGoToFields = {kGoToField};
+constexpr std::array kGoToBindings = {FieldBinding{Member::kAddress, ShowFormat::kHex}};
+constexpr std::array kPasteFields = {kStartAddressField};
+constexpr std::array kPasteBindings = {kStartBinding};
+constexpr std::array kInsertFields = {kStartAddressField, kByteCountField, kDefaultValueField};
+constexpr std::array kInsertBindings = {kStartBinding,
+                                        FieldBinding{Member::kByteCount, ShowFormat::kDecimal},
+                                        FieldBinding{Member::kDefaultValue, ShowFormat::kHexByte}};
 
-constexpr FieldDef kStartField = AddressField(
-    Member::kStartAddr, "Start Address (Hex):", kFillStart, kInvalidStart, SizeLimit::kBelowSize,
-    "The value in the Start Address field can not be the same or larger than the value of file "
-    "size!");
-constexpr FieldDef kReplaceStartField = AddressField(
-    Member::kStartAddr, "Start Address (Hex):", kFillStart, kInvalidStart, SizeLimit::kBelowSize,
-    "The value in the Start Address field can not be the same or larger than the value of the "
-    "file size!");
-constexpr FieldDef kInsertStartField = AddressField(
-    Member::kStartAddr, "Start Address (Hex):", kFillStart, kInvalidStart, SizeLimit::kAtMostSize,
+// --- The checks OK runs, in order.
+
+// Paste and Insert may start right after the last byte.
+constexpr std::array<CheckRow, 3> kInsertStartChecks = RequiredNumber(
+    0, kFillStartAddress, kInvalidStartAddress, FieldRule::kAtMostSize,
     "The value in the Start Address field can not be larger than the value of the file size!");
-constexpr FieldDef kEndField = AddressField(
-    Member::kEndAddr, "End Address (Hex):", "Please fill the End Address field!",
-    "End Address field contains invalid characters!", SizeLimit::kBelowSize,
-    "The value in the End Address field can not be the same or larger than the value of the file "
-    "size!");
-constexpr FieldDef kGoToField = AddressField(
-    Member::kAddress, "Go To Address (Hex):", "Please fill the Address field!",
-    "Address field contains invalid characters!", SizeLimit::kBelowSize,
+
+constexpr auto kRangeChecks = JoinChecks(StartAddressChecks(0), EndAddressChecks(1));
+constexpr auto kReplaceChecks = JoinChecks(
+    StartAddressChecks(2,
+                       "The value in the Start Address field can not be the same or larger than "
+                       "the value of the file size!"),
+    EndAddressChecks(3),
+    RequiredNumber(0, "Please fill the Old Value field!",
+                   "Old Value field contains invalid characters!"),
+    RequiredNumber(1, "Please fill the New Value field!",
+                   "New Value field contains invalid characters!"));
+// The mask value only has to begin with a hex digit.
+constexpr auto kMaskChecks = JoinChecks(
+    StartAddressChecks(1), EndAddressChecks(2),
+    std::array{
+        CheckRow{0, FieldRule::kFilled, "Please fill the Mask Value field!"},
+        CheckRow{0, FieldRule::kLeadingDigit, "Mask Value field contains invalid characters!"}});
+constexpr auto kShiftChecks =
+    JoinChecks(StartAddressChecks(1), EndAddressChecks(2),
+               RequiredNumber(0, "Please fill the Number of Shift (Dec) field!",
+                              "Number of Shift (Dec) field contains invalid characters!"));
+constexpr std::array<CheckRow, 3> kGoToChecks = RequiredNumber(
+    0, "Please fill the Address field!", "Address field contains invalid characters!",
+    FieldRule::kBelowSize,
     "The value in the Address field can not be the same or larger than the value of the file "
     "size!");
-constexpr FieldDef kOldValueField =
-    ValueField(Member::kOldValue, "Old Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHexByte,
-               CharTest::kWhole, "Please fill the Old Value field!",
-               "Old Value field contains invalid characters!");
-constexpr FieldDef kNewValueField =
-    ValueField(Member::kNewValue, "New Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHexByte,
-               CharTest::kWhole, "Please fill the New Value field!",
-               "New Value field contains invalid characters!");
-constexpr FieldDef kMaskValueField =
-    ValueField(Member::kMaskValue, "Mask Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHex,
-               CharTest::kLeadingDigit, "Please fill the Mask Value field!",
-               "Mask Value field contains invalid characters!");
-constexpr FieldDef kShiftCountField = ValueField(
-    Member::kShiftCount, "Number of Shift (Dec):", FieldKind::kDecimal, 1, ShowFormat::kDecimal,
-    CharTest::kWhole, "Please fill the Number of Shift (Dec) field!",
-    "Number of Shift (Dec) field contains invalid characters!");
-constexpr FieldDef kByteCountField = ValueField(
-    Member::kByteCount, "Number of Bytes (Dec):", FieldKind::kDecimal, 9, ShowFormat::kDecimal,
-    CharTest::kWhole, "Please fill the Number of Bytes (Dec) field!",
-    "Number of Bytes (Dec) field contains invalid characters!");
-constexpr FieldDef kDefaultValueField = ValueField(
-    Member::kDefaultValue, "Default Byte Value (Hex):", FieldKind::kHex, 2, ShowFormat::kHexByte,
-    CharTest::kWhole, "Please fill the Default Byte Value (Hex) field!",
-    "Default Byte Value (Hex) field contains invalid characters!");
+constexpr auto kInsertChecks =
+    JoinChecks(kInsertStartChecks,
+               RequiredNumber(2, "Please fill the Default Byte Value (Hex) field!",
+                              "Default Byte Value (Hex) field contains invalid characters!"),
+               RequiredNumber(1, "Please fill the Number of Bytes (Dec) field!",
+                              "Number of Bytes (Dec) field contains invalid characters!"));
 
 // --- The radio groups.
 
@@ -82,30 +93,18 @@ constexpr std::array<std::string_view, 2> kShiftLabels = {"Left Shift", "Right S
 constexpr ChoiceGroup kMaskChoice = {Member::kMaskType, "Mask Type", kMaskLabels};
 constexpr ChoiceGroup kShiftChoice = {Member::kShiftType, "Bitwise Shift Type", kShiftLabels};
 
-// --- The field lists and check orders shared by the dialogs.
-
-constexpr std::array<const FieldDef*, 2> kRangeFields = {&kStartField, &kEndField};
-constexpr std::array<const FieldDef*, 4> kReplaceFields = {&kOldValueField, &kNewValueField,
-                                                           &kReplaceStartField, &kEndField};
-constexpr std::array<const FieldDef*, 3> kMaskFields = {&kMaskValueField, &kStartField, &kEndField};
-constexpr std::array<const FieldDef*, 3> kShiftFields = {&kShiftCountField, &kStartField,
-                                                         &kEndField};
-constexpr std::array<const FieldDef*, 1> kGoToFields = {&kGoToField};
-constexpr std::array<const FieldDef*, 1> kPasteFields = {&kInsertStartField};
-constexpr std::array<const FieldDef*, 3> kInsertFields = {&kInsertStartField, &kByteCountField,
-                                                          &kDefaultValueField};
-
-constexpr std::array<int, 1> kOneField = {0};
-constexpr std::array<int, 2> kInOrder = {0, 1};
-constexpr std::array<int, 4> kReplaceOrder = {2, 3, 0, 1};
-constexpr std::array<int, 3> kRangeThenValue = {1, 2, 0};
-constexpr std::array<int, 3> kInsertOrder = {0, 2, 1};
-
-constexpr std::string_view kSizePrefix = "File Size: 0x ";
-
 constexpr DialogDef RangeDialog(DialogId id, std::string_view title, PresetSource source,
                                 OpeningRule rule) {
-    return {id, title, nullptr, kRangeFields, {}, 0, kInOrder, kSizePrefix, source, rule};
+    return {id,
+            title,
+            nullptr,
+            {kRangeFields, kRangeChecks},
+            kRangeBindings,
+            {},
+            0,
+            SizePrefix::Lower,
+            source,
+            rule};
 }
 
 // Indexed by DialogId.
@@ -124,83 +123,78 @@ constexpr std::array<DialogDef, 13> kDialogs = {
                 OpeningRule::kNone),
     RangeDialog(DialogId::kTwosComplement, "2's Complement", PresetSource::kSelectedOrWholeFile,
                 OpeningRule::kNone),
-    DialogDef{DialogId::kReplaceBytes, "Replace Bytes", nullptr, kReplaceFields, "Apply To Block",
-              2, kReplaceOrder, kSizePrefix, PresetSource::kSelectedOrWholeFile,
+    DialogDef{DialogId::kReplaceBytes,
+              "Replace Bytes",
+              nullptr,
+              {kReplaceFields, kReplaceChecks},
+              kReplaceBindings,
+              "Apply To Block",
+              2,
+              SizePrefix::Lower,
+              PresetSource::kSelectedOrWholeFile,
               OpeningRule::kClampEnd},
-    DialogDef{DialogId::kMaskBytes, "Mask Bytes", &kMaskChoice, kMaskFields, "Apply to block", 1,
-              kRangeThenValue, kSizePrefix, PresetSource::kSelectedOrWholeFile, OpeningRule::kNone},
-    DialogDef{DialogId::kBitwiseShift, "Bitwise Shift On Bytes", &kShiftChoice, kShiftFields,
-              "Apply to block", 1, kRangeThenValue, "File Size: 0X ",
-              PresetSource::kSelectedOrWholeFile, OpeningRule::kNone},
+    DialogDef{DialogId::kMaskBytes,
+              "Mask Bytes",
+              &kMaskChoice,
+              {kMaskFields, kMaskChecks},
+              kMaskBindings,
+              "Apply to block",
+              1,
+              SizePrefix::Lower,
+              PresetSource::kSelectedOrWholeFile,
+              OpeningRule::kNone},
+    DialogDef{DialogId::kBitwiseShift,
+              "Bitwise Shift On Bytes",
+              &kShiftChoice,
+              {kShiftFields, kShiftChecks},
+              kShiftBindings,
+              "Apply to block",
+              1,
+              SizePrefix::Upper,
+              PresetSource::kSelectedOrWholeFile,
+              OpeningRule::kNone},
     DialogDef{DialogId::kGoTo,
               "Go To",
               nullptr,
-              kGoToFields,
+              {kGoToFields, kGoToChecks},
+              kGoToBindings,
               {},
               0,
-              kOneField,
-              kSizePrefix,
+              SizePrefix::Lower,
               PresetSource::kZero,
               OpeningRule::kClampAddress},
     DialogDef{DialogId::kPasteBytes,
               "Paste Bytes",
               nullptr,
-              kPasteFields,
+              {kPasteFields, kInsertStartChecks},
+              kPasteBindings,
               {},
               0,
-              kOneField,
-              kSizePrefix,
+              SizePrefix::Lower,
               PresetSource::kInsertionPoint,
               OpeningRule::kClampStart},
-    DialogDef{DialogId::kInsertBytes, "Insert Bytes", nullptr, kInsertFields,
-              "Bytes To Be Inserted", 0, kInsertOrder, kSizePrefix, PresetSource::kInsertionPoint,
+    DialogDef{DialogId::kInsertBytes,
+              "Insert Bytes",
+              nullptr,
+              {kInsertFields, kInsertChecks},
+              kInsertBindings,
+              "Bytes To Be Inserted",
+              0,
+              SizePrefix::Lower,
+              PresetSource::kInsertionPoint,
               OpeningRule::kClampStart},
 };
 
-constexpr bool TableIsIndexedById() {
+constexpr bool TablesAreSound() {
     for (std::size_t i = 0; i < kDialogs.size(); ++i) {
-        if (static_cast<std::size_t>(kDialogs[i].id) != i)
+        const DialogDef& dialog = kDialogs[i];
+        if (static_cast<std::size_t>(dialog.id) != i || !ChecksNameTheirFields(dialog.table) ||
+            dialog.bindings.size() != dialog.table.fields.size())
             return false;
     }
     return true;
 }
-static_assert(TableIsIndexedById());
-
-bool PassesCharTest(const FieldDef& field, std::string_view text) {
-    if (field.charTest == CharTest::kLeadingDigit)
-        return IsHexDigit(text.front());
-    const auto isDigit = field.kind == FieldKind::kHex ? IsHexDigit : IsDecimalDigit;
-    return std::all_of(text.begin(), text.end(), isDigit);
-}
-
-// The value of the leading digits of the field's kind (at most nine, so it fits).
-Offset ParseValue(const FieldDef& field, std::string_view text) {
-    Offset value = 0;
-    for (const char c : text) {
-        if (field.kind == FieldKind::kHex) {
-            if (!IsHexDigit(c))
-                break;
-            value = value * 16 + HexDigitValue(c);
-        } else {
-            if (!IsDecimalDigit(c))
-                break;
-            value = value * 10 + (c - '0');
-        }
-    }
-    return value;
-}
-
-bool WithinLimit(SizeLimit limit, Offset value, Offset fileSize) {
-    switch (limit) {
-        case SizeLimit::kNone:
-            return true;
-        case SizeLimit::kBelowSize:
-            return value < fileSize;
-        case SizeLimit::kAtMostSize:
-            return value <= fileSize;
-    }
-    return true;
-}
+static_assert(TablesAreSound());
 
 Offset LastByteOrZero(Offset fileSize) {
     return std::max<Offset>(fileSize - 1, 0);
@@ -282,51 +276,36 @@ DialogMembers OpenDialogMembers(const DialogDef& dialog, const DumpLayout& layou
     return m;
 }
 
-std::string FieldText(const FieldDef& field, const DialogMembers& members) {
-    const Offset value = members.Get(field.member);
-    if (value < 0)
-        return {};
+std::string FieldText(const DialogDef& dialog, std::size_t field, const DialogMembers& members) {
+    const FieldBinding& binding = dialog.bindings[field];
+    const Offset value = members.Get(binding.member);
+    if (binding.format == ShowFormat::kHex || value < 0)
+        return AddressFieldText(value);
     char text[24];
     const auto v = static_cast<unsigned long long>(value);
-    switch (field.format) {
-        case ShowFormat::kHex:
-            std::snprintf(text, sizeof text, "%llX", v);
-            break;
-        case ShowFormat::kHexByte:
-            std::snprintf(text, sizeof text, "%02llX", v);
-            break;
-        case ShowFormat::kDecimal:
-            std::snprintf(text, sizeof text, "%llu", v);
-            break;
-    }
+    std::snprintf(text, sizeof text, binding.format == ShowFormat::kHexByte ? "%02llX" : "%llu", v);
     return text;
 }
 
 std::string FileSizeLine(const DialogDef& dialog, Offset fileSize) {
-    char text[96];
-    const auto size = static_cast<unsigned long long>(fileSize);
-    std::snprintf(text, sizeof text, "%.*s%llX Bytes (In Hex) or %llu Bytes (In Decimal)",
-                  static_cast<int>(dialog.sizePrefix.size()), dialog.sizePrefix.data(), size, size);
-    return text;
+    return FileSizeText(fileSize, dialog.sizePrefix);
 }
 
-CheckResult CheckDialogFields(const DialogDef& dialog, std::span<const std::string> texts,
-                              DialogMembers& members) {
-    for (const int index : dialog.checkOrder) {
-        const FieldDef& field = *dialog.fields[static_cast<std::size_t>(index)];
-        const std::string_view text = std::string_view(texts[static_cast<std::size_t>(index)])
-                                          .substr(0, static_cast<std::size_t>(field.maxLength));
-        if (text.empty())
-            return {index, field.emptyMessage};
-        if (!PassesCharTest(field, text))
-            return {index, field.invalidMessage};
-        const Offset value = ParseValue(field, text);
-        if (!WithinLimit(field.limit, value, members.m_nFileSize)) {
-            return {index, field.rangeMessage};
-        }
-        members.Set(field.member, value);
+std::optional<FieldFault> CheckDialogFields(const DialogDef& dialog,
+                                            std::span<const std::string> texts,
+                                            DialogMembers& members) {
+    std::vector<std::string> typed;
+    typed.reserve(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto maxLength = static_cast<std::size_t>(dialog.table.fields[i].maxLength);
+        typed.push_back(texts[i].substr(0, maxLength));
     }
-    return {};
+    if (const std::optional<FieldFault> fault =
+            CheckFields(dialog.table, typed, members.m_nFileSize))
+        return fault;
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        members.Set(dialog.bindings[i].member, FieldValue(dialog.table.fields[i], typed[i]));
+    return std::nullopt;
 }
 
 void RememberBitwiseSettings(const DialogDef& dialog, const DialogMembers& members,

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "document/offset.h"
 #include "editing/bitwise_kernels.h"
+#include "editing/field_checks.h"
+#include "editing/validators.h"
 #include "view/dump_layout.h"
 
 namespace orvel {
@@ -50,10 +54,6 @@ enum class Member {
     kShiftType,
 };
 
-// What the edit control lets the user type: hex digits, or decimal digits.
-// Pasted text is not filtered, so the checks on OK test it again.
-enum class FieldKind { kHex, kDecimal };
-
 // How a field's member is shown when the dialog opens.
 enum class ShowFormat {
     kHex,      // upper-case hex without leading zeros; empty for a negative member
@@ -61,26 +61,10 @@ enum class ShowFormat {
     kDecimal,
 };
 
-enum class CharTest {
-    kWhole,         // every character must be a digit of the field's kind
-    kLeadingDigit,  // only the first character must be a hex digit; the value is
-                    // read from the leading hex digits
-};
-
-// The limit an address is compared against, as unsigned values.
-enum class SizeLimit { kNone, kBelowSize, kAtMostSize };
-
-struct FieldDef {
+// The member a field is bound to and how the field shows it.
+struct FieldBinding {
     Member member;
-    std::string_view label;
-    FieldKind kind;
-    int maxLength;  // characters the edit control accepts
     ShowFormat format;
-    CharTest charTest;
-    SizeLimit limit;
-    std::string_view emptyMessage;
-    std::string_view invalidMessage;
-    std::string_view rangeMessage;  // empty when limit is kNone
 };
 
 // A radio group; the member holds the index of the chosen button.
@@ -109,12 +93,12 @@ enum class OpeningRule {
 struct DialogDef {
     DialogId id;
     std::string_view title;
-    const ChoiceGroup* choice;                // the radio group above the fields, or null
-    std::span<const FieldDef* const> fields;  // in the order shown
-    std::string_view groupTitle;              // frame around fields[groupFirst..], or empty
+    const ChoiceGroup* choice;               // the radio group above the fields, or null
+    FieldTable table;                        // the fields in the order shown, the checks OK runs
+    std::span<const FieldBinding> bindings;  // one per field of the table
+    std::string_view groupTitle;             // frame around fields[groupFirst..], or empty
     int groupFirst;
-    std::span<const int> checkOrder;  // indices into fields, in the order checked on OK
-    std::string_view sizePrefix;      // "File Size: 0x " or "File Size: 0X "
+    SizePrefix sizePrefix;
     PresetSource source;
     OpeningRule rule;
 };
@@ -147,27 +131,21 @@ struct DialogMembers {
                                               TextSelection selection, Offset fileSize,
                                               const BitwiseSettings& settings);
 
-// The text a field shows when the dialog opens.
-[[nodiscard]] std::string FieldText(const FieldDef& field, const DialogMembers& members);
+// The text fields[field] shows when the dialog opens.
+[[nodiscard]] std::string FieldText(const DialogDef& dialog, std::size_t field,
+                                    const DialogMembers& members);
 
 // "File Size: 0x 1A Bytes (In Hex) or 26 Bytes (In Decimal)", with the dialog's prefix.
 [[nodiscard]] std::string FileSizeLine(const DialogDef& dialog, Offset fileSize);
 
-// The first fault found on OK: the index of the faulty field in dialog.fields and
-// its message; failedField is -1 when every field passed.
-struct CheckResult {
-    int failedField = -1;
-    std::string_view message;
-    [[nodiscard]] bool ok() const { return failedField < 0; }
-};
-
-// Checks the field texts (in the order of dialog.fields) in the dialog's check
-// order against members.m_nFileSize, storing each value that passes into its
-// member; the members after a faulty field are left as they were. A text
-// longer than the field's maximum is cut to it, as the edit control would.
-[[nodiscard]] CheckResult CheckDialogFields(const DialogDef& dialog,
-                                            std::span<const std::string> texts,
-                                            DialogMembers& members);
+// Runs the dialog's checks on the field texts (in the order of its fields)
+// against members.m_nFileSize and returns the first fault; when every check
+// passes, stores each field's value into its member (a fault changes no
+// member). A text longer than the field's maximum is cut to it, as the edit
+// control would.
+[[nodiscard]] std::optional<FieldFault> CheckDialogFields(const DialogDef& dialog,
+                                                          std::span<const std::string> texts,
+                                                          DialogMembers& members);
 
 // After OK of the Shift or Mask dialog: keeps its type and count or value for
 // the next opening in the same view. Other dialogs change nothing.

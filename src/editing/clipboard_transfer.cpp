@@ -4,11 +4,11 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "app/qt_string.h"
 #include "editing/clipboard_codec.h"
 
 QString ClipboardMimeType() {
-    return QString::fromLatin1(orvel::kClipboardFormatName.data(),
-                               static_cast<qsizetype>(orvel::kClipboardFormatName.size()));
+    return ToQString(orvel::kClipboardFormatName);
 }
 
 void PutBlockOnClipboard(QByteArray block) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/orvel_app.h"
+#include "app/qt_string.h"
 #include "app/wait_cursor.h"
 #include "editing/address_dialog.h"
 #include "editing/block_kernels.h"
@@ -162,7 +163,5 @@ void EditCommands::Report(EditOutcome outcome) {
     const std::string_view message = orvel::OutcomeMessage(outcome);
     if (message.empty())
         return;
-    COrvelApp::instance()->prompts().Tell(
-        &view_, QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
-        UserPrompts::Icon::Stop);
+    COrvelApp::instance()->prompts().Tell(&view_, ToQString(message), UserPrompts::Icon::Stop);
 }

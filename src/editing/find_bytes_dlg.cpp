@@ -4,29 +4,28 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "app/orvel_app.h"
-#include "editing/find_pattern.h"
-#include "editing/hex_edit.h"
-#include "editing/validators.h"
+#include "app/qt_string.h"
+#include "editing/field_edits.h"
+#include "editing/find_fields.h"
 #include "view/color_combo_box.h"
+
+using orvel::kFindStart;
+using orvel::kFindWhat;
 
 namespace {
 
-QLineEdit* HexEdit() {
-    auto* edit = new CHexEdit;
-    edit->setMaxLength(8);
-    return edit;
+const orvel::FieldRow& Row(orvel::FindField field) {
+    return orvel::FindBytesFields().fields[field];
 }
 
 }  // namespace
 
 CFindBytesDlg::CFindBytesDlg(QWidget* parent)
     : QDialog(parent),
-      findWhat_(HexEdit()),
-      start_(HexEdit()),
+      edits_{CreateFieldEdit(Row(kFindWhat)), CreateFieldEdit(Row(kFindStart))},
       color_(new CColorComboBox),
       autoMark_(new QCheckBox(QStringLiteral("Automatically Mark the Found Bytes"))),
       findNext_(new QPushButton(QStringLiteral("Find Next"))),
@@ -36,10 +35,10 @@ CFindBytesDlg::CFindBytesDlg(QWidget* parent)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Find What:")), 0, 0);
-    grid->addWidget(findWhat_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Next Search Start Address:")), 1, 0);
-    grid->addWidget(start_, 1, 1);
+    grid->addWidget(new QLabel(ToQString(Row(kFindWhat).label)), 0, 0);
+    grid->addWidget(findWhatEdit(), 0, 1);
+    grid->addWidget(new QLabel(ToQString(Row(kFindStart).label)), 1, 0);
+    grid->addWidget(startEdit(), 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("(in Hex)")), 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Mark Color:")), 2, 0);
     grid->addWidget(color_, 2, 1);
@@ -56,16 +55,18 @@ CFindBytesDlg::CFindBytesDlg(QWidget* parent)
     connect(markSelect_, &QPushButton::clicked, this, &CFindBytesDlg::OnMarkSelect);
     connect(cancel, &QPushButton::clicked, this, &CFindBytesDlg::close);
 
-    start_->setText(QString::number(m_nNextStart, 16).toUpper());
-    findWhat_->setText(QString::fromStdString(m_strFindWhat));
+    ShowNextStart();
+    findWhatEdit()->setText(QString::fromStdString(m_strFindWhat));
     color_->SelectName(m_strMarkColor);
     autoMark_->setChecked(m_bAutoMark);
 }
 
-void CFindBytesDlg::Fault(QLineEdit* field, const QString& message) {
-    COrvelApp::instance()->prompts().Tell(this, message);
-    field->setFocus();
-    field->selectAll();
+void CFindBytesDlg::ShowNextStart() {
+    startEdit()->setText(ToQString(orvel::AddressFieldText(m_nNextStart)));
+}
+
+void CFindBytesDlg::ReadFindWhat(const std::string& text) {
+    m_strFindWhat = std::string(orvel::CheckedText(Row(kFindWhat), text));
 }
 
 void CFindBytesDlg::ReadColorAndAutoMark() {
@@ -74,19 +75,12 @@ void CFindBytesDlg::ReadColorAndAutoMark() {
 }
 
 void CFindBytesDlg::OnFindNext() {
-    const std::string start = start_->text().toStdString();
-    if (start.empty())
-        return Fault(start_, QStringLiteral("Please fill the Start Address field!"));
-    if (!orvel::IsHexString(start))
-        return Fault(start_, QStringLiteral("Start Address field contains invalid characters!"));
-    m_nNextStart = static_cast<std::uint32_t>(std::stoul(start, nullptr, 16));
-    const std::string findWhat = findWhat_->text().toStdString();
-    const std::string_view trimmed = orvel::TrimBlanks(findWhat);
-    if (trimmed.empty())
-        return Fault(findWhat_, QStringLiteral("Please fill the Find What field!"));
-    if (!orvel::IsHexString(trimmed))
-        return Fault(findWhat_, QStringLiteral("Find What field contains invalid characters!"));
-    m_strFindWhat = std::string(trimmed);
+    const std::optional<std::vector<std::string>> texts = CheckFieldEdits(
+        orvel::FindBytesFields(), edits_, 0, this, COrvelApp::instance()->prompts());
+    if (!texts)
+        return;
+    m_nNextStart = orvel::FieldValue(Row(kFindStart), (*texts)[kFindStart]);
+    ReadFindWhat((*texts)[kFindWhat]);
     ReadColorAndAutoMark();
     emit findNextRequested();
 }
@@ -97,7 +91,7 @@ void CFindBytesDlg::OnMarkSelect() {
 }
 
 void CFindBytesDlg::UpdateNextStart() {
-    start_->setText(QString::number(m_nNextStart, 16).toUpper());
-    m_strFindWhat = std::string(orvel::TrimBlanks(findWhat_->text().toStdString()));
+    ShowNextStart();
+    ReadFindWhat(findWhatEdit()->text().toStdString());
     ReadColorAndAutoMark();
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <cstdint>
 #include <string>
 
+#include "editing/find_fields.h"
+#include "editing/hex_edit.h"
+
 class CColorComboBox;
 class QCheckBox;
-class QLineEdit;
 class QPushButton;
 
 // "Find Bytes (in Hex)": the modeless Find dialog of one hex view. It holds the
@@ -27,8 +30,8 @@ class CFindBytesDlg final : public QDialog {
     // Shows m_nNextStart in the start field, then reads the controls back.
     void UpdateNextStart();
 
-    [[nodiscard]] QLineEdit* findWhatEdit() const { return findWhat_; }
-    [[nodiscard]] QLineEdit* startEdit() const { return start_; }
+    [[nodiscard]] CDigitEdit* findWhatEdit() const { return edits_[orvel::kFindWhat]; }
+    [[nodiscard]] CDigitEdit* startEdit() const { return edits_[orvel::kFindStart]; }
     [[nodiscard]] CColorComboBox* colorBox() const { return color_; }
     [[nodiscard]] QCheckBox* autoMarkBox() const { return autoMark_; }
     [[nodiscard]] QPushButton* findNextButton() const { return findNext_; }
@@ -41,12 +44,12 @@ class CFindBytesDlg final : public QDialog {
   private:
     void OnFindNext();
     void OnMarkSelect();
+    void ShowNextStart();
+    // Keeps the pattern text without the blanks around it.
+    void ReadFindWhat(const std::string& text);
     void ReadColorAndAutoMark();
-    // Reports a faulty field: message box, focus, whole text selected.
-    void Fault(QLineEdit* field, const QString& message);
 
-    QLineEdit* findWhat_;
-    QLineEdit* start_;
+    std::array<CDigitEdit*, 2> edits_;  // indexed by orvel::FindField
     CColorComboBox* color_;
     QCheckBox* autoMark_;
     QPushButton* findNext_;

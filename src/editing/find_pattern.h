@@ -29,7 +29,4 @@ inline constexpr std::size_t kMaxValueDigits = 8;
 // report such texts before they get here.
 [[nodiscard]] BytePattern ParseFindPattern(std::string_view text);
 
-// `text` without leading and trailing blanks (space, tab, line breaks).
-[[nodiscard]] std::string_view TrimBlanks(std::string_view text);
-
 }  // namespace orvel

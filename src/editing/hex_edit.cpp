@@ -17,7 +17,7 @@ bool IsFieldKey(const QKeyEvent& event) {
 
 }  // namespace
 
-CDigitEdit::CDigitEdit(orvel::FieldKind kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {}
+CDigitEdit::CDigitEdit(orvel::NumberBase kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {}
 
 // The field keeps its clipboard keys even where a window's shortcut uses them.
 bool CDigitEdit::event(QEvent* event) {
@@ -50,20 +50,12 @@ void CDigitEdit::keyPressEvent(QKeyEvent* event) {
     if (text.size() != 1 || !text[0].isPrint())
         return QLineEdit::keyPressEvent(event);
     const char16_t c = text[0].unicode();
-    const bool digit =
-        c < 0x80 && (kind_ == orvel::FieldKind::kHex ? orvel::IsHexDigit(static_cast<char>(c))
-                                                     : c >= '0' && c <= '9');
+    const bool digit = c < 0x80 && (kind_ == orvel::NumberBase::kHex
+                                        ? orvel::IsHexDigit(static_cast<char>(c))
+                                        : orvel::IsDecimalDigit(static_cast<char>(c)));
     if (digit)
         return QLineEdit::keyPressEvent(event);
     event->accept();
     QApplication::beep();
     emit refused();
-}
-
-CDigitEdit* CreateFieldEdit(const orvel::FieldDef& field, QWidget* parent) {
-    CDigitEdit* edit = field.kind == orvel::FieldKind::kHex
-                           ? static_cast<CDigitEdit*>(new CHexEdit(parent))
-                           : new CDecimalEdit(parent);
-    edit->setMaxLength(field.maxLength);
-    return edit;
 }

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "editing/address_dialogs.h"
+#include "editing/number_text.h"
 
 // The entry fields of the block dialogs. A typed character reaches the field
 // only when it is a digit of the field's kind (or an editing key); any other
@@ -12,26 +12,26 @@
 class CDigitEdit : public QLineEdit {
     Q_OBJECT
   public:
-    [[nodiscard]] orvel::FieldKind kind() const { return kind_; }
+    [[nodiscard]] orvel::NumberBase kind() const { return kind_; }
 
   signals:
     // A typed character was refused (after the beep).
     void refused();
 
   protected:
-    CDigitEdit(orvel::FieldKind kind, QWidget* parent);
+    CDigitEdit(orvel::NumberBase kind, QWidget* parent);
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    orvel::FieldKind kind_;
+    orvel::NumberBase kind_;
 };
 
 // Accepts 0-9, A-F and a-f.
 class CHexEdit final : public CDigitEdit {
     Q_OBJECT
   public:
-    explicit CHexEdit(QWidget* parent = nullptr) : CDigitEdit(orvel::FieldKind::kHex, parent) {}
+    explicit CHexEdit(QWidget* parent = nullptr) : CDigitEdit(orvel::NumberBase::kHex, parent) {}
 };
 
 // Accepts 0-9.
@@ -39,8 +39,5 @@ class CDecimalEdit final : public CDigitEdit {
     Q_OBJECT
   public:
     explicit CDecimalEdit(QWidget* parent = nullptr)
-        : CDigitEdit(orvel::FieldKind::kDecimal, parent) {}
+        : CDigitEdit(orvel::NumberBase::kDecimal, parent) {}
 };
-
-// The edit control for a field of a dialog table, limited to its length.
-[[nodiscard]] CDigitEdit* CreateFieldEdit(const orvel::FieldDef& field, QWidget* parent);

@@ -6,6 +6,17 @@
 
 namespace orvel {
 
+std::string_view TrimBlanks(std::string_view text) {
+    const auto isBlank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 bool IsHexString(std::string_view text) {
     return std::all_of(text.begin(), text.end(), IsHexDigit);
 }

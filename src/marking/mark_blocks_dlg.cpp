@@ -3,24 +3,23 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/qt_string.h"
 #include "view/color_combo_box.h"
 
 using namespace orvel;
 
 CMarkBlocksDlg::CMarkBlocksDlg(MarkBlocksSettings settings, Offset fileSize, QWidget* parent)
     : CMarkDlg(kMarkBlocksText, fileSize, parent), settings_(std::move(settings)) {
-    const auto fields = MarkBlocksFields();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(clearBox_);
     clearBox_->setChecked(settings_.clearFile);
     for (std::size_t block = 0; block < kMarkBlockCount; ++block) {
         QGridLayout* grid = AddGroup(layout, MarkBlockGroup(block));
-        AddField(fields[2 * block], grid, 0)->setText(AddressText(settings_.starts[block]));
-        AddField(fields[2 * block + 1], grid, 1)->setText(AddressText(settings_.ends[block]));
-        grid->addWidget(new QLabel(QStr(kColorLabel)), 2, 0);
+        AddField(2 * block, grid, 0)->setText(AddressText(settings_.starts[block]));
+        AddField(2 * block + 1, grid, 1)->setText(AddressText(settings_.ends[block]));
+        grid->addWidget(new QLabel(ToQString(kColorLabel)), 2, 0);
         colors_[block] = new CColorComboBox;
         colors_[block]->SelectName(settings_.colors[block]);
         grid->addWidget(colors_[block], 2, 1);
@@ -28,7 +27,7 @@ CMarkBlocksDlg::CMarkBlocksDlg(MarkBlocksSettings settings, Offset fileSize, QWi
     Finish(layout);
 }
 
-std::span<const MarkField> CMarkBlocksDlg::Fields() const {
+const FieldTable& CMarkBlocksDlg::Fields() const {
     return MarkBlocksFields();
 }
 

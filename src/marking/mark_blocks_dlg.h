@@ -17,7 +17,7 @@ class CMarkBlocksDlg final : public CMarkDlg {
     [[nodiscard]] CColorComboBox* color(std::size_t block) const { return colors_.at(block); }
 
   private:
-    [[nodiscard]] std::span<const orvel::MarkField> Fields() const override;
+    [[nodiscard]] const orvel::FieldTable& Fields() const override;
     void Store() override;
 
     orvel::MarkBlocksSettings settings_;

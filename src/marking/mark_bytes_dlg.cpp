@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/qt_string.h"
 #include "view/color_combo_box.h"
 
 using namespace orvel;
@@ -13,17 +13,16 @@ using namespace orvel;
 CMarkBytesDlg::CMarkBytesDlg(MarkBytesSettings settings, MarkBlock block, Offset fileSize,
                              QWidget* parent)
     : CMarkDlg(kMarkBytesText, fileSize, parent), settings_(std::move(settings)), block_(block) {
-    const auto fields = MarkBytesFields();
     auto* layout = new QVBoxLayout(this);
     QGridLayout* values = AddGroup(layout, kMarkBytesValueGroup);
     QGridLayout* range = AddGroup(layout, kApplyToBlock);
-    AddField(fields[kBytesStart], range, 0)->setText(AddressText(block.start));
-    AddField(fields[kBytesEnd], range, 1)->setText(AddressText(block.end));
+    AddField(kBytesStart, range, 0)->setText(AddressText(block.start));
+    AddField(kBytesEnd, range, 1)->setText(AddressText(block.end));
     for (std::size_t slot = 0; slot < kMarkValueSlots; ++slot) {
         const int row = static_cast<int>(slot);
-        AddField(fields[kBytesValue1 + slot], values, row)
+        AddField(kBytesValue1 + slot, values, row)
             ->setText(QString::fromStdString(settings_.values[slot]));
-        values->addWidget(new QLabel(QStr(kColorLabel)), row, 2);
+        values->addWidget(new QLabel(ToQString(kColorLabel)), row, 2);
         colors_[slot] = new CColorComboBox;
         colors_[slot]->SelectName(settings_.colors[slot]);
         values->addWidget(colors_[slot], row, 3);
@@ -34,12 +33,12 @@ CMarkBytesDlg::CMarkBytesDlg(MarkBytesSettings settings, MarkBlock block, Offset
     Finish(layout);
 }
 
-std::span<const MarkField> CMarkBytesDlg::Fields() const {
+const FieldTable& CMarkBytesDlg::Fields() const {
     return MarkBytesFields();
 }
 
 void CMarkBytesDlg::Store() {
-    block_ = {HexFieldValue(Text(kBytesStart)), HexFieldValue(Text(kBytesEnd))};
+    block_ = {Value(kBytesStart), Value(kBytesEnd)};
     settings_.clearBlock = clearBox_->isChecked();
     for (std::size_t slot = 0; slot < kMarkValueSlots; ++slot) {
         settings_.values[slot] = Text(kBytesValue1 + slot);

@@ -20,7 +20,7 @@ class CMarkBytesDlg final : public CMarkDlg {
     [[nodiscard]] CColorComboBox* color(std::size_t slot) const { return colors_.at(slot); }
 
   private:
-    [[nodiscard]] std::span<const orvel::MarkField> Fields() const override;
+    [[nodiscard]] const orvel::FieldTable& Fields() const override;
     void Store() override;
 
     orvel::MarkBytesSettings settings_;

@@ -262,7 +262,7 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<Pass>& passes) {
                 patternsSettings.types[static_cast<std::size_t>(patternsSettings.type)];
             const orvel::BytePattern header = orvel::ParseFindPattern(chosen.header);
             const orvel::BytePattern tail = orvel::ParseFindPattern(chosen.tail);
-            const Offset count = orvel::DecimalFieldValue(chosen.count);
+            const Offset count = orvel::PatternCountValue(chosen.count);
             const orvel::PatternColors colors{ColorOf(chosen.colors[0]), ColorOf(chosen.colors[1]),
                                               ColorOf(chosen.colors[2])};
             const orvel::PatternType type = patternsSettings.type;

@@ -3,60 +3,28 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "document/offset.h"
+#include "editing/field_checks.h"
+#include "editing/validators.h"
 
 namespace orvel {
 
-// The four marking dialogs as data: titles, labels, the fields in the order OK
-// checks them with their exact messages, the per-type labels of Mark Patterns,
-// and the settings each view remembers with their initial values. The Qt
-// dialogs are built from these tables and call CheckMarkFields on OK; on a
-// fault they show the message (OK button only), focus the field and select its
-// whole text, and stay open. Nothing here is thread-bound.
-
-enum class MarkFieldKind { kHex, kDecimal };
-
-// One entry field and what OK checks on it, in this order: emptiness, the
-// characters of its kind, the value against the file size (as unsigned 32-bit
-// values: an address must be below the size).
-struct MarkField {
-    std::string_view label;
-    MarkFieldKind kind;
-    int maxLength;                    // characters the edit control accepts
-    bool trimmed;                     // blanks around the text are removed before the checks
-    std::string_view emptyMessage;    // empty: the field may be left empty
-    std::string_view invalidMessage;  // empty: the characters are not checked
-    std::string_view sizeMessage;     // empty: the value is not compared with the file size
-};
+// The four marking dialogs as data: titles, labels, the field tables (the
+// fields, and the checks OK runs with their exact messages), the per-type
+// labels of Mark Patterns, and the settings each view remembers with their
+// initial values. The Qt dialogs are built from these tables and run them on
+// OK; on a fault they show the message (OK button only), focus the field and
+// select its whole text, and stay open. Nothing here is thread-bound.
 
 struct MarkDialogText {
     std::string_view title;
-    std::string_view clearBox;    // the "Clear Previous Marks ..." check box
-    std::string_view sizePrefix;  // first piece of the file-size line
+    std::string_view clearBox;  // the "Clear Previous Marks ..." check box
+    SizePrefix sizePrefix;      // of the file-size line
 };
 
-// The first failing check on OK: the index of the field to focus and its message.
-struct FieldFault {
-    std::size_t field;
-    std::string_view message;
-    friend bool operator==(const FieldFault&, const FieldFault&) = default;
-};
-
-// Checks texts[i] against fields[i] for every i in order and returns the first
-// fault, or nothing when all pass. `texts` has one entry per field.
-[[nodiscard]] std::optional<FieldFault> CheckMarkFields(std::span<const MarkField> fields,
-                                                        std::span<const std::string> texts,
-                                                        Offset fileSize);
-
-// Values of texts that passed their checks: hex read as "%X" into 32 bits,
-// decimal as "%d". Reading stops at the first character that is not a digit.
-[[nodiscard]] std::uint32_t HexFieldValue(std::string_view text);
-[[nodiscard]] std::int64_t DecimalFieldValue(std::string_view text);
 // A Mark Blocks address: -1 (not given) for an empty field; 80000000 and above
 // are negative as 32-bit signed values and so count as not given too.
 [[nodiscard]] std::int32_t BlockAddressValue(std::string_view text);
@@ -77,12 +45,12 @@ inline constexpr std::string_view kApplyToBlock = "Apply To Block";
 // ---- Mark Bytes --------------------------------------------------------------
 
 inline constexpr MarkDialogText kMarkBytesText{"Mark Bytes", "Clear Previous Marks In the Block",
-                                               "File Size: 0X "};
+                                               SizePrefix::Upper};
 inline constexpr std::string_view kMarkBytesValueGroup = "Select Mark Value and Color";
 inline constexpr std::string_view kColorLabel = "Color:";
 enum MarkBytesField : std::size_t { kBytesStart, kBytesEnd, kBytesValue1 };  // values 1..4 follow
 inline constexpr std::size_t kMarkValueSlots = 4;
-[[nodiscard]] std::span<const MarkField> MarkBytesFields();
+[[nodiscard]] const FieldTable& MarkBytesFields();
 
 // Remembered per view; replaced on OK slot by slot: each slot's text always,
 // its colour only when the text is not empty.
@@ -97,10 +65,10 @@ struct MarkBytesSettings {
 // ---- Mark Blocks -------------------------------------------------------------
 
 inline constexpr MarkDialogText kMarkBlocksText{"Mark Blocks", "Clear Previous Marks In the File",
-                                                "File Size: 0x "};
+                                                SizePrefix::Lower};
 inline constexpr std::size_t kMarkBlockCount = 3;
 // Fields 2k and 2k + 1 are the start and end of block k + 1.
-[[nodiscard]] std::span<const MarkField> MarkBlocksFields();
+[[nodiscard]] const FieldTable& MarkBlocksFields();
 [[nodiscard]] std::string_view MarkBlockGroup(std::size_t block);  // "Mark Block 1" ...
 
 // Remembered per view; on OK all six addresses are stored, and a block's
@@ -116,13 +84,13 @@ struct MarkBlocksSettings {
 // ---- Mark Units --------------------------------------------------------------
 
 inline constexpr MarkDialogText kMarkUnitsText{"Mark Units", "Clear Previous Marks In the Block",
-                                               "File Size: 0x "};
+                                               SizePrefix::Lower};
 inline constexpr std::string_view kMarkUnitsColorGroup =
     "Please choose two different colors to distinguish each unit";
 inline constexpr std::string_view kUnitColor1Label = "Color #1:";
 inline constexpr std::string_view kUnitColor2Label = "Color #2:";
 enum MarkUnitsField : std::size_t { kUnitsStart, kUnitsEnd, kUnitsSize };
-[[nodiscard]] std::span<const MarkField> MarkUnitsFields();
+[[nodiscard]] const FieldTable& MarkUnitsFields();
 
 struct MarkUnitsSettings {
     bool clearBlock = true;
@@ -137,7 +105,7 @@ enum class PatternType { kType1, kType2, kType3 };
 inline constexpr std::size_t kPatternTypeCount = 3;
 
 inline constexpr MarkDialogText kMarkPatternsText{
-    "Mark Patterns", "Clear Previous Marks In the Block", "File Size: 0x "};
+    "Mark Patterns", "Clear Previous Marks In the Block", SizePrefix::Lower};
 inline constexpr std::string_view kPatternTypeGroup = "Pattern Type";
 inline constexpr std::array<std::string_view, kPatternTypeCount> kPatternTypeNames{"Type1", "Type2",
                                                                                    "Type3"};
@@ -167,7 +135,7 @@ struct PatternTypeLabels {
 };
 [[nodiscard]] const PatternTypeLabels& PatternLabels(PatternType type);
 // The fields and checks for one type; hidden fields are read but not checked.
-[[nodiscard]] std::span<const MarkField> MarkPatternsFields(PatternType type);
+[[nodiscard]] const FieldTable& MarkPatternsFields(PatternType type);
 
 // What one type remembers: the three texts as typed and the three colours
 // (header, body or tail bytes, tail or following byte).
@@ -178,6 +146,9 @@ struct PatternTypeSettings {
     std::array<std::string, 3> colors{std::string(kBlackName), std::string(kBlackName),
                                       std::string(kBlackName)};
 };
+
+// The number of body or tail bytes a remembered count text stands for.
+[[nodiscard]] std::uint32_t PatternCountValue(std::string_view count);
 
 // Remembered per view. The dialog opens with the remembered type's values;
 // switching the type relabels the fields but keeps the texts and colours as

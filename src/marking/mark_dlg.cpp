@@ -5,42 +5,34 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "app/orvel_app.h"
-#include "editing/find_pattern.h"
-#include "editing/hex_edit.h"
+#include "app/qt_string.h"
+#include "editing/field_edits.h"
 #include "editing/validators.h"
-
-QString QStr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 CMarkDlg::CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, QWidget* parent)
     : QDialog(parent),
       fileSize_(fileSize),
-      clearBox_(new QCheckBox(QStr(text.clearBox))),
+      clearBox_(new QCheckBox(ToQString(text.clearBox))),
       text_(text) {
-    setWindowTitle(QStr(text.title));
+    setWindowTitle(ToQString(text.title));
 }
 
 QGridLayout* CMarkDlg::AddGroup(QVBoxLayout* layout, std::string_view title) {
-    auto* group = new QGroupBox(QStr(title));
+    auto* group = new QGroupBox(ToQString(title));
     auto* grid = new QGridLayout(group);
     layout->addWidget(group);
     return grid;
 }
 
-QLineEdit* CMarkDlg::AddField(const orvel::MarkField& field, QGridLayout* grid, int row,
-                              QLabel** label) {
+CDigitEdit* CMarkDlg::AddField(std::size_t field, QGridLayout* grid, int row, QLabel** label) {
     // Typing lets only the field's digits through; pasted or preset text is
     // checked on OK.
-    QLineEdit* edit = field.kind == orvel::MarkFieldKind::kHex
-                          ? static_cast<QLineEdit*>(new CHexEdit)
-                          : static_cast<QLineEdit*>(new CDecimalEdit);
-    edit->setMaxLength(field.maxLength);
-    auto* caption = new QLabel(QStr(field.label));
+    const orvel::FieldRow& fieldRow = Fields().fields[field];
+    CDigitEdit* edit = CreateFieldEdit(fieldRow);
+    auto* caption = new QLabel(ToQString(fieldRow.label));
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 0);
     grid->addWidget(edit, row, 1);
@@ -51,10 +43,7 @@ QLineEdit* CMarkDlg::AddField(const orvel::MarkField& field, QGridLayout* grid, 
 }
 
 void CMarkDlg::Finish(QVBoxLayout* layout) {
-    const bool upper = text_.sizePrefix.find("0X") != std::string_view::npos;
-    auto* size = new QLabel(QString::fromStdString(orvel::FileSizeText(
-        fileSize_, upper ? orvel::SizePrefix::Upper : orvel::SizePrefix::Lower)));
-    layout->addWidget(size);
+    layout->addWidget(new QLabel(ToQString(orvel::FileSizeText(fileSize_, text_.sizePrefix))));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMarkDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CMarkDlg::reject);
@@ -62,27 +51,21 @@ void CMarkDlg::Finish(QVBoxLayout* layout) {
 }
 
 std::string CMarkDlg::Text(std::size_t field) const {
-    const std::string text = edits_.at(field)->text().toStdString();
-    return Fields()[field].trimmed ? std::string(orvel::TrimBlanks(text)) : text;
+    return std::string(
+        orvel::CheckedText(Fields().fields[field], edits_.at(field)->text().toStdString()));
+}
+
+std::uint32_t CMarkDlg::Value(std::size_t field) const {
+    return orvel::FieldValue(Fields().fields[field], edits_.at(field)->text().toStdString());
 }
 
 QString CMarkDlg::AddressText(orvel::Offset address) {
-    return address < 0 ? QString() : QString::number(address, 16).toUpper();
+    return ToQString(orvel::AddressFieldText(address));
 }
 
 bool CMarkDlg::CheckFields() {
-    const auto fields = Fields();
-    std::vector<std::string> texts;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        texts.push_back(edits_.at(i)->text().toStdString());
-    const auto fault = orvel::CheckMarkFields(fields, texts, fileSize_);
-    if (!fault)
-        return true;
-    COrvelApp::instance()->prompts().Tell(this, QStr(fault->message));
-    QLineEdit* faulty = edits_.at(fault->field);
-    faulty->setFocus();
-    faulty->selectAll();
-    return false;
+    return CheckFieldEdits(Fields(), edits_, fileSize_, this, COrvelApp::instance()->prompts())
+        .has_value();
 }
 
 void CMarkDlg::accept() {

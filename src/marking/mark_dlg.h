@@ -1,33 +1,30 @@
 #pragma once
 
 #include <QDialog>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "document/offset.h"
+#include "editing/hex_edit.h"
 #include "marking/mark_dialogs.h"
 
 class QCheckBox;
 class QGridLayout;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QVBoxLayout;
 
 // What the four marking dialogs share: the title, the entry fields built from
 // the field tables (hex or decimal digits only, limited in length), the clear
-// box, the file-size line, OK and Cancel. On OK the fields are checked in
-// their table's order; the first fault is reported in a message box, its
-// field gets the focus with its whole text selected, and the dialog stays
-// open. Once every check passed, the dialog stores its values (Store).
-// GUI thread only.
+// box, the file-size line, OK and Cancel. On OK the dialog's table runs on the
+// fields; the first fault is reported in a message box, its field gets the
+// focus with its whole text selected, and the dialog stays open. Once every
+// check passed, the dialog stores its values (Store). GUI thread only.
 class CMarkDlg : public QDialog {
     Q_OBJECT
   public:
     // Runs the OK checks; true when they all pass. On a fault, reports it as OK does.
     bool CheckFields();
-    [[nodiscard]] QLineEdit* edit(std::size_t field) const { return edits_.at(field); }
+    [[nodiscard]] CDigitEdit* edit(std::size_t field) const { return edits_.at(field); }
     [[nodiscard]] QCheckBox* clearBox() const { return clearBox_; }
 
     void accept() override;
@@ -35,32 +32,29 @@ class CMarkDlg : public QDialog {
   protected:
     CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, QWidget* parent);
 
-    // A labelled edit for `field`, added to `grid` at `row`; also appended to
-    // the fields OK checks, in the order of the calls.
-    QLineEdit* AddField(const orvel::MarkField& field, QGridLayout* grid, int row,
-                        QLabel** label = nullptr);
+    // A labelled edit for fields[field] of Fields(), added to `grid` at `row`.
+    // The calls must come in the order of the table's fields.
+    CDigitEdit* AddField(std::size_t field, QGridLayout* grid, int row, QLabel** label = nullptr);
     // Lays out the clear box, the file-size line and the buttons after `content`.
     void Finish(QVBoxLayout* layout);
     // A group holding a grid, added to `layout`.
     static QGridLayout* AddGroup(QVBoxLayout* layout, std::string_view title);
 
-    // The fields the checks use now (Mark Patterns changes them with its type).
-    [[nodiscard]] virtual std::span<const orvel::MarkField> Fields() const = 0;
+    // The field table the checks use now (Mark Patterns changes it with its type).
+    [[nodiscard]] virtual const orvel::FieldTable& Fields() const = 0;
     // Reads the checked values into the settings.
     virtual void Store() = 0;
 
-    // The text of a field (trimmed when its table says so).
+    // The text of a field (trimmed when its row says so), and its value.
     [[nodiscard]] std::string Text(std::size_t field) const;
-    // "%X", or empty for a negative address.
+    [[nodiscard]] std::uint32_t Value(std::size_t field) const;
+    // The text of an address field: "%X", or empty for a negative address.
     static QString AddressText(orvel::Offset address);
 
     orvel::Offset fileSize_;
     QCheckBox* clearBox_;
-    std::vector<QLineEdit*> edits_;
+    std::vector<CDigitEdit*> edits_;
 
   private:
     orvel::MarkDialogText text_;
 };
-
-// Converts a table string for Qt.
-[[nodiscard]] QString QStr(std::string_view text);

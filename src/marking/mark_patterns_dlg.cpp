@@ -4,10 +4,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/qt_string.h"
 #include "editing/radio_group.h"
 #include "view/color_combo_box.h"
 
@@ -19,14 +19,13 @@ CMarkPatternsDlg::CMarkPatternsDlg(MarkPatternsSettings settings, MarkBlock bloc
       settings_(std::move(settings)),
       block_(block),
       type_(settings_.type),
-      bytesUnit_(new QLabel(QStr(kBytesUnit))),
-      followingLine_(new QLabel(QStr(kFollowingLine))) {
-    const auto fields = MarkPatternsFields(type_);
+      bytesUnit_(new QLabel(ToQString(kBytesUnit))),
+      followingLine_(new QLabel(ToQString(kFollowingLine))) {
     auto* layout = new QVBoxLayout(this);
     QGridLayout* types = AddGroup(layout, kPatternTypeGroup);
     auto* typeGroup = new RadioGroup(this);
     for (std::size_t t = 0; t < kPatternTypeCount; ++t) {
-        typeButtons_[t] = new QRadioButton(QStr(kPatternTypeNames[t]));
+        typeButtons_[t] = new QRadioButton(ToQString(kPatternTypeNames[t]));
         types->addWidget(typeButtons_[t], 0, static_cast<int>(t));
         typeGroup->Add(typeButtons_[t], static_cast<int>(t));
         connect(typeButtons_[t], &QRadioButton::toggled, this, [this, t](bool on) {
@@ -37,16 +36,15 @@ CMarkPatternsDlg::CMarkPatternsDlg(MarkPatternsSettings settings, MarkBlock bloc
     auto* values = new QGridLayout;
     layout->addLayout(values);
     QGridLayout* range = AddGroup(layout, kApplyToBlock);
-    AddField(fields[kPatternsStart], range, 0, &fieldLabels_[kPatternsStart])
+    AddField(kPatternsStart, range, 0, &fieldLabels_[kPatternsStart])
         ->setText(AddressText(block.start));
-    AddField(fields[kPatternsEnd], range, 1, &fieldLabels_[kPatternsEnd])
-        ->setText(AddressText(block.end));
+    AddField(kPatternsEnd, range, 1, &fieldLabels_[kPatternsEnd])->setText(AddressText(block.end));
     const PatternTypeSettings& remembered = settings_.types[static_cast<std::size_t>(type_)];
     // The three value fields side by side, each above its colour list.
     for (std::size_t k = 0; k < 3; ++k) {
         auto* column = new QGridLayout;
         values->addLayout(column, 0, static_cast<int>(k));
-        AddField(fields[kPatternsHeader + k], column, 0, &fieldLabels_[kPatternsHeader + k]);
+        AddField(kPatternsHeader + k, column, 0, &fieldLabels_[kPatternsHeader + k]);
         colorLabels_[k] = new QLabel;
         column->addWidget(colorLabels_[k], 2, 0, 1, 2);
         colors_[k] = new CColorComboBox;
@@ -74,7 +72,7 @@ void CMarkPatternsDlg::ApplyType(PatternType type) {
     type_ = type;
     const PatternTypeLabels& labels = PatternLabels(type);
     const auto setField = [this](std::size_t field, std::string_view label) {
-        fieldLabels_[field]->setText(QStr(label));
+        fieldLabels_[field]->setText(ToQString(label));
         fieldLabels_[field]->setVisible(!label.empty());
         edits_[field]->setVisible(!label.empty());
     };
@@ -83,17 +81,17 @@ void CMarkPatternsDlg::ApplyType(PatternType type) {
     setField(kPatternsTail, labels.tailLabel);
     bytesUnit_->setVisible(!labels.countLabel.empty());
     followingLine_->setVisible(labels.followingLine);
-    colorLabels_[0]->setText(QStr(labels.headerColorLabel));
-    colorLabels_[1]->setText(QStr(labels.bodyColorLabel));
-    colorLabels_[2]->setText(QStr(labels.tailColorLabel));
+    colorLabels_[0]->setText(ToQString(labels.headerColorLabel));
+    colorLabels_[1]->setText(ToQString(labels.bodyColorLabel));
+    colorLabels_[2]->setText(ToQString(labels.tailColorLabel));
 }
 
-std::span<const MarkField> CMarkPatternsDlg::Fields() const {
+const FieldTable& CMarkPatternsDlg::Fields() const {
     return MarkPatternsFields(type_);
 }
 
 void CMarkPatternsDlg::Store() {
-    block_ = {HexFieldValue(Text(kPatternsStart)), HexFieldValue(Text(kPatternsEnd))};
+    block_ = {Value(kPatternsStart), Value(kPatternsEnd)};
     settings_.clearBlock = clearBox_->isChecked();
     settings_.type = type_;
     PatternTypeSettings& chosen = settings_.types[static_cast<std::size_t>(type_)];

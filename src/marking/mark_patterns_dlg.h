@@ -26,7 +26,7 @@ class CMarkPatternsDlg final : public CMarkDlg {
     [[nodiscard]] QLabel* colorLabel(std::size_t k) const { return colorLabels_.at(k); }
 
   private:
-    [[nodiscard]] std::span<const orvel::MarkField> Fields() const override;
+    [[nodiscard]] const orvel::FieldTable& Fields() const override;
     void Store() override;
     void ApplyType(orvel::PatternType type);
 

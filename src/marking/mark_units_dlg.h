@@ -17,7 +17,7 @@ class CMarkUnitsDlg final : public CMarkDlg {
     [[nodiscard]] CColorComboBox* color2() const { return color2_; }
 
   private:
-    [[nodiscard]] std::span<const orvel::MarkField> Fields() const override;
+    [[nodiscard]] const orvel::FieldTable& Fields() const override;
     void Store() override;
 
     orvel::MarkUnitsSettings settings_;

@@ -9,15 +9,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/qt_string.h"
 #include "editing/radio_group.h"
 #include "tools/ascii_table.h"
 #include "tools/close_buttons.h"
 
 namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
 
 QFont TableFont() {
     QFont font(QStringLiteral("Courier"));
@@ -80,11 +77,11 @@ void CAsciiTableDlg::SetRange(int range) {
     header_->setFont(TableFont());
     body_->setFont(TableFont());
     if (range == 0) {
-        header_->setText(FromView(orvel::kAsciiHeadControl));
-        body_->setPlainText(QString::fromLatin1(orvel::AsciiControlTableText()));
+        header_->setText(ToQString(orvel::kAsciiHeadControl));
+        body_->setPlainText(ToQString(orvel::AsciiControlTableText()));
     } else {
-        header_->setText(FromView(orvel::kAsciiHeadChars));
-        body_->setPlainText(QString::fromLatin1(orvel::AsciiCharsTableText()));
+        header_->setText(ToQString(orvel::kAsciiHeadChars));
+        body_->setPlainText(ToQString(orvel::AsciiCharsTableText()));
     }
 }
 

@@ -8,22 +8,24 @@
 namespace orvel {
 namespace {
 
-constexpr std::size_t kInputLimit = 8;
+// Each input: blanks around it dropped, then 1 to 8 digits of its base. Faults
+// are not reported: they empty the group's outputs.
+constexpr CheckRow kInputChecks[] = {
+    {0, FieldRule::kFilled, {}},
+    {0, FieldRule::kFitsLength, {}},
+    {0, FieldRule::kDigits, {}},
+};
+constexpr FieldRow kHexInputRow[] = {{"Hex:", NumberBase::kHex, 8, true}};
+constexpr FieldRow kDecInputRow[] = {{"Dec:", NumberBase::kDecimal, 8, true}};
+constexpr FieldTable kHexInputTable{kHexInputRow, kInputChecks};
+constexpr FieldTable kDecInputTable{kDecInputRow, kInputChecks};
 
-std::string_view Trim(std::string_view text) {
-    constexpr std::string_view kWhite = " \t\n\v\f\r";
-    const auto first = text.find_first_not_of(kWhite);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kWhite) - first + 1);
-}
-
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return c - 'A' + 10;
+// The input's value when it passes its checks.
+std::optional<std::uint32_t> InputValue(const FieldTable& table, std::string_view input) {
+    const std::string text[] = {std::string(input)};
+    if (CheckFields(table, text))
+        return std::nullopt;
+    return FieldValue(table.fields[0], input);
 }
 
 std::string BitsOf(std::string_view hexDigits) {
@@ -36,31 +38,34 @@ std::string BitsOf(std::string_view hexDigits) {
 
 }  // namespace
 
+const FieldTable& HexInputField() {
+    return kHexInputTable;
+}
+
+const FieldTable& DecInputField() {
+    return kDecInputTable;
+}
+
 std::string HexDigitToBits(char digit) {
-    const int v = DigitValue(digit);
+    const int v = HexDigitValue(digit);
     return {static_cast<char>('0' + (v >> 3 & 1)), static_cast<char>('0' + (v >> 2 & 1)),
             static_cast<char>('0' + (v >> 1 & 1)), static_cast<char>('0' + (v & 1)), ' '};
 }
 
 HexInputOutputs ConvertHexInput(std::string_view input) {
-    const std::string_view t = Trim(input);
-    if (t.empty() || t.size() > kInputLimit || !IsHexString(t))
+    const std::optional<std::uint32_t> value = InputValue(kHexInputTable, input);
+    if (!value)
         return {};
-    std::uint32_t value = 0;
-    for (const char c : t)
-        value = value << 4 | static_cast<std::uint32_t>(DigitValue(c));
-    return {std::to_string(static_cast<std::int32_t>(value)), BitsOf(t)};
+    return {std::to_string(static_cast<std::int32_t>(*value)),
+            BitsOf(CheckedText(kHexInputRow[0], input))};
 }
 
 DecInputOutputs ConvertDecInput(std::string_view input) {
-    const std::string_view t = Trim(input);
-    if (t.empty() || t.size() > kInputLimit || !IsDecimalString(t))
+    const std::optional<std::uint32_t> value = InputValue(kDecInputTable, input);
+    if (!value)
         return {};
-    std::uint32_t value = 0;
-    for (const char c : t)
-        value = value * 10 + static_cast<std::uint32_t>(c - '0');
     char hex[16];
-    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(value));
+    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(*value));
     return {hex, BitsOf(hex)};
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include "app/qt_string.h"
 #include "tools/close_buttons.h"
 #include "tools/notation.h"
 
@@ -23,7 +24,15 @@ class UpperCaseValidator final : public QValidator {
     }
 };
 
-constexpr int kInputLength = 8;
+QLineEdit* InputField(const orvel::FieldTable& table) {
+    auto* field = new QLineEdit;
+    field->setMaxLength(table.fields[0].maxLength);
+    return field;
+}
+
+QString InputLabel(const orvel::FieldTable& table) {
+    return ToQString(table.fields[0].label);
+}
 
 QLineEdit* OutputField() {
     auto* field = new QLineEdit;
@@ -31,37 +40,31 @@ QLineEdit* OutputField() {
     return field;
 }
 
-QString FromStd(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
-
 }  // namespace
 
 CNotationConvertDlg::CNotationConvertDlg(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint),
-      hexInput_(new QLineEdit),
+      hexInput_(InputField(orvel::HexInputField())),
       hexGroupDec_(OutputField()),
       hexGroupBin_(OutputField()),
-      decInput_(new QLineEdit),
+      decInput_(InputField(orvel::DecInputField())),
       decGroupHex_(OutputField()),
       decGroupBin_(OutputField()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Notation Convert"));
     setModal(false);
 
-    hexInput_->setMaxLength(kInputLength);
     hexInput_->setValidator(new UpperCaseValidator(hexInput_));
-    decInput_->setMaxLength(kInputLength);
 
     auto* hexBox = new QGroupBox(QStringLiteral("Please type in the Hex field"));
     auto* hexForm = new QFormLayout(hexBox);
-    hexForm->addRow(QStringLiteral("Hex:"), hexInput_);
+    hexForm->addRow(InputLabel(orvel::HexInputField()), hexInput_);
     hexForm->addRow(QStringLiteral("Dec:"), hexGroupDec_);
     hexForm->addRow(QStringLiteral("Bin:"), hexGroupBin_);
 
     auto* decBox = new QGroupBox(QStringLiteral("Please type in the Dec field"));
     auto* decForm = new QFormLayout(decBox);
-    decForm->addRow(QStringLiteral("Dec:"), decInput_);
+    decForm->addRow(InputLabel(orvel::DecInputField()), decInput_);
     decForm->addRow(QStringLiteral("Hex:"), decGroupHex_);
     decForm->addRow(QStringLiteral("Bin:"), decGroupBin_);
 
@@ -82,14 +85,14 @@ CNotationConvertDlg::CNotationConvertDlg(QWidget* owner)
 
 void CNotationConvertDlg::OnHexChanged(const QString& text) {
     const orvel::HexInputOutputs out = orvel::ConvertHexInput(text.toStdString());
-    hexGroupDec_->setText(FromStd(out.dec));
-    hexGroupBin_->setText(FromStd(out.bin));
+    hexGroupDec_->setText(ToQString(out.dec));
+    hexGroupBin_->setText(ToQString(out.bin));
 }
 
 void CNotationConvertDlg::OnDecChanged(const QString& text) {
     const orvel::DecInputOutputs out = orvel::ConvertDecInput(text.toStdString());
-    decGroupHex_->setText(FromStd(out.hex));
-    decGroupBin_->setText(FromStd(out.bin));
+    decGroupHex_->setText(ToQString(out.hex));
+    decGroupBin_->setText(ToQString(out.bin));
 }
 
 void CNotationConvertDlg::reject() {

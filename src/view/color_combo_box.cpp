@@ -4,6 +4,7 @@
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 
+#include "app/qt_string.h"
 #include "view/color_table.h"
 
 namespace {
@@ -52,7 +53,7 @@ CColorComboBox::CColorComboBox(QWidget* parent) : QComboBox(parent) {
     setItemDelegate(new SwatchDelegate(this));
     for (int i = 0; i < orvel::kMarkColorCount; ++i) {
         const std::string_view name = orvel::kMarkColorNames[static_cast<std::size_t>(i)];
-        addItem(QString::fromLatin1(name.data(), static_cast<int>(name.size())), i);
+        addItem(ToQString(name), i);
     }
     setCurrentIndex(-1);
     setMinimumWidth(80);

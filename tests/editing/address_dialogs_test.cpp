@@ -29,7 +29,21 @@ constexpr std::string_view kEndSize =
     "The value in the End Address field can not be the same or larger than the value of the file "
     "size!";
 
-struct CheckRow {
+// The first fault of CheckDialogFields, as the field's index (-1 for none) and message.
+struct Result {
+    int failedField = -1;
+    std::string_view message;
+    [[nodiscard]] bool ok() const { return failedField < 0; }
+};
+
+Result Check(const DialogDef& dialog, const Texts& texts, DialogMembers& members) {
+    const std::optional<FieldFault> fault = CheckDialogFields(dialog, texts, members);
+    if (!fault)
+        return {};
+    return {static_cast<int>(fault->field), fault->message};
+}
+
+struct Row {
     DialogId dialog;
     Offset fileSize;
     Texts texts;  // in the order the fields are shown
@@ -38,7 +52,7 @@ struct CheckRow {
 };
 
 TEST(AddressDialogsTest, ChecksRunInOrderAndReportTheFirstFault) {
-    const CheckRow rows[] = {
+    const Row rows[] = {
         {DialogId::kCopyBytes, 100, {"", ""}, 0, "Please fill the Start Address field!"},
         {DialogId::kCopyBytes,
          100,
@@ -159,11 +173,11 @@ TEST(AddressDialogsTest, ChecksRunInOrderAndReportTheFirstFault) {
          "Number of Bytes (Dec) field contains invalid characters!"},
         {DialogId::kInsertBytes, 2, {"2", "999999999", "FF"}, -1, {}},
     };
-    for (const CheckRow& row : rows) {
+    for (const Row& row : rows) {
         const DialogDef& dialog = GetDialogDef(row.dialog);
         DialogMembers members;
         members.m_nFileSize = row.fileSize;
-        const CheckResult result = CheckDialogFields(dialog, row.texts, members);
+        const Result result = Check(dialog, row.texts, members);
         const std::string where = std::string(dialog.title) + " " + row.texts[0];
         EXPECT_EQ(result.failedField, row.failedField) << where;
         EXPECT_EQ(result.message, row.message) << where;
@@ -174,40 +188,34 @@ TEST(AddressDialogsTest, ChecksRunInOrderAndReportTheFirstFault) {
 TEST(AddressDialogsTest, PassingChecksHandBackTheValues) {
     DialogMembers insert;
     insert.m_nFileSize = 2;
-    ASSERT_TRUE(CheckDialogFields(GetDialogDef(DialogId::kInsertBytes),
-                                  Texts{"2", "999999999", "fe"}, insert)
-                    .ok());
+    ASSERT_TRUE(
+        Check(GetDialogDef(DialogId::kInsertBytes), Texts{"2", "999999999", "fe"}, insert).ok());
     EXPECT_EQ(insert.m_nStartAddr, 2);
     EXPECT_EQ(insert.m_nByteCount, 999999999);
     EXPECT_EQ(insert.m_nDefaultValue, 0xFE);
 
     DialogMembers range;
     range.m_nFileSize = kMaxFileSize;
-    ASSERT_TRUE(
-        CheckDialogFields(GetDialogDef(DialogId::kCopyBytes), Texts{"FFFFFFFE", "0"}, range).ok());
+    ASSERT_TRUE(Check(GetDialogDef(DialogId::kCopyBytes), Texts{"FFFFFFFE", "0"}, range).ok());
     EXPECT_EQ(range.m_nStartAddr, 0xFFFFFFFE);  // unsigned: a start above end passes
     EXPECT_EQ(range.m_nEndAddr, 0);
 
     DialogMembers mask;
     mask.m_nFileSize = 1;
-    ASSERT_TRUE(
-        CheckDialogFields(GetDialogDef(DialogId::kMaskBytes), Texts{"aG", "0", "0"}, mask).ok());
+    ASSERT_TRUE(Check(GetDialogDef(DialogId::kMaskBytes), Texts{"aG", "0", "0"}, mask).ok());
     EXPECT_EQ(mask.m_nMaskValue, 0xA);  // read from the leading hex digits
 }
 
 TEST(AddressDialogsTest, NoMemberAfterTheFaultyFieldChanges) {
     DialogMembers members;
     members.m_nFileSize = 100;
-    EXPECT_EQ(
-        CheckDialogFields(GetDialogDef(DialogId::kCopyBytes), Texts{"5", "Z"}, members).failedField,
-        1);
+    EXPECT_EQ(Check(GetDialogDef(DialogId::kCopyBytes), Texts{"5", "Z"}, members).failedField, 1);
     EXPECT_EQ(members.m_nEndAddr, -1);
 
     DialogMembers replace;
     replace.m_nFileSize = 100;
-    EXPECT_FALSE(CheckDialogFields(GetDialogDef(DialogId::kReplaceBytes),
-                                   Texts{"12", "", "64", "1"}, replace)
-                     .ok());
+    EXPECT_FALSE(
+        Check(GetDialogDef(DialogId::kReplaceBytes), Texts{"12", "", "64", "1"}, replace).ok());
     EXPECT_EQ(replace.m_nOldValue, 0);
     EXPECT_EQ(replace.m_nEndAddr, -1);
 }
@@ -216,8 +224,7 @@ TEST(AddressDialogsTest, ALongerPastedTextIsCutToTheFieldsLength) {
     DialogMembers members;
     members.m_nFileSize = 100;
     // A ninth digit never arrives in an eight-character field.
-    EXPECT_TRUE(
-        CheckDialogFields(GetDialogDef(DialogId::kPasteBytes), Texts{"000000010"}, members).ok());
+    EXPECT_TRUE(Check(GetDialogDef(DialogId::kPasteBytes), Texts{"000000010"}, members).ok());
     EXPECT_EQ(members.m_nStartAddr, 1);
 }
 
@@ -226,20 +233,21 @@ TEST(AddressDialogsTest, ALongerPastedTextIsCutToTheFieldsLength) {
 TEST(AddressDialogsTest, AnAddressEqualToTheSizeIsRefusedButByPasteAndInsert) {
     for (const DialogId id : kAllDialogs) {
         const DialogDef& dialog = GetDialogDef(id);
-        for (const int address : dialog.checkOrder) {
-            const FieldDef& field = *dialog.fields[static_cast<std::size_t>(address)];
-            if (field.limit == SizeLimit::kNone)
+        for (const CheckRow& check : dialog.table.checks) {
+            if (check.rule != FieldRule::kBelowSize && check.rule != FieldRule::kAtMostSize)
                 continue;
-            Texts texts(dialog.fields.size(), "0");
-            texts[static_cast<std::size_t>(address)] = "1A";
+            const int address = static_cast<int>(check.field);
+            const FieldRow& field = dialog.table.fields[check.field];
+            Texts texts(dialog.table.fields.size(), "0");
+            texts[check.field] = "1A";
             DialogMembers members;
             members.m_nFileSize = 26;
-            const CheckResult result = CheckDialogFields(dialog, texts, members);
+            const Result result = Check(dialog, texts, members);
             const bool mayEqual = id == DialogId::kPasteBytes || id == DialogId::kInsertBytes;
             EXPECT_EQ(result.ok(), mayEqual) << dialog.title << " " << field.label;
             if (!result.ok()) {
                 EXPECT_EQ(result.failedField, address);
-                EXPECT_EQ(result.message, field.rangeMessage);
+                EXPECT_EQ(result.message, check.message);
             }
         }
     }
@@ -269,8 +277,8 @@ Texts OpeningTexts(DialogId id, TextSelection selection, Offset fileSize = 100,
     const DialogMembers members = OpenDialogMembers(dialog, kSingle, selection, fileSize, settings);
     EXPECT_EQ(members.m_nFileSize, fileSize);
     Texts texts;
-    for (const FieldDef* field : dialog.fields)
-        texts.push_back(FieldText(*field, members));
+    for (std::size_t field = 0; field < dialog.table.fields.size(); ++field)
+        texts.push_back(FieldText(dialog, field, members));
     return texts;
 }
 
@@ -326,18 +334,18 @@ TEST(AddressDialogsTest, ShiftAndMaskRememberTheirSettings) {
     DialogMembers members = OpenDialogMembers(mask, kSingle, {}, 100, settings);
     EXPECT_EQ(members.m_nMaskType, 0);  // AND
     members.m_nMaskType = 2;            // the XOR button
-    ASSERT_TRUE(CheckDialogFields(mask, Texts{"0F", "0", "1"}, members).ok());
+    ASSERT_TRUE(Check(mask, Texts{"0F", "0", "1"}, members).ok());
     RememberBitwiseSettings(mask, members, settings);
 
     const DialogMembers again = OpenDialogMembers(mask, kSingle, {}, 100, settings);
     EXPECT_EQ(again.m_nMaskType, 2);
-    EXPECT_EQ(FieldText(*mask.fields[0], again), "F");
+    EXPECT_EQ(FieldText(mask, 0, again), "F");
 
     const DialogDef& shift = GetDialogDef(DialogId::kBitwiseShift);
     DialogMembers shiftMembers = OpenDialogMembers(shift, kSingle, {}, 100, settings);
     EXPECT_EQ(shiftMembers.m_nShiftType, 0);
     shiftMembers.m_nShiftType = 1;
-    ASSERT_TRUE(CheckDialogFields(shift, Texts{"7", "0", "1"}, shiftMembers).ok());
+    ASSERT_TRUE(Check(shift, Texts{"7", "0", "1"}, shiftMembers).ok());
     RememberBitwiseSettings(shift, shiftMembers, settings);
     EXPECT_EQ(settings.m_nShiftType, 1);
     EXPECT_EQ(settings.m_nShiftCount, 7);
@@ -350,16 +358,20 @@ TEST(AddressDialogsTest, EveryDialogHasItsTitleAndFields) {
         const DialogDef& dialog = GetDialogDef(id);
         EXPECT_EQ(dialog.id, id);
         EXPECT_FALSE(dialog.title.empty());
-        ASSERT_EQ(dialog.checkOrder.size(), dialog.fields.size()) << dialog.title;
-        std::vector<bool> checked(dialog.fields.size());
-        for (const int index : dialog.checkOrder)
-            checked[static_cast<std::size_t>(index)] = true;
-        EXPECT_EQ(std::count(checked.begin(), checked.end(), false), 0) << dialog.title;
-        for (const FieldDef* field : dialog.fields) {
-            EXPECT_EQ(field->rangeMessage.empty(), field->limit == SizeLimit::kNone);
-            EXPECT_FALSE(field->emptyMessage.empty());
-            EXPECT_FALSE(field->invalidMessage.empty());
+        const std::size_t count = dialog.table.fields.size();
+        ASSERT_EQ(dialog.bindings.size(), count) << dialog.title;
+        // Every field must be filled and is tested for its characters, once,
+        // and every fault has its message.
+        std::vector<int> filled(count);
+        std::vector<int> characters(count);
+        for (const CheckRow& check : dialog.table.checks) {
+            EXPECT_FALSE(check.message.empty()) << dialog.title;
+            filled[check.field] += check.rule == FieldRule::kFilled ? 1 : 0;
+            characters[check.field] +=
+                check.rule == FieldRule::kDigits || check.rule == FieldRule::kLeadingDigit ? 1 : 0;
         }
+        EXPECT_EQ(filled, std::vector<int>(count, 1)) << dialog.title;
+        EXPECT_EQ(characters, std::vector<int>(count, 1)) << dialog.title;
     }
 }
 

@@ -77,10 +77,10 @@ TEST_F(HexEditTest, AddressDialogFollowsItsTable) {
         members.m_nFileSize = 26;
         CAddressDialog dialog(def, members, nullptr);
         EXPECT_EQ(dialog.windowTitle().toStdString(), def.title);
-        ASSERT_EQ(dialog.fieldCount(), static_cast<int>(def.fields.size()));
+        ASSERT_EQ(dialog.fieldCount(), static_cast<int>(def.table.fields.size()));
         for (int i = 0; i < dialog.fieldCount(); ++i) {
-            EXPECT_EQ(dialog.field(i)->kind(), def.fields[i]->kind);
-            EXPECT_EQ(dialog.field(i)->maxLength(), def.fields[i]->maxLength);
+            EXPECT_EQ(dialog.field(i)->kind(), def.table.fields[i].kind);
+            EXPECT_EQ(dialog.field(i)->maxLength(), def.table.fields[i].maxLength);
         }
         EXPECT_EQ(dialog.fileSizeText().toStdString(), orvel::FileSizeLine(def, 26));
         EXPECT_EQ(dialog.choiceButton(0) != nullptr, def.choice != nullptr);

@@ -7,9 +7,9 @@
 namespace orvel {
 namespace {
 
-std::optional<FieldFault> Check(std::span<const MarkField> fields, std::vector<std::string> texts,
+std::optional<FieldFault> Check(const FieldTable& fields, std::vector<std::string> texts,
                                 Offset size) {
-    return CheckMarkFields(fields, texts, size);
+    return CheckFields(fields, texts, size);
 }
 
 constexpr std::string_view kStartEmpty = "Please fill the Start Address field!";
@@ -21,7 +21,7 @@ constexpr std::string_view kEndLarge =
     "size!";
 
 TEST(MarkDialogsTest, MarkBytesChecksInOrderAndStopsAtTheFirstFault) {
-    const auto fields = MarkBytesFields();
+    const FieldTable& fields = MarkBytesFields();
     const struct {
         std::vector<std::string> texts;
         std::optional<FieldFault> fault;
@@ -48,7 +48,7 @@ TEST(MarkDialogsTest, MarkBytesChecksInOrderAndStopsAtTheFirstFault) {
 }
 
 TEST(MarkDialogsTest, MarkBlocksChecksOnlyCharacters) {
-    const auto fields = MarkBlocksFields();
+    const FieldTable& fields = MarkBlocksFields();
     EXPECT_EQ(Check(fields, {"", "", "", "", "", ""}, 10), std::nullopt);
     EXPECT_EQ(Check(fields, {"FFFFFFFF", "20", "", "", "", ""}, 10), std::nullopt);
     EXPECT_EQ(Check(fields, {"", "", "", "q", "", "q"}, 10),
@@ -63,7 +63,7 @@ TEST(MarkDialogsTest, MarkBlocksChecksOnlyCharacters) {
 }
 
 TEST(MarkDialogsTest, MarkUnitsSizeMustBeBelowTheFileSize) {
-    const auto fields = MarkUnitsFields();
+    const FieldTable& fields = MarkUnitsFields();
     const std::string_view large =
         "The value in the Number of Bytes in Each Unit (Dec) field can not be the same or larger "
         "than the value of the file size!";
@@ -74,8 +74,8 @@ TEST(MarkDialogsTest, MarkUnitsSizeMustBeBelowTheFileSize) {
     EXPECT_EQ(
         Check(fields, {"0", "63", "1A"}, 100),
         (FieldFault{2, "Number of Bytes in Each Unit (Dec) field contains invalid characters!"}));
-    EXPECT_EQ(fields[kUnitsSize].maxLength, 4);
-    EXPECT_EQ(fields[kUnitsSize].kind, MarkFieldKind::kDecimal);
+    EXPECT_EQ(fields.fields[kUnitsSize].maxLength, 4);
+    EXPECT_EQ(fields.fields[kUnitsSize].kind, NumberBase::kDecimal);
 }
 
 TEST(MarkDialogsTest, MarkPatternsChecksTheFieldsOfTheChosenType) {
@@ -135,11 +135,9 @@ TEST(MarkDialogsTest, PresetsAndInitialSettings) {
     EXPECT_EQ(patterns.types[2].colors[2], "Black");
     EXPECT_TRUE(MarkBytesSettings{}.clearBlock);
 
-    EXPECT_EQ(HexFieldValue("FFFFFFFF"), 0xFFFFFFFFu);
-    EXPECT_EQ(HexFieldValue("abc"), 0xABCu);
-    EXPECT_EQ(DecimalFieldValue("0099"), 99);
-    EXPECT_EQ(kMarkBytesText.sizePrefix, "File Size: 0X ");
-    EXPECT_EQ(kMarkUnitsText.sizePrefix, "File Size: 0x ");
+    EXPECT_EQ(PatternCountValue(" 0099 "), 99u);
+    EXPECT_EQ(FileSizeText(0, kMarkBytesText.sizePrefix).substr(0, 14), "File Size: 0X ");
+    EXPECT_EQ(FileSizeText(0, kMarkUnitsText.sizePrefix).substr(0, 14), "File Size: 0x ");
 }
 
 }  // namespace

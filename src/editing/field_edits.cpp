@@ -1,0 +1,41 @@
+#include "editing/field_edits.h"
+
+#include "app/qt_string.h"
+#include "app/user_prompts.h"
+#include "editing/hex_edit.h"
+
+CDigitEdit* CreateFieldEdit(const orvel::FieldRow& field, QWidget* parent) {
+    CDigitEdit* edit = field.kind == orvel::NumberBase::kHex
+                           ? static_cast<CDigitEdit*>(new CHexEdit(parent))
+                           : new CDecimalEdit(parent);
+    edit->setMaxLength(field.maxLength);
+    return edit;
+}
+
+std::vector<std::string> FieldTexts(std::span<CDigitEdit* const> edits) {
+    std::vector<std::string> texts;
+    texts.reserve(edits.size());
+    for (const CDigitEdit* edit : edits)
+        texts.push_back(edit->text().toStdString());
+    return texts;
+}
+
+void ReportFieldFault(const orvel::FieldFault& fault, std::span<CDigitEdit* const> edits,
+                      QWidget* dialog, UserPrompts& prompts) {
+    prompts.Tell(dialog, ToQString(fault.message));
+    CDigitEdit* faulty = edits[fault.field];
+    faulty->setFocus();
+    faulty->selectAll();
+}
+
+std::optional<std::vector<std::string>> CheckFieldEdits(const orvel::FieldTable& table,
+                                                        std::span<CDigitEdit* const> edits,
+                                                        orvel::Offset fileSize, QWidget* dialog,
+                                                        UserPrompts& prompts) {
+    std::vector<std::string> texts = FieldTexts(edits);
+    if (const auto fault = orvel::CheckFields(table, texts, fileSize)) {
+        ReportFieldFault(*fault, edits, dialog, prompts);
+        return std::nullopt;
+    }
+    return texts;
+}
