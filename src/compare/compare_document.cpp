@@ -105,7 +105,7 @@ bool CompareDocument::SaveFile(ComparedFile which, CompareFileFailure& failure) 
     FileStamp written;
     if (!WriteWhole(path(which), doc.bytes(), which, failure, &written))
         return false;
-    doc.setDataModified(false);
+    doc.MarkSaved();
     doc.setDiskStamp(written);
     return true;
 }

@@ -52,7 +52,7 @@ struct CompareFileFailure {
 };
 
 // The data of a comparison window: two files loaded whole, each a BinaryDocument
-// with its own bytes, end marker and changed flag (edits go through its edit
+// with its own bytes, end marker and revision (edits go through its edit
 // interface), and the state shared by everything that runs in the window: the
 // comparison and one marking run for both panes (the files' own marking states
 // are not used). Lives on the GUI thread. While a compare worker runs
@@ -78,8 +78,9 @@ class CompareDocument : public MarkingState {
     [[nodiscard]] const std::string& path(ComparedFile which) const {
         return which == ComparedFile::First ? m_strPath1 : m_strPath2;
     }
-    // m_bData1Modified / m_bData2Modified: set by every edit of that file, cleared
-    // only by a successful Save File1 / Save File2.
+    // m_bData1Modified / m_bData2Modified: that file's own modified state, from
+    // its revision; every edit of the file sets it, only a successful Save File1
+    // / Save File2 clears it.
     [[nodiscard]] bool dataModified(ComparedFile which) const { return file(which).dataModified(); }
 
     // True when Save File1 / Save File2 would overwrite changes another program

@@ -1,7 +1,9 @@
 #include "document/binary_document.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "view/dump_layout.h"
@@ -24,14 +26,41 @@ BinaryDocument::BinaryDocument() {
     UpdateEndMarker();
 }
 
+template <typename Change>
+void BinaryDocument::ChangeRange(EditKind kind, Offset offset, Offset count, Change change) {
+    assert(offset >= 0 && count >= 0 && offset + count <= m_byteArray.size());
+    change(std::span<std::uint8_t>(m_byteArray.data() + offset, static_cast<std::size_t>(count)));
+    Edited({kind, offset, count, count});
+}
+
+void BinaryDocument::Edited(const ByteEdit& edit) {
+    ++revision_;
+    UpdateEndMarker();
+    Tell(edit);
+}
+
+void BinaryDocument::Tell(const ByteEdit& edit) {
+    for (const auto& [id, observer] : observers_)
+        observer(edit);
+}
+
+void BinaryDocument::MarkSaved() {
+    savedRevision_ = revision_;
+    modifiedFromStart_ = false;
+}
+
 void BinaryDocument::NewDocument() {
     AssignBytes(ByteBuffer(32), true);
 }
 
 void BinaryDocument::AssignBytes(ByteBuffer bytes, bool modified) {
+    const Offset oldSize = m_byteArray.size();
     m_byteArray = std::move(bytes);
-    Changed({ByteEdit::Kind::Structure, 0, m_byteArray.size()});
-    m_bDataModified = modified ? 1 : 0;
+    ++revision_;
+    savedRevision_ = revision_;
+    modifiedFromStart_ = modified;
+    UpdateEndMarker();
+    Tell({EditKind::kAssign, 0, oldSize, m_byteArray.size()});
 }
 
 bool BinaryDocument::Load(const std::string& path, FileError& error) {
@@ -49,7 +78,7 @@ bool BinaryDocument::Save(const std::string& path, FileError& error) {
     if (!SaveFile(path, m_byteArray, error, FileKinds::RegularOnly, &stamp))
         return false;
     UpdateEndMarker();
-    m_bDataModified = 0;
+    MarkSaved();
     diskStamp_ = stamp;
     return true;
 }
@@ -66,39 +95,91 @@ void BinaryDocument::SetByte(Offset offset, std::uint8_t value) {
     if (m_byteArray[offset] == value)
         return;
     m_byteArray[offset] = value;
-    Changed({ByteEdit::Kind::Values, offset, 1});
+    Edited({EditKind::kSet, offset, 1, 1});
 }
 
-void BinaryDocument::ReplaceBytes(Offset offset, std::span<const std::uint8_t> bytes) {
-    if (!bytes.empty())
-        std::memcpy(m_byteArray.data() + offset, bytes.data(), bytes.size());
-    Changed({ByteEdit::Kind::Values, offset, static_cast<Offset>(bytes.size())});
+void BinaryDocument::ReplaceRange(Offset offset, std::span<const std::uint8_t> bytes) {
+    ChangeRange(EditKind::kReplaceRange, offset, static_cast<Offset>(bytes.size()),
+                [bytes](std::span<std::uint8_t> range) {
+                    if (!bytes.empty())
+                        std::memcpy(range.data(), bytes.data(), bytes.size());
+                });
 }
 
-void BinaryDocument::TransformRange(Offset offset, Offset count,
-                                    const std::function<void(std::span<std::uint8_t>)>& transform,
-                                    ByteEdit::Kind kind) {
-    transform(
-        std::span<std::uint8_t>(m_byteArray.data() + offset, static_cast<std::size_t>(count)));
-    Changed({kind, offset, count});
-}
-
-void BinaryDocument::InsertBytes(Offset offset, std::span<const std::uint8_t> bytes) {
+EditOutcome BinaryDocument::InsertBytes(Offset offset, std::span<const std::uint8_t> bytes) {
     const auto count = static_cast<Offset>(bytes.size());
-    std::uint8_t* gap = m_byteArray.insertGap(offset, count);
-    if (count > 0)
-        std::memcpy(gap, bytes.data(), bytes.size());
-    Changed({ByteEdit::Kind::Structure, offset, count});
+    if (!FitsFileSize(m_byteArray.size(), count))
+        return EditOutcome::kFileTooLarge;
+    try {
+        std::uint8_t* gap = m_byteArray.insertGap(offset, count);
+        if (count > 0)
+            std::memcpy(gap, bytes.data(), bytes.size());
+    } catch (const std::bad_alloc&) {
+        return EditOutcome::kOutOfMemory;
+    }
+    Edited({EditKind::kInsert, offset, 0, count});
+    return EditOutcome::kDone;
 }
 
-void BinaryDocument::InsertFill(Offset offset, Offset count, std::uint8_t value) {
-    std::memset(m_byteArray.insertGap(offset, count), value, static_cast<std::size_t>(count));
-    Changed({ByteEdit::Kind::Structure, offset, count});
+EditOutcome BinaryDocument::InsertFill(Offset offset, Offset count, std::uint8_t value) {
+    if (!FitsFileSize(m_byteArray.size(), count))
+        return EditOutcome::kFileTooLarge;
+    try {
+        std::memset(m_byteArray.insertGap(offset, count), value, static_cast<std::size_t>(count));
+    } catch (const std::bad_alloc&) {
+        return EditOutcome::kOutOfMemory;
+    }
+    Edited({EditKind::kInsertFill, offset, 0, count});
+    return EditOutcome::kDone;
 }
 
 void BinaryDocument::RemoveBytes(Offset offset, Offset count) {
     m_byteArray.erase(offset, count);
-    Changed({ByteEdit::Kind::Structure, offset, count});
+    Edited({EditKind::kRemove, offset, count, 0});
+}
+
+void BinaryDocument::Reverse(Offset offset, Offset count) {
+    ChangeRange(EditKind::kReverse, offset, count, ReverseInPlace);
+}
+
+void BinaryDocument::Shift(Offset offset, Offset count, ShiftType type, int bits) {
+    const EditKind kind = type == ShiftType::kLeft ? EditKind::kShiftLeft : EditKind::kShiftRight;
+    ChangeRange(kind, offset, count,
+                [type, bits](std::span<std::uint8_t> range) { ShiftInPlace(range, type, bits); });
+}
+
+void BinaryDocument::Mask(Offset offset, Offset count, MaskType type, std::uint8_t value) {
+    const EditKind kind = type == MaskType::kAnd  ? EditKind::kMaskAnd
+                          : type == MaskType::kOr ? EditKind::kMaskOr
+                                                  : EditKind::kMaskXor;
+    ChangeRange(kind, offset, count,
+                [type, value](std::span<std::uint8_t> range) { MaskInPlace(range, type, value); });
+}
+
+void BinaryDocument::OnesComplement(Offset offset, Offset count) {
+    ChangeRange(EditKind::kOnesComplement, offset, count, OnesComplementInPlace);
+}
+
+void BinaryDocument::TwosComplement(Offset offset, Offset count) {
+    ChangeRange(EditKind::kTwosComplement, offset, count, TwosComplementInPlace);
+}
+
+void BinaryDocument::ReplaceValue(Offset offset, Offset count, std::uint8_t oldValue,
+                                  std::uint8_t newValue) {
+    ChangeRange(EditKind::kReplaceValue, offset, count,
+                [oldValue, newValue](std::span<std::uint8_t> range) {
+                    ReplaceValueInPlace(range, oldValue, newValue);
+                });
+}
+
+void BinaryDocument::BeginGroup() {
+    ++groupDepth_;
+}
+
+void BinaryDocument::EndGroup() {
+    assert(groupDepth_ > 0);
+    if (--groupDepth_ == 0)
+        Tell({EditKind::kGroupEnd, 0, 0, 0});
 }
 
 int BinaryDocument::AddObserver(Observer observer) {
@@ -108,13 +189,6 @@ int BinaryDocument::AddObserver(Observer observer) {
 
 void BinaryDocument::RemoveObserver(int id) {
     std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
-}
-
-void BinaryDocument::Changed(const ByteEdit& edit) {
-    m_bDataModified = 1;
-    UpdateEndMarker();
-    for (const auto& [id, observer] : observers_)
-        observer(edit);
 }
 
 }  // namespace orvel

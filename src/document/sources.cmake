@@ -1,6 +1,7 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/document/binary_document.cpp
     src/document/byte_buffer.cpp
+    src/document/byte_transforms.cpp
     src/document/file_access.cpp
     src/document/file_error.cpp
     src/document/file_io.cpp

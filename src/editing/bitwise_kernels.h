@@ -3,19 +3,18 @@
 #include <cstdint>
 
 #include "document/binary_document.h"
+#include "editing/edit_result.h"
 #include "view/dump_layout.h"
 
 namespace orvel {
 
 // The bitwise operations of the Operations menu. Each changes every byte of an
-// inclusive block on its own (a reversed range means the same block) through a
-// Values edit, so the views rewrite only the block's cells and the colour marks
-// outside it survive. The document is marked modified even when no byte changes.
-// Each returns the selection afterwards: the hex cells of the whole block.
+// inclusive block on its own (a reversed range means the same block) in one
+// edit that keeps the dump's structure, so the views rewrite only the block's
+// cells and the colour marks outside it survive. The document is marked
+// modified even when no byte changes. Each selects the hex cells of the whole
+// block and never fails.
 // Precondition: start and end lie below the document's size.
-
-enum class ShiftType { kLeft = 0, kRight = 1 };
-enum class MaskType { kAnd = 0, kOr = 1, kXor = 2 };
 
 // The settings a view remembers between its Shift and Mask dialogs.
 struct BitwiseSettings {
@@ -26,15 +25,15 @@ struct BitwiseSettings {
 };
 
 // A logical shift (not a rotation) by `count` bit positions; 8 or more clears the bytes.
-[[nodiscard]] TextSelection ShiftBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
-                                       Offset end, ShiftType type, int count);
-[[nodiscard]] TextSelection MaskBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
-                                      Offset end, MaskType type, std::uint8_t mask);
+[[nodiscard]] EditResult ShiftBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                    Offset end, ShiftType type, int count);
+[[nodiscard]] EditResult MaskBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                   Offset end, MaskType type, std::uint8_t mask);
 // NOT b.
-[[nodiscard]] TextSelection OnesComplement(BinaryDocument& doc, const DumpLayout& layout,
-                                           Offset start, Offset end);
+[[nodiscard]] EditResult OnesComplement(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                        Offset end);
 // (256 - b) mod 256.
-[[nodiscard]] TextSelection TwosComplement(BinaryDocument& doc, const DumpLayout& layout,
-                                           Offset start, Offset end);
+[[nodiscard]] EditResult TwosComplement(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                        Offset end);
 
 }  // namespace orvel

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cstring>
 #include <new>
 
 #include "editing/clipboard_codec.h"
@@ -10,26 +9,11 @@
 namespace orvel {
 namespace {
 
-struct Block {
-    Offset first;
-    Offset count;
-};
-
-Block Normalise(Offset start, Offset end) {
-    const Offset first = std::min(start, end);
-    return {first, std::max(start, end) - first + 1};
-}
-
-Block CheckedBlock([[maybe_unused]] const BinaryDocument& doc, Offset start, Offset end) {
-    assert(start >= 0 && end >= 0 && start < doc.size() && end < doc.size());
-    return Normalise(start, end);
-}
-
 TextSelection Caret(Offset pos) {
     return {pos, pos};
 }
 
-bool EncodeBlock(const BinaryDocument& doc, Block block, const BlockStorage& storage) {
+bool EncodeBlock(const BinaryDocument& doc, ByteBlock block, const BlockStorage& storage) {
     const std::span<const std::uint8_t> bytes = doc.bytes().span().subspan(
         static_cast<std::size_t>(block.first), static_cast<std::size_t>(block.count));
     try {
@@ -41,26 +25,13 @@ bool EncodeBlock(const BinaryDocument& doc, Block block, const BlockStorage& sto
     return true;
 }
 
-// Swaps eight-byte words from both ends at once; the middle is reversed bytewise.
-void ReverseInPlace(std::span<std::uint8_t> bytes) {
-    std::uint8_t* lo = bytes.data();
-    std::uint8_t* hi = lo + bytes.size();
-    while (hi - lo >= 16) {
-        hi -= 8;
-        std::uint64_t a;
-        std::uint64_t b;
-        std::memcpy(&a, lo, 8);
-        std::memcpy(&b, hi, 8);
-        a = __builtin_bswap64(a);
-        b = __builtin_bswap64(b);
-        std::memcpy(lo, &b, 8);
-        std::memcpy(hi, &a, 8);
-        lo += 8;
-    }
-    std::reverse(lo, hi);
-}
-
 }  // namespace
+
+ByteBlock BlockBetween([[maybe_unused]] const BinaryDocument& doc, Offset start, Offset end) {
+    assert(start >= 0 && end >= 0 && start < doc.size() && end < doc.size());
+    const Offset first = std::min(start, end);
+    return {first, std::max(start, end) - first + 1};
+}
 
 BlockStorage StoreIn(std::vector<std::uint8_t>& block) {
     return [&block](std::size_t length) {
@@ -69,24 +40,24 @@ BlockStorage StoreIn(std::vector<std::uint8_t>& block) {
     };
 }
 
-EditOutcome CopyBytes(const BinaryDocument& doc, Offset start, Offset end,
-                      const BlockStorage& storage) {
-    return EncodeBlock(doc, CheckedBlock(doc, start, end), storage) ? EditOutcome::kDone
-                                                                    : EditOutcome::kOutOfMemory;
+EditResult CopyBytes(const BinaryDocument& doc, Offset start, Offset end,
+                     const BlockStorage& storage) {
+    if (!EncodeBlock(doc, BlockBetween(doc, start, end), storage))
+        return {EditOutcome::kOutOfMemory, {}};
+    return {};
 }
 
 EditResult CutBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end,
                     const BlockStorage& storage) {
-    if (!EncodeBlock(doc, CheckedBlock(doc, start, end), storage)) {
+    if (!EncodeBlock(doc, BlockBetween(doc, start, end), storage))
         return {EditOutcome::kOutOfMemory, {}};
-    }
-    return {EditOutcome::kDone, DeleteBytes(doc, layout, start, end)};
+    return DeleteBytes(doc, layout, start, end);
 }
 
-TextSelection DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end) {
-    const Block block = CheckedBlock(doc, start, end);
+EditResult DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end) {
+    const ByteBlock block = BlockBetween(doc, start, end);
     doc.RemoveBytes(block.first, block.count);
-    return Caret(layout.ByteToHexPos(block.first).high);
+    return {EditOutcome::kDone, Caret(layout.ByteToHexPos(block.first).high)};
 }
 
 EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
@@ -99,28 +70,20 @@ EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset star
             return {EditOutcome::kClipboardDamaged, {}};
         bytes = *decoded;
     }
+    const EditOutcome outcome = doc.InsertBytes(start, bytes);
+    if (outcome != EditOutcome::kDone)
+        return {outcome, {}};
     const auto count = static_cast<Offset>(bytes.size());
-    if (!FitsFileSize(doc.size(), count))
-        return {EditOutcome::kFileTooLarge, {}};
-    try {
-        doc.InsertBytes(start, bytes);
-    } catch (const std::bad_alloc&) {
-        return {EditOutcome::kOutOfMemory, {}};
-    }
-    return {EditOutcome::kDone,
-            {layout.ByteToHexPos(start).high, layout.ByteToHexPos(start + count).high}};
+    return {EditOutcome::kDone, TextSelection{layout.ByteToHexPos(start).high,
+                                              layout.ByteToHexPos(start + count).high}};
 }
 
 EditResult InsertBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset count,
                        std::uint8_t value) {
     assert(start >= 0 && start <= doc.size() && count >= 0);
-    if (!FitsFileSize(doc.size(), count))
-        return {EditOutcome::kFileTooLarge, {}};
-    try {
-        doc.InsertFill(start, count, value);
-    } catch (const std::bad_alloc&) {
-        return {EditOutcome::kOutOfMemory, {}};
-    }
+    const EditOutcome outcome = doc.InsertFill(start, count, value);
+    if (outcome != EditOutcome::kDone)
+        return {outcome, {}};
     return {EditOutcome::kDone, SelectByte(layout, start)};
 }
 
@@ -134,24 +97,20 @@ TextSelection SelectByte(const DumpLayout& layout, Offset address) {
     return SelectBytes(layout, address, address);
 }
 
-TextSelection ReplaceBytes(BinaryDocument& doc, Offset start, Offset end, std::uint8_t oldValue,
-                           std::uint8_t newValue, TextSelection current) {
+EditResult ReplaceBytes(BinaryDocument& doc, Offset start, Offset end, std::uint8_t oldValue,
+                        std::uint8_t newValue, TextSelection current) {
     const Offset size = doc.size();
     const Offset first = std::clamp<Offset>(start, 0, size);
     const Offset last = std::min(end, size - 1);
     const Offset count = last >= first ? last - first + 1 : 0;
-    doc.TransformRange(
-        first, count,
-        [oldValue, newValue](std::span<std::uint8_t> bytes) {
-            std::replace(bytes.begin(), bytes.end(), oldValue, newValue);
-        },
-        ByteEdit::Kind::Structure);
-    return Caret(current.min());
+    doc.ReplaceValue(first, count, oldValue, newValue);
+    return {EditOutcome::kDone, Caret(current.min())};
 }
 
-void ReverseBytes(BinaryDocument& doc, Offset start, Offset end) {
-    const Block block = CheckedBlock(doc, start, end);
-    doc.TransformRange(block.first, block.count, ReverseInPlace, ByteEdit::Kind::Structure);
+EditResult ReverseBytes(BinaryDocument& doc, Offset start, Offset end) {
+    const ByteBlock block = BlockBetween(doc, start, end);
+    doc.Reverse(block.first, block.count);
+    return {};
 }
 
 }  // namespace orvel

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/binary_document.h"
-#include "editing/edit_outcome.h"
+#include "editing/edit_result.h"
 #include "view/dump_layout.h"
 
 namespace orvel {
@@ -16,13 +16,21 @@ namespace orvel {
 // The block commands of the Edit menu as kernels on a document and the dump's
 // position arithmetic. They run on the GUI thread after the command's dialog has
 // validated the addresses, and change the bytes only through the document's edit
-// interface, whose observers (the views) rebuild the dump on a Structure edit
-// (every colour mark is dropped) and rewrite cells on a Values edit.
+// interface, one edit each; its observers (the views) rebuild the dump, which
+// drops every colour mark, on the edits that say so (ByteEdit::RebuildsDump).
+// Each returns an EditResult; only the ones that say so can fail.
 //
 // Ranges are inclusive; unless said otherwise a range given with start above end
 // means the same block from end to start. Preconditions (checked by the
 // dialogs): start and end lie below the document's size; the insertion start of
 // Paste and Insert is at most the size.
+
+// An inclusive range of bytes, given either way round, as its first byte and count.
+struct ByteBlock {
+    Offset first;
+    Offset count;
+};
+[[nodiscard]] ByteBlock BlockBetween(const BinaryDocument& doc, Offset start, Offset end);
 
 // Memory for an encoded clipboard block: given its length, returns writable
 // storage of exactly that length, or throws std::bad_alloc.
@@ -33,8 +41,8 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
 
 // Encodes the block into `storage` for the clipboard. The document, the dump and
 // the selection are unchanged. Fails only with kOutOfMemory.
-[[nodiscard]] EditOutcome CopyBytes(const BinaryDocument& doc, Offset start, Offset end,
-                                    const BlockStorage& storage);
+[[nodiscard]] EditResult CopyBytes(const BinaryDocument& doc, Offset start, Offset end,
+                                   const BlockStorage& storage);
 
 // Encodes the block like CopyBytes, then removes it. The selection becomes a
 // caret on the high digit of the byte that now follows the removed block.
@@ -43,8 +51,8 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
                                   Offset end, const BlockStorage& storage);
 
 // Removes the block; the caret goes where CutBytes puts it. Never fails.
-[[nodiscard]] TextSelection DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
-                                        Offset end);
+[[nodiscard]] EditResult DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
+                                     Offset end);
 
 // Inserts the bytes of a clipboard block at `start` (the size appends) and
 // selects from the high digit of byte start to the high digit of the byte after
@@ -72,14 +80,15 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
 // Sets every byte equal to `oldValue` from start to end (in that order only: a
 // start above end replaces nothing; an end beyond the file stops at its last
 // byte) to `newValue`. The dump is rebuilt and the document marked modified even
-// when no byte matched. Returns a caret at the start of `current`, the view's
-// selection before the command.
-[[nodiscard]] TextSelection ReplaceBytes(BinaryDocument& doc, Offset start, Offset end,
-                                         std::uint8_t oldValue, std::uint8_t newValue,
-                                         TextSelection current);
+// when no byte matched. Selects a caret at the start of `current`, the view's
+// selection before the command. Never fails.
+[[nodiscard]] EditResult ReplaceBytes(BinaryDocument& doc, Offset start, Offset end,
+                                      std::uint8_t oldValue, std::uint8_t newValue,
+                                      TextSelection current);
 
 // Reverses the order of the block's bytes; the dump is rebuilt and the document
 // marked modified, even for a single byte. The selection stays where it was.
-void ReverseBytes(BinaryDocument& doc, Offset start, Offset end);
+// Never fails.
+[[nodiscard]] EditResult ReverseBytes(BinaryDocument& doc, Offset start, Offset end);
 
 }  // namespace orvel

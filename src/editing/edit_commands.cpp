@@ -58,6 +58,79 @@ std::uint8_t Byte(Offset value) {
     return static_cast<std::uint8_t>(value);
 }
 
+// Runs the kernel of the dialog's command on the view's bytes.
+orvel::EditResult Apply(COrvelView& view, DialogId id, const orvel::DialogMembers& m) {
+    orvel::BinaryDocument& doc = view.data();
+    const orvel::DumpLayout layout = view.layout();
+    const Offset start = m.m_nStartAddr;
+    const Offset end = m.m_nEndAddr;
+    orvel::EditResult result;
+    switch (id) {
+        case DialogId::kCopyBytes: {
+            QByteArray block;
+            result = orvel::CopyBytes(doc, start, end, StoreIn(block));
+            if (result.outcome == EditOutcome::kDone)
+                PutBlockOnClipboard(std::move(block));
+            break;
+        }
+        case DialogId::kCutBytes: {
+            QByteArray block;
+            result = orvel::CutBytes(doc, layout, start, end, StoreIn(block));
+            if (result.outcome == EditOutcome::kDone)
+                PutBlockOnClipboard(std::move(block));
+            break;
+        }
+        case DialogId::kDeleteBytes:
+            result = orvel::DeleteBytes(doc, layout, start, end);
+            break;
+        case DialogId::kPasteBytes: {
+            const std::optional<QByteArray> block = GetBlockFromClipboard();
+            std::optional<std::span<const std::uint8_t>> bytes;
+            if (block) {
+                bytes = std::span<const std::uint8_t>(
+                    reinterpret_cast<const std::uint8_t*>(block->constData()),
+                    static_cast<std::size_t>(block->size()));
+            }
+            result = orvel::PasteBytes(doc, layout, start, bytes);
+            break;
+        }
+        case DialogId::kInsertBytes:
+            result =
+                orvel::InsertBytes(doc, layout, start, m.m_nByteCount, Byte(m.m_nDefaultValue));
+            break;
+        case DialogId::kSelectBytes:
+            result.selection = orvel::SelectBytes(layout, start, end);
+            break;
+        case DialogId::kGoTo:
+            result.selection = orvel::SelectByte(layout, m.m_nAddress);
+            break;
+        case DialogId::kReplaceBytes:
+            result = orvel::ReplaceBytes(doc, start, end, Byte(m.m_nOldValue), Byte(m.m_nNewValue),
+                                         view.selection());
+            break;
+        case DialogId::kReverseSeq:
+            result = orvel::ReverseBytes(doc, start, end);
+            break;
+        case DialogId::kBitwiseShift:
+            result = orvel::ShiftBytes(doc, layout, start, end,
+                                       static_cast<orvel::ShiftType>(m.m_nShiftType),
+                                       static_cast<int>(m.m_nShiftCount));
+            break;
+        case DialogId::kMaskBytes:
+            result =
+                orvel::MaskBytes(doc, layout, start, end,
+                                 static_cast<orvel::MaskType>(m.m_nMaskType), Byte(m.m_nMaskValue));
+            break;
+        case DialogId::kOnesComplement:
+            result = orvel::OnesComplement(doc, layout, start, end);
+            break;
+        case DialogId::kTwosComplement:
+            result = orvel::TwosComplement(doc, layout, start, end);
+            break;
+    }
+    return result;
+}
+
 }  // namespace
 
 EditCommands::EditCommands(COrvelView& view) : view_(view) {}
@@ -88,75 +161,12 @@ bool EditCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
 
 void EditCommands::Run(DialogId id, const orvel::DialogMembers& m) {
     orvel::RememberBitwiseSettings(orvel::GetDialogDef(id), m, settings_);
-    orvel::BinaryDocument& doc = view_.data();
-    const orvel::DumpLayout layout = view_.layout();
-    const Offset start = m.m_nStartAddr;
-    const Offset end = m.m_nEndAddr;
     WaitCursor wait;
-    switch (id) {
-        case DialogId::kCopyBytes: {
-            QByteArray block;
-            const EditOutcome outcome = orvel::CopyBytes(doc, start, end, StoreIn(block));
-            if (outcome == EditOutcome::kDone)
-                PutBlockOnClipboard(std::move(block));
-            return Report(outcome);
-        }
-        case DialogId::kCutBytes: {
-            QByteArray block;
-            const orvel::EditResult result =
-                orvel::CutBytes(doc, layout, start, end, StoreIn(block));
-            if (result.outcome != EditOutcome::kDone)
-                return Report(result.outcome);
-            PutBlockOnClipboard(std::move(block));
-            return view_.SetSelection(result.selection);
-        }
-        case DialogId::kDeleteBytes:
-            return view_.SetSelection(orvel::DeleteBytes(doc, layout, start, end));
-        case DialogId::kPasteBytes: {
-            const std::optional<QByteArray> block = GetBlockFromClipboard();
-            std::optional<std::span<const std::uint8_t>> bytes;
-            if (block) {
-                bytes = std::span<const std::uint8_t>(
-                    reinterpret_cast<const std::uint8_t*>(block->constData()),
-                    static_cast<std::size_t>(block->size()));
-            }
-            const orvel::EditResult result = orvel::PasteBytes(doc, layout, start, bytes);
-            if (result.outcome != EditOutcome::kDone)
-                return Report(result.outcome);
-            return view_.SetSelection(result.selection);
-        }
-        case DialogId::kInsertBytes: {
-            const orvel::EditResult result =
-                orvel::InsertBytes(doc, layout, start, m.m_nByteCount, Byte(m.m_nDefaultValue));
-            if (result.outcome != EditOutcome::kDone)
-                return Report(result.outcome);
-            return view_.SetSelection(result.selection);
-        }
-        case DialogId::kSelectBytes:
-            return view_.SetSelection(orvel::SelectBytes(layout, start, end));
-        case DialogId::kGoTo:
-            return view_.SetSelection(orvel::SelectByte(layout, m.m_nAddress));
-        case DialogId::kReplaceBytes:
-            return view_.SetSelection(orvel::ReplaceBytes(doc, start, end, Byte(m.m_nOldValue),
-                                                          Byte(m.m_nNewValue), view_.selection()));
-        case DialogId::kReverseSeq: {
-            const orvel::TextSelection kept = view_.selection();
-            orvel::ReverseBytes(doc, start, end);
-            return view_.SetSelection(kept);
-        }
-        case DialogId::kBitwiseShift:
-            return view_.SetSelection(orvel::ShiftBytes(
-                doc, layout, start, end, static_cast<orvel::ShiftType>(m.m_nShiftType),
-                static_cast<int>(m.m_nShiftCount)));
-        case DialogId::kMaskBytes:
-            return view_.SetSelection(orvel::MaskBytes(doc, layout, start, end,
-                                                       static_cast<orvel::MaskType>(m.m_nMaskType),
-                                                       Byte(m.m_nMaskValue)));
-        case DialogId::kOnesComplement:
-            return view_.SetSelection(orvel::OnesComplement(doc, layout, start, end));
-        case DialogId::kTwosComplement:
-            return view_.SetSelection(orvel::TwosComplement(doc, layout, start, end));
-    }
+    const orvel::EditResult result = Apply(view_, id, m);
+    if (result.outcome != EditOutcome::kDone)
+        return Report(result.outcome);
+    if (result.selection)
+        view_.SetSelection(*result.selection);
 }
 
 void EditCommands::Report(EditOutcome outcome) {

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "app/command_target.h"
+#include "document/edit_outcome.h"
 #include "editing/address_dialogs.h"
 #include "editing/bitwise_kernels.h"
-#include "editing/edit_outcome.h"
 
 class COrvelView;
 

@@ -193,15 +193,17 @@ void COrvelView::ClearAllMarks() {
 // A change of the number or order of bytes rebuilds the dump, which drops
 // every mark; a change of values rewrites the bytes' cells and keeps them.
 void COrvelView::OnDocumentEdited(const orvel::ByteEdit& edit) {
-    if (edit.kind == orvel::ByteEdit::Kind::Structure) {
+    if (edit.kind == orvel::EditKind::kGroupEnd)
+        return;
+    if (edit.RebuildsDump()) {
         marks_.Clear();
         UpdateScrollBars();
         SetSelection(selection_);  // clamps to the new text
         viewport()->update();
         return;
     }
-    const Offset firstLine = dump_.FirstDataTextLine() + edit.first / 16;
-    const Offset lastLine = dump_.FirstDataTextLine() + (edit.first + edit.count - 1) / 16;
+    const Offset firstLine = dump_.FirstDataTextLine() + edit.offset / 16;
+    const Offset lastLine = dump_.FirstDataTextLine() + (edit.offset + edit.newLength - 1) / 16;
     RepaintLines(firstLine, lastLine);
 }
 

@@ -65,7 +65,7 @@ TEST_F(WindowTitlesTest, MainWindowIsOrvelWithTheMaximisedDocumentsTitle) {
     EXPECT_EQ(child->windowTitle(), title);
     ASSERT_TRUE(child->isMaximized());
     EXPECT_EQ(ShownTitle(frame()), "Orvel - [" + title + "]");
-    child->document()->data().setDataModified(false);
+    child->document()->data().MarkSaved();
     child->close();
     EXPECT_EQ(ShownTitle(frame()), "Orvel");
 

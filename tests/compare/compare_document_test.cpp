@@ -142,7 +142,7 @@ TEST(CompareDocumentTest, SaveWritesOneFileAndClearsOnlyItsFlag) {
 TEST(CompareDocumentTest, SaveAsWritesACopyAndChangesNothingElse) {
     Loaded l({1, 2}, {3});
     CompareDocument& doc = l.doc;
-    doc.file(kSecond).InsertFill(1, 2, 0xEE);
+    ASSERT_EQ(doc.file(kSecond).InsertFill(1, 2, 0xEE), EditOutcome::kDone);
     CompareFileFailure failure;
     ASSERT_TRUE(doc.SaveFileAs(kSecond, l.dir.File("copy"), failure)) << failure.message;
     EXPECT_EQ(ReadFileBytes(l.dir.File("copy")), (Bytes{3, 0xEE, 0xEE}));

@@ -19,8 +19,8 @@ class CompareGuiTest : public GuiTest {
         for (QMdiSubWindow* window : frame()->mdiArea()->subWindowList()) {
             if (auto* compare = qobject_cast<CCompareFilesChildFrame*>(window)) {
                 orvel::CompareDocument& data = compare->document()->data();
-                data.file(orvel::ComparedFile::First).setDataModified(false);
-                data.file(orvel::ComparedFile::Second).setDataModified(false);
+                data.file(orvel::ComparedFile::First).MarkSaved();
+                data.file(orvel::ComparedFile::Second).MarkSaved();
                 if (data.m_bComparing == 1)
                     prompts().AnswerNext(UserPrompts::Answer::Yes);
                 if (data.m_bMarking == 1)

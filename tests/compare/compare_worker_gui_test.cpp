@@ -85,7 +85,7 @@ TEST_F(CompareWorkerTest, CompareWorkerStopsWithoutSummaryAndKeepsItsColours) {
     EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
     // A new comparison after an edit clears the colours and compares the edited bytes.
     const std::vector<std::uint8_t> edited = OddBytesSet(65536);
-    window->document()->data().file(ComparedFile::Second).ReplaceBytes(0, edited);
+    window->document()->data().file(ComparedFile::Second).ReplaceRange(0, edited);
     frame()->RouteCommand(Cmd::OpStartCompare);
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
     EXPECT_EQ(prompts().notes[0], "Number of different byte found: 0");

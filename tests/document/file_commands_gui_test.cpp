@@ -184,7 +184,7 @@ TEST_F(FileCommandsTest, ComparisonRefusesAFifoAndAsksBeforeOverwritingAChangedF
     frame()->RouteCommand(Cmd::FileSaveFile1);
     EXPECT_EQ(ReadFileBytes(dir_.File("one")), (Bytes{0xEE, 2}));
     EXPECT_FALSE(data.dataModified(ComparedFile::First));
-    data.file(ComparedFile::Second).setDataModified(false);
+    data.file(ComparedFile::Second).MarkSaved();
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

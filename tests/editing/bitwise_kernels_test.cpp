@@ -15,7 +15,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 const DumpLayout kSingle;
 
-using Kernel = std::function<TextSelection(BinaryDocument&, Offset, Offset)>;
+using Kernel = std::function<EditResult(BinaryDocument&, Offset, Offset)>;
 
 Kernel Shift(ShiftType type, int count) {
     return [=](BinaryDocument& doc, Offset start, Offset end) {
@@ -40,7 +40,7 @@ Bytes RunOverAll(const Kernel& kernel, const Bytes& before) {
     BinaryDocument doc;
     doc.AssignBytes(ByteBuffer(before.data(), static_cast<Offset>(before.size())), false);
     const Offset last = static_cast<Offset>(before.size()) - 1;
-    EXPECT_EQ(kernel(doc, last, 0), SelectBytes(kSingle, 0, last));
+    EXPECT_EQ(kernel(doc, last, 0).selection, SelectBytes(kSingle, 0, last));
     EXPECT_TRUE(doc.dataModified());
     const auto span = doc.bytes().span();
     return Bytes(span.begin(), span.end());
@@ -87,14 +87,15 @@ TEST(BitwiseKernelsTest, ChangesOnlyTheBlockAndKeepsTheDumpStructure) {
         std::vector<ByteEdit> edits;
         doc.AddObserver([&edits](const ByteEdit& edit) { edits.push_back(edit); });
 
-        EXPECT_EQ(kernel(doc, 20, 17), SelectBytes(kSingle, 17, 20));
+        EXPECT_EQ(kernel(doc, 20, 17).selection, SelectBytes(kSingle, 17, 20));
         for (Offset i = 0; i < 40; ++i) {
             EXPECT_EQ(doc.at(i) != 0xF1, i >= 17 && i <= 20) << i;
         }
         ASSERT_EQ(edits.size(), 1u);
-        EXPECT_EQ(edits[0].kind, ByteEdit::Kind::Values);  // marks outside the block survive
-        EXPECT_EQ(edits[0].first, 17);
-        EXPECT_EQ(edits[0].count, 4);
+        EXPECT_FALSE(edits[0].RebuildsDump());  // marks outside the block survive
+        EXPECT_EQ(edits[0].offset, 17);
+        EXPECT_EQ(edits[0].oldLength, 4);
+        EXPECT_EQ(edits[0].newLength, 4);
     }
 }
 

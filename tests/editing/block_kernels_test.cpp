@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editing/clipboard_codec.h"
+#include "support/recording_document.h"
 
 namespace orvel {
 namespace {
@@ -17,19 +18,7 @@ using Bytes = std::vector<std::uint8_t>;
 const DumpLayout kSingle;
 const DumpLayout kPane(DumpLayout::kPaneFirstDataPos);
 
-// A document holding `bytes`, not modified, that records the edits it reports.
-struct Doc {
-    explicit Doc(const Bytes& bytes) {
-        doc.AssignBytes(ByteBuffer(bytes.data(), static_cast<Offset>(bytes.size())), false);
-        doc.AddObserver([this](const ByteEdit& edit) { edits.push_back(edit); });
-    }
-    [[nodiscard]] Bytes bytes() const {
-        const auto span = doc.bytes().span();
-        return Bytes(span.begin(), span.end());
-    }
-    BinaryDocument doc;
-    std::vector<ByteEdit> edits;
-};
+using Doc = test::RecordingDocument;
 
 Bytes Counting(int count) {
     Bytes bytes(static_cast<std::size_t>(count));
@@ -53,7 +42,7 @@ TEST(BlockKernelsTest, CopyPutsTheBlockOnTheClipboardEitherWayRound) {
     for (const auto& [start, end] : {std::pair{0x0F, 0x0A}, std::pair{0x0A, 0x0F}}) {
         Doc d(Counting(32));
         Bytes block;
-        EXPECT_EQ(CopyBytes(d.doc, start, end, StoreIn(block)), EditOutcome::kDone);
+        EXPECT_EQ(CopyBytes(d.doc, start, end, StoreIn(block)).outcome, EditOutcome::kDone);
         EXPECT_EQ(block, (Bytes{0x06, 0x00, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F}));
         EXPECT_EQ(d.bytes(), Counting(32));
         EXPECT_FALSE(d.doc.dataModified());
@@ -63,7 +52,7 @@ TEST(BlockKernelsTest, CopyPutsTheBlockOnTheClipboardEitherWayRound) {
 
 TEST(BlockKernelsTest, CopyAndCutWithoutMemoryLeaveTheDocumentAlone) {
     Doc d(Counting(8));
-    EXPECT_EQ(CopyBytes(d.doc, 0, 7, kNoMemory), EditOutcome::kOutOfMemory);
+    EXPECT_EQ(CopyBytes(d.doc, 0, 7, kNoMemory).outcome, EditOutcome::kOutOfMemory);
     EXPECT_EQ(CutBytes(d.doc, kSingle, 0, 7, kNoMemory).outcome, EditOutcome::kOutOfMemory);
     EXPECT_EQ(d.bytes(), Counting(8));
     EXPECT_FALSE(d.doc.dataModified());
@@ -104,12 +93,12 @@ TEST(BlockKernelsTest, RemovingPutsTheCaretWhereTheNextByteStands) {
         expected.erase(expected.begin() + std::min(row.start, row.end),
                        expected.begin() + std::max(row.start, row.end) + 1);
         Doc deleted(Counting(row.size));
-        EXPECT_EQ(DeleteBytes(deleted.doc, kSingle, row.start, row.end),
+        EXPECT_EQ(DeleteBytes(deleted.doc, kSingle, row.start, row.end).selection,
                   (TextSelection{High(row.caretByte), High(row.caretByte)}));
         EXPECT_EQ(deleted.bytes(), expected);
         EXPECT_TRUE(deleted.doc.dataModified());
         ASSERT_EQ(deleted.edits.size(), 1u);
-        EXPECT_EQ(deleted.edits[0].kind, ByteEdit::Kind::Structure);
+        EXPECT_TRUE(deleted.edits[0].RebuildsDump());
 
         Doc cut(Counting(row.size));
         Bytes block;
@@ -144,7 +133,7 @@ TEST(BlockKernelsTest, PasteWithoutTheFormatStillRebuildsAndMarksModified) {
     EXPECT_EQ(result.selection, (TextSelection{High(1), High(1)}));
     EXPECT_TRUE(d.doc.dataModified());
     ASSERT_EQ(d.edits.size(), 1u);
-    EXPECT_EQ(d.edits[0].kind, ByteEdit::Kind::Structure);
+    EXPECT_TRUE(d.edits[0].RebuildsDump());
 }
 
 TEST(BlockKernelsTest, DamagedClipboardBlockChangesNothing) {
@@ -232,12 +221,13 @@ TEST(BlockKernelsTest, ReplaceWalksFromStartToEndOnly) {
     for (const Row& row : rows) {
         Doc d(row.before);
         const TextSelection current{High(3), AfterLow(1)};
-        EXPECT_EQ(ReplaceBytes(d.doc, row.start, row.end, row.oldValue, row.newValue, current),
-                  (TextSelection{AfterLow(1), AfterLow(1)}));
+        EXPECT_EQ(
+            ReplaceBytes(d.doc, row.start, row.end, row.oldValue, row.newValue, current).selection,
+            (TextSelection{AfterLow(1), AfterLow(1)}));
         EXPECT_EQ(d.bytes(), row.after);
         EXPECT_TRUE(d.doc.dataModified());  // even when nothing matched
         ASSERT_EQ(d.edits.size(), 1u);
-        EXPECT_EQ(d.edits[0].kind, ByteEdit::Kind::Structure);  // the dump is rebuilt
+        EXPECT_TRUE(d.edits[0].RebuildsDump());  // the dump is rebuilt
     }
 }
 
@@ -255,11 +245,11 @@ TEST(BlockKernelsTest, ReverseExchangesTheBlockEndsAndRebuilds) {
     };
     for (const Row& row : rows) {
         Doc d(row.before);
-        ReverseBytes(d.doc, row.start, row.end);
+        EXPECT_FALSE(ReverseBytes(d.doc, row.start, row.end).selection);  // stays
         EXPECT_EQ(d.bytes(), row.after);
         EXPECT_TRUE(d.doc.dataModified());
         ASSERT_EQ(d.edits.size(), 1u);
-        EXPECT_EQ(d.edits[0].kind, ByteEdit::Kind::Structure);
+        EXPECT_TRUE(d.edits[0].RebuildsDump());
     }
 }
 

@@ -2,9 +2,9 @@
 #include <QMimeData>
 #include <QTest>
 
+#include "document/edit_outcome.h"
 #include "editing/clipboard_transfer.h"
 #include "editing/edit_fixture.h"
-#include "editing/edit_outcome.h"
 
 using orvel::Cmd;
 using orvel::MarkColor;

@@ -63,7 +63,8 @@ TEST(KernelsDifferentialTest, RandomCommandsMatchPlainVectorOperations) {
         const Offset last = std::max(start, end);
         switch (op) {
             case 0:
-                ASSERT_EQ(CopyBytes(doc, start, end, StoreIn(clipboard)), EditOutcome::kDone);
+                ASSERT_EQ(CopyBytes(doc, start, end, StoreIn(clipboard)).outcome,
+                          EditOutcome::kDone);
                 reference_clipboard = PlainBlock(Reference(ref, first, last));
                 ASSERT_EQ(clipboard, reference_clipboard);
                 break;
@@ -86,7 +87,7 @@ TEST(KernelsDifferentialTest, RandomCommandsMatchPlainVectorOperations) {
                 (void)ReplaceBytes(doc, start, end, byte, 0x5A, {});
                 break;
             case 4:
-                ReverseBytes(doc, start, end);
+                (void)ReverseBytes(doc, start, end);
                 std::reverse(ref.begin() + first, ref.begin() + last + 1);
                 break;
             case 5:
@@ -160,7 +161,7 @@ TEST(KernelsDifferentialTest, ReverseOfEveryShortLength) {
                 ref[i] = static_cast<std::uint8_t>(i + 1);
             BinaryDocument doc;
             doc.AssignBytes(ByteBuffer(ref.data(), static_cast<Offset>(ref.size())), false);
-            ReverseBytes(doc, offset + length - 1, offset);
+            (void)ReverseBytes(doc, offset + length - 1, offset);
             std::reverse(ref.begin() + offset, ref.begin() + offset + length);
             const auto bytes = doc.bytes().span();
             ASSERT_TRUE(std::equal(bytes.begin(), bytes.end(), ref.begin())) << length;

@@ -19,7 +19,7 @@ void GuiTest::TearDown() {
 
 void GuiTest::CloseAll() {
     for (CChildFrame* child : frame()->children()) {
-        child->document()->data().setDataModified(false);
+        child->document()->data().MarkSaved();
         child->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -2,12 +2,10 @@
 
 #include <string_view>
 
-#include "view/dump_layout.h"
-
 namespace orvel {
 
-// How a block command that can fail ended. On anything but kDone the document
-// is unchanged and not marked modified.
+// How an edit that can fail ended. On anything but kDone the document is
+// unchanged and not marked modified.
 enum class EditOutcome {
     kDone,
     kClipboardDamaged,  // the clipboard block counts more bytes than it holds
@@ -37,12 +35,5 @@ inline constexpr std::string_view kOutOfMemoryMessage =
     }
     return {};
 }
-
-// What a command that can fail hands back: its outcome and, on kDone, the
-// selection the view shows afterwards.
-struct EditResult {
-    EditOutcome outcome = EditOutcome::kDone;
-    TextSelection selection;
-};
 
 }  // namespace orvel
