@@ -58,12 +58,14 @@ std::uint8_t Byte(Offset value) {
     return static_cast<std::uint8_t>(value);
 }
 
-// Runs the kernel of the dialog's command on the view's bytes.
+// Runs the kernel of the dialog's command on the view's bytes as one group of
+// edits, which an undo takes back as one step.
 orvel::EditResult Apply(COrvelView& view, DialogId id, const orvel::DialogMembers& m) {
     orvel::BinaryDocument& doc = view.data();
     const orvel::DumpLayout layout = view.layout();
     const Offset start = m.m_nStartAddr;
     const Offset end = m.m_nEndAddr;
+    const orvel::EditGroup group(doc);
     orvel::EditResult result;
     switch (id) {
         case DialogId::kCopyBytes: {

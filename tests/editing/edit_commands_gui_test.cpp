@@ -342,6 +342,43 @@ TEST_F(EditCommandsTest, MarksAfterEachCommand) {
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data(ClipboardMimeType()).size(), 18);
 }
 
+// Each command makes its change as one typed edit inside a group of its own,
+// which an undo will take back as one step.
+TEST_F(EditCommandsTest, EachCommandIsOneGroupOfTypedEdits) {
+    using orvel::EditKind;
+    struct Case {
+        Cmd cmd;
+        QStringList texts;
+        std::vector<EditKind> told;
+    };
+    PutBlockOnClipboard(QByteArray::fromHex("0200AABB"));
+    const Case cases[] = {
+        {Cmd::EditCutBytes, {"10", "1F"}, {EditKind::kRemove, EditKind::kGroupEnd}},
+        {Cmd::EditPasteBytes, {"10"}, {EditKind::kInsert, EditKind::kGroupEnd}},
+        {Cmd::EditInsertBytes, {"10", "2", "00"}, {EditKind::kInsertFill, EditKind::kGroupEnd}},
+        {Cmd::EditReplaceBytes,
+         {"00", "01", "10", "1F"},
+         {EditKind::kReplaceValue, EditKind::kGroupEnd}},
+        {Cmd::EditReverseSeq, {"10", "1F"}, {EditKind::kReverse, EditKind::kGroupEnd}},
+        {Cmd::OpBitwiseShift, {"1", "10", "1F"}, {EditKind::kShiftLeft, EditKind::kGroupEnd}},
+        {Cmd::OpBitwiseMask, {"0F", "10", "1F"}, {EditKind::kMaskAnd, EditKind::kGroupEnd}},
+        {Cmd::OpTwosComplement, {"10", "1F"}, {EditKind::kTwosComplement, EditKind::kGroupEnd}},
+        {Cmd::EditCopyBytes, {"10", "1F"}, {EditKind::kGroupEnd}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.cmd));
+        COrvelView* view = Open(Counting(0x40));
+        ASSERT_NE(view, nullptr);
+        std::vector<EditKind> told;
+        const int id = view->data().AddObserver(
+            [&told](const orvel::ByteEdit& edit) { told.push_back(edit.kind); });
+        RunWith(c.cmd, c.texts);
+        view->data().RemoveObserver(id);
+        EXPECT_EQ(told, c.told);
+        CloseAll();
+    }
+}
+
 TEST_F(EditCommandsTest, ShiftAndMaskSettingsAreRememberedPerView) {
     COrvelView* view = Open(Counting(0x20));
     ASSERT_NE(view, nullptr);
