@@ -125,7 +125,7 @@ EditOutcome BinaryDocument::InsertFill(Offset offset, Offset count, std::uint8_t
     if (!FitsFileSize(m_byteArray.size(), count))
         return EditOutcome::kFileTooLarge;
     try {
-        std::memset(m_byteArray.insertGap(offset, count), value, static_cast<std::size_t>(count));
+        std::fill_n(m_byteArray.insertGap(offset, count), count, value);
     } catch (const std::bad_alloc&) {
         return EditOutcome::kOutOfMemory;
     }

@@ -101,15 +101,21 @@ void ByteBuffer::append(const std::uint8_t* src, Offset count) {
     std::memcpy(insertGap(size_, count), src, static_cast<std::size_t>(count));
 }
 
+// An empty buffer may have no memory at all, and memmove must not see its
+// null pointer even for no bytes.
 std::uint8_t* ByteBuffer::insertGap(Offset pos, Offset count) {
     grow(size_ + count);
-    std::memmove(data_ + pos + count, data_ + pos, static_cast<std::size_t>(size_ - pos));
+    const Offset tail = size_ - pos;
+    if (tail > 0)
+        std::memmove(data_ + pos + count, data_ + pos, static_cast<std::size_t>(tail));
     size_ += count;
     return data_ + pos;
 }
 
 void ByteBuffer::erase(Offset pos, Offset count) {
-    std::memmove(data_ + pos, data_ + pos + count, static_cast<std::size_t>(size_ - pos - count));
+    const Offset tail = size_ - pos - count;
+    if (tail > 0)
+        std::memmove(data_ + pos, data_ + pos + count, static_cast<std::size_t>(tail));
     size_ -= count;
 }
 

@@ -58,7 +58,7 @@ void ReverseInPlace(std::span<std::uint8_t> bytes) {
 void ShiftInPlace(std::span<std::uint8_t> bytes, ShiftType type, int bits) {
     assert(bits >= 0);
     if (bits >= 8) {
-        std::memset(bytes.data(), 0, bytes.size());
+        std::fill(bytes.begin(), bytes.end(), std::uint8_t{0});
         return;
     }
     // Shifts eight bytes at once as one word; the mask clears the bits that

@@ -179,6 +179,23 @@ TEST(EditInterfaceTest, EachEditSaysWhatItDid) {
     }
 }
 
+// An empty document may hold no memory at all; edits of no bytes still count
+// (Insert Bytes with a count of 0 into an empty file) and touch nothing.
+TEST(EditInterfaceTest, EditsOfNoBytesInAnEmptyDocument) {
+    Doc d({});
+    EXPECT_EQ(d.doc.InsertFill(0, 0, 0xAB), EditOutcome::kDone);
+    EXPECT_EQ(d.doc.InsertBytes(0, Bytes{}), EditOutcome::kDone);
+    d.doc.RemoveBytes(0, 0);
+    d.doc.ReplaceRange(0, Bytes{});
+    d.doc.Reverse(0, 0);
+    d.doc.Shift(0, 0, ShiftType::kLeft, 9);
+    d.doc.Mask(0, 0, MaskType::kXor, 0xFF);
+    d.doc.TwosComplement(0, 0);
+    EXPECT_EQ(d.doc.size(), 0);
+    EXPECT_EQ(d.edits.size(), 8u);
+    EXPECT_TRUE(d.doc.dataModified());
+}
+
 TEST(EditInterfaceTest, StoringTheValueAlreadyThereIsNoEdit) {
     Doc d({0x4D, 0x5A});
     const BinaryDocument::Revision loaded = d.doc.revision();
