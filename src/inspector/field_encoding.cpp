@@ -26,14 +26,18 @@ std::string Join(std::initializer_list<std::string_view> parts) {
     return text;
 }
 
-// The text as a message quotes it, cut short on a character boundary.
-std::string Quoted(std::string_view text) {
+// The text as a message repeats it, cut short on a character boundary.
+std::string Echo(std::string_view text) {
     if (text.size() <= kEchoLimit)
-        return Join({"\"", text, "\""});
+        return std::string(text);
     std::size_t cut = kEchoLimit;
     while (cut > 0 && (static_cast<std::uint8_t>(text[cut]) & 0xC0) == 0x80)
         --cut;
-    return Join({"\"", text.substr(0, cut), "...\""});
+    return Join({text.substr(0, cut), "..."});
+}
+
+std::string Quoted(std::string_view text) {
+    return Join({"\"", Echo(text), "\""});
 }
 
 struct TypedInteger {
@@ -64,9 +68,10 @@ std::optional<TypedInteger> ReadInteger(std::string_view text) {
 
 FieldBytes EncodeInteger(std::string_view text, bool isSigned, std::size_t size, ByteOrder order) {
     const auto number = ReadInteger(text);
-    if (!number)
+    if (!number) {
         return Refuse(
             Quoted(text).append(" is not a whole number. Type it in decimal, or in hex after 0x."));
+    }
     const unsigned bits = static_cast<unsigned>(8 * size);
     // The largest magnitude each sign may have.
     const std::uint64_t maxPositive =
@@ -74,7 +79,7 @@ FieldBytes EncodeInteger(std::string_view text, bool isSigned, std::size_t size,
     const std::uint64_t maxNegative = isSigned ? std::uint64_t{1} << (bits - 1) : 0;
     if (number->tooLarge || number->magnitude > (number->negative ? maxNegative : maxPositive)) {
         const std::string low = isSigned ? Join({"-", std::to_string(maxNegative)}) : "0";
-        return Refuse(Join({text, " does not fit: a", isSigned ? " signed " : "n unsigned ",
+        return Refuse(Join({Echo(text), " does not fit: a", isSigned ? " signed " : "n unsigned ",
                             std::to_string(bits), "-bit value lies between ", low, " and ",
                             std::to_string(maxPositive), "."}));
     }
@@ -97,7 +102,7 @@ FieldBytes EncodeFloat(std::string_view text, ByteOrder order) {
     }
     if (ec == std::errc::result_out_of_range) {
         using Limits = std::numeric_limits<Float>;
-        return Refuse(Join({text, " does not fit: a ", std::to_string(8 * sizeof(Float)),
+        return Refuse(Join({Echo(text), " does not fit: a ", std::to_string(8 * sizeof(Float)),
                             "-bit float holds magnitudes from ", ShortestText(Limits::denorm_min()),
                             " to ", ShortestText(Limits::max()), ", besides 0."}));
     }
@@ -156,13 +161,14 @@ FieldBytes EncodeUtf8(std::string_view text) {
 
 FieldBytes EncodeUnixTime(std::string_view text, ByteOrder order) {
     const auto seconds = ParseUnixTime(text);
-    if (!seconds)
+    if (!seconds) {
         return Refuse(
             Quoted(text).append(" is not a date and time. Type one as 2024-03-01 12:34:56."));
+    }
     using Limits = std::numeric_limits<std::int32_t>;
     if (*seconds < Limits::min() || *seconds > Limits::max()) {
         return Refuse(
-            Join({text, " is out of range: a 32-bit Unix time lies between ",
+            Join({Echo(text), " is out of range: a 32-bit Unix time lies between ",
                   UnixTimeText(Limits::min()), " and ", UnixTimeText(Limits::max()), "."}));
     }
     return {WriteBits(static_cast<std::uint64_t>(*seconds), 4, order), {}};

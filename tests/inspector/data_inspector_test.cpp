@@ -403,6 +403,10 @@ TEST(DataInspectorTest, ARefusalQuotesALongTextShortened) {
     EXPECT_EQ(result.refusal, "\"" + std::string(39, 'a') +
                                   "...\" is not a whole number. Type it in decimal, or in hex "
                                   "after 0x.");
+    const std::string digits(1000, '9');
+    EXPECT_EQ(
+        EncodeField(digits, Field::kUInt8, kLE, kRoom).refusal,
+        std::string(40, '9') + "... does not fit: an unsigned 8-bit value lies between 0 and 255.");
 }
 
 // Every shown value reads back to the bytes it was shown for (a NaN stands for
