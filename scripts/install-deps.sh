@@ -4,8 +4,12 @@
 set -euo pipefail
 # The fonts: the view's geometry tests draw with fonts of fractional advance
 # (Nimbus Mono PS, which "Courier" resolves to, and DejaVu Sans Mono).
+# The install check validates the desktop entry (desktop-file-utils), lets the
+# .deb package find its library dependencies (dpkg-dev) and checks the manual
+# page (groff-base).
 packages=(g++ cmake qt6-base-dev libqt6test6 libgtest-dev libbenchmark-dev
-          clang libclang-rt-14-dev bsdextrautils xxd fonts-urw-base35 fonts-dejavu-core)
+          clang libclang-rt-14-dev bsdextrautils xxd fonts-urw-base35 fonts-dejavu-core
+          desktop-file-utils dpkg-dev groff-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

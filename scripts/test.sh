@@ -3,7 +3,8 @@
 #  1. the release build: core tests, widget tests (offscreen), and the benchmarks build;
 #  2. the core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer
 #     (clang), with the libFuzzer targets, each fuzzed for 30 seconds;
-#  3. the widget tests of the marking workers under ThreadSanitizer.
+#  3. the widget tests of the marking workers under ThreadSanitizer;
+#  4. the install into a temporary prefix and the .deb package of the release build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -42,4 +43,9 @@ for fuzzer in build-san/fuzz/fuzz_*; do
     }
     rm -rf "$corpus" "$corpus.log"
 done
+
+# 4. What `cmake --install` and cpack make of the release build: every file in
+#    place, the desktop entry valid, the package's dependencies named.
+bash scripts/check-install.sh build
+
 echo "all tests passed"

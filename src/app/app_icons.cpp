@@ -1,5 +1,6 @@
 #include "app/app_icons.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -214,35 +215,40 @@ QIcon CommandIcon(Cmd cmd) {
     return icon;
 }
 
+QImage ApplicationIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    QPainterPath page;
+    page.addRoundedRect(QRectF(3, 1, 26, 30), 3, 3);
+    p.fillPath(page, QColor(250, 250, 240));
+    // The band follows the page's rounded corners; the outline goes over both.
+    p.setClipPath(page);
+    p.fillRect(QRectF(3, 1, 26, 8), QColor(30, 60, 160));
+    p.setClipping(false);
+    p.strokePath(page, QPen(kInk, 1.5));
+    QFont font = p.font();
+    font.setPixelSize(9);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(3, 1, 26, 8), Qt::AlignCenter, QStringLiteral("0x"));
+    const QColor rows[] = {QColor(220, 30, 30), kInk, QColor(20, 150, 40)};
+    font.setPixelSize(6);
+    p.setFont(font);
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(rows[i]);
+        p.drawText(QRectF(3, 10 + 7 * i, 26, 7), Qt::AlignCenter, QStringLiteral("4D 5A"));
+    }
+    return image;
+}
+
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 32.0, size / 32.0);
-        p.setPen(QPen(kInk, 1.5));
-        p.setBrush(QColor(250, 250, 240));
-        p.drawRoundedRect(QRectF(3, 1, 26, 30), 3, 3);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 60, 160));
-        p.drawRect(QRectF(3, 1, 26, 8));
-        QFont font = p.font();
-        font.setPixelSize(9);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(3, 1, 26, 8), Qt::AlignCenter, QStringLiteral("0x"));
-        const QColor rows[] = {QColor(220, 30, 30), kInk, QColor(20, 150, 40)};
-        font.setPixelSize(6);
-        p.setFont(font);
-        for (int i = 0; i < 3; ++i) {
-            p.setPen(rows[i]);
-            p.drawText(QRectF(3, 10 + 7 * i, 26, 7), Qt::AlignCenter, QStringLiteral("4D 5A"));
-        }
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : kApplicationIconSizes)
+        icon.addPixmap(QPixmap::fromImage(ApplicationIconImage(size)));
     return icon;
 }

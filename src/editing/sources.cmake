@@ -3,6 +3,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/editing/bitwise_kernels.cpp
     src/editing/block_kernels.cpp
     src/editing/clipboard_codec.cpp
+    src/editing/clipboard_text.cpp
     src/editing/field_checks.cpp
     src/editing/find_fields.cpp
     src/editing/find_pattern.cpp

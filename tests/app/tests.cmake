@@ -6,6 +6,7 @@ list(APPEND ORVEL_CORE_TESTS
     tests/app/recent_file_list_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
+    tests/app/application_icon_gui_test.cpp
     tests/app/file_dialogs_gui_test.cpp
     tests/app/exit_gui_test.cpp
     tests/app/gui_test_main.cpp

@@ -3,6 +3,7 @@ list(APPEND ORVEL_CORE_TESTS
     tests/editing/bitwise_kernels_test.cpp
     tests/editing/block_kernels_test.cpp
     tests/editing/clipboard_codec_test.cpp
+    tests/editing/clipboard_text_test.cpp
     tests/editing/field_checks_test.cpp
     tests/editing/find_cli_test.cpp
     tests/editing/kernels_differential_test.cpp

@@ -1,0 +1,8 @@
+list(APPEND ORVEL_CORE_SOURCES
+    src/inspector/caret_readouts.cpp
+    src/inspector/data_inspector.cpp
+    src/inspector/field_codec.cpp
+    src/inspector/field_encoding.cpp
+    src/inspector/unix_time.cpp
+    src/inspector/utf8_char.cpp
+)

@@ -1,0 +1,6 @@
+list(APPEND ORVEL_CORE_TESTS
+    tests/inspector/caret_readouts_test.cpp
+    tests/inspector/data_inspector_test.cpp
+    tests/inspector/unix_time_test.cpp
+    tests/inspector/utf8_char_test.cpp
+)
