@@ -10,6 +10,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/compare/gap_aligner.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES
+    src/cli/compare_aligned_verb.cpp
     src/cli/compare_verb.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
