@@ -9,10 +9,10 @@
 namespace orvel {
 namespace {
 
-// A polynomial hash of a kAnchorLength-byte window over 64-bit words, each byte
-// first spread to a random word so that small byte values still mix well.
-constexpr std::uint64_t kBase = 0x100000001B3ULL;
-
+// A rolling hash of the last kAnchorLength bytes: each byte is spread to a random
+// word and the sum shifted by two bits a byte, so a byte has left the 64 bits by
+// the time it leaves the window. One shift and one add a byte; the oldest bytes
+// reach only the top bits, which confirming every hit byte by byte makes up for.
 constexpr std::array<std::uint64_t, 256> SpreadTable() {
     std::array<std::uint64_t, 256> table{};
     std::uint64_t state = 0x5EED;
@@ -25,40 +25,32 @@ constexpr std::array<std::uint64_t, 256> SpreadTable() {
     return table;
 }
 constexpr std::array<std::uint64_t, 256> kSpread = SpreadTable();
+static_assert(2 * kAnchorLength == 64, "the hash holds exactly one window");
 
-constexpr std::uint64_t PowerOfBase(Offset exponent) {
-    std::uint64_t power = 1;
-    for (Offset i = 0; i < exponent; ++i)
-        power *= kBase;
-    return power;
+std::uint64_t Push(std::uint64_t hash, std::uint8_t entering) {
+    return (hash << 2) + kSpread[entering];
 }
-// The weight of the byte that leaves the window.
-constexpr std::uint64_t kLeaving = PowerOfBase(kAnchorLength - 1);
 
-class RollingHash {
-  public:
-    explicit RollingHash(const std::uint8_t* window) {
-        for (Offset i = 0; i < kAnchorLength; ++i)
-            value_ = value_ * kBase + kSpread[window[i]];
-    }
-    void Roll(std::uint8_t leaving, std::uint8_t entering) {
-        value_ = (value_ - kSpread[leaving] * kLeaving) * kBase + kSpread[entering];
-    }
-    [[nodiscard]] std::uint64_t value() const { return value_; }
+// The hash of the window ending just before bytes[kAnchorLength - 1]: one Push
+// more gives the first window's.
+std::uint64_t Primed(const std::uint8_t* bytes) {
+    std::uint64_t hash = 0;
+    for (Offset i = 0; i + 1 < kAnchorLength; ++i)
+        hash = Push(hash, bytes[i]);
+    return hash;
+}
 
-  private:
-    std::uint64_t value_ = 0;
-};
-
+// A table slot: the top bits of a multiple, which hear every bit of the hash.
 std::uint64_t Mixed(std::uint64_t hash) {
-    return (hash ^ (hash >> 31)) * 0xFF51AFD7ED558CCDULL;
+    hash = (hash ^ (hash >> 31)) * 0xFF51AFD7ED558CCDULL;
+    return hash ^ (hash >> 32);
 }
 
-// One window in sixteen, chosen by its content.
+// One window in 32, chosen by its content (the top bits hear every byte).
 bool Sampled(std::uint64_t hash) {
-    return Mixed(hash) >> 60 == 0;
+    return hash >> 59 == 0;
 }
-constexpr Offset kSampleRate = 16;
+constexpr Offset kSampleRate = 32;
 
 }  // namespace
 
@@ -71,18 +63,16 @@ void AnchorSearch::Index(std::span<const std::uint8_t> b, bool sampled) {
     // A content that samples far more than its share must not fill the table.
     const Offset limit = static_cast<Offset>(capacity / 2);
     Offset used = 0;
-    RollingHash hash(b.data());
+    std::uint64_t hash = Primed(b.data());
     for (Offset j = 0; j < windows && used < limit; ++j) {
-        if (j > 0)
-            hash.Roll(b[j - 1], b[j + kAnchorLength - 1]);
-        const std::uint64_t h = hash.value();
-        if (sampled && !Sampled(h))
+        hash = Push(hash, b[j + kAnchorLength - 1]);
+        if (sampled && !Sampled(hash))
             continue;
-        std::uint64_t at = Mixed(h) & mask_;
-        while (table_[at].pos >= 0 && table_[at].hash != h)
+        std::uint64_t at = Mixed(hash) & mask_;
+        while (table_[at].pos >= 0 && table_[at].hash != hash)
             at = (at + 1) & mask_;
         if (table_[at].pos < 0) {
-            table_[at] = {h, j};
+            table_[at] = {hash, j};
             ++used;
         }
     }
@@ -108,13 +98,12 @@ std::optional<Anchor> AnchorSearch::Find(std::span<const std::uint8_t> a,
     std::optional<Anchor> best;
     Offset bestSum = std::numeric_limits<Offset>::max();
     Offset bestSkew = 0;
-    RollingHash hash(a.data());
+    std::uint64_t hash = Primed(a.data());
     for (Offset i = 0; i + kAnchorLength <= na && i < bestSum; ++i) {
-        if (i > 0)
-            hash.Roll(a[i - 1], a[i + kAnchorLength - 1]);
-        if (sampled && !Sampled(hash.value()))
+        hash = Push(hash, a[i + kAnchorLength - 1]);
+        if (sampled && !Sampled(hash))
             continue;
-        const Slot* slot = Lookup(hash.value());
+        const Slot* slot = Lookup(hash);
         if (slot == nullptr ||
             std::memcmp(a.data() + i, b.data() + slot->pos, kAnchorLength) != 0) {
             continue;

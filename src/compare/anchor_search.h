@@ -30,7 +30,7 @@ struct Anchor {
 // first + second wins, and of those the one nearest the diagonal, so an insertion
 // of n bytes is found as (0, n) and a change of n bytes as (n, n).
 //
-// On long stretches only the windows whose hash falls in a fixed sixteenth are
+// On long stretches only the windows whose hash falls in a fixed 32nd are
 // indexed and looked up, which keeps the table small and the cost near one hash
 // step per byte; since equal windows have equal hashes both sides choose alike,
 // and a confirmed hit is followed back along its diagonal to the start of the

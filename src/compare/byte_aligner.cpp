@@ -13,6 +13,12 @@ constexpr Offset kSkipBlock = Offset{1} << 18;
 // The first round of the anchor search looks this far into each file.
 constexpr Offset kFirstRadius = 64;
 
+// Rounds grow fourfold while every window is searched, then sixteenfold, since a
+// sampled round costs its length whatever it finds.
+Offset NextRadius(Offset radius, Offset window) {
+    return std::min(radius * (radius < AnchorSearch::kExactLength ? 4 : 16), window);
+}
+
 Offset WindowOf(const AlignOptions& options) {
     return std::clamp(options.window, kMinAlignWindow, kMaxAlignWindow);
 }
@@ -79,7 +85,7 @@ class Aligner {
         const Offset restA = result_.size1 - posA_;
         const Offset restB = result_.size2 - posB_;
         for (Offset radius = std::min(kFirstRadius, window_);;
-             radius = std::min(radius * 4, window_)) {
+             radius = NextRadius(radius, window_)) {
             std::span<const std::uint8_t> a;
             std::span<const std::uint8_t> b;
             const Offset span = radius + kAnchorLength - 1;

@@ -18,17 +18,17 @@ namespace orvel {
 // that agree cost what a plain comparison costs. At a byte that differs the
 // aligner looks ahead in both files for the nearest place where they come back
 // into step (AnchorSearch: rolling hashes of 32-byte windows), first within 64
-// bytes of each file, then four times as far each round up to the search window,
-// so that a small difference costs a small search. The bytes before that anchor
-// become edits (GapAligner: the least edits where that is cheap to find, else
-// changes in place plus one insertion or deletion), and the skipping goes on from
-// the anchor. Where no anchor lies within the window of either file, the next
-// window's worth of bytes is compared offset by offset instead: the result counts
-// those stretches, so the window can say so. When what is left of both files fits
-// in the window, the rest is one gap, aligned to both ends.
+// bytes of each file, then further each round (4 times, past 4 KiB 16 times) up
+// to the search window, so that a small difference costs a small search. The bytes before that
+// anchor become edits (GapAligner: the least edits where that is cheap to find, else changes in
+// place plus one insertion or deletion), and the skipping goes on from the anchor. Where no anchor
+// lies within the window of either file, the next window's worth of bytes is compared offset by
+// offset instead: the result counts those stretches, so the window can say so. When what is left of
+// both files fits in the window, the rest is one gap, aligned to both ends.
 //
 // Every step reads forward only, through BlockReader: memory stays a few times the
-// window, whatever the files' size, and the cost stays linear in it.
+// window, whatever the files' size, and the cost stays linear in it: on files
+// that never agree, a few hash steps per byte.
 //
 // A run of differences longer than the window may come as several adjacent
 // edits of one kind (EditJoiner joins them).
