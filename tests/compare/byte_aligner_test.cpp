@@ -156,6 +156,23 @@ TEST(ByteAlignerTest, RandomEditsReplayAndStayNearTheLeast) {
     }
 }
 
+// 70 bytes inserted, whose last 30 and the next 2 agree with bytes 40 on in the
+// first file: a short look ahead sees that agreement first, but the insertion is
+// nearer to both files' positions together, and it is what comes out.
+TEST(ByteAlignerTest, TheNearestAgreementWinsOverOneSeenFirst) {
+    std::mt19937 rng(17);
+    const Bytes p = RandomBytes(rng, 1000);
+    const Bytes q = RandomBytes(rng, 2000);
+    Bytes x = RandomBytes(rng, 40);
+    x[0] = q[30];
+    x[1] = q[31];
+    Bytes y = RandomBytes(rng, 70);
+    y[0] = static_cast<std::uint8_t>(x[0] ^ 1);
+    std::copy(q.begin(), q.begin() + 30, y.begin() + 40);
+    EXPECT_EQ(Joined(CheckedAlign(Concat({p, x, q}), Concat({p, y, x, q}))),
+              (std::vector<AlignedEdit>{{kInsert, 1000, 1000, 70}}));
+}
+
 TEST(ByteAlignerTest, InsertionsBeyondTheWindowFallBackAndSayHowMuch) {
     std::mt19937 rng(13);
     const Bytes a = RandomBytes(rng, 20000);

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "compare/byte_aligner.h"
 #include "compare/edit_joiner.h"
 
 namespace orvel {
@@ -91,6 +92,40 @@ TEST(DiffBucketsTest, EditsCountInTheFilesThatHoldTheirBytes) {
     EXPECT_EQ(first.count(52), 1);
     EXPECT_EQ(second.count(55), 0);
     EXPECT_EQ(second.count(109), 1);
+}
+
+// Built as either comparison runs, the buckets add up to what it counted.
+TEST(DiffBucketsTest, FollowBothComparisonsAsTheyRun) {
+    std::mt19937 rng(32);
+    std::vector<std::uint8_t> a(300000);
+    for (auto& byte : a)
+        byte = static_cast<std::uint8_t>(rng());
+    std::vector<std::uint8_t> b = a;
+    b.insert(b.begin() + 1000, 77);  // plain: nearly everything after it differs
+    b.erase(b.begin() + 200000, b.begin() + 200500);
+    b[250000] ^= 1;
+
+    DiffBuckets first(static_cast<Offset>(a.size()));
+    DiffBuckets second(static_cast<Offset>(b.size()));
+    const auto paint = [](DiffBuckets& buckets) {
+        return [&buckets](const PaintRun& run) { return buckets.Add(run.first, run.last), true; };
+    };
+    const CompareResult plain = CompareBytes(a, b, paint(first), paint(second));
+    EXPECT_EQ(first.total(), plain.differences + (plain.size1 > plain.size2 ? plain.surplus() : 0));
+    EXPECT_EQ(second.total(),
+              plain.differences + (plain.size2 > plain.size1 ? plain.surplus() : 0));
+    EXPECT_GT(first.count(first.bucketCount() - 1), 0);
+
+    first.Clear();
+    second.Clear();
+    const AlignResult aligned = AlignBytes(a, b, [&](const AlignedEdit& edit) {
+        AddEdit(first, second, edit);
+        return true;
+    });
+    EXPECT_EQ(first.total(), aligned.changed + aligned.deleted);
+    EXPECT_EQ(second.total(), aligned.changed + aligned.inserted);
+    EXPECT_EQ(first.total(), 501);
+    EXPECT_EQ(first.count(first.bucketCount() - 1), 0);
 }
 
 TEST(EditJoinerTest, JoinsOnlyEditsThatContinueEachOther) {
