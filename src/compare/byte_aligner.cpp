@@ -122,10 +122,17 @@ class Aligner {
 
     bool Emit(const AlignedEdit& edit) {
         ++result_.edits;
-        if (edit.kind != EditKind::Insert)
-            (edit.kind == EditKind::Change ? result_.changed : result_.deleted) += edit.length;
-        else
-            result_.inserted += edit.length;
+        switch (edit.kind) {
+            case EditKind::Change:
+                result_.changed += edit.length;
+                break;
+            case EditKind::Delete:
+                result_.deleted += edit.length;
+                break;
+            case EditKind::Insert:
+                result_.inserted += edit.length;
+                break;
+        }
         if (sink_ && !sink_(edit)) {
             result_.outcome = AlignOutcome::Stopped;
             return false;

@@ -19,25 +19,27 @@ namespace orvel {
 // aligner looks ahead in both files for the nearest place where they come back
 // into step (AnchorSearch: rolling hashes of 32-byte windows), first within 64
 // bytes of each file, then further each round (4 times, past 4 KiB 16 times) up
-// to the search window, so that a small difference costs a small search. The bytes before that
-// anchor become edits (GapAligner: the least edits where that is cheap to find, else changes in
-// place plus one insertion or deletion), and the skipping goes on from the anchor. Where no anchor
-// lies within the window of either file, the next window's worth of bytes is compared offset by
-// offset instead: the result counts those stretches, so the window can say so. When what is left of
-// both files fits in the window, the rest is one gap, aligned to both ends.
+// to the search window, so that a small difference costs a small search. The
+// bytes before that anchor become edits (GapAligner: the least edits where that
+// is cheap to find and not splintered, else changes in place and one insertion or
+// deletion), and the skipping goes on from the anchor. Where no anchor lies
+// within the window of either file, a window's worth of bytes is compared offset
+// by offset instead: the result counts those stretches, so the window can say so.
+// When what is left of both files fits in the window, the rest is one gap,
+// aligned to both ends.
 //
 // Every step reads forward only, through BlockReader: memory stays a few times the
-// window, whatever the files' size, and the cost stays linear in it: on files
-// that never agree, a few hash steps per byte.
+// window whatever the files' size, and the cost linear in it (on files that never
+// agree, a few hash steps per byte).
 //
-// A run of differences longer than the window may come as several adjacent
-// edits of one kind (EditJoiner joins them).
+// A run of differences longer than the window may come as several adjacent edits
+// of one kind (EditJoiner joins them).
 
 // How far the aligner looks ahead in each file for the files to come back into
 // step: an insertion or deletion longer than this is not recognised.
 inline constexpr Offset kDefaultAlignWindow = Offset{1} << 20;
 inline constexpr Offset kMinAlignWindow = 64;
-inline constexpr Offset kMaxAlignWindow = Offset{1} << 30;
+inline constexpr Offset kMaxAlignWindow = Offset{1} << 26;
 
 struct AlignOptions {
     // Clamped to [kMinAlignWindow, kMaxAlignWindow].

@@ -17,7 +17,7 @@ constexpr std::size_t kMinBuffer = std::size_t{1} << 20;
 bool FileBlockReader::Read(Offset pos, Offset length, std::span<const std::uint8_t>& out) {
     const auto n = static_cast<std::size_t>(std::min(length, size_ - pos));
     const Offset heldEnd = bufferPos_ + static_cast<Offset>(held_);
-    if (pos < bufferPos_ || pos > heldEnd) {
+    if (pos < bufferPos_ || pos >= heldEnd) {
         bufferPos_ = pos;
         held_ = 0;
     } else if (pos + static_cast<Offset>(n) > heldEnd) {
