@@ -5,7 +5,7 @@
 #include <random>
 
 #include "compare/anchor_search.h"
-#include "edit_script.h"
+#include "compare/edit_script.h"
 
 namespace orvel {
 namespace {
