@@ -136,6 +136,8 @@ bool ComparePass(FileSource (&files)[2], CompareResult& total, FileError& error,
 }  // namespace
 
 int RunCompare(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "--aligned")
+        return RunCompareAligned({args.begin() + 1, args.end()});
     if (args.size() != 2)
         return Fail("usage: orvel-cli compare FILE1 FILE2", 2);
     FileSource files[2];

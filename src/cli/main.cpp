@@ -14,7 +14,11 @@ namespace {
 
 constexpr Verb kVerbs[] = {
     {"dump", "dump FILE                 write the hex display text of FILE", RunDump},
-    {"compare", "compare FILE1 FILE2       list the differing bytes of two files", RunCompare},
+    {"compare",
+     "compare FILE1 FILE2       list the differing bytes of two files\n"
+     "  compare --aligned FILE1 FILE2\n"
+     "                            list their differences as edits, allowing inserted bytes",
+     RunCompare},
     {"find", "find FILE HEX [START]     list the offsets repeated Find Next selects", RunFind},
     {"import", "import TEXTFILE OUTFILE    make OUTFILE from the hex values in TEXTFILE",
      RunImport},

@@ -23,6 +23,8 @@ bool WriteOut(const char* data, std::size_t size);
 int RunDump(const std::vector<std::string>& args);
 // Exit status 0 when the files are identical, 1 when they differ, 2 on an error.
 int RunCompare(const std::vector<std::string>& args);
+// compare --aligned: the same exit statuses.
+int RunCompareAligned(const std::vector<std::string>& args);
 int RunFind(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);

@@ -1,9 +1,16 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/compare/anchor_search.cpp
+    src/compare/byte_aligner.cpp
     src/compare/compare_document.cpp
     src/compare/compare_engine.cpp
+    src/compare/diff_buckets.cpp
     src/compare/diff_navigation.cpp
+    src/compare/edit_joiner.cpp
+    src/compare/file_block_reader.cpp
+    src/compare/gap_aligner.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES
+    src/cli/compare_aligned_verb.cpp
     src/cli/compare_verb.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES

@@ -1,8 +1,13 @@
 list(APPEND ORVEL_CORE_TESTS
+    tests/compare/byte_aligner_test.cpp
+    tests/compare/compare_aligned_cli_test.cpp
     tests/compare/compare_cli_test.cpp
     tests/compare/compare_document_test.cpp
     tests/compare/compare_engine_test.cpp
+    tests/compare/diff_buckets_test.cpp
     tests/compare/diff_navigation_test.cpp
+    tests/compare/file_block_reader_test.cpp
+    tests/compare/gap_aligner_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/compare/compare_window_gui_test.cpp

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "document/offset.h"
+
+namespace orvel {
+
+// What an aligned comparison found between the first file (A) and the second (B).
+enum class EditKind : std::uint8_t {
+    Change,  // `length` bytes at offsetA in A stand where B has other bytes at offsetB
+    Delete,  // `length` bytes at offsetA are only in A; offsetB is where they would be in B
+    Insert,  // `length` bytes at offsetB are only in B; offsetA is where they would be in A
+};
+
+// One difference of an aligned comparison. Between two edits the files hold the
+// same bytes, so replaying the edits on A in order, taking the new bytes from B,
+// gives B. A Change never covers a byte equal in both files.
+struct AlignedEdit {
+    EditKind kind;
+    Offset offsetA;
+    Offset offsetB;
+    Offset length;
+
+    // One past the edit's last byte in A (Insert takes none) and in B (Delete takes none).
+    [[nodiscard]] Offset endA() const { return offsetA + (kind == EditKind::Insert ? 0 : length); }
+    [[nodiscard]] Offset endB() const { return offsetB + (kind == EditKind::Delete ? 0 : length); }
+    friend bool operator==(const AlignedEdit&, const AlignedEdit&) = default;
+};
+
+// Receives edits in increasing offset order; returning false ends the comparison.
+using EditSink = std::function<bool(const AlignedEdit&)>;
+
+// "change", "delete" or "insert".
+[[nodiscard]] constexpr const char* EditKindName(EditKind kind) {
+    switch (kind) {
+        case EditKind::Change:
+            return "change";
+        case EditKind::Delete:
+            return "delete";
+        case EditKind::Insert:
+            return "insert";
+    }
+    return "";
+}
+
+}  // namespace orvel

@@ -1,0 +1,25 @@
+#include "compare/edit_joiner.h"
+
+namespace orvel {
+
+bool EditJoiner::Add(const AlignedEdit& edit) {
+    if (holding_ && edit.kind == pending_.kind && edit.offsetA == pending_.endA() &&
+        edit.offsetB == pending_.endB()) {
+        pending_.length += edit.length;
+        return true;
+    }
+    if (!Flush())
+        return false;
+    pending_ = edit;
+    holding_ = true;
+    return true;
+}
+
+bool EditJoiner::Flush() {
+    if (!holding_)
+        return true;
+    holding_ = false;
+    return sink_(pending_);
+}
+
+}  // namespace orvel
