@@ -176,6 +176,18 @@ std::span<const Menu> MenuBar(MenuBarKind kind) {
     return kComparisonBar;
 }
 
+std::string_view MenuTextOf(Cmd cmd) {
+    for (const auto kind : {MenuBarKind::SingleFile, MenuBarKind::Comparison}) {
+        for (const Menu& menu : MenuBar(kind)) {
+            for (const MenuItem& item : menu.items) {
+                if (item.cmd == cmd)
+                    return item.text;
+            }
+        }
+    }
+    return {};
+}
+
 std::span<const Accelerator> Accelerators() {
     return kAccelerators;
 }

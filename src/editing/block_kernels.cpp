@@ -99,6 +99,13 @@ TextSelection SelectByte(const DumpLayout& layout, Offset address) {
     return SelectBytes(layout, address, address);
 }
 
+TextSelection SelectTouched(const DumpLayout& layout, Offset first, Offset count) {
+    const Offset caret = layout.ByteToHexPos(first).high;
+    if (count == 0)
+        return Caret(caret);
+    return {layout.ByteToHexPos(first + count - 1).low + 1, caret};
+}
+
 EditResult ReplaceBytes(BinaryDocument& doc, Offset start, Offset end, std::uint8_t oldValue,
                         std::uint8_t newValue, TextSelection current) {
     const Offset size = doc.size();

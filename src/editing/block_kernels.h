@@ -79,6 +79,11 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
 // The two hex digits of the byte at `address`.
 [[nodiscard]] TextSelection SelectByte(const DumpLayout& layout, Offset address);
 
+// The selection after an undo or a redo: the hex cells of the `count` bytes
+// from `first` with the caret before the first, so that the view scrolls to
+// where they begin; a caret on byte `first` when the bytes went away (count 0).
+[[nodiscard]] TextSelection SelectTouched(const DumpLayout& layout, Offset first, Offset count);
+
 // Sets every byte equal to `oldValue` from start to end (in that order only: a
 // start above end replaces nothing; an end beyond the file stops at its last
 // byte) to `newValue`. The dump is rebuilt and the document marked modified even

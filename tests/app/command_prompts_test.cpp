@@ -59,6 +59,12 @@ TEST(CommandPromptsTest, StringTableTextsAreKeptExactly) {
     }
 }
 
+TEST(MenuTablesTest, ACommandsMenuTextIsItsFirstItem) {
+    EXPECT_EQ(MenuTextOf(Cmd::EditDeleteBytes), "&Delete Bytes...\tDel");
+    EXPECT_EQ(MenuTextOf(Cmd::FileSaveFile2), "Sa&ve File2");  // the comparison menu's only
+    EXPECT_EQ(MenuTextOf(Cmd::Escape), "");
+}
+
 TEST(ToolbarTablesTest, TwoBarsWithTheirButtonGroups) {
     const auto bars = Toolbars();
     ASSERT_EQ(bars.size(), 2u);
