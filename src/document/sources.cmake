@@ -20,4 +20,5 @@ list(APPEND ORVEL_GUI_SOURCES
     src/document/hex_import_command.cpp
     src/document/orvel_doc.cpp
     src/document/overwrite_prompt.cpp
+    src/document/undo_settings.cpp
 )
