@@ -52,6 +52,8 @@ TEST(CommandPromptsTest, StringTableTextsAreKeptExactly) {
          "Import Hex Values Text"},
         {Cmd::FileExportHexText, "Export the hex display text into a text file",
          "Export Hex Display Text"},
+        {Cmd::EditUndo, "Undo the last action", "Undo"},
+        {Cmd::EditRedo, "Redo the previously undone action", "Redo"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PromptOf(c.cmd).prompt, c.prompt);
