@@ -251,24 +251,21 @@ class UndoRun {
         }
     }
 
-    void Undo() {
-        if (!model_.canUndo())
-            return;
-        const StepOutcome undone = doc_.Undo();
-        ASSERT_EQ(undone.outcome, EditOutcome::kDone);
-        EXPECT_LE(undone.first + undone.count, doc_.size());
-        EndTyping();
-        model_.Undo();
-    }
+    void Undo() { Replay(true); }
+    void Redo() { Replay(false); }
 
-    void Redo() {
-        if (!model_.canRedo())
+    void Replay(bool undo) {
+        if (undo ? !model_.canUndo() : !model_.canRedo())
             return;
-        const StepOutcome redone = doc_.Redo();
-        ASSERT_EQ(redone.outcome, EditOutcome::kDone);
-        EXPECT_LE(redone.first + redone.count, doc_.size());
+        const StepOutcome step = undo ? doc_.Undo() : doc_.Redo();
+        ASSERT_EQ(step.outcome, EditOutcome::kDone);
+        EXPECT_LE(step.first + step.count, doc_.size());
         EndTyping();
-        model_.Redo();
+        if (undo) {
+            model_.Undo();
+        } else {
+            model_.Redo();
+        }
     }
 
     void EndTyping() { typing_ = false; }
