@@ -1,11 +1,12 @@
 // What the undo history keeps of each edit, how it stays within its memory
-// budget, the question before a change too large to be undone, and what an
-// undo or a redo tells the observers.
+// budget and in memory that runs out, and what an undo or a redo tells the
+// observers.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 #include "document/binary_document.h"
@@ -83,47 +84,6 @@ TEST(EditHistoryTest, TypingCostsConstantMemoryPerByte) {
     EXPECT_EQ(d.bytes(), Bytes(kTyped, 0));
 }
 
-TEST(EditHistoryTest, TypingStepsEndWithACaretMoveOrAnotherEdit) {
-    Doc d({1, 2, 3, 4, 5, 6});
-    EXPECT_EQ(d.doc.TypeByte(1, 0x90), EditOutcome::kDone);
-    EXPECT_EQ(d.doc.TypeByte(1, 0x99), EditOutcome::kDone);
-    EXPECT_EQ(d.doc.TypeByte(2, 0x03), EditOutcome::kDone);  // the same value again
-    EXPECT_EQ(d.doc.TypeByte(3, 0x77), EditOutcome::kDone);
-    EXPECT_EQ(d.doc.history().undoCount(), 1u);
-    d.doc.EndTyping();
-    EXPECT_EQ(d.doc.TypeByte(4, 0x88), EditOutcome::kDone);  // a new step
-    EXPECT_EQ(d.doc.Reverse(0, 1), EditOutcome::kDone);
-    EXPECT_EQ(d.doc.TypeByte(5, 0x66), EditOutcome::kDone);  // after another edit
-    EXPECT_EQ(d.doc.TypeByte(0, 0x66), EditOutcome::kDone);  // not the next byte
-    EXPECT_EQ(d.doc.history().undoCount(), 5u);
-
-    for (int i = 0; i < 4; ++i)
-        (void)d.doc.Undo();
-    EXPECT_EQ(d.bytes(), (Bytes{1, 0x99, 3, 0x77, 5, 6}));
-    const StepOutcome typed = d.doc.Undo();
-    EXPECT_EQ(typed.first, 1);
-    EXPECT_EQ(typed.count, 3);  // the bytes typed over, the unchanged one too
-    EXPECT_EQ(d.bytes(), (Bytes{1, 2, 3, 4, 5, 6}));
-    EXPECT_FALSE(d.doc.dataModified());
-}
-
-TEST(EditHistoryTest, StepsAreNamedAfterTheirGroup) {
-    Doc d({1, 2, 3});
-    {
-        const EditGroup group(d.doc, "Delete Bytes");
-        const EditGroup inner(d.doc, "inner");
-        EXPECT_EQ(d.doc.RemoveBytes(0, 1), EditOutcome::kDone);
-        EXPECT_EQ(d.doc.RemoveBytes(0, 1), EditOutcome::kDone);
-    }
-    EXPECT_EQ(d.doc.history().undoCount(), 1u);
-    EXPECT_EQ(d.doc.history().UndoName(), "Delete Bytes");
-    EXPECT_EQ(d.doc.history().RedoName(), "");
-    (void)d.doc.Undo();
-    EXPECT_EQ(d.bytes(), (Bytes{1, 2, 3}));
-    EXPECT_EQ(d.doc.history().RedoName(), "Delete Bytes");
-    EXPECT_EQ(d.doc.history().UndoName(), "");
-}
-
 // What the views are told: values changed (marks kept) for the bytes an edit
 // replaced, whatever it was; the number or order of bytes for the rest.
 TEST(EditHistoryTest, UndoAndRedoTellWhatChanged) {
@@ -175,31 +135,6 @@ TEST(EditHistoryTest, UndoAndRedoTellWhatChanged) {
     }
 }
 
-// Undoing back to the saved revision makes the document unmodified; redoing
-// away, or any new edit, modified again. Saving keeps the history.
-TEST(EditHistoryTest, TheModifiedFlagFollowsTheSavedRevision) {
-    Doc d({1, 2, 3});
-    EXPECT_EQ(d.doc.RemoveBytes(0, 1), EditOutcome::kDone);
-    d.doc.MarkSaved();
-    EXPECT_EQ(d.doc.Mask(0, 2, MaskType::kXor, 1), EditOutcome::kDone);
-    EXPECT_TRUE(d.doc.dataModified());
-    (void)d.doc.Undo();
-    EXPECT_FALSE(d.doc.dataModified());
-    (void)d.doc.Undo();
-    EXPECT_TRUE(d.doc.dataModified());
-    (void)d.doc.Redo();
-    EXPECT_FALSE(d.doc.dataModified());
-    (void)d.doc.Redo();
-    EXPECT_TRUE(d.doc.dataModified());
-    (void)d.doc.Undo();
-    // The same bytes by another way are not the saved revision.
-    EXPECT_EQ(d.doc.Mask(0, 2, MaskType::kXor, 0), EditOutcome::kDone);
-    EXPECT_TRUE(d.doc.dataModified());
-    (void)d.doc.Undo();
-    EXPECT_FALSE(d.doc.dataModified());
-    EXPECT_EQ(d.doc.history().redoCount(), 1u);  // the first XOR is gone
-}
-
 // New and Import start with an empty history; their documents stay modified
 // whatever is undone, until saved.
 TEST(EditHistoryTest, NewAndImportStartWithAnEmptyHistory) {
@@ -237,45 +172,6 @@ TEST(EditHistoryTest, TheOldestStepsGoFirstWhenTheBudgetIsReached) {
     EXPECT_EQ(d.doc.history().redoCount(), 1u);
     (void)d.doc.Redo();
     EXPECT_EQ(d.bytes(), Bytes(all.begin() + 3 * kBlock, all.end()));
-}
-
-// The question comes before the change: No leaves everything as it was, Yes
-// makes the change and clears the history.
-TEST(EditHistoryTest, AChangeTooLargeToBeUndoneIsAskedAbout) {
-    Doc d(Counting(4096));
-    EXPECT_EQ(d.doc.SetByte(0, 0xEE), EditOutcome::kDone);
-    d.doc.setUndoBudget(1024);
-    int asked = 0;
-    bool answer = false;
-    std::vector<Offset> sizesWhenAsked;
-    d.doc.setTooLargeQuestion([&] {
-        ++asked;
-        sizesWhenAsked.push_back(d.doc.size());
-        return answer;
-    });
-    const BinaryDocument::Revision revision = d.doc.revision();
-    const Bytes before = d.bytes();
-    d.edits.clear();
-
-    EXPECT_EQ(d.doc.RemoveBytes(0, 2048), EditOutcome::kDeclined);
-    EXPECT_EQ(d.doc.Shift(0, 2048, ShiftType::kLeft, 1), EditOutcome::kDeclined);
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(d.bytes(), before);
-    EXPECT_TRUE(d.edits.empty());
-    EXPECT_EQ(d.doc.revision(), revision);
-    EXPECT_TRUE(d.doc.history().CanUndo());
-
-    EXPECT_EQ(d.doc.RemoveBytes(0, 16), EditOutcome::kDone);  // small enough: no question
-    EXPECT_EQ(d.doc.Mask(0, 4000, MaskType::kXor, 1), EditOutcome::kDone);
-    EXPECT_EQ(asked, 2);
-
-    answer = true;
-    EXPECT_EQ(d.doc.RemoveBytes(0, 2048), EditOutcome::kDone);
-    EXPECT_EQ(asked, 3);
-    EXPECT_EQ(d.doc.size(), 4096 - 16 - 2048);
-    EXPECT_EQ(sizesWhenAsked, (std::vector<Offset>{4096, 4096, 4096 - 16}));  // before each change
-    EXPECT_FALSE(d.doc.history().CanUndo());
-    EXPECT_FALSE(d.doc.history().CanRedo());
 }
 
 // An insert whose bytes would not fit the budget is still undone, but can no
