@@ -121,6 +121,10 @@ TEST_F(UndoTest, XorOfABlockThenUndoThenRedo) {
     ASSERT_EQ(Bytes(view), xored);
     EXPECT_EQ(Item(Cmd::EditUndo)->text(), "&Undo Bitwise Mask\tCtrl+Z");
     EXPECT_FALSE(Item(Cmd::EditRedo)->isEnabled());
+    view->data().m_bMarkIdle = 0;  // a marking run owns the bytes
+    EXPECT_FALSE(Item(Cmd::EditUndo)->isEnabled());
+    view->data().m_bMarkIdle = 1;
+    EXPECT_TRUE(Item(Cmd::EditUndo)->isEnabled());
 
     view->SetCaret(0);
     Undo(view);
