@@ -35,6 +35,7 @@ enum class Cmd {
     EditGoTo,
     EditSelectAll,
     EditUndo,
+    EditRedo,
     // Operations
     OpBitwiseShift,
     OpBitwiseMask,

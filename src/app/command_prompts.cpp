@@ -47,6 +47,7 @@ constexpr PromptEntry kPrompts[] = {
     {Cmd::EditGoTo, {"Go to hightlight the byte at specified address", "Go To"}},
     {Cmd::EditSelectAll, {"Select the whole hex display", "Select All"}},
     {Cmd::EditUndo, {"Undo the last action", "Undo"}},
+    {Cmd::EditRedo, {"Redo the previously undone action", "Redo"}},
     {Cmd::OpBitwiseShift,
      {"Apply bitwise shift operation to each byte separately within the specified block",
       "Bitwise Shift"}},

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <string>
+
 #include "app/command_ids.h"
 
 // The state an update handler gives a command's menu item and button.
 struct CommandState {
     bool enabled = true;
     bool checked = false;
+    // The item's text when it names what the command acts on; empty keeps it.
+    std::string text;
 };
 
 // A link of the command route: the active view, its document, its child

@@ -26,6 +26,7 @@
 #include "app/help_window.h"
 #include "app/menu_entry.h"
 #include "app/orvel_app.h"
+#include "app/qt_string.h"
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
@@ -308,6 +309,8 @@ void CMainFrame::UpdateCommands() {
         if (!handled)
             state.enabled = false;
         action->setEnabled(state.enabled);
+        if (!state.text.empty())
+            action->setText(ToQString(state.text));
         if (state.checked)
             action->setCheckable(true);  // a running Mark command shows checked
         if (action->isCheckable())
@@ -379,6 +382,12 @@ bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
         case Cmd::ViewStatusBar:
             state.enabled = true;
             state.checked = !statusBar()->isHidden();
+            return true;
+        case Cmd::EditUndo:
+        case Cmd::EditRedo:
+            // No document, nothing to replay.
+            state.enabled = false;
+            state.text = orvel::MenuTextOf(cmd);
             return true;
         case Cmd::WindowNew:
             state.enabled = activeChild() != nullptr;

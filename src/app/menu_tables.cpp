@@ -55,6 +55,9 @@ constexpr MenuItem kComparisonFileMenu[] = {
 };
 
 constexpr MenuItem kEditMenu[] = {
+    {Cmd::EditUndo, "&Undo\tCtrl+Z"},
+    {Cmd::EditRedo, "&Redo\tCtrl+Y"},
+    kSep,
     {Cmd::EditFind, "&Find...\tCtrl+F"},
     {Cmd::EditReplaceBytes, "R&eplace Bytes...\tCtrl+H"},
     {Cmd::EditReverseSeq, "&Reverse Seq...\tCtrl+R"},
@@ -159,6 +162,8 @@ constexpr Accelerator kAccelerators[] = {
     {"Ins", Cmd::EditInsertBytes},
     {"Ctrl+Z", Cmd::EditUndo},
     {"Alt+Backspace", Cmd::EditUndo},
+    {"Ctrl+Y", Cmd::EditRedo},
+    {"Ctrl+Shift+Z", Cmd::EditRedo},
     {"Alt+Return", Cmd::ObjectProperties},
     {"F1", Cmd::HelpTopics},
     {"Shift+F1", Cmd::HelpContext},
@@ -174,6 +179,18 @@ std::span<const Menu> MenuBar(MenuBarKind kind) {
     if (kind == MenuBarKind::SingleFile)
         return kSingleFileBar;
     return kComparisonBar;
+}
+
+std::string_view MenuTextOf(Cmd cmd) {
+    for (const auto kind : {MenuBarKind::SingleFile, MenuBarKind::Comparison}) {
+        for (const Menu& menu : MenuBar(kind)) {
+            for (const MenuItem& item : menu.items) {
+                if (item.cmd == cmd)
+                    return item.text;
+            }
+        }
+    }
+    return {};
 }
 
 std::span<const Accelerator> Accelerators() {

@@ -27,6 +27,9 @@ enum class MenuBarKind {
 
 [[nodiscard]] std::span<const Menu> MenuBar(MenuBarKind kind);
 
+// The text of the command's first menu item; empty for a command no menu has.
+[[nodiscard]] std::string_view MenuTextOf(Cmd cmd);
+
 // One key of the accelerator table, in QKeySequence's portable text form.
 struct Accelerator {
     std::string_view keys;

@@ -5,6 +5,7 @@
 #include "marking/mark_commands.h"
 #include "view/clear_marks_command.h"
 #include "view/export_command.h"
+#include "view/undo_commands.h"
 
 std::vector<std::unique_ptr<CommandTarget>> CreateViewCommandHandlers(COrvelView& view) {
     std::vector<std::unique_ptr<CommandTarget>> handlers;
@@ -13,5 +14,6 @@ std::vector<std::unique_ptr<CommandTarget>> CreateViewCommandHandlers(COrvelView
     handlers.push_back(std::make_unique<CMarkCommands>(view));
     handlers.push_back(std::make_unique<ClearMarksCommand>(view));
     handlers.push_back(std::make_unique<ExportCommand>(view));
+    handlers.push_back(std::make_unique<UndoCommands>(view));
     return handlers;
 }

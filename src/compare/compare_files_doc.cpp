@@ -3,6 +3,7 @@
 #include "app/orvel_app.h"
 #include "app/wait_cursor.h"
 #include "document/overwrite_prompt.h"
+#include "document/undo_settings.h"
 
 using orvel::Cmd;
 using orvel::ComparedFile;
@@ -25,8 +26,12 @@ int NextComparisonNumber() {
 
 }  // namespace
 
+// Each file keeps a history of its own.
 CCompareFilesDoc::CCompareFilesDoc()
-    : title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())) {}
+    : title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())) {
+    for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second})
+        ConnectEditHistory(data_.file(which), [this] { return dialogParent_; });
+}
 
 QString CCompareFilesDoc::path(ComparedFile which) const {
     return QString::fromStdString(data_.path(which));

@@ -11,6 +11,8 @@ enum class EditOutcome {
     kClipboardDamaged,  // the clipboard block counts more bytes than it holds
     kFileTooLarge,      // the file would grow past kMaxFileSize bytes
     kOutOfMemory,       // the bytes or the clipboard block could not be allocated
+    kNoMemoryForUndo,   // what an undo of the edit needs could not be kept
+    kDeclined,          // the user chose not to make a change too large to be undone
 };
 
 inline constexpr std::string_view kClipboardDamagedMessage =
@@ -20,8 +22,11 @@ inline constexpr std::string_view kFileTooLargeMessage =
     "(4294967295) bytes. The file is unchanged.";
 inline constexpr std::string_view kOutOfMemoryMessage =
     "There is not enough memory for this operation. The file is unchanged.";
+inline constexpr std::string_view kNoMemoryForUndoMessage =
+    "There is not enough memory to keep this change for Undo. The file is unchanged.";
 
-// The message box text for a failed outcome; empty for kDone.
+// The message box text for a failed outcome; empty for kDone and kDeclined (the
+// user has just answered the question).
 [[nodiscard]] constexpr std::string_view OutcomeMessage(EditOutcome outcome) {
     switch (outcome) {
         case EditOutcome::kDone:
@@ -32,6 +37,10 @@ inline constexpr std::string_view kOutOfMemoryMessage =
             return kFileTooLargeMessage;
         case EditOutcome::kOutOfMemory:
             return kOutOfMemoryMessage;
+        case EditOutcome::kNoMemoryForUndo:
+            return kNoMemoryForUndoMessage;
+        case EditOutcome::kDeclined:
+            return {};
     }
     return {};
 }

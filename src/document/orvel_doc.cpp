@@ -7,11 +7,13 @@
 #include "app/wait_cursor.h"
 #include "document/hex_import_command.h"
 #include "document/overwrite_prompt.h"
+#include "document/undo_settings.h"
 
 using orvel::Cmd;
 
 COrvelDoc::COrvelDoc(QObject* parent) : QObject(parent) {
     observerId_ = data_.AddObserver([this](const orvel::ByteEdit&) { emit stateChanged(); });
+    ConnectEditHistory(data_, [this] { return dialogParent_; });
 }
 
 COrvelDoc::~COrvelDoc() {

@@ -2,6 +2,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/document/binary_document.cpp
     src/document/byte_buffer.cpp
     src/document/byte_transforms.cpp
+    src/document/edit_history.cpp
     src/document/file_access.cpp
     src/document/file_error.cpp
     src/document/file_io.cpp
@@ -9,6 +10,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/document/file_stamp.cpp
     src/document/hex_import.cpp
     src/document/safe_file_writer.cpp
+    src/document/undo_record.cpp
     src/document/write_all.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES
@@ -18,4 +20,5 @@ list(APPEND ORVEL_GUI_SOURCES
     src/document/hex_import_command.cpp
     src/document/orvel_doc.cpp
     src/document/overwrite_prompt.cpp
+    src/document/undo_settings.cpp
 )

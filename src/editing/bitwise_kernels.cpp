@@ -10,7 +10,8 @@ template <typename Edit>
 EditResult EditBlock(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end,
                      Edit edit) {
     const ByteBlock block = BlockBetween(doc, start, end);
-    edit(block.first, block.count);
+    if (const EditOutcome outcome = edit(block.first, block.count); outcome != EditOutcome::kDone)
+        return {outcome, {}};
     return {EditOutcome::kDone, SelectBytes(layout, start, end)};
 }
 
@@ -18,24 +19,26 @@ EditResult EditBlock(BinaryDocument& doc, const DumpLayout& layout, Offset start
 
 EditResult ShiftBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end,
                       ShiftType type, int count) {
-    return EditBlock(doc, layout, start, end,
-                     [&](Offset first, Offset bytes) { doc.Shift(first, bytes, type, count); });
+    return EditBlock(doc, layout, start, end, [&](Offset first, Offset bytes) {
+        return doc.Shift(first, bytes, type, count);
+    });
 }
 
 EditResult MaskBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end,
                      MaskType type, std::uint8_t mask) {
-    return EditBlock(doc, layout, start, end,
-                     [&](Offset first, Offset bytes) { doc.Mask(first, bytes, type, mask); });
+    return EditBlock(doc, layout, start, end, [&](Offset first, Offset bytes) {
+        return doc.Mask(first, bytes, type, mask);
+    });
 }
 
 EditResult OnesComplement(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end) {
     return EditBlock(doc, layout, start, end,
-                     [&](Offset first, Offset bytes) { doc.OnesComplement(first, bytes); });
+                     [&](Offset first, Offset bytes) { return doc.OnesComplement(first, bytes); });
 }
 
 EditResult TwosComplement(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end) {
     return EditBlock(doc, layout, start, end,
-                     [&](Offset first, Offset bytes) { doc.TwosComplement(first, bytes); });
+                     [&](Offset first, Offset bytes) { return doc.TwosComplement(first, bytes); });
 }
 
 }  // namespace orvel

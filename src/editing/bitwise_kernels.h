@@ -13,7 +13,8 @@ namespace orvel {
 // edit that keeps the dump's structure, so the views rewrite only the block's
 // cells and the colour marks outside it survive. The document is marked
 // modified even when no byte changes. Each selects the hex cells of the whole
-// block and never fails.
+// block; each fails only when its undo data cannot be kept (kDeclined,
+// kNoMemoryForUndo), leaving the document unchanged.
 // Precondition: start and end lie below the document's size.
 
 // The settings a view remembers between its Shift and Mask dialogs.

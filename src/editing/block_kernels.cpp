@@ -56,7 +56,9 @@ EditResult CutBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
 
 EditResult DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start, Offset end) {
     const ByteBlock block = BlockBetween(doc, start, end);
-    doc.RemoveBytes(block.first, block.count);
+    if (const EditOutcome outcome = doc.RemoveBytes(block.first, block.count);
+        outcome != EditOutcome::kDone)
+        return {outcome, {}};
     return {EditOutcome::kDone, Caret(layout.ByteToHexPos(block.first).high)};
 }
 
@@ -97,20 +99,28 @@ TextSelection SelectByte(const DumpLayout& layout, Offset address) {
     return SelectBytes(layout, address, address);
 }
 
+TextSelection SelectTouched(const DumpLayout& layout, Offset first, Offset count) {
+    const Offset caret = layout.ByteToHexPos(first).high;
+    if (count == 0)
+        return Caret(caret);
+    return {layout.ByteToHexPos(first + count - 1).low + 1, caret};
+}
+
 EditResult ReplaceBytes(BinaryDocument& doc, Offset start, Offset end, std::uint8_t oldValue,
                         std::uint8_t newValue, TextSelection current) {
     const Offset size = doc.size();
     const Offset first = std::clamp<Offset>(start, 0, size);
     const Offset last = std::min(end, size - 1);
     const Offset count = last >= first ? last - first + 1 : 0;
-    doc.ReplaceValue(first, count, oldValue, newValue);
+    if (const EditOutcome outcome = doc.ReplaceValue(first, count, oldValue, newValue);
+        outcome != EditOutcome::kDone)
+        return {outcome, {}};
     return {EditOutcome::kDone, Caret(current.min())};
 }
 
 EditResult ReverseBytes(BinaryDocument& doc, Offset start, Offset end) {
     const ByteBlock block = BlockBetween(doc, start, end);
-    doc.Reverse(block.first, block.count);
-    return {};
+    return {doc.Reverse(block.first, block.count), {}};
 }
 
 }  // namespace orvel

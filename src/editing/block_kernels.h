@@ -18,7 +18,9 @@ namespace orvel {
 // validated the addresses, and change the bytes only through the document's edit
 // interface, one edit each; its observers (the views) rebuild the dump, which
 // drops every colour mark, on the edits that say so (ByteEdit::RebuildsDump).
-// Each returns an EditResult; only the ones that say so can fail.
+// Each returns an EditResult. Every kernel that changes bytes also fails, with
+// the document unchanged, when its undo data cannot be kept (kDeclined,
+// kNoMemoryForUndo); beyond that, only the ones that say so can fail.
 //
 // Ranges are inclusive; unless said otherwise a range given with start above end
 // means the same block from end to start. Preconditions (checked by the
@@ -50,7 +52,7 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
 [[nodiscard]] EditResult CutBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
                                   Offset end, const BlockStorage& storage);
 
-// Removes the block; the caret goes where CutBytes puts it. Never fails.
+// Removes the block; the caret goes where CutBytes puts it.
 [[nodiscard]] EditResult DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
                                      Offset end);
 
@@ -77,18 +79,22 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
 // The two hex digits of the byte at `address`.
 [[nodiscard]] TextSelection SelectByte(const DumpLayout& layout, Offset address);
 
+// The selection after an undo or a redo: the hex cells of the `count` bytes
+// from `first` with the caret before the first, so that the view scrolls to
+// where they begin; a caret on byte `first` when the bytes went away (count 0).
+[[nodiscard]] TextSelection SelectTouched(const DumpLayout& layout, Offset first, Offset count);
+
 // Sets every byte equal to `oldValue` from start to end (in that order only: a
 // start above end replaces nothing; an end beyond the file stops at its last
 // byte) to `newValue`. The dump is rebuilt and the document marked modified even
 // when no byte matched. Selects a caret at the start of `current`, the view's
-// selection before the command. Never fails.
+// selection before the command.
 [[nodiscard]] EditResult ReplaceBytes(BinaryDocument& doc, Offset start, Offset end,
                                       std::uint8_t oldValue, std::uint8_t newValue,
                                       TextSelection current);
 
 // Reverses the order of the block's bytes; the dump is rebuilt and the document
 // marked modified, even for a single byte. The selection stays where it was.
-// Never fails.
 [[nodiscard]] EditResult ReverseBytes(BinaryDocument& doc, Offset start, Offset end);
 
 }  // namespace orvel

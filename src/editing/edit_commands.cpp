@@ -7,8 +7,8 @@
 #include <span>
 #include <utility>
 
-#include "app/orvel_app.h"
-#include "app/qt_string.h"
+#include "app/menu_entry.h"
+#include "app/menu_tables.h"
 #include "app/wait_cursor.h"
 #include "editing/address_dialog.h"
 #include "editing/block_kernels.h"
@@ -59,13 +59,13 @@ std::uint8_t Byte(Offset value) {
 }
 
 // Runs the kernel of the dialog's command on the view's bytes as one group of
-// edits, which an undo takes back as one step.
-orvel::EditResult Apply(COrvelView& view, DialogId id, const orvel::DialogMembers& m) {
+// edits, which an undo takes back as one step named after the command.
+orvel::EditResult Apply(COrvelView& view, Cmd cmd, DialogId id, const orvel::DialogMembers& m) {
     orvel::BinaryDocument& doc = view.data();
     const orvel::DumpLayout layout = view.layout();
     const Offset start = m.m_nStartAddr;
     const Offset end = m.m_nEndAddr;
-    const orvel::EditGroup group(doc);
+    const orvel::EditGroup group(doc, orvel::MenuName(orvel::MenuTextOf(cmd)));
     orvel::EditResult result;
     switch (id) {
         case DialogId::kCopyBytes: {
@@ -150,7 +150,7 @@ bool EditCommands::OnCommand(Cmd cmd) {
     const QPointer<COrvelView> alive(&view_);
     const std::optional<orvel::DialogMembers> members = RunAddressDialog(def, preset, &view_);
     if (alive && members)
-        Run(*id, *members);
+        Run(cmd, *id, *members);
     return true;
 }
 
@@ -161,19 +161,12 @@ bool EditCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
     return true;
 }
 
-void EditCommands::Run(DialogId id, const orvel::DialogMembers& m) {
+void EditCommands::Run(Cmd cmd, DialogId id, const orvel::DialogMembers& m) {
     orvel::RememberBitwiseSettings(orvel::GetDialogDef(id), m, settings_);
     WaitCursor wait;
-    const orvel::EditResult result = Apply(view_, id, m);
+    const orvel::EditResult result = Apply(view_, cmd, id, m);
     if (result.outcome != EditOutcome::kDone)
-        return Report(result.outcome);
+        return view_.ReportOutcome(result.outcome);
     if (result.selection)
         view_.SetSelection(*result.selection);
-}
-
-void EditCommands::Report(EditOutcome outcome) {
-    const std::string_view message = orvel::OutcomeMessage(outcome);
-    if (message.empty())
-        return;
-    COrvelApp::instance()->prompts().Tell(&view_, ToQString(message), UserPrompts::Icon::Stop);
 }

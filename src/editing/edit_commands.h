@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "app/command_target.h"
-#include "document/edit_outcome.h"
 #include "editing/address_dialogs.h"
 #include "editing/bitwise_kernels.h"
 
@@ -25,8 +24,7 @@ class EditCommands final : public CommandTarget {
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
 
   private:
-    void Run(orvel::DialogId id, const orvel::DialogMembers& m);
-    void Report(orvel::EditOutcome outcome);
+    void Run(orvel::Cmd cmd, orvel::DialogId id, const orvel::DialogMembers& m);
 
     COrvelView& view_;
     orvel::BitwiseSettings settings_;

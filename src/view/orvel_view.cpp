@@ -14,6 +14,7 @@
 
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
+#include "app/qt_string.h"
 #include "app/wait_cursor.h"
 #include "document/orvel_doc.h"
 #include "view/dump_printer.h"
@@ -137,7 +138,13 @@ Offset COrvelView::BoundaryNear(QPoint point) const {
     return GridPosition(grid.LineAt(point.y()), grid.BoundaryNear(point.x()));
 }
 
+// Only typing moves the caret without ending the document's typing step.
 void COrvelView::SetSelection(orvel::TextSelection selection) {
+    data().EndTyping();
+    ShowSelection(selection);
+}
+
+void COrvelView::ShowSelection(orvel::TextSelection selection) {
     const Offset length = dump_.Length();
     selection.anchor = std::clamp<Offset>(selection.anchor, 0, length);
     selection.caret = std::clamp<Offset>(selection.caret, 0, length);
@@ -198,7 +205,7 @@ void COrvelView::OnDocumentEdited(const orvel::ByteEdit& edit) {
     if (edit.RebuildsDump()) {
         marks_.Clear();
         UpdateScrollBars();
-        SetSelection(selection_);  // clamps to the new text
+        ShowSelection(selection_);  // clamps to the new text
         viewport()->update();
         return;
     }
@@ -284,19 +291,38 @@ void COrvelView::keyPressEvent(QKeyEvent* event) {
 }
 
 // Typing changes one byte in place through the document (which repaints the
-// byte's cells in every view of it) and moves the caret.
+// byte's cells in every view of it) and moves the caret. The digits typed one
+// after another form one step of the undo history; the space bar and backspace
+// move the caret by other means and end it.
 bool COrvelView::TypeCharacter(char ch) {
     orvel::BinaryDocument& bytes = data();
     const orvel::TypingResult result =
         orvel::TypeChar(selection_, static_cast<unsigned char>(ch), bytes.bytes().span(),
                         bytes.endMarker(), layout());
-    if (result.change)
-        bytes.SetByte(result.change->offset, result.change->value);
+    if (result.change) {
+        const orvel::EditOutcome outcome =
+            bytes.TypeByte(result.change->offset, result.change->value);
+        if (outcome != orvel::EditOutcome::kDone) {
+            ReportOutcome(outcome);
+            return true;
+        }
+    }
     if (result.selection != selection_) {
         desiredColumn_ = -1;
-        SetSelection(result.selection);
+        if (result.change) {
+            ShowSelection(result.selection);
+        } else {
+            SetSelection(result.selection);
+        }
     }
     return result.handled;
+}
+
+void COrvelView::ReportOutcome(orvel::EditOutcome outcome) {
+    const std::string_view message = orvel::OutcomeMessage(outcome);
+    if (!message.empty()) {
+        COrvelApp::instance()->prompts().Tell(this, ToQString(message), UserPrompts::Icon::Stop);
+    }
 }
 
 // A press puts the caret before the cell under the pointer, so a click on a
@@ -358,8 +384,10 @@ void COrvelView::mouseDoubleClickEvent(QMouseEvent* event) {
     SetSelection(orvel::WordAt(dump_, CellAt(event->position().toPoint())));
 }
 
+// Typing in another view of the same bytes starts a step of its own.
 void COrvelView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
+    data().EndTyping();
     caretVisible_ = true;
     caretTimer_.start();
     viewport()->update();
@@ -399,6 +427,7 @@ void COrvelView::Print() {
 }
 
 bool COrvelView::OnCommand(Cmd cmd) {
+    data().EndTyping();  // any command ends a run of typing
     for (const auto& handler : handlers_) {
         if (handler->OnCommand(cmd))
             return true;

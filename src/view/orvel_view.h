@@ -57,7 +57,8 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     [[nodiscard]] orvel::DumpLayout layout() const { return dump_.layout(); }
 
     [[nodiscard]] orvel::TextSelection selection() const { return selection_; }
-    // Sets the selection (anchor, caret) and scrolls the caret into view.
+    // Sets the selection (anchor, caret) and scrolls the caret into view. The
+    // caret moves by other means than typing: the typing step ends.
     void SetSelection(orvel::TextSelection selection);
     void SetCaret(orvel::Offset pos) { SetSelection({pos, pos}); }
 
@@ -78,6 +79,9 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     void MarksChanged(orvel::Offset first, orvel::Offset last);
     // Drops every mark (what a rebuild of the dump does).
     void ClearAllMarks();
+
+    // Tells the user why an edit changed nothing (no message for kDone or kDeclined).
+    void ReportOutcome(orvel::EditOutcome outcome);
 
     // Prints the dump on `printer` (the page range the printer holds).
     void PrintTo(QPrinter& printer) const;
@@ -101,6 +105,8 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
 
   private:
     void OnDocumentEdited(const orvel::ByteEdit& edit);
+    // SetSelection without ending the typing step.
+    void ShowSelection(orvel::TextSelection selection);
     void UpdateScrollBars();
     void EnsureCaretVisible();
     void RepaintLines(orvel::Offset firstTextLine, orvel::Offset lastTextLine);

@@ -23,4 +23,5 @@ list(APPEND ORVEL_GUI_SOURCES
     src/view/dump_printer.cpp
     src/view/export_command.cpp
     src/view/orvel_view.cpp
+    src/view/undo_commands.cpp
 )

@@ -52,11 +52,19 @@ TEST(CommandPromptsTest, StringTableTextsAreKeptExactly) {
          "Import Hex Values Text"},
         {Cmd::FileExportHexText, "Export the hex display text into a text file",
          "Export Hex Display Text"},
+        {Cmd::EditUndo, "Undo the last action", "Undo"},
+        {Cmd::EditRedo, "Redo the previously undone action", "Redo"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PromptOf(c.cmd).prompt, c.prompt);
         EXPECT_EQ(PromptOf(c.cmd).toolTip, c.toolTip);
     }
+}
+
+TEST(MenuTablesTest, ACommandsMenuTextIsItsFirstItem) {
+    EXPECT_EQ(MenuTextOf(Cmd::EditDeleteBytes), "&Delete Bytes...\tDel");
+    EXPECT_EQ(MenuTextOf(Cmd::FileSaveFile2), "Sa&ve File2");  // the comparison menu's only
+    EXPECT_EQ(MenuTextOf(Cmd::Escape), "");
 }
 
 TEST(ToolbarTablesTest, TwoBarsWithTheirButtonGroups) {

@@ -202,6 +202,15 @@ TEST(BlockKernelsTest, SelectionsCoverTheHexCellsOfTheBlock) {
     EXPECT_EQ(SelectByte(kPane, 0), (TextSelection{165, 167}));
 }
 
+// After an undo the caret stands before the first byte touched (where the view
+// scrolls to), the anchor after the last.
+TEST(BlockKernelsTest, TouchedBytesAreSelectedFromTheirEnd) {
+    EXPECT_EQ(SelectTouched(kSingle, 2, 4), (TextSelection{AfterLow(5), High(2)}));
+    EXPECT_EQ(SelectTouched(kSingle, 0x10, 1), (TextSelection{AfterLow(0x10), High(0x10)}));
+    EXPECT_EQ(SelectTouched(kSingle, 7, 0), (TextSelection{High(7), High(7)}));
+    EXPECT_EQ(SelectTouched(kPane, 0, 0), (TextSelection{165, 165}));
+}
+
 TEST(BlockKernelsTest, ReplaceWalksFromStartToEndOnly) {
     struct Row {
         Bytes before;

@@ -16,4 +16,5 @@ list(APPEND ORVEL_GUI_TESTS
     tests/editing/edit_commands_gui_test.cpp
     tests/editing/hex_edit_gui_test.cpp
     tests/editing/radio_group_gui_test.cpp
+    tests/editing/undo_gui_test.cpp
 )

@@ -31,7 +31,7 @@ class MarkCommandsTest : public GuiTest {
     CommandState StateOf(Cmd cmd) {
         frame()->UpdateCommands();
         const QAction* action = frame()->action(cmd);
-        return {action->isEnabled(), action->isCheckable() && action->isChecked()};
+        return {action->isEnabled(), action->isCheckable() && action->isChecked(), {}};
     }
 
     void Activate(CChildFrame* child) { frame()->mdiArea()->setActiveSubWindow(child); }
