@@ -1,0 +1,132 @@
+#include "document/block_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "document/file_access.h"
+#include "document/write_all.h"
+
+namespace orvel {
+namespace {
+
+constexpr std::size_t kSpoolBlock = std::size_t{1} << 20;
+
+FileError LastError() {
+    return ErrorFromErrno(errno);
+}
+
+// A new file in the temporary folder that has no name, or whose name is gone.
+UniqueFd UnnamedTemporaryFile() {
+    const char* env = std::getenv("TMPDIR");
+    const std::string folder = env != nullptr && *env != '\0' ? env : "/tmp";
+    UniqueFd fd(open(folder.c_str(), O_TMPFILE | O_RDWR | O_EXCL | O_CLOEXEC, 0600));
+    if (fd.valid() || (errno != EOPNOTSUPP && errno != EISDIR))
+        return fd;
+    std::string name = folder + "/.orvel-spool-XXXXXX";
+    fd.reset(mkostemp(name.data(), O_CLOEXEC));
+    if (fd.valid())
+        unlink(name.c_str());
+    return fd;
+}
+
+}  // namespace
+
+Offset ReadFully(int fd, void* out, std::size_t size, Offset at) {
+    auto* p = static_cast<std::uint8_t*>(out);
+    std::size_t have = 0;
+    while (have < size) {
+        const ssize_t got = at < 0 ? read(fd, p + have, size - have)
+                                   : pread(fd, p + have, size - have,
+                                           static_cast<off_t>(at + static_cast<Offset>(have)));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        have += static_cast<std::size_t>(got);
+    }
+    return static_cast<Offset>(have);
+}
+
+bool BlockReader::Open(const std::string& path, FileError& error) {
+    struct stat st {};
+    fd_ = OpenForReading(path, FileKinds::AlsoStreams, st, error);
+    if (!fd_.valid())
+        return false;
+    size_ = S_ISREG(st.st_mode) ? st.st_size : -1;
+    streamPos_ = 0;
+    if (seekable())
+        posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    return true;
+}
+
+Offset BlockReader::ReadAt(Offset pos, std::uint8_t* out, std::size_t size, FileError& error) {
+    if (size == 0)
+        return 0;
+    if (seekable() && pos >= base_) {
+        const Offset got = ReadFully(fd_.get(), out, size, pos - base_);
+        if (got < 0)
+            error = LastError();
+        return got;
+    }
+    if (seekable() || pos < streamPos_) {
+        error = ErrorFromErrno(ESPIPE);  // before what a stream still has
+        return -1;
+    }
+    while (streamPos_ < pos) {
+        const auto skip = static_cast<std::size_t>(std::min<Offset>(pos - streamPos_, size));
+        const Offset got = ReadFully(fd_.get(), out, std::max<std::size_t>(skip, 1));
+        if (got <= 0) {
+            if (got < 0)
+                error = LastError();
+            return got;
+        }
+        streamPos_ += got;
+    }
+    const Offset got = ReadFully(fd_.get(), out, size);
+    if (got < 0) {
+        error = LastError();
+        return -1;
+    }
+    streamPos_ += got;
+    return got;
+}
+
+bool BlockReader::Spool(FileError& error) {
+    if (seekable())
+        return true;
+    UniqueFd spool = UnnamedTemporaryFile();
+    if (!spool.valid()) {
+        error = LastError();
+        return false;
+    }
+    std::vector<std::uint8_t> block(kSpoolBlock);
+    Offset length = 0;
+    for (;;) {
+        const Offset got = ReadFully(fd_.get(), block.data(), block.size());
+        if (got < 0) {
+            error = LastError();
+            return false;
+        }
+        if (got == 0)
+            break;
+        if (!WriteAll(spool.get(), block.data(), static_cast<std::size_t>(got))) {
+            error = LastError();
+            return false;
+        }
+        length += got;
+    }
+    fd_ = std::move(spool);
+    base_ = streamPos_;
+    size_ = base_ + length;
+    return true;
+}
+
+}  // namespace orvel
