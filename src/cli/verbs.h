@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+namespace orvel {
+class BlockReader;
+}  // namespace orvel
+
 namespace orvel::cli {
 
 // One verb of orvel-cli: `run` gets the arguments after the verb and returns
@@ -29,6 +33,9 @@ bool WriteOut(const char* data, std::size_t size);
 [[nodiscard]] std::string InputPath(const std::string& arg);
 
 int RunDump(const std::vector<std::string>& args);
+// Writes the dump text of `in` (named `name` in messages) to standard output;
+// returns the exit status.
+int WriteDumpToStandardOutput(BlockReader& in, const std::string& name);
 // Exit status 0 when the files are identical, 1 when they differ, 2 on an error.
 int RunCompare(const std::vector<std::string>& args);
 // Exit status 0 when something was found, 1 when nothing, 2 on an error.

@@ -1,5 +1,6 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/document/binary_document.cpp
+    src/document/block_pipeline.cpp
     src/document/block_reader.cpp
     src/document/byte_buffer.cpp
     src/document/file_access.cpp

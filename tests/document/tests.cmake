@@ -1,5 +1,6 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/document/binary_document_test.cpp
+    tests/document/block_pipeline_test.cpp
     tests/document/cli_files_test.cpp
     tests/document/file_io_test.cpp
     tests/document/file_stamp_test.cpp
