@@ -1,6 +1,7 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/compare/compare_document.cpp
     src/compare/compare_engine.cpp
+    src/compare/input_compare.cpp
     src/compare/diff_navigation.cpp
 )
 list(APPEND ORVEL_CLI_SOURCES

@@ -3,6 +3,7 @@ list(APPEND ORVEL_CORE_TESTS
     tests/compare/compare_document_test.cpp
     tests/compare/compare_engine_test.cpp
     tests/compare/diff_navigation_test.cpp
+    tests/compare/input_compare_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/compare/compare_window_gui_test.cpp
