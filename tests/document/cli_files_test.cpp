@@ -66,8 +66,10 @@ TEST(CliFilesTest, ExportIntoAFullDeviceFails) {
     EXPECT_TRUE(std::filesystem::is_character_file(dir.File("full")));
 }
 
-// "-" reads standard input, which may be a pipe.
-TEST(CliFilesTest, DashReadsStandardInput) {
+// "-" reads standard input, which may be a pipe, and as the OUTFILE of export
+// and import writes standard output, also when that is a regular file (which
+// must then be written, not replaced by a new file).
+TEST(CliFilesTest, DashReadsStandardInputAndWritesStandardOutput) {
     TempDir dir;
     EXPECT_EQ(Shell("printf 'AB' | " + kCli + " dump -").out, DumpOf({'A', 'B'}));
     EXPECT_EQ(Shell("printf '4D 5A' | " + kCli + " import - " + Quoted(dir.File("mz"))).status, 0);
@@ -75,6 +77,21 @@ TEST(CliFilesTest, DashReadsStandardInput) {
     EXPECT_EQ(Shell("printf 'xMZxMZ' | " + kCli + " find - 4D5A").out, "1\n4\n");
     const auto compared = Shell("printf 'MZ' | " + kCli + " compare - " + Quoted(dir.File("mz")));
     EXPECT_EQ(compared.status, 0);
+
+    const auto bytes = PatternBytes(300000);
+    test::WriteFileBytes(dir.File("in"), bytes);
+    EXPECT_EQ(Shell("cat " + Quoted(dir.File("in")) + " | " + kCli + " export - -").out,
+              DumpOf(bytes));
+    EXPECT_EQ(Shell(kCli + " export " + Quoted(dir.File("in")) + " - > " + Quoted(dir.File("out")))
+                  .status,
+              0);
+    const auto exported = test::ReadFileBytes(dir.File("out"));
+    EXPECT_EQ(std::string(exported.begin(), exported.end()), DumpOf(bytes));
+    const auto imported = Shell("printf '41 42 4' | " + kCli + " import - -");
+    EXPECT_EQ(imported.out, "AB");
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_EQ(Shell("printf '41' | " + kCli + " import - - > " + Quoted(dir.File("ab"))).status, 0);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("ab")), (std::vector<std::uint8_t>{0x41}));
 }
 
 // An export killed half-way by the file-size limit's signal leaves nothing
