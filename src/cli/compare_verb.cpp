@@ -1,4 +1,7 @@
+#include <unistd.h>
+
 #include <cerrno>
+#include <csignal>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,28 +15,31 @@
 namespace orvel::cli {
 namespace {
 
+// The files are mapped: one that another program cuts short meanwhile ends
+// the comparison when its lost pages are touched.
+extern "C" void OnBusError(int) {
+    static constexpr char kText[] = "orvel-cli: a file was cut short while it was compared\n";
+    static_cast<void>(write(STDERR_FILENO, kText, sizeof kText - 1));
+    _exit(2);
+}
+
 // The listing held back while the summary is not known yet: larger listings
 // are made again by a second pass, from the first block that did not fit.
 constexpr std::size_t kHeldListing = std::size_t{8} << 20;
+// The most listing a worker makes for a block; the delivery lists a block
+// with more itself.
+constexpr std::size_t kBlockListing = std::size_t{1} << 20;
 
 // Appends the lines of one block: "OFFSET BYTE1 BYTE2" for each differing
-// offset and each surplus byte, "--" for the side without a byte.
-void ListBlock(const ComparedBlock& block, std::string& text) {
+// offset and each surplus byte, "--" for the side without a byte. Stops when
+// the text passes `most` characters (the result is then not finished).
+CompareResult ListBlock(const ComparedBlock& block, std::string& text, std::size_t most) {
     const auto line = [&text](Offset offset, int byte1, int byte2) {
-        char digits[16];
-        char* p = digits + sizeof digits;
-        do {
-            *--p = "0123456789ABCDEF"[offset & 0xF];
-            offset >>= 4;
-        } while (offset != 0);
-        text.append(p, digits + sizeof digits);
-        const auto hex = [&text](int byte) {
-            text += ' ';
-            text += byte < 0 ? '-' : "0123456789ABCDEF"[byte >> 4];
-            text += byte < 0 ? '-' : "0123456789ABCDEF"[byte & 0xF];
-        };
-        hex(byte1);
-        hex(byte2);
+        AppendHex(text, offset);
+        text += ' ';
+        AppendByteHex(text, byte1);
+        text += ' ';
+        AppendByteHex(text, byte2);
         text += '\n';
     };
     const std::span<const std::uint8_t> a = block.first;
@@ -42,26 +48,45 @@ void ListBlock(const ComparedBlock& block, std::string& text) {
         for (Offset i = run.first; i <= run.last; ++i) {
             line(block.offset + i, a[i], i < static_cast<Offset>(b.size()) ? b[i] : -1);
         }
-        return true;
+        return text.size() <= most;
     };
     const auto secondPane = [&](const PaintRun& run) {
-        if (run.color != kSurplusColor)
-            return true;
-        for (Offset i = run.first; i <= run.last; ++i)
+        for (Offset i = run.first; run.color == kSurplusColor && i <= run.last; ++i)
             line(block.offset + i, -1, b[i]);
-        return true;
+        return text.size() <= most;
     };
-    static_cast<void>(CompareBytes(a, b, firstPane, secondPane));
+    return CompareBytes(a, b, firstPane, secondPane);
 }
 
 [[nodiscard]] bool HasLines(const ComparedBlock& block) {
     return block.differences > 0 || block.first.size() != block.second.size();
 }
 
+// The workers compare and list each block at once; the text of a block with
+// many lines stays empty, and only then is the block compared a second time.
+Offset ListOnWorker(const ComparedBlock& block, std::string& text) {
+    const CompareResult listed = ListBlock(block, text, kBlockListing);
+    if (listed.finished)
+        return listed.differences;
+    text.clear();
+    return CompareBytes(block.first, block.second, {}, {}).differences;
+}
+
+// The lines of a block: what its worker made, or made now.
+std::string_view LinesOf(const ComparedBlock& block, std::string& text) {
+    if (!block.text.empty() || !HasLines(block))
+        return block.text;
+    text.clear();
+    static_cast<void>(ListBlock(block, text, std::string::npos));
+    return text;
+}
+
 // The plain comparison: the summary, then one line per differing offset.
 int ListDifferences(BlockReader (&files)[2]) {
     CompareResult total;
     std::string held;
+    held.reserve(kHeldListing);
+    std::string lines;
     Offset resumeAt = -1;  // where the listing did not fit any more
     FileError error;
     const auto count = [&](const ComparedBlock& block) {
@@ -69,31 +94,27 @@ int ListDifferences(BlockReader (&files)[2]) {
         total.size2 += static_cast<Offset>(block.second.size());
         total.differences += block.differences;
         if (resumeAt < 0 && HasLines(block)) {
-            const std::size_t before = held.size();
-            ListBlock(block, held);
-            if (held.size() > kHeldListing) {
-                held.resize(before);
+            const std::string_view text = LinesOf(block, lines);
+            if (held.size() + text.size() <= kHeldListing) {
+                held += text;
+            } else {
                 resumeAt = block.offset;
             }
         }
         return true;
     };
-    if (!CompareInputs(files[0], files[1], 0, count, error))
+    if (!CompareInputs(files[0], files[1], 0, ListOnWorker, count, error))
         return Fail("read error: " + error.text, 2);
 
     OutputBuffer out;
     out.Append(CompareSummaryText(total) + "\n");
     out.Append(held);
     if (resumeAt >= 0) {
-        std::string lines;
         const auto list = [&](const ComparedBlock& block) {
-            if (!HasLines(block))
-                return true;
-            lines.clear();
-            ListBlock(block, lines);
-            return out.Append(lines);
+            return out.Append(LinesOf(block, lines));
         };
-        if (!CompareInputs(files[0], files[1], resumeAt, list, error) && error.code != 0)
+        if (!CompareInputs(files[0], files[1], resumeAt, ListOnWorker, list, error) &&
+            error.code != 0)
             return Fail("read error: " + error.text, 2);
     }
     if (!out.Flush())
@@ -113,6 +134,9 @@ int RunCompare(const std::vector<std::string>& args) {
     }
     if (arguments.operands.size() != 2)
         return Fail("usage: orvel-cli compare FILE1 FILE2", 2);
+    struct sigaction busError {};
+    busError.sa_handler = OnBusError;
+    sigaction(SIGBUS, &busError, nullptr);
     BlockReader files[2];
     for (int k = 0; k < 2; ++k) {
         // A stream is kept in a temporary file: a long listing reads it twice.

@@ -95,7 +95,7 @@ int RunFind(const std::vector<std::string>& args) {
     Offset hits = 0;
     const auto sink = [&](Offset at) {
         ++hits;
-        return options.count || out.AppendHex(at, '\n');
+        return options.count || out.AppendHexLine(at);
     };
     const Searcher searcher(*pattern);
     const auto direction = options.backward ? SearchDirection::Backward : SearchDirection::Forward;

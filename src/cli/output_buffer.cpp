@@ -10,6 +10,21 @@ constexpr char kDigits[] = "0123456789ABCDEF";
 
 }  // namespace
 
+void AppendHex(std::string& text, Offset value) {
+    char digits[16];
+    char* p = digits + sizeof digits;
+    do {
+        *--p = kDigits[value & 0xF];
+        value >>= 4;
+    } while (value != 0);
+    text.append(p, digits + sizeof digits);
+}
+
+void AppendByteHex(std::string& text, int byte) {
+    text += byte < 0 ? '-' : kDigits[byte >> 4];
+    text += byte < 0 ? '-' : kDigits[byte & 0xF];
+}
+
 OutputBuffer::OutputBuffer() {
     text_.reserve(kFlushAt + 64);
 }
@@ -19,22 +34,10 @@ bool OutputBuffer::Append(std::string_view text) {
     return FlushWhenFull();
 }
 
-bool OutputBuffer::AppendHex(Offset value, char end) {
-    char digits[24];
-    char* p = digits + sizeof digits;
-    *--p = end;
-    do {
-        *--p = kDigits[value & 0xF];
-        value >>= 4;
-    } while (value != 0);
-    text_.append(p, digits + sizeof digits);
+bool OutputBuffer::AppendHexLine(Offset value) {
+    AppendHex(text_, value);
+    text_ += '\n';
     return FlushWhenFull();
-}
-
-bool OutputBuffer::AppendByte(int byte) {
-    text_ += byte < 0 ? '-' : kDigits[byte >> 4];
-    text_ += byte < 0 ? '-' : kDigits[byte & 0xF];
-    return ok_;
 }
 
 bool OutputBuffer::Flush() {

@@ -1,5 +1,7 @@
 #include "compare/input_compare.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -10,18 +12,57 @@ namespace {
 
 static_assert(kInputCompareBlock % kCompareBlock == 0);
 
+// A block of zeros, for the holes of sparse files: a mapping of the
+// system's page of zeros, which costs no memory.
+const std::uint8_t* Zeros() {
+    static const void* zeros =
+        mmap(nullptr, kInputCompareBlock, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return static_cast<const std::uint8_t*>(zeros == MAP_FAILED ? nullptr : zeros);
+}
+
+// One side of a block: zeros for a hole, mapped, or read into a buffer where
+// the file cannot be mapped.
+struct Side {
+    MappedBytes mapped;
+    std::vector<std::uint8_t> buffer;
+    std::span<const std::uint8_t> bytes;
+
+    bool Get(BlockReader& in, Offset at, FileError& error) {
+        const auto wanted =
+            static_cast<std::size_t>(std::clamp<Offset>(in.size() - at, 0, kInputCompareBlock));
+        if (in.IsHole(at, wanted) && Zeros() != nullptr) {
+            mapped.Reset();
+            bytes = std::span(Zeros(), wanted);
+            return true;
+        }
+        if (in.MapAt(at, wanted, mapped, error)) {
+            bytes = mapped.bytes();
+            return true;
+        }
+        buffer.resize(kInputCompareBlock);
+        const Offset got = in.ReadAt(at, buffer.data(), wanted, error);
+        bytes = std::span(buffer.data(), static_cast<std::size_t>(std::max<Offset>(got, 0)));
+        return got >= 0;
+    }
+};
+
 struct Slot {
-    std::vector<std::uint8_t> bytes[2] = {std::vector<std::uint8_t>(kInputCompareBlock),
-                                          std::vector<std::uint8_t>(kInputCompareBlock)};
-    Offset count[2] = {0, 0};  // -1 when reading failed
+    Side sides[2];
+    bool failed = false;
     Offset differences = 0;
+    std::string text;
     FileError error;
+
+    [[nodiscard]] ComparedBlock Compared(Offset offset) const {
+        return {offset, sides[0].bytes, sides[1].bytes, differences, text};
+    }
 };
 
 }  // namespace
 
 bool CompareInputs(BlockReader& first, BlockReader& second, Offset from,
-                   const ComparedBlockSink& sink, FileError& error, int threads) {
+                   const ComparedBlockWork& work, const ComparedBlockSink& sink, FileError& error,
+                   int threads) {
     BlockReader* inputs[2] = {&first, &second};
     const Offset end = std::max(first.size(), second.size());
     std::vector<Slot> slots(static_cast<std::size_t>(threads) + 2);
@@ -34,30 +75,22 @@ bool CompareInputs(BlockReader& first, BlockReader& second, Offset from,
     stages.process = [&](Offset block, std::size_t s) {
         Slot& slot = slots[s];
         const Offset at = offsetOf(block);
-        for (int k = 0; k < 2; ++k) {
-            const Offset wanted = std::clamp<Offset>(inputs[k]->size() - at, 0, kInputCompareBlock);
-            slot.count[k] = inputs[k]->ReadAt(at, slot.bytes[k].data(),
-                                              static_cast<std::size_t>(wanted), slot.error);
-            if (slot.count[k] < 0)
-                return;
-        }
-        const CompareResult result = CompareBytes(
-            std::span(slot.bytes[0].data(), static_cast<std::size_t>(slot.count[0])),
-            std::span(slot.bytes[1].data(), static_cast<std::size_t>(slot.count[1])), {}, {});
-        slot.differences = result.differences;
+        slot.failed = !slot.sides[0].Get(*inputs[0], at, slot.error) ||
+                      !slot.sides[1].Get(*inputs[1], at, slot.error);
+        if (slot.failed)
+            return;
+        slot.text.clear();
+        const ComparedBlock read = slot.Compared(at);
+        slot.differences = work ? work(read, slot.text)
+                                : CompareBytes(read.first, read.second, {}, {}).differences;
     };
     stages.deliver = [&](Offset block, std::size_t s) {
         const Slot& slot = slots[s];
-        if (slot.count[0] < 0 || slot.count[1] < 0) {
+        if (slot.failed) {
             failure = slot.error;
             return false;
         }
-        const ComparedBlock compared{
-            offsetOf(block),
-            std::span(slot.bytes[0].data(), static_cast<std::size_t>(slot.count[0])),
-            std::span(slot.bytes[1].data(), static_cast<std::size_t>(slot.count[1])),
-            slot.differences};
-        sinkEnded = !sink(compared);
+        sinkEnded = !sink(slot.Compared(offsetOf(block)));
         return !sinkEnded;
     };
     RunBlockPipeline(stages, threads, slots.size());

@@ -1,6 +1,7 @@
 #include "document/block_reader.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,7 +61,7 @@ bool BlockReader::Open(const std::string& path, FileError& error) {
     fd_ = OpenForReading(path, FileKinds::AlsoStreams, st, error);
     if (!fd_.valid())
         return false;
-    size_ = S_ISREG(st.st_mode) ? st.st_size : -1;
+    size_ = S_ISREG(st.st_mode) && st.st_size > 0 ? st.st_size : -1;
     streamPos_ = 0;
     if (seekable())
         posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -97,6 +98,41 @@ Offset BlockReader::ReadAt(Offset pos, std::uint8_t* out, std::size_t size, File
     }
     streamPos_ += got;
     return got;
+}
+
+void MappedBytes::Reset() {
+    if (mapping_ != nullptr)
+        munmap(mapping_, mappingSize_);
+    mapping_ = nullptr;
+    bytes_ = {};
+}
+
+bool BlockReader::MapAt(Offset pos, std::size_t size, MappedBytes& out, FileError& error) const {
+    out.Reset();
+    if (size == 0)
+        return true;
+    // A mapping starts on a page: map from the page that holds `pos`.
+    static const Offset page = sysconf(_SC_PAGESIZE);
+    const Offset at = pos - base_;
+    const Offset start = at / page * page;
+    const auto length = static_cast<std::size_t>(at - start) + size;
+    void* mapping = mmap(nullptr, length, PROT_READ, MAP_SHARED, fd_.get(), start);
+    if (mapping == MAP_FAILED) {
+        error = LastError();
+        return false;
+    }
+    out.mapping_ = mapping;
+    out.mappingSize_ = length;
+    out.bytes_ = {static_cast<const std::uint8_t*>(mapping) + (at - start), size};
+    return true;
+}
+
+bool BlockReader::IsHole(Offset pos, std::size_t size) const {
+    // The file position moves, which no read of a seekable input uses.
+    const off_t data = lseek(fd_.get(), pos - base_, SEEK_DATA);
+    if (data < 0)
+        return errno == ENXIO;  // no data from pos to the end
+    return data >= pos - base_ + static_cast<Offset>(size);
 }
 
 bool BlockReader::Spool(FileError& error) {

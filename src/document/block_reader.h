@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "document/file_error.h"
@@ -16,6 +17,24 @@ namespace orvel {
 // file position alone; -1 reads from the file position.
 [[nodiscard]] Offset ReadFully(int fd, void* out, std::size_t size, Offset at = -1);
 
+// A read-only mapping of bytes of a file, unmapped when it goes.
+class MappedBytes {
+  public:
+    MappedBytes() = default;
+    ~MappedBytes() { Reset(); }
+    MappedBytes(const MappedBytes&) = delete;
+    MappedBytes& operator=(const MappedBytes&) = delete;
+
+    [[nodiscard]] std::span<const std::uint8_t> bytes() const { return bytes_; }
+    void Reset();
+
+  private:
+    friend class BlockReader;
+    void* mapping_ = nullptr;
+    std::size_t mappingSize_ = 0;
+    std::span<const std::uint8_t> bytes_;
+};
+
 // An input file read block by block into the caller's buffers, never whole:
 // a regular file by offset, anything else a pipe, a FIFO or a device gives
 // (a stream) in order. This is how orvel-cli reads, so its memory stays small
@@ -27,7 +46,8 @@ class BlockReader {
     [[nodiscard]] bool Open(const std::string& path, FileError& error);
 
     // True for a regular file: it can be read anywhere, also from several
-    // threads at once.
+    // threads at once. A regular file that says it is empty (as those in
+    // /proc do, whatever they hold) is read as a stream.
     [[nodiscard]] bool seekable() const { return size_ >= 0; }
     // A regular file's size when it was opened; for a spooled stream the
     // offset of its end; -1 for a stream.
@@ -39,6 +59,18 @@ class BlockReader {
     // in order: `pos` may not lie before the end of the previous read, and the
     // bytes up to it are read and dropped.
     [[nodiscard]] Offset ReadAt(Offset pos, std::uint8_t* out, std::size_t size, FileError& error);
+
+    // Maps the bytes [pos, pos + size) of a seekable input, which must lie
+    // within size(), read-only into `out`: reading them needs no copy, and
+    // the pages of a file in the page cache are shared, not duplicated.
+    // Should the file shrink while mapped, touching a page past its new end
+    // raises SIGBUS. Any thread.
+    [[nodiscard]] bool MapAt(Offset pos, std::size_t size, MappedBytes& out,
+                             FileError& error) const;
+
+    // True when the bytes [pos, pos + size) of a seekable input lie in a hole
+    // of a sparse file: they read as zeros without being read. Any thread.
+    [[nodiscard]] bool IsHole(Offset pos, std::size_t size) const;
 
     // Makes a stream seekable: copies what is left of it (from where the reads
     // have come) to an unnamed temporary file in $TMPDIR (or /tmp) and reads

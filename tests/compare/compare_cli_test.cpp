@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/shell_run.h"
@@ -143,6 +149,53 @@ TEST(CompareCliTest, AgreesWithCmpOnRandomFiles) {
                             ? "Number of different byte found: " + count
                             : "There are " + count + " different byte between file1 and file2.");
     }
+}
+
+// True once process `pid` catches `signal` with a handler of its own.
+bool Catches(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1) & 1) != 0;
+    }
+    return false;
+}
+
+// The files are mapped, and one cut short by another program meanwhile
+// raises SIGBUS: compare says so and exits with 2. The test sends the signal
+// itself, once compare has taken it over, while compare waits for its input.
+TEST(CompareCliTest, AFileCutShortEndsTheComparisonWithTwo) {
+    TempDir dir;
+    WriteFileBytes(dir.File("b"), {1});
+    int input[2];
+    int errors[2];
+    ASSERT_EQ(pipe(input), 0);
+    ASSERT_EQ(pipe(errors), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(input[0], STDIN_FILENO);
+        dup2(errors[1], STDERR_FILENO);
+        close(input[1]);
+        close(errors[0]);
+        execl(ORVEL_CLI_PATH, ORVEL_CLI_PATH, "compare", "-", dir.File("b").c_str(), nullptr);
+        _exit(127);
+    }
+    close(input[0]);
+    close(errors[1]);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!Catches(child, SIGBUS) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    kill(child, SIGBUS);
+    std::string message;
+    char buf[256];
+    for (ssize_t got; (got = read(errors[0], buf, sizeof buf)) > 0;)
+        message.append(buf, static_cast<std::size_t>(got));
+    close(errors[0]);
+    close(input[1]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+    EXPECT_EQ(message, "orvel-cli: a file was cut short while it was compared\n");
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(InputCompareTest, BlocksCoverBothFilesInOrder) {
                     ++seen.blocks;
                     return true;
                 };
-                ASSERT_TRUE(CompareInputs(files[0], files[1], from, sink, error, threads));
+                ASSERT_TRUE(CompareInputs(files[0], files[1], from, {}, sink, error, threads));
                 const auto skip = [from](const Bytes& bytes) {
                     return Bytes(bytes.begin() + std::min<std::size_t>(from, bytes.size()),
                                  bytes.end());
@@ -72,16 +72,26 @@ TEST(InputCompareTest, BlocksCoverBothFilesInOrder) {
     }
 }
 
-TEST(InputCompareTest, TheSinkEndsTheComparison) {
+// The caller's own comparison runs on the workers, and its count and text
+// reach the sink with the block; a sink that says stop ends the comparison.
+TEST(InputCompareTest, TheWorksTextComesWithItsBlockAndTheSinkEndsTheComparison) {
     const test::TempDir dir;
     test::WriteFileBytes(dir.File("a"), Bytes(10 * kInputCompareBlock, 1));
     BlockReader files[2];
     FileError error;
     ASSERT_TRUE(files[0].Open(dir.File("a"), error) && files[1].Open(dir.File("a"), error));
+    const auto work = [](const ComparedBlock& block, std::string& text) {
+        text = std::to_string(block.offset);
+        return Offset{7};
+    };
     int calls = 0;
-    EXPECT_FALSE(CompareInputs(
-        files[0], files[1], 0, [&calls](const ComparedBlock&) { return ++calls < 2; }, error, 2));
-    EXPECT_EQ(calls, 2);
+    const auto sink = [&calls](const ComparedBlock& block) {
+        EXPECT_EQ(block.text, std::to_string(block.offset));
+        EXPECT_EQ(block.differences, 7);
+        return ++calls < 4;
+    };
+    EXPECT_FALSE(CompareInputs(files[0], files[1], 0, work, sink, error, 2));
+    EXPECT_EQ(calls, 4);
     EXPECT_EQ(error.code, 0);
 }
 

@@ -94,6 +94,24 @@ TEST(CliFilesTest, DashReadsStandardInputAndWritesStandardOutput) {
     EXPECT_EQ(test::ReadFileBytes(dir.File("ab")), (std::vector<std::uint8_t>{0x41}));
 }
 
+// Files in /proc are regular files that say they are empty, whatever they
+// hold: they are read to their end as streams are.
+TEST(CliFilesTest, RegularFilesThatSayTheyAreEmptyAreReadToTheirEnd) {
+    TempDir dir;
+    const std::string version = "/proc/version";
+    const auto text = Shell("cat " + version).out;
+    ASSERT_FALSE(text.empty());
+    test::WriteFileText(dir.File("copy"), text);
+    EXPECT_EQ(Shell(kCli + " dump " + version).out, DumpOf({text.begin(), text.end()}));
+    EXPECT_EQ(Shell(kCli + " compare " + version + " " + Quoted(dir.File("copy"))).status, 0);
+    std::size_t count = 0;
+    for (auto at = text.find("Linux"); at != std::string::npos; at = text.find("Linux", at + 5))
+        ++count;
+    const std::string hits = std::to_string(count) + "\n";
+    EXPECT_EQ(Shell(kCli + " find --count --text " + version + " Linux").out, hits);
+    EXPECT_EQ(Shell(kCli + " find --count --backward --text " + version + " Linux").out, hits);
+}
+
 // An export killed half-way by the file-size limit's signal leaves nothing
 // in the folder besides what was there.
 TEST(CliFilesTest, KilledExportLeavesNothingBehind) {

@@ -32,7 +32,8 @@ using test::Shell;
 const std::string kCli = ORVEL_CLI_PATH;
 
 // Where sparse files cost neither disk nor memory when they are read: a
-// tmpfs reads its holes from one page of zeros.
+// tmpfs reads its holes from one page of zeros. (compare does not even read
+// them.)
 std::filesystem::path SparseFolder() {
     std::error_code error;
     return std::filesystem::is_directory("/dev/shm", error)
@@ -57,11 +58,17 @@ TEST(CliLargeFilesTest, EveryVerbStaysWithin64MiBOnA3GiBFile) {
 #endif
     const test::TempDir dir(SparseFolder());
     // One file serves every verb: hex text at both ends for import (the zero
-    // bytes between separate nothing but cost reading), a pattern for find.
+    // bytes between separate nothing but cost reading), a pattern for find,
+    // and a byte every 32 MiB, so that compare maps some hundred blocks
+    // (and gives each back).
     constexpr Offset kSize = Offset{3} << 30;
     const std::string values(std::size_t{3} << 20, 'a');
+    std::vector<std::pair<Offset, std::string>> pieces = {
+        {0, values}, {kSize - values.size() - 4, values + "MZ"}};
+    for (Offset at = Offset{16} << 20; at < kSize - (Offset{16} << 20); at += Offset{32} << 20)
+        pieces.emplace_back(at, "\x7F");
     const std::string file = dir.File("a");
-    WriteSparseFile(file, kSize, {{0, values}, {kSize - values.size() - 4, values + "MZ"}});
+    WriteSparseFile(file, kSize, pieces);
     const struct {
         std::vector<std::string> argv;
         int status;
@@ -81,18 +88,10 @@ TEST(CliLargeFilesTest, EveryVerbStaysWithin64MiBOnA3GiBFile) {
     EXPECT_EQ(std::filesystem::file_size(dir.File("imported")), values.size());
 }
 
-TEST(CliLargeFilesTest, FindAndComparePast4GiB) {
+TEST(CliLargeFilesTest, FindPast4GiB) {
     const test::TempDir dir(SparseFolder());
     constexpr Offset k4GiB = Offset{1} << 32;
     WriteSparseFile(dir.File("a"), k4GiB + 0x100, {{5, "MZ"}, {k4GiB + 0x2A, "MZ"}});
-    WriteSparseFile(dir.File("b"), k4GiB + 0x102, {{5, "MZ"}, {k4GiB + 0x2A, "MZ"}, {k4GiB, "\1"}});
-    const test::ShellRun compared =
-        Shell(kCli + " compare " + Quoted(dir.File("a")) + " " + Quoted(dir.File("b")));
-    EXPECT_EQ(compared.out,
-              "There are 1 different byte between file1 and file2.\n"
-              "File2 has 2 more bytes than file1\n"
-              "100000000 00 01\n100000100 -- 00\n100000101 -- 00\n");
-    EXPECT_EQ(compared.status, 1);
     const auto find = [&](const std::string& arguments) {
         const test::ShellRun run =
             Shell(kCli + " find " + arguments + " " + Quoted(dir.File("a")) + " 4D5A");
@@ -101,6 +100,20 @@ TEST(CliLargeFilesTest, FindAndComparePast4GiB) {
     EXPECT_EQ(find(""), "5\n10000002A\nexit 0");
     EXPECT_EQ(find("--backward"), "10000002A\n5\nexit 0");
     EXPECT_EQ(find("--count"), "2\nexit 0");
+}
+
+TEST(CliLargeFilesTest, ComparePast4GiB) {
+    const test::TempDir dir(SparseFolder());
+    constexpr Offset k4GiB = Offset{1} << 32;
+    WriteSparseFile(dir.File("a"), k4GiB + 0x100, {{5, "MZ"}});
+    WriteSparseFile(dir.File("b"), k4GiB + 0x102, {{5, "MZ"}, {k4GiB, "\1"}});
+    const test::ShellRun compared =
+        Shell(kCli + " compare " + Quoted(dir.File("a")) + " " + Quoted(dir.File("b")));
+    EXPECT_EQ(compared.out,
+              "There are 1 different byte between file1 and file2.\n"
+              "File2 has 2 more bytes than file1\n"
+              "100000000 00 01\n100000100 -- 00\n100000101 -- 00\n");
+    EXPECT_EQ(compared.status, 1);
 }
 
 TEST(CliLargeFilesTest, DumpAndExportRefuseMoreThan0xFFFFFFFFBytes) {
