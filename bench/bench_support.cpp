@@ -203,11 +203,11 @@ Duel RunAlternately(const Runner& ours, const Runner& baseline, int rounds) {
 
 void PrintDuel(const std::string& what, const std::string& ours, const std::string& baseline,
                const Duel& duel, const std::string& target) {
+    // The best round of each: its wall and CPU seconds.
     const auto best = [](const std::vector<ChildRun>& runs) {
-        return std::min_element(
-                   runs.begin(), runs.end(),
-                   [](const ChildRun& a, const ChildRun& b) { return a.seconds < b.seconds; })
-            ->seconds;
+        return *std::min_element(
+            runs.begin(), runs.end(),
+            [](const ChildRun& a, const ChildRun& b) { return a.seconds < b.seconds; });
     };
     double worstRound = 1e30;
     std::int64_t peakKiB = 0;
@@ -215,13 +215,15 @@ void PrintDuel(const std::string& what, const std::string& ours, const std::stri
         worstRound = std::min(worstRound, duel.baseline[k].seconds / duel.ours[k].seconds);
         peakKiB = std::max(peakKiB, duel.ours[k].peakRssKiB);
     }
+    const ChildRun a = best(duel.ours);
+    const ChildRun b = best(duel.baseline);
     double load[3] = {0, 0, 0};
     getloadavg(load, 3);
     std::printf(
-        "%s: %s %.3f s, %s %.3f s (best of %zu, alternated): %.2fx; worst round %.2fx; "
-        "peak RSS %.1f MiB; load %.2f (%s)\n",
-        what.c_str(), ours.c_str(), best(duel.ours), baseline.c_str(), best(duel.baseline),
-        duel.ours.size(), best(duel.baseline) / best(duel.ours), worstRound,
+        "%s: %s %.3f s (cpu %.3f s), %s %.3f s (cpu %.3f s), best of %zu alternated: %.2fx; "
+        "worst round %.2fx; peak RSS %.1f MiB; load %.2f (%s)\n",
+        what.c_str(), ours.c_str(), a.seconds, a.cpuSeconds, baseline.c_str(), b.seconds,
+        b.cpuSeconds, duel.ours.size(), b.seconds / a.seconds, worstRound,
         static_cast<double>(peakKiB) / 1024, load[0], target.c_str());
     std::fflush(stdout);
 }
