@@ -20,32 +20,18 @@ Searcher::Searcher(SearchPattern pattern) : pattern_(std::move(pattern)) {
 }
 
 Offset Searcher::FindFirst(std::span<const std::uint8_t> bytes) const {
-    const std::size_t n = pattern_.size();
-    if (way_ == Way::Nothing || n > bytes.size())
-        return kNotFound;
-    const std::uint8_t* first = bytes.data();
-    const std::uint8_t* lastStart = first + (bytes.size() - n);
-    const std::uint8_t* hit = nullptr;
-    switch (way_) {
-        case Way::Nothing:
-            break;
-        case Way::EveryPosition:
-            hit = first;
-            break;
-        case Way::Exact:
-            hit = FindExactForward(first, lastStart, pattern_.values().data(), n);
-            break;
-        case Way::Masked:
-            hit = FindMaskedForward(first, lastStart, *probe_);
-            break;
-    }
-    return hit == nullptr ? kNotFound : hit - first;
+    return Find(bytes, SearchDirection::Forward);
 }
 
 Offset Searcher::FindLast(std::span<const std::uint8_t> bytes) const {
+    return Find(bytes, SearchDirection::Backward);
+}
+
+Offset Searcher::Find(std::span<const std::uint8_t> bytes, SearchDirection direction) const {
     const std::size_t n = pattern_.size();
     if (way_ == Way::Nothing || n > bytes.size())
         return kNotFound;
+    const bool forward = direction == SearchDirection::Forward;
     const std::uint8_t* first = bytes.data();
     const std::uint8_t* lastStart = first + (bytes.size() - n);
     const std::uint8_t* hit = nullptr;
@@ -53,20 +39,17 @@ Offset Searcher::FindLast(std::span<const std::uint8_t> bytes) const {
         case Way::Nothing:
             break;
         case Way::EveryPosition:
-            hit = lastStart;
+            hit = forward ? first : lastStart;
             break;
         case Way::Exact:
-            hit = FindExactBackward(first, lastStart, pattern_.values().data(), n);
+            hit = (forward ? FindExactForward : FindExactBackward)(first, lastStart,
+                                                                   pattern_.values().data(), n);
             break;
         case Way::Masked:
-            hit = FindMaskedBackward(first, lastStart, *probe_);
+            hit = (forward ? FindMaskedForward : FindMaskedBackward)(first, lastStart, *probe_);
             break;
     }
     return hit == nullptr ? kNotFound : hit - first;
-}
-
-Offset Searcher::Find(std::span<const std::uint8_t> bytes, SearchDirection direction) const {
-    return direction == SearchDirection::Forward ? FindFirst(bytes) : FindLast(bytes);
 }
 
 }  // namespace orvel
