@@ -10,7 +10,7 @@
 #include "cli/verbs.h"
 #include "compare/compare_engine.h"
 #include "compare/input_compare.h"
-#include "document/block_reader.h"
+#include "document/input_reader.h"
 
 namespace orvel::cli {
 namespace {
@@ -82,7 +82,7 @@ std::string_view LinesOf(const ComparedBlock& block, std::string& text) {
 }
 
 // The plain comparison: the summary, then one line per differing offset.
-int ListDifferences(BlockReader (&files)[2]) {
+int ListDifferences(InputReader (&files)[2]) {
     CompareResult total;
     std::string held;
     held.reserve(kHeldListing);
@@ -137,7 +137,7 @@ int RunCompare(const std::vector<std::string>& args) {
     struct sigaction busError {};
     busError.sa_handler = OnBusError;
     sigaction(SIGBUS, &busError, nullptr);
-    BlockReader files[2];
+    InputReader files[2];
     for (int k = 0; k < 2; ++k) {
         // A stream is kept in a temporary file: a long listing reads it twice.
         FileError error;

@@ -1,12 +1,12 @@
 #include <cerrno>
 
 #include "cli/verbs.h"
-#include "document/block_reader.h"
+#include "document/input_reader.h"
 #include "view/dump_stream.h"
 
 namespace orvel::cli {
 
-int WriteDumpToStandardOutput(BlockReader& in, const std::string& name) {
+int WriteDumpToStandardOutput(InputReader& in, const std::string& name) {
     int writeError = 0;
     FileError error;
     const bool ok = WriteDumpStream(
@@ -26,7 +26,7 @@ int WriteDumpToStandardOutput(BlockReader& in, const std::string& name) {
 int RunDump(const std::vector<std::string>& args) {
     if (args.size() != 1)
         return Fail("usage: orvel-cli dump FILE", 2);
-    BlockReader in;
+    InputReader in;
     FileError error;
     if (!in.Open(InputPath(args[0]), error))
         return Fail(args[0] + ": " + error.text);

@@ -1,6 +1,6 @@
 #include "cli/verbs.h"
-#include "document/block_reader.h"
 #include "document/file_io.h"
+#include "document/input_reader.h"
 #include "document/safe_file_writer.h"
 #include "view/dump_layout.h"
 #include "view/dump_stream.h"
@@ -10,7 +10,7 @@ namespace orvel::cli {
 int RunExport(const std::vector<std::string>& args) {
     if (args.size() != 2)
         return Fail("usage: orvel-cli export FILE OUTFILE", 2);
-    BlockReader in;
+    InputReader in;
     FileError error;
     if (!in.Open(InputPath(args[0]), error))
         return Fail(args[0] + ": " + error.text);

@@ -4,7 +4,7 @@
 
 #include "cli/output_buffer.h"
 #include "cli/verbs.h"
-#include "document/block_reader.h"
+#include "document/input_reader.h"
 #include "editing/number_text.h"
 #include "search/input_search.h"
 #include "search/search_pattern.h"
@@ -85,7 +85,7 @@ int RunFind(const std::vector<std::string>& args) {
         start = *value;
     }
 
-    BlockReader in;
+    InputReader in;
     FileError error;
     if (!in.Open(InputPath(operands[0]), error) || (options.backward && !in.Spool(error)))
         return Fail(operands[0] + ": " + error.text, 2);

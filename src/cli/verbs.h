@@ -4,7 +4,7 @@
 #include <vector>
 
 namespace orvel {
-class BlockReader;
+class InputReader;
 }  // namespace orvel
 
 namespace orvel::cli {
@@ -35,7 +35,7 @@ bool WriteOut(const char* data, std::size_t size);
 int RunDump(const std::vector<std::string>& args);
 // Writes the dump text of `in` (named `name` in messages) to standard output;
 // returns the exit status.
-int WriteDumpToStandardOutput(BlockReader& in, const std::string& name);
+int WriteDumpToStandardOutput(InputReader& in, const std::string& name);
 // Exit status 0 when the files are identical, 1 when they differ, 2 on an error.
 int RunCompare(const std::vector<std::string>& args);
 // Exit status 0 when something was found, 1 when nothing, 2 on an error.

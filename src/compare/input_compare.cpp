@@ -27,7 +27,7 @@ struct Side {
     std::vector<std::uint8_t> buffer;
     std::span<const std::uint8_t> bytes;
 
-    bool Get(BlockReader& in, Offset at, FileError& error) {
+    bool Get(InputReader& in, Offset at, FileError& error) {
         const auto wanted =
             static_cast<std::size_t>(std::clamp<Offset>(in.size() - at, 0, kInputCompareBlock));
         if (in.IsHole(at, wanted) && Zeros() != nullptr) {
@@ -60,10 +60,10 @@ struct Slot {
 
 }  // namespace
 
-bool CompareInputs(BlockReader& first, BlockReader& second, Offset from,
+bool CompareInputs(InputReader& first, InputReader& second, Offset from,
                    const ComparedBlockWork& work, const ComparedBlockSink& sink, FileError& error,
                    int threads) {
-    BlockReader* inputs[2] = {&first, &second};
+    InputReader* inputs[2] = {&first, &second};
     const Offset end = std::max(first.size(), second.size());
     std::vector<Slot> slots(static_cast<std::size_t>(threads) + 2);
     const auto offsetOf = [from](Offset block) { return from + block * kInputCompareBlock; };

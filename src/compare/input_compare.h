@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "document/block_pipeline.h"
-#include "document/block_reader.h"
 #include "document/file_error.h"
+#include "document/input_reader.h"
 
 namespace orvel {
 
@@ -46,9 +46,9 @@ using ComparedBlockSink = std::function<bool(const ComparedBlock& block)>;
 // block instead of CompareBytes. Memory stays at a few MiB a thread and the
 // work's text. A
 // file cut short while it is compared raises SIGBUS (see
-// BlockReader::MapAt). Returns false on a read error (`error` says why) or
+// InputReader::MapAt). Returns false on a read error (`error` says why) or
 // when the sink returned false (`error` is left as it was).
-[[nodiscard]] bool CompareInputs(BlockReader& first, BlockReader& second, Offset from,
+[[nodiscard]] bool CompareInputs(InputReader& first, InputReader& second, Offset from,
                                  const ComparedBlockWork& work, const ComparedBlockSink& sink,
                                  FileError& error, int threads = PipelineThreads());
 

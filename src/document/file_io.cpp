@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <new>
 
-#include "document/block_reader.h"
+#include "document/input_reader.h"
 #include "document/safe_file_writer.h"
 
 namespace orvel {

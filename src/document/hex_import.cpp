@@ -10,7 +10,7 @@
 #include <memory>
 #include <new>
 
-#include "document/block_reader.h"
+#include "document/input_reader.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -22,7 +22,7 @@ bool Deliver(HitIterator hits, Offset base, const HitSink& sink, Offset& last) {
 
 // Each window holds the n - 1 bytes after the previous one (positions not yet
 // tried that may begin a hit) and then the new bytes.
-bool Forward(BlockReader& in, const Searcher& searcher, Offset from, const HitSink& sink,
+bool Forward(InputReader& in, const Searcher& searcher, Offset from, const HitSink& sink,
              FileError& error, std::size_t window) {
     const Offset n = searcher.length();
     std::vector<std::uint8_t> buffer(window + static_cast<std::size_t>(n));
@@ -51,7 +51,7 @@ bool Forward(BlockReader& in, const Searcher& searcher, Offset from, const HitSi
 
 // The mirror image: windows from the end down, each followed in the buffer by
 // the first n - 1 bytes of the window after it.
-bool Backward(BlockReader& in, const Searcher& searcher, Offset from, const HitSink& sink,
+bool Backward(InputReader& in, const Searcher& searcher, Offset from, const HitSink& sink,
               FileError& error, std::size_t window) {
     const Offset n = searcher.length();
     std::vector<std::uint8_t> buffer(window + static_cast<std::size_t>(n));
@@ -84,7 +84,7 @@ bool Backward(BlockReader& in, const Searcher& searcher, Offset from, const HitS
 
 }  // namespace
 
-bool SearchInput(BlockReader& in, const Searcher& searcher, SearchDirection direction, Offset from,
+bool SearchInput(InputReader& in, const Searcher& searcher, SearchDirection direction, Offset from,
                  const HitSink& sink, FileError& error, std::size_t window) {
     if (searcher.length() == 0)
         return true;

@@ -59,7 +59,7 @@ class DumpWriter {
 
 }  // namespace
 
-bool WriteDumpStream(BlockReader& in, const DumpText::Sink& sink, FileError& error, int threads) {
+bool WriteDumpStream(InputReader& in, const DumpText::Sink& sink, FileError& error, int threads) {
     if (in.size() > kMaxFileSize) {
         error = FileTooLargeError();
         return false;

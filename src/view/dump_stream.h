@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/block_pipeline.h"
-#include "document/block_reader.h"
 #include "document/file_error.h"
+#include "document/input_reader.h"
 #include "view/dump_text.h"
 
 namespace orvel {
@@ -18,7 +18,7 @@ namespace orvel {
 // anything is written, a stream once it passes the limit. Returns false when
 // reading failed or was refused (`error` says why) or when the sink returned
 // false (`error` is left as it was).
-[[nodiscard]] bool WriteDumpStream(BlockReader& in, const DumpText::Sink& sink, FileError& error,
+[[nodiscard]] bool WriteDumpStream(InputReader& in, const DumpText::Sink& sink, FileError& error,
                                    int threads = PipelineThreads());
 
 }  // namespace orvel

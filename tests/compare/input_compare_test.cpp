@@ -44,7 +44,7 @@ TEST(InputCompareTest, BlocksCoverBothFilesInOrder) {
         test::WriteFileBytes(dir.File("b"), b);
         for (const int threads : {1, 3}) {
             for (const Offset from : {Offset{0}, kInputCompareBlock}) {
-                BlockReader files[2];
+                InputReader files[2];
                 FileError error;
                 ASSERT_TRUE(files[0].Open(dir.File("a"), error) &&
                             files[1].Open(dir.File("b"), error));
@@ -77,7 +77,7 @@ TEST(InputCompareTest, BlocksCoverBothFilesInOrder) {
 TEST(InputCompareTest, TheWorksTextComesWithItsBlockAndTheSinkEndsTheComparison) {
     const test::TempDir dir;
     test::WriteFileBytes(dir.File("a"), Bytes(10 * kInputCompareBlock, 1));
-    BlockReader files[2];
+    InputReader files[2];
     FileError error;
     ASSERT_TRUE(files[0].Open(dir.File("a"), error) && files[1].Open(dir.File("a"), error));
     const auto work = [](const ComparedBlock& block, std::string& text) {

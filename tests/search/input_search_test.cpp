@@ -30,7 +30,7 @@ std::vector<Offset> WholeArrayHits(const Searcher& searcher, const Bytes& bytes,
 
 std::vector<Offset> InputHits(const std::string& path, const Searcher& searcher, Offset from,
                               SearchDirection direction, std::size_t window, bool spool = false) {
-    BlockReader in;
+    InputReader in;
     FileError error;
     EXPECT_TRUE(in.Open(path, error)) << error.text;
     EXPECT_TRUE(!spool || in.Spool(error)) << error.text;
@@ -96,7 +96,7 @@ TEST(InputSearchTest, PipesForwardsAndSpooledBackwards) {
 TEST(InputSearchTest, TheSinkEndsTheSearch) {
     const test::TempDir dir;
     test::WriteFileBytes(dir.File("data"), Bytes(100, 7));
-    BlockReader in;
+    InputReader in;
     FileError error;
     ASSERT_TRUE(in.Open(dir.File("data"), error));
     int calls = 0;

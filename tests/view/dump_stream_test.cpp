@@ -27,7 +27,7 @@ std::string DumpTextOf(const Bytes& bytes) {
 }
 
 std::string Streamed(const std::string& path, int threads) {
-    BlockReader in;
+    InputReader in;
     FileError error;
     EXPECT_TRUE(in.Open(path, error)) << error.text;
     std::string text;
@@ -73,7 +73,7 @@ TEST(DumpStreamTest, AFileTooLargeIsRefusedBeforeAnything) {
         ASSERT_EQ(ftruncate(fd, kMaxFileSize + 1), 0);
         close(fd);
     }
-    BlockReader in;
+    InputReader in;
     FileError error;
     ASSERT_TRUE(in.Open(path, error));
     bool called = false;
@@ -87,7 +87,7 @@ TEST(DumpStreamTest, AFileTooLargeIsRefusedBeforeAnything) {
 TEST(DumpStreamTest, ASinkThatFailsEndsTheRunAtOnce) {
     const test::TempDir dir;
     test::WriteFileBytes(dir.File("in"), Bytes(20 * kBlock, 0x41));
-    BlockReader in;
+    InputReader in;
     FileError error;
     ASSERT_TRUE(in.Open(dir.File("in"), error));
     int calls = 0;

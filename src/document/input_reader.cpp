@@ -1,4 +1,4 @@
-#include "document/block_reader.h"
+#include "document/input_reader.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -56,7 +56,7 @@ Offset ReadFully(int fd, void* out, std::size_t size, Offset at) {
     return static_cast<Offset>(have);
 }
 
-bool BlockReader::Open(const std::string& path, FileError& error) {
+bool InputReader::Open(const std::string& path, FileError& error) {
     struct stat st {};
     fd_ = OpenForReading(path, FileKinds::AlsoStreams, st, error);
     if (!fd_.valid())
@@ -68,7 +68,7 @@ bool BlockReader::Open(const std::string& path, FileError& error) {
     return true;
 }
 
-Offset BlockReader::ReadAt(Offset pos, std::uint8_t* out, std::size_t size, FileError& error) {
+Offset InputReader::ReadAt(Offset pos, std::uint8_t* out, std::size_t size, FileError& error) {
     if (size == 0)
         return 0;
     if (seekable() && pos >= base_) {
@@ -107,7 +107,7 @@ void MappedBytes::Reset() {
     bytes_ = {};
 }
 
-bool BlockReader::MapAt(Offset pos, std::size_t size, MappedBytes& out, FileError& error) const {
+bool InputReader::MapAt(Offset pos, std::size_t size, MappedBytes& out, FileError& error) const {
     out.Reset();
     if (size == 0)
         return true;
@@ -127,7 +127,7 @@ bool BlockReader::MapAt(Offset pos, std::size_t size, MappedBytes& out, FileErro
     return true;
 }
 
-bool BlockReader::IsHole(Offset pos, std::size_t size) const {
+bool InputReader::IsHole(Offset pos, std::size_t size) const {
     // The file position moves, which no read of a seekable input uses.
     const off_t data = lseek(fd_.get(), pos - base_, SEEK_DATA);
     if (data < 0)
@@ -135,7 +135,7 @@ bool BlockReader::IsHole(Offset pos, std::size_t size) const {
     return data >= pos - base_ + static_cast<Offset>(size);
 }
 
-bool BlockReader::Spool(FileError& error) {
+bool InputReader::Spool(FileError& error) {
     if (seekable())
         return true;
     UniqueFd spool = UnnamedTemporaryFile();

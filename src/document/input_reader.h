@@ -29,7 +29,7 @@ class MappedBytes {
     void Reset();
 
   private:
-    friend class BlockReader;
+    friend class InputReader;
     void* mapping_ = nullptr;
     std::size_t mappingSize_ = 0;
     std::span<const std::uint8_t> bytes_;
@@ -39,7 +39,7 @@ class MappedBytes {
 // a regular file by offset, anything else a pipe, a FIFO or a device gives
 // (a stream) in order. This is how orvel-cli reads, so its memory stays small
 // whatever the size of the file.
-class BlockReader {
+class InputReader {
   public:
     // Opens `path` for reading: a regular file, a pipe or a device, not a
     // directory (OpenForReading with FileKinds::AlsoStreams).
