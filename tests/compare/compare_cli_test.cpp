@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -151,19 +153,24 @@ TEST(CompareCliTest, AgreesWithCmpOnRandomFiles) {
     }
 }
 
-// True once process `pid` catches `signal` with a handler of its own.
-bool Catches(pid_t pid, int signal) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigCgt:", 0) == 0)
-            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1) & 1) != 0;
-    }
-    return false;
+// True once process `pid` waits in a read from a pipe: compare copying its
+// standard input, which it does only once its signal handlers are set.
+bool WaitsOnAPipe(pid_t pid) {
+    const std::string process = "/proc/" + std::to_string(pid);
+    std::ifstream syscall(process + "/syscall");
+    long number = -1;
+    std::string fd;
+    if (!(syscall >> number >> fd) || number != SYS_read)
+        return false;
+    std::error_code error;
+    const auto target = std::filesystem::read_symlink(
+        process + "/fd/" + std::to_string(std::stol(fd, nullptr, 16)), error);
+    return !error && target.string().rfind("pipe:", 0) == 0;
 }
 
 // The files are mapped, and one cut short by another program meanwhile
 // raises SIGBUS: compare says so and exits with 2. The test sends the signal
-// itself, once compare has taken it over, while compare waits for its input.
+// itself while compare waits for its input.
 TEST(CompareCliTest, AFileCutShortEndsTheComparisonWithTwo) {
     TempDir dir;
     WriteFileBytes(dir.File("b"), {1});
@@ -183,7 +190,7 @@ TEST(CompareCliTest, AFileCutShortEndsTheComparisonWithTwo) {
     close(input[0]);
     close(errors[1]);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!Catches(child, SIGBUS) && std::chrono::steady_clock::now() < deadline)
+    while (!WaitsOnAPipe(child) && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     kill(child, SIGBUS);
     std::string message;
