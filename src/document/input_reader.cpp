@@ -22,10 +22,14 @@ FileError LastError() {
     return ErrorFromErrno(errno);
 }
 
+std::string TemporaryFolder() {
+    const char* env = std::getenv("TMPDIR");
+    return env != nullptr && *env != '\0' ? env : "/tmp";
+}
+
 // A new file in the temporary folder that has no name, or whose name is gone.
 UniqueFd UnnamedTemporaryFile() {
-    const char* env = std::getenv("TMPDIR");
-    const std::string folder = env != nullptr && *env != '\0' ? env : "/tmp";
+    const std::string folder = TemporaryFolder();
     UniqueFd fd(open(folder.c_str(), O_TMPFILE | O_RDWR | O_EXCL | O_CLOEXEC, 0600));
     if (fd.valid() || (errno != EOPNOTSUPP && errno != EISDIR))
         return fd;
@@ -138,11 +142,15 @@ bool InputReader::IsHole(Offset pos, std::size_t size) const {
 bool InputReader::Spool(FileError& error) {
     if (seekable())
         return true;
-    UniqueFd spool = UnnamedTemporaryFile();
-    if (!spool.valid()) {
-        error = LastError();
+    // The copy's failures say where the copy was to go.
+    const auto copyFailed = [&error] {
+        error = {errno,
+                 "Cannot keep a copy in " + TemporaryFolder() + ": " + SystemErrorText(errno)};
         return false;
-    }
+    };
+    UniqueFd spool = UnnamedTemporaryFile();
+    if (!spool.valid())
+        return copyFailed();
     std::vector<std::uint8_t> block(kSpoolBlock);
     Offset length = 0;
     for (;;) {
@@ -153,10 +161,8 @@ bool InputReader::Spool(FileError& error) {
         }
         if (got == 0)
             break;
-        if (!WriteAll(spool.get(), block.data(), static_cast<std::size_t>(got))) {
-            error = LastError();
-            return false;
-        }
+        if (!WriteAll(spool.get(), block.data(), static_cast<std::size_t>(got)))
+            return copyFailed();
         length += got;
     }
     fd_ = std::move(spool);

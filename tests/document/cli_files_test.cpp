@@ -94,6 +94,23 @@ TEST(CliFilesTest, DashReadsStandardInputAndWritesStandardOutput) {
     EXPECT_EQ(test::ReadFileBytes(dir.File("ab")), (std::vector<std::uint8_t>{0x41}));
 }
 
+// A pipe that must be read more than once is copied to the temporary folder
+// first; where that cannot be, the command says so and fails.
+TEST(CliFilesTest, APipeThatCannotBeCopiedFailsWithTheReason) {
+    TempDir dir;
+    test::WriteFileBytes(dir.File("mz"), {'M', 'Z'});
+    const std::string missing = dir.File("missing");
+    const std::string reason =
+        "orvel-cli: -: Cannot keep a copy in " + missing + ": No such file or directory\n";
+    for (const std::string& verb :
+         {"compare - " + Quoted(dir.File("mz")), std::string("find --backward - 4D")}) {
+        const auto run =
+            Shell("printf 'MZ' | TMPDIR=" + Quoted(missing) + " " + kCli + " " + verb + " 2>&1");
+        EXPECT_EQ(run.out, reason) << verb;
+        EXPECT_EQ(run.status, 2) << verb;
+    }
+}
+
 // Files in /proc are regular files that say they are empty, whatever they
 // hold: they are read to their end as streams are.
 TEST(CliFilesTest, RegularFilesThatSayTheyAreEmptyAreReadToTheirEnd) {
