@@ -1,6 +1,7 @@
 #include "search/input_search.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -65,8 +66,8 @@ bool Backward(InputReader& in, const Searcher& searcher, Offset from, const HitS
         const Offset got = in.ReadAt(base, buffer.data(), static_cast<std::size_t>(take), error);
         if (got < 0)
             return false;
-        if (got < take) {  // the file shrank since it was opened: nothing more to trust
-            error = ErrorFromErrno(EIO);
+        if (got < take) {
+            error = {EIO, "The file became shorter while it was being read."};
             return false;
         }
         const Offset end = std::min(take + held, limit - base);

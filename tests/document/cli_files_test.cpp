@@ -94,6 +94,22 @@ TEST(CliFilesTest, DashReadsStandardInputAndWritesStandardOutput) {
     EXPECT_EQ(test::ReadFileBytes(dir.File("ab")), (std::vector<std::uint8_t>{0x41}));
 }
 
+// The text xxd -p writes (60 digits a line) imports as the bytes it came
+// from, across the blocks the text is read in.
+TEST(CliFilesTest, ImportReadsWhatXxdWrites) {
+    if (Shell("command -v xxd >/dev/null 2>&1").status != 0)
+        GTEST_SKIP() << "xxd is missing";
+    TempDir dir;
+    const auto bytes = PatternBytes((std::size_t{5} << 20) + 3, 7);
+    test::WriteFileBytes(dir.File("in"), bytes);
+    ASSERT_EQ(Shell("xxd -p " + Quoted(dir.File("in")) + " > " + Quoted(dir.File("hex"))).status,
+              0);
+    EXPECT_EQ(
+        Shell(kCli + " import " + Quoted(dir.File("hex")) + " " + Quoted(dir.File("out"))).status,
+        0);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("out")), bytes);
+}
+
 // A pipe that must be read more than once is copied to the temporary folder
 // first; where that cannot be, the command says so and fails.
 TEST(CliFilesTest, APipeThatCannotBeCopiedFailsWithTheReason) {
