@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -162,6 +163,69 @@ void PrintRatio(const std::string& name, const std::string& baseline, const std:
     std::printf("%s / %s: wall %.3f s / %.3f s = %.3f, cpu %.3f s / %.3f s = %.3f (%s)\n",
                 name.c_str(), baseline.c_str(), wallA, wallB, wallA / wallB, cpuA, cpuB,
                 cpuA / cpuB, target.c_str());
+}
+
+Runner Command(std::vector<std::string> argv, std::string stdoutPath, std::vector<int> statuses,
+               std::vector<std::string> outputs) {
+    return [=] {
+        const ChildRun run = RunCommand(argv, stdoutPath);
+        if (std::find(statuses.begin(), statuses.end(), run.status) == statuses.end()) {
+            std::fprintf(stderr, "%s failed with status %d\n", argv[0].c_str(), run.status);
+            std::exit(1);
+        }
+        for (const std::string& output : outputs)
+            unlink(output.c_str());
+        return run;
+    };
+}
+
+Runner InProcess(std::function<void()> work) {
+    return [work = std::move(work)] {
+        const Clock::time_point start = Clock::now();
+        const double cpu = ProcessCpuSeconds();
+        work();
+        ChildRun run;
+        run.seconds = SecondsSince(start);
+        run.cpuSeconds = ProcessCpuSeconds() - cpu;
+        run.status = 0;
+        return run;
+    };
+}
+
+Duel RunAlternately(const Runner& ours, const Runner& baseline, int rounds) {
+    Duel duel;
+    for (int round = 0; round < rounds; ++round) {
+        duel.ours.push_back(ours());
+        duel.baseline.push_back(baseline());
+    }
+    return duel;
+}
+
+void PrintDuel(const std::string& what, const std::string& ours, const std::string& baseline,
+               const Duel& duel, const std::string& target) {
+    // The best round of each: its wall and CPU seconds.
+    const auto best = [](const std::vector<ChildRun>& runs) {
+        return *std::min_element(
+            runs.begin(), runs.end(),
+            [](const ChildRun& a, const ChildRun& b) { return a.seconds < b.seconds; });
+    };
+    double worstRound = 1e30;
+    std::int64_t peakKiB = 0;
+    for (std::size_t k = 0; k < duel.ours.size(); ++k) {
+        worstRound = std::min(worstRound, duel.baseline[k].seconds / duel.ours[k].seconds);
+        peakKiB = std::max(peakKiB, duel.ours[k].peakRssKiB);
+    }
+    const ChildRun a = best(duel.ours);
+    const ChildRun b = best(duel.baseline);
+    double load[3] = {0, 0, 0};
+    getloadavg(load, 3);
+    std::printf(
+        "%s: %s %.3f s (cpu %.3f s), %s %.3f s (cpu %.3f s), best of %zu alternated: %.2fx; "
+        "worst round %.2fx; peak RSS %.1f MiB; load %.2f (%s)\n",
+        what.c_str(), ours.c_str(), a.seconds, a.cpuSeconds, baseline.c_str(), b.seconds,
+        b.cpuSeconds, duel.ours.size(), b.seconds / a.seconds, worstRound,
+        static_cast<double>(peakKiB) / 1024, load[0], target.c_str());
+    std::fflush(stdout);
 }
 
 void RunBenchmarks(int argc, char** argv) {

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,34 @@ void RecordIteration(benchmark::State& state, const std::string& name, double se
 // with the target; a name with no record prints a note instead. On a machine
 // shared with other work the CPU ratio is the steadier one.
 void PrintRatio(const std::string& name, const std::string& baseline, const std::string& target);
+
+// One contender of a duel: a whole run of a program (from start to exit) or a
+// piece of work in this process, timed. It aborts the program when it fails.
+using Runner = std::function<ChildRun()>;
+
+// Runs `argv` with standard output to `stdoutPath`, accepting the exit
+// statuses `statuses`, then removes the files `outputs` (what it wrote).
+[[nodiscard]] Runner Command(std::vector<std::string> argv, std::string stdoutPath = "/dev/null",
+                             std::vector<int> statuses = {0},
+                             std::vector<std::string> outputs = {});
+// Times `work` in this process (its CPU time is the whole process's).
+[[nodiscard]] Runner InProcess(std::function<void()> work);
+
+// The runs of a duel, round by round.
+struct Duel {
+    std::vector<ChildRun> ours;
+    std::vector<ChildRun> baseline;
+};
+
+// Runs ours and the baseline alternately, `rounds` times each, ours first, so
+// that both meet the same machine.
+[[nodiscard]] Duel RunAlternately(const Runner& ours, const Runner& baseline, int rounds = 5);
+
+// Prints a duel's closing note: the best wall time of each, our speed as a
+// multiple of the baseline's (baseline's best / ours' best), the same for the
+// worst round, our peak memory (0 for work in this process) and the load average.
+void PrintDuel(const std::string& what, const std::string& ours, const std::string& baseline,
+               const Duel& duel, const std::string& target);
 
 // Runs the registered benchmarks (after the usual command-line handling).
 void RunBenchmarks(int argc, char** argv);

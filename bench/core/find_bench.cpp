@@ -1,129 +1,131 @@
-// Find Next over 1 GiB of random bytes against memchr over the same buffer, and
-// `orvel-cli find` against `LC_ALL=C grep -obUaF` on the same 1 GiB file.
-#include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
-
-#include <chrono>
+// The search engine and orvel-cli find on 1 GiB of random bytes, each against
+// its baseline in the same run, alternated, best of five:
+//  - in memory: Find All of an 8-byte pattern with 2 wildcard bytes against
+//    memchr over the same bytes, Find All backwards against forwards, and Find
+//    Next of 1 to 4 bytes (the Find Bytes path) against memchr;
+//  - whole runs on the cached file, each writing to a file: find of a 2-byte
+//    pattern against `grep -obUaF`, find --count of 4 exact bytes against
+//    `grep -c -F` and of case-insensitive ASCII text against `grep -c -i -F`,
+//    and find --backward against find.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "document/byte_buffer.h"
-#include "editing/find_pattern.h"
 #include "editing/find_search.h"
 #include "random_bytes.h"
+#include "search/hit_iterator.h"
 
-namespace orvel {
 namespace {
+
+using namespace orvel;
+using namespace orvel::bench;
 
 constexpr Offset kSize = Offset{1} << 30;
 
-// A few FF-led values planted in random bytes without FF.
-const ByteBuffer& Data() {
-    static const ByteBuffer buffer = [] {
-        ByteBuffer b = bench::RandomBytesWithoutFF(kSize);
-        for (Offset at = kSize / 7; at < kSize - 8; at += kSize / 7) {
-            std::memcpy(b.data() + at, "\xFF\x12\x34\x56", 4);
-        }
-        return b;
-    }();
-    return buffer;
-}
-
-void BM_Memchr(benchmark::State& state) {
-    const ByteBuffer& data = Data();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(bench::CountByte(data, 0xFF));
-    state.SetBytesProcessed(state.iterations() * kSize);
-}
-BENCHMARK(BM_Memchr)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-
-// Steps through every occurrence as repeated Find Next would. The 2- to
-// 4-byte patterns begin with a byte that is common in the data.
-void BM_FindNext(benchmark::State& state) {
-    const char* texts[] = {"", "FF", "1234", "123456", "12345678"};
-    const BytePattern pattern = ParseFindPattern(texts[state.range(0)]);
-    const ByteBuffer& data = Data();
-    Offset finds = 0;
-    for (auto _ : state) {
-        finds = 0;
-        Offset next = 0;
-        while (FindNext(data.span(), pattern.view(), next) != kNotFound)
-            ++finds;
-        benchmark::DoNotOptimize(finds);
+// Random bytes without FF, with a few planted 8-byte values and texts, so
+// that every pattern below has a handful of hits. (No pattern holds a line
+// break, which grep would take for two patterns.)
+ByteBuffer MakeData() {
+    ByteBuffer b = RandomBytesWithoutFF(kSize);
+    for (Offset at = kSize / 7; at < kSize - 16; at += kSize / 7) {
+        std::memcpy(b.data() + at, "\xFF\x12\x34\x56\x78\x9A\xBC\xDE", 8);
+        std::memcpy(b.data() + at + 3000, "OrVeL", 5);
     }
-    state.counters["finds"] = static_cast<double>(finds);
-    state.SetBytesProcessed(state.iterations() * kSize);
-}
-BENCHMARK(BM_FindNext)->DenseRange(1, 4)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-
-struct Cost {
-    double wall = 0;
-    double cpu = 0;  // user + system time of the command's processes
-};
-
-double ChildrenCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return b;
 }
 
-Cost Run(const std::string& command) {
-    const double cpu = ChildrenCpuSeconds();
-    const auto begin = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0)
-        return {-1, -1};
-    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(),
-            ChildrenCpuSeconds() - cpu};
+Offset CountHits(const Searcher& searcher, const ByteBuffer& data, SearchDirection direction) {
+    HitIterator hits(searcher, data.span(), 0, data.size(), direction);
+    Offset count = 0;
+    while (hits.Next() >= 0)
+        ++count;
+    return count;
 }
 
-// Whole runs of the command line tools, loading included; the file stays in
-// the page cache after a first warm-up read. Both write to a file: grep stops
-// at the first match when its output is /dev/null.
-void BM_CliFindVersusGrep(benchmark::State& state) {
-    const std::string path = "/tmp/orvel_find_bench.bin";
-    const std::string out = "/tmp/orvel_find_bench.out";
-    if (state.range(0) == 1) {
-        const ByteBuffer& data = Data();
-        FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(data.data(), 1, kSize, f);
-        std::fclose(f);
+void InMemory(const ByteBuffer& data) {
+    const Searcher exact(*ParseHexPattern("12345678"));
+    const Searcher wildcards(*ParseHexPattern("FF12??5678??BCDE"));
+    Offset sink = 0;
+    const Runner memchr = InProcess([&] { sink += CountByte(data, 0xFF); });
+    PrintDuel("Find All of 8 bytes with 2 wildcards, 1 GiB in memory", "search engine", "memchr",
+              RunAlternately(
+                  InProcess([&] { sink += CountHits(wildcards, data, SearchDirection::Forward); }),
+                  memchr),
+              "target: at least 0.3x");
+    PrintDuel("Find All of 4 exact bytes, 1 GiB in memory", "backwards", "forwards",
+              RunAlternately(
+                  InProcess([&] { sink += CountHits(exact, data, SearchDirection::Backward); }),
+                  InProcess([&] { sink += CountHits(exact, data, SearchDirection::Forward); })),
+              "target: at least 0.5x");
+    const char* texts[] = {"FF", "FF12", "FF1234", "FF123456"};
+    for (const char* text : texts) {
+        const SearchPattern pattern = *ParseHexPattern(text);
+        const Runner findNext = InProcess([&] {
+            Offset next = 0;
+            while (FindNext(data.span(), pattern.values(), next) != kNotFound)
+                ++sink;
+        });
+        PrintDuel(std::string("Find Next of ") + text + ", 1 GiB in memory", "Find Bytes", "memchr",
+                  RunAlternately(findNext, memchr), "close to memchr");
     }
-    const char* hex[] = {"FF", "1234", "123456", "12345678"};
-    // Octal, which every shell's printf understands.
-    const char* grepBytes[] = {"\\377", "\\022\\064", "\\022\\064\\126", "\\022\\064\\126\\170"};
-    const std::string pattern = hex[state.range(0) - 1];
-    const std::string cli =
-        std::string(ORVEL_CLI_PATH) + " find " + path + " " + pattern + " > " + out;
-    const std::string grep = "LC_ALL=C grep -obUaF \"$(printf '" +
-                             std::string(grepBytes[state.range(0) - 1]) + "')\" " + path + " > " +
-                             out + "; true";
-    static_cast<void>(Run("cat " + path + " > /dev/null"));
-    Cost cliCost, grepCost;
-    for (auto _ : state) {
-        const Cost c = Run(cli);
-        const Cost g = Run(grep);
-        cliCost.wall += c.wall, cliCost.cpu += c.cpu;
-        grepCost.wall += g.wall, grepCost.cpu += g.cpu;
-    }
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["cli_s"] = cliCost.wall / n;
-    state.counters["grep_s"] = grepCost.wall / n;
-    state.counters["cli_cpu_s"] = cliCost.cpu / n;
-    state.counters["grep_cpu_s"] = grepCost.cpu / n;
-    state.counters["speedup_wall"] = grepCost.wall / cliCost.wall;
-    state.counters["speedup_cpu"] = grepCost.cpu / cliCost.cpu;
-    std::remove(out.c_str());
-    if (state.range(0) == 4)
-        std::remove(path.c_str());
+    if (sink == 0)
+        std::puts("nothing found");
 }
-BENCHMARK(BM_CliFindVersusGrep)->DenseRange(1, 4)->Iterations(3)->Unit(benchmark::kSecond);
+
+// Every command writes to a file: grep stops at the first match when its
+// output is /dev/null, even with -c.
+void CommandLines(const std::string& path) {
+    const std::string out = path + ".out";
+    const std::string theirs = path + ".grep";
+    const auto ours = [&](std::vector<std::string> arguments, std::vector<int> statuses = {0}) {
+        arguments.insert(arguments.begin(), {ORVEL_CLI_PATH, "find"});
+        return Command(arguments, out, statuses, {out});
+    };
+    const auto grep = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "grep");
+        return Command(arguments, theirs, {0}, {theirs});
+    };
+    PrintDuel("find of 2 bytes in a cached 1 GiB file", "orvel-cli find", "grep -obUaF",
+              RunAlternately(ours({path, "1234"}), grep({"-obUaF", "\x12\x34", path})),
+              "target: at least 2x");
+    PrintDuel("count of 4 exact bytes in a cached 1 GiB file", "orvel-cli find --count",
+              "grep -c -F",
+              RunAlternately(ours({"--count", path, "12345678"}),
+                             grep({"-c", "-F", "\x12\x34\x56\x78", path})),
+              "target: at least 1x");
+    PrintDuel("count of case-insensitive text in a cached 1 GiB file",
+              "orvel-cli find --count --text -i", "grep -c -i -F",
+              RunAlternately(ours({"--count", "--text", "-i", path, "orvel"}),
+                             grep({"-c", "-i", "-F", "orvel", path})),
+              "target: at least 0.5x");
+    PrintDuel("count of 4 exact bytes in a cached 1 GiB file", "orvel-cli find --backward",
+              "orvel-cli find",
+              RunAlternately(ours({"--count", "--backward", path, "12345678"}),
+                             ours({"--count", path, "12345678"})),
+              "target: at least 0.5x");
+}
 
 }  // namespace
-}  // namespace orvel
 
-BENCHMARK_MAIN();
+int main() {
+    setenv("LC_ALL", "C", 1);
+    const TempRandomFile file(0);
+    {
+        const ByteBuffer data = MakeData();
+        InMemory(data);
+        FILE* f = std::fopen(file.path().c_str(), "wb");
+        if (f == nullptr ||
+            std::fwrite(data.data(), 1, kSize, f) != static_cast<std::size_t>(kSize) ||
+            std::fclose(f) != 0) {
+            std::perror(file.path().c_str());
+            return 1;
+        }
+    }  // gone before the commands run, so their peak memory is their own
+    static_cast<void>(std::system(("cat " + file.path() + " > /dev/null").c_str()));
+    CommandLines(file.path());
+    return 0;
+}

@@ -1,125 +1,113 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
+#include <optional>
+#include <string>
 
+#include "cli/output_buffer.h"
 #include "cli/verbs.h"
-#include "document/file_io.h"
-#include "editing/find_pattern.h"
-#include "editing/find_search.h"
+#include "document/input_reader.h"
 #include "editing/number_text.h"
+#include "search/input_search.h"
+#include "search/search_pattern.h"
 
 namespace orvel::cli {
 namespace {
 
-// The file is searched in windows of this size, read one after another, so
-// each window is searched while it is still in the cache.
-constexpr std::size_t kWindow = std::size_t{1} << 20;
-
-class OffsetWriter {
-  public:
-    bool Put(Offset offset) {
-        if (used_ + 20 > sizeof(buffer_) && !Flush())
-            return false;
-        used_ += static_cast<std::size_t>(
-            std::snprintf(buffer_ + used_, 20, "%llX\n", static_cast<unsigned long long>(offset)));
-        return true;
-    }
-    bool Flush() {
-        const bool ok = WriteOut(buffer_, used_);
-        used_ = 0;
-        return ok;
-    }
-
-  private:
-    char buffer_[1 << 16];
-    std::size_t used_ = 0;
+struct FindOptions {
+    std::optional<TextEncoding> text;  // none: PATTERN is hex
+    bool ignoreCase = false;
+    bool count = false;
+    bool backward = false;
 };
 
-// Moves the read position to `start`. A pipe cannot seek, so its first bytes
-// are read into `buffer` and dropped; a stream shorter than that is used up.
-bool SkipTo(int fd, Offset start, std::uint8_t* buffer, std::size_t size) {
-    if (start == 0 || lseek(fd, start, SEEK_SET) >= 0)
-        return true;
-    if (errno != ESPIPE)
-        return false;
-    while (start > 0) {
-        const ssize_t got =
-            read(fd, buffer, static_cast<std::size_t>(std::min<Offset>(start, size)));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return false;
-        if (got == 0)
-            break;
-        start -= got;
+// Reads the options into `options`; an error message, or empty.
+std::string ReadOptions(const std::vector<std::string>& given, FindOptions& options) {
+    for (const std::string& option : given) {
+        std::optional<TextEncoding> encoding;
+        if (option == "--text") {
+            encoding = TextEncoding::Latin1;
+        } else if (option == "--utf16le") {
+            encoding = TextEncoding::Utf16LE;
+        } else if (option == "--utf16be") {
+            encoding = TextEncoding::Utf16BE;
+        } else if (option == "-i") {
+            options.ignoreCase = true;
+        } else if (option == "--count") {
+            options.count = true;
+        } else if (option == "--backward") {
+            options.backward = true;
+        } else {
+            return "unknown option " + option + " (orvel-cli --help lists the options)";
+        }
+        if (encoding && options.text && *options.text != *encoding)
+            return "choose one of --text, --utf16le and --utf16be";
+        if (encoding)
+            options.text = encoding;
     }
-    return true;
+    if (options.ignoreCase && !options.text)
+        return "-i needs --text, --utf16le or --utf16be";
+    return {};
+}
+
+std::optional<SearchPattern> ReadPattern(const std::string& arg, const FindOptions& options) {
+    if (!options.text)
+        return ParseHexPattern(arg);
+    return TextPattern(DecodeArgumentText(arg), *options.text, options.ignoreCase);
+}
+
+std::string PatternRule(const FindOptions& options) {
+    const std::string most = std::to_string(kMaxSearchPatternSize);
+    if (!options.text)
+        return "PATTERN must be hex digits, with ?? for any byte, for 1 to " + most + " bytes";
+    if (*options.text == TextEncoding::Latin1)
+        return "PATTERN must be Latin-1 text of 1 to " + most + " characters";
+    return "PATTERN must be text of 1 to " + std::to_string(kMaxSearchPatternSize / 2) +
+           " UTF-16 code units";
 }
 
 }  // namespace
 
 int RunFind(const std::vector<std::string>& args) {
-    if (args.size() < 2 || args.size() > 3)
-        return Fail("usage: orvel-cli find FILE HEX [START]", 2);
-    const BytePattern pattern = ParseFindPattern(args[1]);
-    if (pattern.empty())
-        return Fail("HEX must be 1 to 8 hexadecimal digits", 2);
-    const std::optional<std::uint32_t> startArg =
-        args.size() == 3 ? ParseNumber(args[2], NumberBase::kHex) : 0;
-    if (!startArg || (args.size() == 3 && args[2].size() > kMaxValueDigits))
-        return Fail("START must be 1 to 8 hexadecimal digits", 2);
-    const Offset start = *startArg;
-
-    struct stat st {};
-    FileError openError;
-    const UniqueFd file = OpenForReading(InputPath(args[0]), FileKinds::AlsoStreams, st, openError);
-    if (!file.valid())
-        return Fail(args[0] + ": " + openError.text);
-    const int fd = file.get();
-    posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    const auto n = static_cast<Offset>(pattern.size);
-    // The window holds the last n - 1 bytes of the previous read (not yet tried
-    // as positions) followed by the new bytes; `base` is the file offset of its
-    // first byte.
-    std::unique_ptr<std::uint8_t[]> window(new std::uint8_t[kWindow + 4]);
-    Offset base = start;
-    Offset held = 0;
-    Offset next = start;
-    OffsetWriter out;
-    if (!SkipTo(fd, start, window.get(), kWindow))
-        return Fail(args[0] + ": " + SystemErrorText(errno));
-    for (;;) {
-        const ssize_t got = read(fd, window.get() + held, kWindow);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return Fail(args[0] + ": " + SystemErrorText(errno));
-        }
-        if (got == 0)
-            break;
-        const Offset filled = held + got;
-        const std::span<const std::uint8_t> bytes(window.get(), static_cast<std::size_t>(filled));
-        // Positions before `base` were all tried in the previous window.
-        Offset local = std::max<Offset>(next - base, 0);
-        while (FindNext(bytes, pattern.view(), local) != kNotFound) {
-            if (!out.Put(base + local - n))
-                return Fail(std::string("write error: ") + SystemErrorText(errno));
-        }
-        next = base + local;
-        // Keep the bytes that may still begin an occurrence.
-        held = std::min(n - 1, filled);
-        std::memmove(window.get(), window.get() + filled - held, static_cast<std::size_t>(held));
-        base += filled - held;
+    const Arguments arguments = SplitOptions(args);
+    FindOptions options;
+    if (const std::string problem = ReadOptions(arguments.options, options); !problem.empty())
+        return Fail(problem, 2);
+    const std::vector<std::string>& operands = arguments.operands;
+    if (operands.size() < 2 || operands.size() > 3)
+        return Fail("usage: orvel-cli find [OPTIONS] FILE PATTERN [START]", 2);
+    const std::optional<SearchPattern> pattern = ReadPattern(operands[1], options);
+    if (!pattern)
+        return Fail(PatternRule(options), 2);
+    Offset start = 0;
+    if (operands.size() == 3) {
+        const std::optional<std::uint32_t> value = ParseNumber(operands[2], NumberBase::kHex);
+        if (!value || operands[2].size() > 8)
+            return Fail("START must be 1 to 8 hexadecimal digits", 2);
+        start = *value;
     }
+
+    InputReader in;
+    FileError error;
+    if (!in.Open(InputPath(operands[0]), error) || (options.backward && !in.Spool(error)))
+        return Fail(operands[0] + ": " + error.text, 2);
+    if (options.backward && operands.size() < 3)
+        start = in.size();
+    OutputBuffer out;
+    Offset hits = 0;
+    const auto sink = [&](Offset at) {
+        ++hits;
+        return options.count || out.AppendHexLine(at);
+    };
+    const Searcher searcher(*pattern);
+    const auto direction = options.backward ? SearchDirection::Backward : SearchDirection::Forward;
+    if (!SearchInput(in, searcher, direction, start, sink, error)) {
+        static_cast<void>(out.Flush());
+        return Fail(operands[0] + ": " + error.text, 2);
+    }
+    if (options.count)
+        out.Append(std::to_string(hits) + "\n");
     if (!out.Flush())
-        return Fail(std::string("write error: ") + SystemErrorText(errno));
-    return 0;
+        return Fail(std::string("write error: ") + SystemErrorText(errno), 2);
+    return hits > 0 ? 0 : 1;
 }
 
 }  // namespace orvel::cli

@@ -19,19 +19,39 @@ constexpr Verb kVerbs[] = {
      "  compare --aligned FILE1 FILE2\n"
      "                            list their differences as edits, allowing inserted bytes",
      RunCompare},
-    {"find", "find FILE HEX [START]     list the offsets repeated Find Next selects", RunFind},
-    {"import", "import TEXTFILE OUTFILE    make OUTFILE from the hex values in TEXTFILE",
-     RunImport},
-    {"export", "export FILE OUTFILE        write the hex display text of FILE to OUTFILE",
+    {"find",
+     "find [OPTIONS] FILE PATTERN [START]\n"
+     "                            list the offsets repeated Find Next selects",
+     RunFind},
+    {"import", "import TEXTFILE OUTFILE   make OUTFILE from the hex values in TEXTFILE", RunImport},
+    {"export", "export FILE OUTFILE       write the hex display text of FILE to OUTFILE",
      RunExport},
 };
+
+constexpr const char* kNotes = R"(
+find takes PATTERN as hex of any length ("ABC" is 0A BC), with ?? for any byte
+and ? for any nibble, and START as 1 to 8 hex digits (default 0). Options:
+  --text                    PATTERN is Latin-1 text
+  --utf16le, --utf16be      PATTERN is text, searched as UTF-16LE or UTF-16BE
+  -i                        ASCII letters match either case (with a text option)
+  --count                   print only the number of hits, in decimal
+  --backward                search the bytes before START (default: the end)
+                            towards offset 0; hits in descending order
+Text in a UTF-8 argument is decoded first. find exits with 0 when something was
+found, 1 when nothing, 2 on an error; compare with 0 when the files are
+identical, 1 when they differ, 2 on an error.
+
+A FILE or TEXTFILE of - is read from standard input; an OUTFILE of - is
+standard output. Files of any size are read piece by piece; dump, export and
+import stop at 0xFFFFFFFF bytes, find and compare have no limit.
+)";
 
 void PrintHelp(std::FILE* out) {
     std::fputs("usage: orvel-cli VERB ARGUMENTS\n\nverbs:\n", out);
     for (const Verb& verb : kVerbs)
         std::fprintf(out, "  %s\n", verb.usage);
-    std::fputs("  --help                    show this list\n", out);
-    std::fputs("\nA FILE or TEXTFILE of - is read from standard input.\n", out);
+    std::fputs("  --help                    show this text\n", out);
+    std::fputs(kNotes, out);
 }
 
 }  // namespace
@@ -47,6 +67,21 @@ bool WriteOut(const char* data, std::size_t size) {
 
 std::string InputPath(const std::string& arg) {
     return arg == "-" ? "/dev/stdin" : arg;
+}
+
+Arguments SplitOptions(const std::vector<std::string>& args) {
+    Arguments split;
+    bool options = true;
+    for (const std::string& arg : args) {
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && arg.size() > 1 && arg[0] == '-') {
+            split.options.push_back(arg);
+        } else {
+            split.operands.push_back(arg);
+        }
+    }
+    return split;
 }
 
 }  // namespace orvel::cli

@@ -4,6 +4,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/compare/compare_document.cpp
     src/compare/compare_engine.cpp
     src/compare/diff_buckets.cpp
+    src/compare/input_compare.cpp
     src/compare/diff_navigation.cpp
     src/compare/edit_joiner.cpp
     src/compare/file_block_reader.cpp

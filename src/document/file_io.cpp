@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <new>
 
+#include "document/input_reader.h"
 #include "document/safe_file_writer.h"
 
 namespace orvel {
@@ -15,6 +16,10 @@ namespace {
 constexpr Offset kReadChunk = Offset{64} << 20;
 
 }  // namespace
+
+FileError FileTooLargeError() {
+    return {EFBIG, "The file is larger than 0xFFFFFFFF bytes, the most that can be opened."};
+}
 
 bool LoadFile(const std::string& path, ByteBuffer& out, FileError& error, FileKinds kinds,
               FileStamp* stamp) {
@@ -31,7 +36,7 @@ bool LoadFile(const std::string& path, ByteBuffer& out, FileError& error, FileKi
 bool LoadOpenFile(int fd, const struct stat& st, ByteBuffer& out, FileError& error) {
     out.clear();
     const auto tooLarge = [&] {
-        error = {EFBIG, "The file is larger than 0xFFFFFFFF bytes, the most that can be opened."};
+        error = FileTooLargeError();
         out.clear();
         return false;
     };
@@ -47,11 +52,8 @@ bool LoadOpenFile(int fd, const struct stat& st, ByteBuffer& out, FileError& err
             const Offset room = std::min(out.capacity() - out.size(), kReadChunk);
             const Offset at = out.size();
             out.resizeForOverwrite(at + room);
-            const ssize_t got = read(fd, out.data() + at, static_cast<std::size_t>(room));
+            const Offset got = ReadFully(fd, out.data() + at, static_cast<std::size_t>(room));
             if (got < 0) {
-                out.resizeForOverwrite(at);
-                if (errno == EINTR)
-                    continue;
                 error = ErrorFromErrno(errno);
                 out.clear();
                 return false;

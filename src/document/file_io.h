@@ -11,6 +11,9 @@ struct stat;
 
 namespace orvel {
 
+// The refusal of a file larger than kMaxFileSize (EFBIG).
+[[nodiscard]] FileError FileTooLargeError();
+
 // Reads the whole file at `path` into `out` (replacing its content): a
 // regular file, or with FileKinds::AlsoStreams also a pipe or a device (see
 // OpenForReading). A file larger than kMaxFileSize is refused. On failure

@@ -6,8 +6,11 @@
 #include <array>
 #include <bit>
 #include <cerrno>
+#include <functional>
 #include <memory>
 #include <new>
+
+#include "document/input_reader.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -75,6 +78,10 @@ ImportError MakeError(ImportStage stage, int code) {
     return {stage, ErrorFromErrno(code)};
 }
 
+FileError TooManyValuesError() {
+    return {EFBIG, "The values make more than 0xFFFFFFFF bytes, the most a document can hold."};
+}
+
 }  // namespace
 
 void HexTextParser::FeedScalar(const std::uint8_t* data, std::size_t size, std::uint8_t*& out) {
@@ -135,47 +142,73 @@ void HexTextParser::Feed(const std::uint8_t* data, std::size_t size) {
     out_.resizeForOverwrite(out - out_.data());
 }
 
-bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error,
-                       FileKinds kinds) {
-    out.clear();
+namespace {
+
+// Opens the text at `path` and feeds it to a parser into `out` block by
+// block; after each block `drain` (when given) takes the bytes made so far
+// out of `out`. Stops at kMaxFileSize bytes made in all.
+bool ParseTextFile(const std::string& path, FileKinds kinds, ByteBuffer& out,
+                   const std::function<bool()>& drain, ImportError& error) {
     struct stat st {};
     const UniqueFd fd = OpenForReading(path, kinds, st, error.file);
     if (!fd.valid()) {
         error.stage = ImportStage::Open;
         return false;
     }
-    const auto fail = [&](ImportError e) {
-        error = std::move(e);
-        out = ByteBuffer();
-        return false;
-    };
     try {
         const std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[kReadBlock]);
-        // At most one byte per two characters: room for all of them at once
-        // (pages never written cost nothing), so the array never moves.
-        out.reserve(out.size() + std::min<Offset>(st.st_size, 2 * kMaxFileSize + 2) / 2 + 1);
+        if (!drain) {
+            // At most one byte per two characters: room for all of them at
+            // once (pages never written cost nothing), so the array never moves.
+            out.reserve(out.size() + std::min<Offset>(st.st_size, 2 * kMaxFileSize + 2) / 2 + 1);
+        }
         HexTextParser parser(out);
+        Offset drained = 0;
         for (;;) {
-            const ssize_t got = read(fd.get(), block.get(), kReadBlock);
+            const Offset got = ReadFully(fd.get(), block.get(), kReadBlock);
             if (got < 0) {
-                if (errno == EINTR)
-                    continue;
-                return fail(MakeError(ImportStage::Read, errno));
+                error = MakeError(ImportStage::Read, errno);
+                return false;
             }
             if (got == 0)
-                break;
+                return true;
             parser.Feed(block.get(), static_cast<std::size_t>(got));
-            if (out.size() > kMaxFileSize) {
-                return fail({ImportStage::Read,
-                             {EFBIG,
-                              "The values make more than 0xFFFFFFFF bytes, the most a document "
-                              "can hold."}});
+            if (drained + out.size() > kMaxFileSize) {
+                error = {ImportStage::Read, TooManyValuesError()};
+                return false;
+            }
+            if (drain) {
+                const Offset made = out.size();
+                if (!drain())
+                    return false;
+                drained += made;
             }
         }
     } catch (const std::bad_alloc&) {
-        return fail(MakeError(ImportStage::Read, ENOMEM));
+        error = MakeError(ImportStage::Read, ENOMEM);
+        return false;
     }
-    return true;
+}
+
+}  // namespace
+
+bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error,
+                       FileKinds kinds) {
+    out.clear();
+    if (ParseTextFile(path, kinds, out, {}, error))
+        return true;
+    out = ByteBuffer();
+    return false;
+}
+
+bool ImportHexTextStream(const std::string& path, const ImportSink& sink, ImportError& error) {
+    ByteBuffer out;
+    const auto drain = [&] {
+        const bool taken = sink(out.data(), static_cast<std::size_t>(out.size()));
+        out.clear();
+        return taken;
+    };
+    return ParseTextFile(path, FileKinds::AlsoStreams, out, drain, error);
 }
 
 std::string ImportErrorMessage(const std::string& path, const ImportError& error) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "document/byte_buffer.h"
@@ -54,6 +55,19 @@ struct ImportError {
 // failure `out` is left empty.
 [[nodiscard]] bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error,
                                      FileKinds kinds = FileKinds::RegularOnly);
+
+// Takes the bytes made from the next block of text; false ends the import.
+using ImportSink = std::function<bool(const std::uint8_t* bytes, std::size_t size)>;
+
+// Reads the text at `path` (any file but a directory, see OpenForReading) in
+// large blocks through a HexTextParser and hands the bytes made to `sink`
+// after each block, so that memory stays small whatever the size of the text.
+// The values may make at most kMaxFileSize bytes in all; the text that makes
+// more is refused (after the bytes before it went to the sink). Returns false
+// when the text could not be read or was refused (`error` says why) or when
+// the sink returned false (the error's code then stays 0).
+[[nodiscard]] bool ImportHexTextStream(const std::string& path, const ImportSink& sink,
+                                       ImportError& error);
 
 // The message shown for a failed import: "Failed to open file " or "Failed to
 // read first file ", the path, "\nCause: " and the error's text.

@@ -1,5 +1,6 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/document/binary_document.cpp
+    src/document/block_pipeline.cpp
     src/document/byte_buffer.cpp
     src/document/byte_transforms.cpp
     src/document/edit_history.cpp
@@ -9,6 +10,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/document/file_metadata.cpp
     src/document/file_stamp.cpp
     src/document/hex_import.cpp
+    src/document/input_reader.cpp
     src/document/safe_file_writer.cpp
     src/document/undo_record.cpp
     src/document/write_all.cpp

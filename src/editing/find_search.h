@@ -4,17 +4,16 @@
 #include <span>
 
 #include "document/offset.h"
+#include "search/searcher.h"
 
 namespace orvel {
-
-inline constexpr Offset kNotFound = -1;
 
 // The first position i >= from at which `pattern` occurs whole inside `bytes`
 // (i + pattern.size() <= bytes.size()), or kNotFound. The search goes forward
 // only and never wraps. An empty pattern or a negative `from` finds nothing.
-// Vectorised (AVX2 where the processor has it, SSE2 otherwise): it filters
-// on the pattern's first and last byte together, so rare patterns run at close
-// to memory speed. Safe to call from any thread on bytes nobody resizes.
+// The exact path of the search engine without building a Searcher, for scans
+// that search a short pattern many times. Safe to call from any thread on
+// bytes nobody resizes.
 [[nodiscard]] Offset FindBytes(std::span<const std::uint8_t> bytes,
                                std::span<const std::uint8_t> pattern, Offset from);
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "view/dump_lines.h"
+
 namespace orvel {
 namespace {
 
@@ -213,15 +215,20 @@ bool DumpText::WriteRange(Offset from, Offset to, const Sink& sink, std::size_t 
     const Offset lines = DataLines();
     Offset line = pos >= prefixSize ? (pos - prefixSize) / kLineStride : 0;
     while (pos < to && line < lines) {
-        // One line as it stands in the text: its opening line break and its columns.
         const Offset lineStart = prefixSize + kLineStride * line;
         char* out = block.data() + used;
-        const bool whole = pos == lineStart && lineStart + kLineStride <= to && line < lines - 1;
-        if (whole) {
-            out[0] = '\n';
-            FormatDataLine(line, out + 1);
-            used += kLineStride;
+        // Whole lines before the last one, as many as the range and the block hold.
+        const Offset whole =
+            pos != lineStart ? 0
+                             : std::min({lines - 1 - line, (to - lineStart) / kLineStride,
+                                         static_cast<Offset>((block.size() - used) / kLineStride)});
+        if (whole > 0) {
+            FormatDumpLines(bytes_.data() + 16 * line, 16 * whole, line, out);
+            used += static_cast<std::size_t>(kLineStride * whole);
+            line += whole;
+            pos = lineStart + kLineStride * whole;
         } else {
+            // One line as it stands in the text: its opening line break and its columns.
             std::array<char, kLineStride> buf;
             buf[0] = '\n';
             FormatDataLine(line, buf.data() + 1);
@@ -229,9 +236,9 @@ bool DumpText::WriteRange(Offset from, Offset to, const Sink& sink, std::size_t 
             std::memcpy(out, buf.data() + (pos - lineStart),
                         static_cast<std::size_t>(lineEnd - pos));
             used += static_cast<std::size_t>(lineEnd - pos);
+            pos = lineStart + kLineStride;
+            ++line;
         }
-        pos = lineStart + kLineStride;
-        ++line;
         if (used >= blockSize && !flush())
             return false;
     }

@@ -1,6 +1,8 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/view/dump_export.cpp
     src/view/dump_layout.cpp
+    src/view/dump_lines.cpp
+    src/view/dump_stream.cpp
     src/view/dump_text.cpp
     src/view/typing.cpp
     src/view/color_table.cpp

@@ -8,6 +8,7 @@ list(APPEND ORVEL_CORE_TESTS
     tests/compare/diff_navigation_test.cpp
     tests/compare/file_block_reader_test.cpp
     tests/compare/gap_aligner_test.cpp
+    tests/compare/input_compare_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/compare/compare_window_gui_test.cpp

@@ -66,8 +66,10 @@ TEST(CliFilesTest, ExportIntoAFullDeviceFails) {
     EXPECT_TRUE(std::filesystem::is_character_file(dir.File("full")));
 }
 
-// "-" reads standard input, which may be a pipe.
-TEST(CliFilesTest, DashReadsStandardInput) {
+// "-" reads standard input, which may be a pipe, and as the OUTFILE of export
+// and import writes standard output, also when that is a regular file (which
+// must then be written, not replaced by a new file).
+TEST(CliFilesTest, DashReadsStandardInputAndWritesStandardOutput) {
     TempDir dir;
     EXPECT_EQ(Shell("printf 'AB' | " + kCli + " dump -").out, DumpOf({'A', 'B'}));
     EXPECT_EQ(Shell("printf '4D 5A' | " + kCli + " import - " + Quoted(dir.File("mz"))).status, 0);
@@ -75,6 +77,72 @@ TEST(CliFilesTest, DashReadsStandardInput) {
     EXPECT_EQ(Shell("printf 'xMZxMZ' | " + kCli + " find - 4D5A").out, "1\n4\n");
     const auto compared = Shell("printf 'MZ' | " + kCli + " compare - " + Quoted(dir.File("mz")));
     EXPECT_EQ(compared.status, 0);
+
+    const auto bytes = PatternBytes(300000);
+    test::WriteFileBytes(dir.File("in"), bytes);
+    EXPECT_EQ(Shell("cat " + Quoted(dir.File("in")) + " | " + kCli + " export - -").out,
+              DumpOf(bytes));
+    EXPECT_EQ(Shell(kCli + " export " + Quoted(dir.File("in")) + " - > " + Quoted(dir.File("out")))
+                  .status,
+              0);
+    const auto exported = test::ReadFileBytes(dir.File("out"));
+    EXPECT_EQ(std::string(exported.begin(), exported.end()), DumpOf(bytes));
+    const auto imported = Shell("printf '41 42 4' | " + kCli + " import - -");
+    EXPECT_EQ(imported.out, "AB");
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_EQ(Shell("printf '41' | " + kCli + " import - - > " + Quoted(dir.File("ab"))).status, 0);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("ab")), (std::vector<std::uint8_t>{0x41}));
+}
+
+// The text xxd -p writes (60 digits a line) imports as the bytes it came
+// from, across the blocks the text is read in.
+TEST(CliFilesTest, ImportReadsWhatXxdWrites) {
+    if (Shell("command -v xxd >/dev/null 2>&1").status != 0)
+        GTEST_SKIP() << "xxd is missing";
+    TempDir dir;
+    const auto bytes = PatternBytes((std::size_t{5} << 20) + 3, 7);
+    test::WriteFileBytes(dir.File("in"), bytes);
+    ASSERT_EQ(Shell("xxd -p " + Quoted(dir.File("in")) + " > " + Quoted(dir.File("hex"))).status,
+              0);
+    EXPECT_EQ(
+        Shell(kCli + " import " + Quoted(dir.File("hex")) + " " + Quoted(dir.File("out"))).status,
+        0);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("out")), bytes);
+}
+
+// A pipe that must be read more than once is copied to the temporary folder
+// first; where that cannot be, the command says so and fails.
+TEST(CliFilesTest, APipeThatCannotBeCopiedFailsWithTheReason) {
+    TempDir dir;
+    test::WriteFileBytes(dir.File("mz"), {'M', 'Z'});
+    const std::string missing = dir.File("missing");
+    const std::string reason =
+        "orvel-cli: -: Cannot keep a copy in " + missing + ": No such file or directory\n";
+    for (const std::string& verb :
+         {"compare - " + Quoted(dir.File("mz")), std::string("find --backward - 4D")}) {
+        const auto run =
+            Shell("printf 'MZ' | TMPDIR=" + Quoted(missing) + " " + kCli + " " + verb + " 2>&1");
+        EXPECT_EQ(run.out, reason) << verb;
+        EXPECT_EQ(run.status, 2) << verb;
+    }
+}
+
+// Files in /proc are regular files that say they are empty, whatever they
+// hold: they are read to their end as streams are.
+TEST(CliFilesTest, RegularFilesThatSayTheyAreEmptyAreReadToTheirEnd) {
+    TempDir dir;
+    const std::string version = "/proc/version";
+    const auto text = Shell("cat " + version).out;
+    ASSERT_FALSE(text.empty());
+    test::WriteFileText(dir.File("copy"), text);
+    EXPECT_EQ(Shell(kCli + " dump " + version).out, DumpOf({text.begin(), text.end()}));
+    EXPECT_EQ(Shell(kCli + " compare " + version + " " + Quoted(dir.File("copy"))).status, 0);
+    std::size_t count = 0;
+    for (auto at = text.find("Linux"); at != std::string::npos; at = text.find("Linux", at + 5))
+        ++count;
+    const std::string hits = std::to_string(count) + "\n";
+    EXPECT_EQ(Shell(kCli + " find --count --text " + version + " Linux").out, hits);
+    EXPECT_EQ(Shell(kCli + " find --count --backward --text " + version + " Linux").out, hits);
 }
 
 // An export killed half-way by the file-size limit's signal leaves nothing

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/special_files.h"
 #include "support/temp_dir.h"
 
 namespace orvel {
@@ -138,7 +139,9 @@ TEST(HexImportTest, AppendsAfterWhatTheBufferHolds) {
     EXPECT_EQ(out[2], 0x7F);
 }
 
-TEST(HexImportTest, ImportsAFileLargerThanOneReadBlock) {
+// Pairs and runs of digits cut by the 4 MiB read blocks, in a file and in a
+// pipe, read whole and streamed block by block.
+TEST(HexImportTest, ImportsATextLargerThanOneReadBlockWholeAndStreamed) {
     test::TempDir dir;
     std::string text;
     std::mt19937 rng(7);
@@ -146,16 +149,33 @@ TEST(HexImportTest, ImportsAFileLargerThanOneReadBlock) {
         char pair[4];
         std::snprintf(pair, sizeof pair, "%02x", static_cast<unsigned>(rng() & 0xFF));
         text += pair;
-        text += rng() % 16 == 0 ? '\n' : ' ';
+        text += rng() % 16 == 0 ? '\n' : rng() % 64 == 0 ? '7' : ' ';
     }
     text += "a";  // an odd digit at the very end is dropped
     test::WriteFileText(dir.File("in.txt"), text);
+    const Bytes expected = ReferenceImport(text);
     ByteBuffer out;
     ImportError error;
     ASSERT_TRUE(ImportHexTextFile(dir.File("in.txt"), out, error)) << error.file.text;
-    const Bytes expected = ReferenceImport(text);
-    ASSERT_EQ(out.size(), static_cast<Offset>(expected.size()));
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), out.data()));
+    ASSERT_EQ(Bytes(out.data(), out.data() + out.size()), expected);
+
+    const test::PipeFeeder pipe(Bytes(text.begin(), text.end()));
+    for (const std::string& path : {dir.File("in.txt"), pipe.path()}) {
+        Bytes streamed;
+        int blocks = 0;
+        const auto sink = [&](const std::uint8_t* bytes, std::size_t size) {
+            streamed.insert(streamed.end(), bytes, bytes + size);
+            return ++blocks > 0;
+        };
+        ASSERT_TRUE(ImportHexTextStream(path, sink, error)) << error.file.text;
+        EXPECT_EQ(streamed, expected) << path;
+        EXPECT_EQ(blocks, 3) << path;
+    }
+    int calls = 0;
+    EXPECT_FALSE(ImportHexTextStream(
+        dir.File("in.txt"), [&calls](const std::uint8_t*, std::size_t) { return ++calls > 1; },
+        error));
+    EXPECT_EQ(calls, 1);
 }
 
 TEST(HexImportTest, EmptyFileGivesNoBytes) {

@@ -1,8 +1,10 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/document/binary_document_test.cpp
+    tests/document/block_pipeline_test.cpp
     tests/document/cli_files_test.cpp
     tests/document/edit_history_test.cpp
     tests/document/edit_interface_test.cpp
+    tests/document/cli_large_files_test.cpp
     tests/document/file_io_test.cpp
     tests/document/file_stamp_test.cpp
     tests/document/hex_import_test.cpp

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "editing/find_pattern.h"
-#include "support/temp_dir.h"
 
 namespace orvel {
 namespace {
@@ -95,47 +92,6 @@ TEST(FindBytesTest, FindsTheLastPositionOfALongBuffer) {
         pattern.front() = 0x33;
         EXPECT_EQ(FindBytes(bytes, pattern, 0), kNotFound) << n;
     }
-}
-
-std::string RunCli(const std::string& arguments) {
-    const std::string command = std::string(ORVEL_CLI_PATH) + " " + arguments + " 2>&1";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char chunk[4096];
-    for (std::size_t got; (got = fread(chunk, 1, sizeof chunk, pipe)) > 0;)
-        output.append(chunk, got);
-    output += "exit " + std::to_string(pclose(pipe) / 256);
-    return output;
-}
-
-TEST(FindVerbTest, ListsTheFindNextOffsetsAcrossReadWindows) {
-    const test::TempDir dir;
-    // Occurrences straddle the 1 MiB windows the verb reads in.
-    Bytes bytes((1 << 21) + 10, 0);
-    for (const Offset at :
-         {Offset{5}, Offset{0xFFFFD}, Offset{0x100001}, Offset{0x1FFFFD}, Offset{(1 << 21) + 6}}) {
-        bytes[at] = 0xDE, bytes[at + 1] = 0xAD, bytes[at + 2] = 0xBE, bytes[at + 3] = 0xEF;
-    }
-    const std::string path = dir.File("data.bin");
-    test::WriteFileBytes(path, bytes);
-    EXPECT_EQ(RunCli("find " + path + " DEADBEEF"), "5\nFFFFD\n100001\n1FFFFD\n200006\nexit 0");
-    EXPECT_EQ(RunCli("find " + path + " deadbeef 100000"), "100001\n1FFFFD\n200006\nexit 0");
-    EXPECT_EQ(RunCli("find " + path + " DEADBEEF 100002"), "1FFFFD\n200006\nexit 0");
-
-    test::WriteFileBytes(path, {0x41, 0x42, 0x41, 0x42, 0x41});
-    EXPECT_EQ(RunCli("find " + path + " 41"), "0\n2\n4\nexit 0");
-    EXPECT_EQ(RunCli("find " + path + " 0000"), "exit 0");
-    test::WriteFileBytes(path, Bytes(5, 0));
-    EXPECT_EQ(RunCli("find " + path + " 0000"), "0\n2\nexit 0");
-    EXPECT_EQ(RunCli("find " + path + " 000 3"), "3\nexit 0");
-}
-
-TEST(FindVerbTest, RejectsBadArguments) {
-    const test::TempDir dir;
-    EXPECT_NE(RunCli("find " + dir.File("missing") + " 41").find("exit 1"), std::string::npos);
-    EXPECT_NE(RunCli("find x 4G").find("exit 2"), std::string::npos);
-    EXPECT_NE(RunCli("find x 123456789").find("exit 2"), std::string::npos);
-    EXPECT_NE(RunCli("find x 41 12X").find("exit 2"), std::string::npos);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 
 namespace orvel::test {
@@ -64,6 +65,38 @@ std::string FifoReader::Finish() {
         thread_.join();
     }
     return text_;
+}
+
+PipeFeeder::PipeFeeder(std::vector<std::uint8_t> bytes) {
+    int ends[2] = {-1, -1};
+    if (pipe2(ends, O_CLOEXEC) != 0)
+        return;
+    readEnd_ = ends[0];
+    thread_ = std::thread([writeEnd = ends[1], bytes = std::move(bytes)] {
+        // A reader gone early gives EPIPE here, not a signal that ends the tests.
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t put = write(writeEnd, bytes.data() + done, bytes.size() - done);
+            if (put <= 0)
+                break;
+            done += static_cast<std::size_t>(put);
+        }
+        close(writeEnd);
+    });
+}
+
+PipeFeeder::~PipeFeeder() {
+    if (readEnd_ >= 0)
+        close(readEnd_);
+    if (thread_.joinable())
+        thread_.join();
+}
+
+std::string PipeFeeder::path() const {
+    return "/proc/self/fd/" + std::to_string(readEnd_);
 }
 
 }  // namespace orvel::test

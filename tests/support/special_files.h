@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace orvel::test {
 
@@ -30,6 +32,23 @@ class FifoReader {
     int readEnd_;
     int writeEnd_;
     std::string text_;
+    std::thread thread_;
+};
+
+// A pipe that a thread of its own fills with `bytes` and then closes; path()
+// names its reading end (/proc/self/fd/N), so it can be opened like a file.
+// A reader that stops early lets the thread end too.
+class PipeFeeder {
+  public:
+    explicit PipeFeeder(std::vector<std::uint8_t> bytes);
+    ~PipeFeeder();
+    PipeFeeder(const PipeFeeder&) = delete;
+    PipeFeeder& operator=(const PipeFeeder&) = delete;
+
+    [[nodiscard]] std::string path() const;
+
+  private:
+    int readEnd_ = -1;
     std::thread thread_;
 };
 

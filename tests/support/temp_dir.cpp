@@ -8,8 +8,8 @@
 
 namespace orvel::test {
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvel-test-XXXXXX").string();
+TempDir::TempDir(const std::filesystem::path& parent) {
+    std::string pattern = (parent / "orvel-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("mkdtemp failed");
     path_ = pattern;

@@ -7,10 +7,11 @@
 
 namespace orvel::test {
 
-// A fresh folder under the system's temporary folder, removed with its content.
+// A fresh folder under the system's temporary folder (or `parent`), removed
+// with its content.
 class TempDir {
   public:
-    TempDir();
+    explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

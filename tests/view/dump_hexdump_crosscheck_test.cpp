@@ -1,5 +1,5 @@
 // The dump text checked against an independent formatter (hexdump -v -C) and
-// the dump verb of orvel-cli.
+// the dump and export verbs of orvel-cli.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -108,8 +108,9 @@ TEST(DumpHexdumpCrossCheck, RandomFilesMatchHexdump) {
     if (!HexdumpInstalled())
         GTEST_SKIP() << "hexdump is not installed";
     std::mt19937 rng(77);
-    std::vector<std::size_t> sizes = {0,  1,  2,   15,  16,  17,   31,  32,
-                                      33, 48, 255, 256, 257, 4095, 4096};
+    // The last one spans several of the blocks orvel-cli formats in parallel.
+    std::vector<std::size_t> sizes = {0,  1,  2,   15,  16,  17,   31,   32,
+                                      33, 48, 255, 256, 257, 4095, 4096, (3 << 18) + 21};
     for (int i = 0; i < 8; ++i)
         sizes.push_back(rng() % 5000);
     const test::TempDir dir;
@@ -121,6 +122,9 @@ TEST(DumpHexdumpCrossCheck, RandomFilesMatchHexdump) {
         const std::string path = dir.File("random.bin");
         test::WriteFileBytes(path, bytes);
         ExpectSameAsHexdump(path, bytes);
+        const std::string cli = Quoted(ORVEL_CLI_PATH);
+        EXPECT_EQ(Shell(cli + " export " + Quoted(path) + " -").out,
+                  Shell(cli + " dump " + Quoted(path)).out);
     }
 }
 

@@ -4,6 +4,8 @@ list(APPEND ORVEL_CORE_TESTS
     tests/view/dump_hexdump_crosscheck_test.cpp
     tests/view/dump_export_test.cpp
     tests/view/dump_layout_test.cpp
+    tests/view/dump_lines_test.cpp
+    tests/view/dump_stream_test.cpp
     tests/view/dump_text_test.cpp
     tests/view/mark_store_test.cpp
     tests/view/styled_line_test.cpp

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+#include "document/offset.h"
+
+namespace orvel {
+
+// Writes the data lines that show `count` (>= 1) bytes, line `firstLine` on,
+// as they stand in the dump text: each line's opening line break and its 76
+// columns, a partial last line padded with blanks, so 77 characters a line.
+// Returns the length of the last line's columns once trimmed of trailing
+// blanks (what FormatDumpLine returns), which the text uses when that line is
+// the last of all. Vectorised where the processor allows; the same text as
+// FormatDumpLine line by line.
+int FormatDumpLines(const std::uint8_t* bytes, Offset count, Offset firstLine, char* out);
+
+}  // namespace orvel
