@@ -20,7 +20,7 @@ CC=clang CXX=clang++ cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DORVEL_CO
 cmake --build build-san -j"$jobs"
 ctest --test-dir build-san --output-on-failure
 
-# 3. The marking and compare workers, the paint channel and the windows that run them
+# 3. The background jobs, the marking and compare workers on them, and the windows that run them
 #    under ThreadSanitizer (clang, with Qt).
 CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVEL_CORE_ONLY=OFF \
     -DORVEL_BENCH=OFF -DORVEL_FUZZ=OFF -DORVEL_SANITIZE=thread >/dev/null
@@ -30,7 +30,7 @@ cmake --build build-tsan -j"$jobs" --target orvel_gui_tests
 # to ignore what Qt's libraries do themselves. Every access of our code, also
 # when Qt's event loop calls it, is still checked.
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
-    ./build-tsan/orvel_gui_tests --gtest_filter='MarkCommandsTest.*:PaintChannel*:FindBytesTest.*:*CompareWorker*:CompareWindowTest.*:ExitTest.*'
+    ./build-tsan/orvel_gui_tests --gtest_filter='MarkCommandsTest.*:JobChannel*:BackgroundJob*:FindBytesTest.*:*CompareWorker*:CompareWindowTest.*:ExitTest.*'
 
 shopt -s nullglob
 for fuzzer in build-san/fuzz/fuzz_*; do

@@ -61,7 +61,7 @@ void BM_CompareWindowVsCli(benchmark::State& state) {
     const orvel::bench::TempRandomFile second(size, 2);
     auto* prompts = new ClosingPrompts;
     COrvelApp::instance()->setPrompts(std::unique_ptr<UserPrompts>(prompts));
-    auto doc = std::make_unique<CCompareFilesDoc>();
+    auto doc = std::make_unique<CCompareFilesDoc>(nullptr);
     orvel::CompareFileFailure failure;
     if (!doc->data().Load(first.path(), second.path(), failure)) {
         state.SkipWithError(failure.message.c_str());

@@ -31,6 +31,7 @@
 #include "compare/compare_files_doc.h"
 #include "document/file_stamp.h"
 #include "document/orvel_doc.h"
+#include "jobs/status_bar_jobs.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
 #include "view/orvel_view.h"
@@ -152,6 +153,7 @@ void CMainFrame::CreateStatusBar() {
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
         statusBar()->addPermanentWidget(label);
     }
+    jobs_ = new StatusBarJobs(statusBar(), this);
 }
 
 QAction* CMainFrame::ToolbarAction(Cmd cmd, const QString& text) {
@@ -243,9 +245,10 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
             orvel::NumberedMenuEntry(number++, QDir::toNativeSeparators(path).toStdString()));
         auto* recent = new QAction(text, menu);
         connect(recent, &QAction::triggered, this, [this, path] {
-            if (OpenDocumentFile(path) == nullptr) {
-                COrvelApp::instance()->RemoveFromRecentFileList(path);
-            }
+            OpenDocumentFile(path, [path](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
+                if (outcome == COrvelDoc::OpenOutcome::Failed)
+                    COrvelApp::instance()->RemoveFromRecentFileList(path);
+            });
         });
         menu->insertAction(before, recent);
         recentActions_.push_back(recent);
@@ -505,7 +508,7 @@ CChildFrame* CMainFrame::AddChild(COrvelDoc* doc) {
 }
 
 CChildFrame* CMainFrame::NewDocument() {
-    auto* doc = new COrvelDoc(this);
+    auto* doc = new COrvelDoc(jobs_, this);
     doc->setDialogParent(this);
     if (!doc->OnNewDocument()) {
         delete doc;
@@ -514,37 +517,85 @@ CChildFrame* CMainFrame::NewDocument() {
     return AddChild(doc);
 }
 
-CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
+void CMainFrame::OpenDocumentFile(const QString& path, Opened opened) {
+    if (!opened)
+        opened = [](CChildFrame*, COrvelDoc::OpenOutcome) {};
     // One window per file, however its path is written (a symbolic link, a
     // hard link).
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    const auto same = [&absolute](const QString& own) {
+        return own == absolute ||
+               orvel::IsSameFileOnDisk(own.toStdString(), absolute.toStdString());
+    };
     for (CChildFrame* child : children()) {
-        const QString own = child->document()->path();
-        if (own == absolute || orvel::IsSameFileOnDisk(own.toStdString(), absolute.toStdString())) {
+        if (same(child->document()->path())) {
             mdiArea_->setActiveSubWindow(child);
-            return child;
+            return opened(child, COrvelDoc::OpenOutcome::Opened);
         }
     }
-    auto* doc = new COrvelDoc(this);
-    doc->setDialogParent(this);
-    if (!doc->OnOpenDocument(path)) {
-        delete doc;
-        return nullptr;
+    for (PendingOpen& pending : opening_) {
+        if (same(pending.path)) {
+            pending.told.push_back(std::move(opened));
+            return;
+        }
     }
-    COrvelApp::instance()->AddToRecentFileList(doc->path());
-    return AddChild(doc);
+    auto* doc = new COrvelDoc(jobs_, this);
+    doc->setDialogParent(this);
+    opening_.push_back({doc, absolute, {std::move(opened)}});
+    doc->OnOpenDocument(path,
+                        [this, doc](COrvelDoc::OpenOutcome outcome) { OpenEnded(doc, outcome); });
 }
 
-CCompareFilesChildFrame* CMainFrame::CompareFiles() {
-    auto doc = std::make_unique<CCompareFilesDoc>();
+void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
+    const auto it = std::find_if(opening_.begin(), opening_.end(),
+                                 [doc](const PendingOpen& pending) { return pending.doc == doc; });
+    const std::vector<Opened> told = std::move(it->told);
+    opening_.erase(it);
+    CChildFrame* child = nullptr;
+    if (outcome == COrvelDoc::OpenOutcome::Opened) {
+        COrvelApp::instance()->AddToRecentFileList(doc->path());
+        child = AddChild(doc);
+    } else {
+        doc->deleteLater();  // its job is still returning
+    }
+    for (const Opened& opened : told)
+        opened(child, outcome);
+}
+
+void CMainFrame::CompareFiles(std::function<void(CCompareFilesChildFrame*)> done) {
+    if (!done)
+        done = [](CCompareFilesChildFrame*) {};
+    auto* doc = new CCompareFilesDoc(jobs_);
+    doc->setParent(this);
     doc->setDialogParent(this);
-    if (!doc->OnNewDocument())
-        return nullptr;
-    auto* child = new CCompareFilesChildFrame(std::move(doc));
-    mdiArea_->addSubWindow(child);
-    child->ActivateFrame();
-    UpdateCommands();
-    return child;
+    comparing_.push_back(doc);
+    doc->OnNewDocument([this, doc, done = std::move(done)](bool loaded) {
+        std::erase(comparing_, doc);
+        if (!loaded) {
+            doc->deleteLater();  // its job may still be returning
+            return done(nullptr);
+        }
+        doc->setParent(nullptr);
+        auto* child = new CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc>(doc));
+        mdiArea_->addSubWindow(child);
+        child->ActivateFrame();
+        UpdateCommands();
+        done(child);
+    });
+}
+
+void CMainFrame::EndPendingDocuments() {
+    const std::vector<PendingOpen> opening = std::move(opening_);
+    opening_.clear();
+    for (const PendingOpen& pending : opening) {
+        delete pending.doc;  // ends its job at once
+        for (const Opened& opened : pending.told)
+            opened(nullptr, COrvelDoc::OpenOutcome::Stopped);
+    }
+    const std::vector<CCompareFilesDoc*> comparing = std::move(comparing_);
+    comparing_.clear();
+    for (CCompareFilesDoc* doc : comparing)
+        delete doc;
 }
 
 void CMainFrame::OnChildActivated() {
@@ -575,6 +626,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     for (CloseGuard* guard : guards)
         guard->CommitClose();
+    EndPendingDocuments();
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
         if (!window->close()) {
             event->ignore();
