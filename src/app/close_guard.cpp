@@ -42,10 +42,15 @@ bool CloseGuard::AskAboutJob(DocumentJob& job, QWidget* parent) {
             WaitForSave(job, parent);
             return true;
         case DocumentJob::Kind::Export:
-            return COrvelApp::instance()->prompts().Ask(
-                       parent, QString::fromUtf8(orvel::kStopExportQuestion),
-                       UserPrompts::Buttons::YesNo,
-                       UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
+            if (COrvelApp::instance()->prompts().Ask(
+                    parent, QString::fromUtf8(orvel::kStopExportQuestion),
+                    UserPrompts::Buttons::YesNo,
+                    UserPrompts::Icon::Stop) != UserPrompts::Answer::Yes)
+                return false;
+            // Stopped now, as Esc would: it must not finish while other
+            // documents are asked.
+            job.RequestStop();
+            return true;
         case DocumentJob::Kind::Open:
         case DocumentJob::Kind::None:
             break;

@@ -39,7 +39,7 @@ class CloseGuard {
     // false when the user answered No.
     [[nodiscard]] static bool AskStopMarking(const orvel::MarkingState& state, QWidget* parent);
     // The document's job: closing waits for a save to end; an export asks
-    // whether to stop it (false when the user answered No).
+    // whether to stop it (false when the user answered No; Yes stops it).
     [[nodiscard]] bool AskAboutJob(DocumentJob& job, QWidget* parent);
     // Closing waits for a save of the document (its own, or one running): the
     // runs the user agreed to stop end first, so that nothing of them happens

@@ -55,7 +55,12 @@ CMainFrame::CMainFrame() : mdiArea_(new QMdiArea(this)) {
     idleTimer_.start();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The jobs end before the windows and documents they use go.
+CMainFrame::~CMainFrame() {
+    disconnect(jobs_, nullptr, this, nullptr);
+    EndPendingDocuments();
+    jobs_->EndAll();
+}
 
 void CMainFrame::CreateActions() {
     // One action per command; its text is the first one the menus give it.
@@ -154,6 +159,7 @@ void CMainFrame::CreateStatusBar() {
         statusBar()->addPermanentWidget(label);
     }
     jobs_ = new StatusBarJobs(statusBar(), this);
+    connect(jobs_, &StatusBarJobs::jobsChanged, this, &CMainFrame::UpdateCommands);
 }
 
 QAction* CMainFrame::ToolbarAction(Cmd cmd, const QString& text) {
@@ -546,6 +552,17 @@ void CMainFrame::OpenDocumentFile(const QString& path, Opened opened) {
                         [this, doc](COrvelDoc::OpenOutcome outcome) { OpenEnded(doc, outcome); });
 }
 
+void CMainFrame::OpenDocumentFiles(QStringList paths) {
+    if (paths.isEmpty())
+        return;
+    const QString first = paths.takeFirst();
+    OpenDocumentFile(first,
+                     [this, rest = std::move(paths)](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
+                         if (outcome != COrvelDoc::OpenOutcome::Stopped)
+                             OpenDocumentFiles(rest);
+                     });
+}
+
 void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
     const auto it = std::find_if(opening_.begin(), opening_.end(),
                                  [doc](const PendingOpen& pending) { return pending.doc == doc; });
@@ -568,20 +585,26 @@ void CMainFrame::CompareFiles(std::function<void(CCompareFilesChildFrame*)> done
     auto* doc = new CCompareFilesDoc(jobs_);
     doc->setParent(this);
     doc->setDialogParent(this);
-    comparing_.push_back(doc);
-    doc->OnNewDocument([this, doc, done = std::move(done)](bool loaded) {
-        std::erase(comparing_, doc);
-        if (!loaded) {
-            doc->deleteLater();  // its job may still be returning
-            return done(nullptr);
-        }
-        doc->setParent(nullptr);
-        auto* child = new CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc>(doc));
-        mdiArea_->addSubWindow(child);
-        child->ActivateFrame();
-        UpdateCommands();
-        done(child);
-    });
+    comparing_.push_back({doc, std::move(done)});
+    doc->OnNewDocument([this, doc](bool loaded) { ComparisonLoaded(doc, loaded); });
+}
+
+void CMainFrame::ComparisonLoaded(CCompareFilesDoc* doc, bool loaded) {
+    const auto it =
+        std::find_if(comparing_.begin(), comparing_.end(),
+                     [doc](const PendingComparison& pending) { return pending.doc == doc; });
+    const auto done = std::move(it->done);
+    comparing_.erase(it);
+    if (!loaded) {
+        doc->deleteLater();  // its job may still be returning
+        return done(nullptr);
+    }
+    doc->setParent(nullptr);
+    auto* child = new CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc>(doc));
+    mdiArea_->addSubWindow(child);
+    child->ActivateFrame();
+    UpdateCommands();
+    done(child);
 }
 
 void CMainFrame::EndPendingDocuments() {
@@ -592,10 +615,12 @@ void CMainFrame::EndPendingDocuments() {
         for (const Opened& opened : pending.told)
             opened(nullptr, COrvelDoc::OpenOutcome::Stopped);
     }
-    const std::vector<CCompareFilesDoc*> comparing = std::move(comparing_);
+    const std::vector<PendingComparison> comparing = std::move(comparing_);
     comparing_.clear();
-    for (CCompareFilesDoc* doc : comparing)
-        delete doc;
+    for (const PendingComparison& pending : comparing) {
+        delete pending.doc;
+        pending.done(nullptr);
+    }
 }
 
 void CMainFrame::OnChildActivated() {
@@ -642,9 +667,11 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
-            OpenDocumentFile(url.toLocalFile());
+            paths << url.toLocalFile();
     }
+    OpenDocumentFiles(paths);
     event->acceptProposedAction();
 }

@@ -51,6 +51,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     // when it has been read. `opened` (may be empty) is told how it ended;
     // when the file is being opened already, once that open ends.
     void OpenDocumentFile(const QString& path, Opened opened = {});
+    // Opens `paths` one after the other (dropped files), so that their windows
+    // come in that order; a stopped open ends the rest.
+    void OpenDocumentFiles(QStringList paths);
     // File Compare: asks for two files and opens a comparison window of them
     // once they have been read (a background job). `done` (may be empty) gets
     // the window, or null when the user cancelled or stopped, or a file could
@@ -98,6 +101,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     [[nodiscard]] std::vector<CommandTarget*> Route() const;
     CChildFrame* AddChild(COrvelDoc* doc);
     void OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome);
+    void ComparisonLoaded(CCompareFilesDoc* doc, bool loaded);
     // Exit: the files being read are dropped; no window opens for them.
     void EndPendingDocuments();
     void OnChildActivated();
@@ -107,6 +111,11 @@ class CMainFrame : public QMainWindow, public CommandTarget {
         COrvelDoc* doc;
         QString path;
         std::vector<Opened> told;
+    };
+    // Two files being read for a comparison, and who waits for its window.
+    struct PendingComparison {
+        CCompareFilesDoc* doc;
+        std::function<void(CCompareFilesChildFrame*)> done;
     };
 
     QMdiArea* mdiArea_;
@@ -124,5 +133,5 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     StatusBarJobs* jobs_ = nullptr;
     // Documents whose files are being read, owned here until their windows open.
     std::vector<PendingOpen> opening_;
-    std::vector<CCompareFilesDoc*> comparing_;
+    std::vector<PendingComparison> comparing_;
 };

@@ -28,6 +28,7 @@ void StatusBarJobs::JobStarted(BackgroundJob& job) {
     jobs_.push_back(&job);
     timer_.start();
     Refresh();
+    emit jobsChanged();
 }
 
 void StatusBarJobs::JobEnded(BackgroundJob& job) {
@@ -35,6 +36,7 @@ void StatusBarJobs::JobEnded(BackgroundJob& job) {
     if (jobs_.empty())
         timer_.stop();
     Refresh();
+    emit jobsChanged();
 }
 
 void StatusBarJobs::ProgressChanged(BackgroundJob&) {
@@ -46,6 +48,12 @@ void StatusBarJobs::StopStoppable() {
         if (job->stoppable())
             job->RequestStop();
     }
+}
+
+void StatusBarJobs::EndAll() {
+    const std::vector<BackgroundJob*> jobs = jobs_;
+    for (BackgroundJob* job : jobs)
+        job->EndAtOnce();
 }
 
 void StatusBarJobs::Refresh() {

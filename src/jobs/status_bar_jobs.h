@@ -31,6 +31,12 @@ class StatusBarJobs final : public QObject, public JobHost {
     [[nodiscard]] bool idle() const { return jobs_.empty(); }
     // Asks every running stoppable job to stop (what Esc does).
     void StopStoppable();
+    // Ends every running job at once (the shell is going).
+    void EndAll();
+
+  signals:
+    // A job started or ended: the commands that wait for it may change state.
+    void jobsChanged();
 
   private:
     void Refresh();

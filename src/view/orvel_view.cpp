@@ -379,10 +379,12 @@ void COrvelView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void COrvelView::dropEvent(QDropEvent* event) {
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
-            COrvelApp::instance()->mainFrame()->OpenDocumentFile(url.toLocalFile());
+            paths << url.toLocalFile();
     }
+    COrvelApp::instance()->mainFrame()->OpenDocumentFiles(paths);
     event->acceptProposedAction();
 }
 

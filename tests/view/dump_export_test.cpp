@@ -74,6 +74,12 @@ TEST(DumpExportTest, AbandonedExportLeavesTheOldFile) {
         WriteDumpTextFile(DumpText(bytes), target, error, [](Offset, Offset) { return false; }));
     EXPECT_EQ(error.code, ECANCELED);
     EXPECT_EQ(ReadText(target), "old");
+    // The last call comes with the whole text written, and still before the
+    // target is replaced.
+    EXPECT_FALSE(WriteDumpTextFile(DumpText(bytes), target, error,
+                                   [](Offset done, Offset total) { return done < total; }));
+    EXPECT_EQ(error.code, ECANCELED);
+    EXPECT_EQ(ReadText(target), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);
