@@ -88,27 +88,25 @@ void WindowRound(CMainFrame* frame, const QString& path) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The longest stall while `call` runs on the GUI thread in one go.
+double StallOfCall(const std::function<bool()>& call) {
+    bool done = false;
+    return LongestStall(
+        [&] {
+            if (!call())
+                std::exit(1);
+            done = true;
+        },
+        [&] { return done; });
+}
+
 // The same on the GUI thread, as one call each.
 void SynchronousRound(const std::string& path) {
     orvel::BinaryDocument doc;
     orvel::FileError error;
-    bool done = false;
-    Keep(&Stalls::syncOpen, LongestStall(
-                                [&] {
-                                    if (!doc.Load(path, error))
-                                        std::exit(1);
-                                    done = true;
-                                },
-                                [&] { return done; }));
+    Keep(&Stalls::syncOpen, StallOfCall([&] { return doc.Load(path, error); }));
     doc.SetByte(0, static_cast<std::uint8_t>(doc.at(0) + 1));
-    done = false;
-    Keep(&Stalls::syncSave, LongestStall(
-                                [&] {
-                                    if (!doc.Save(path, error))
-                                        std::exit(1);
-                                    done = true;
-                                },
-                                [&] { return done; }));
+    Keep(&Stalls::syncSave, StallOfCall([&] { return doc.Save(path, error); }));
 }
 
 void BM_OpenAndSaveStalls(benchmark::State& state) {

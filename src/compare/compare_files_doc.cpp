@@ -61,11 +61,14 @@ void CCompareFilesDoc::OnNewDocument(std::function<void(bool)> done) {
         Prompts().Tell(dialogParent_, QString::fromUtf8(orvel::kSameFilesText));
         return done(false);
     }
-    const QString label = QStringLiteral("Opening %1 and %2")
-                              .arg(QFileInfo(path1).fileName(), QFileInfo(path2).fileName());
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Opening %1 and %2")
+                      .arg(QFileInfo(path1).fileName(), QFileInfo(path2).fileName());
+    setup.stoppable = true;
+    setup.waitCursor = true;
     // Nothing else uses the new document while its job fills it.
     job_.Start(
-        DocumentJob::Kind::Open, {label, true, 500, 0, true},
+        DocumentJob::Kind::Open, setup,
         [this, file1 = path1.toStdString(), file2 = path2.toStdString()](JobContext& job) {
             FileResult result;
             result.ok = data_.Load(file1, file2, result.failure, job.Tracker());
@@ -85,10 +88,12 @@ void CCompareFilesDoc::StartSave(ComparedFile which, const QString& path,
                                  std::function<void(bool)> done) {
     if (!done)
         done = [](bool) {};
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Saving ") + QFileInfo(path).fileName();
+    setup.total = data_.file(which).size();
+    setup.waitCursor = true;
     job_.Start(
-        DocumentJob::Kind::Save,
-        {QStringLiteral("Saving ") + QFileInfo(path).fileName(), false, 500,
-         data_.file(which).size(), true},
+        DocumentJob::Kind::Save, setup,
         [this, which, file = path.toStdString()](JobContext& job) {
             FileResult result;
             result.ok = data_.WriteFile(which, file, result.failure, &result.stamp, job.Tracker());

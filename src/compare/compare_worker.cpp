@@ -36,10 +36,12 @@ void CompareWorker::Start() {
     // The sizes are taken once, here; the arrays cannot change until the end.
     const auto first = doc_.file(ComparedFile::First).bytes().span();
     const auto second = doc_.file(ComparedFile::Second).bytes().span();
-    const auto total = static_cast<Offset>(std::max(first.size(), second.size()));
+    BackgroundJob::Setup setup;
+    setup.label = QStringLiteral("Comparing");
+    setup.showAfterMs = 0;  // from the start, as the scan begins
+    setup.total = static_cast<Offset>(std::max(first.size(), second.size()));
     job_.Start(
-        {QStringLiteral("Comparing"), false, 0, total},
-        [this, first, second](JobContext& job) { return Scan(job, first, second); },
+        setup, [this, first, second](JobContext& job) { return Scan(job, first, second); },
         [this](const orvel::CompareResult& result) { Finished(result); });
 }
 

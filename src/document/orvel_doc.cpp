@@ -55,8 +55,10 @@ bool COrvelDoc::OnNewDocument() {
 }
 
 void COrvelDoc::OnOpenDocument(const QString& path, std::function<void(OpenOutcome)> done) {
-    const DocumentJob::Setup setup{QStringLiteral("Opening ") + QFileInfo(path).fileName(), true,
-                                   500, 0, true};
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Opening ") + QFileInfo(path).fileName();
+    setup.stoppable = true;
+    setup.waitCursor = true;
     job_.Start(
         DocumentJob::Kind::Open, setup,
         [file = path.toStdString()](JobContext& job) {
@@ -89,8 +91,10 @@ void COrvelDoc::DoSave(const QString& path, Saved done) {
     const bool changedOnDisk = data_.IsChangedOnDisk(path.toStdString(), path_.toStdString());
     if (!ConfirmOverwriteOfChangedFile(dialogParent_, changedOnDisk, path))
         return done(false);
-    const DocumentJob::Setup setup{QStringLiteral("Saving ") + QFileInfo(path).fileName(), false,
-                                   500, data_.size(), true};
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Saving ") + QFileInfo(path).fileName();
+    setup.total = data_.size();
+    setup.waitCursor = true;
     job_.Start(
         DocumentJob::Kind::Save, setup,
         [bytes = &data_.bytes(), file = path.toStdString()](JobContext& job) {

@@ -7,7 +7,6 @@
 #include "app/close_guard.h"
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
-#include "app/wait_cursor.h"
 #include "editing/find_pattern.h"
 #include "marking/mark_blocks_dlg.h"
 #include "marking/mark_bytes_dlg.h"
@@ -112,9 +111,10 @@ void CMarkCommands::StartRun(Kind kind) {
         UpdateCommands();
         return;
     }
-    wait_ = std::make_unique<WaitCursor>();
+    BackgroundJob::Setup setup;
+    setup.waitCursor = true;  // no progress shows: the running command is checked
     job_.Start(
-        {},
+        setup,
         [this, &state, passes = std::move(passes)](JobContext& job) {
             RunMarkingPasses(
                 job, state, passes,
@@ -168,7 +168,6 @@ void CMarkCommands::EndRun() {
     state.m_bMarkIdle = 1;
     owning_ = false;
     view_.closeGuard().setMarkingEnder({});
-    wait_.reset();
 }
 
 orvel::MarkBlock CMarkCommands::PresetBlock() const {

@@ -9,7 +9,6 @@
 #include "marking/marking_run.h"
 
 class COrvelView;
-class WaitCursor;
 
 // The Mark menu of a hex view: Mark Bytes, Mark Blocks, Mark Patterns, Mark
 // Units and Clear Marks, with the settings the view remembers for each.
@@ -66,8 +65,7 @@ class CMarkCommands final : public QObject, public CommandTarget {
     void UpdateCommands();
 
     COrvelView& view_;
-    std::unique_ptr<WaitCursor> wait_;
-    BackgroundJob job_{nullptr};  // no progress shows: the running command is checked
-    bool owning_ = false;         // this view started the run that owns the document
-    bool outOfMemory_ = false;    // the current run ran out of memory
+    BackgroundJob job_{nullptr};
+    bool owning_ = false;       // this view started the run that owns the document
+    bool outOfMemory_ = false;  // the current run ran out of memory
 };

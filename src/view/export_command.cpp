@@ -28,8 +28,13 @@ void ExportDumpText(QWidget* parent, const orvel::DumpText& text, DocumentJob& j
     const QString path = COrvelApp::instance()->prompts().SaveFileName(parent, dialog);
     if (path.isEmpty())
         return;
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Exporting");
+    setup.stoppable = true;
+    setup.total = text.Length();
+    setup.waitCursor = true;
     job.Start(
-        DocumentJob::Kind::Export, {QStringLiteral("Exporting"), true, 500, text.Length(), true},
+        DocumentJob::Kind::Export, setup,
         [text, target = path.toStdString()](JobContext& context) {
             ExportResult result;
             // Esc counts until the file takes the target's place.

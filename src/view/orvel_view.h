@@ -57,7 +57,8 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     [[nodiscard]] CloseGuard& closeGuard() const { return *source_.closeGuard; }
     // The document's background job (open, save, export).
     [[nodiscard]] DocumentJob& documentJob() const { return *source_.job; }
-    // True while no marking run owns the document; the editing commands wait otherwise.
+    // True while no worker (a marking run, a comparison, a job) owns the
+    // document; the editing commands wait otherwise.
     [[nodiscard]] bool IsMarkIdle() const { return source_.isMarkIdle(); }
     [[nodiscard]] const orvel::DumpText& dump() const { return dump_; }
     [[nodiscard]] orvel::DumpLayout layout() const { return dump_.layout(); }
