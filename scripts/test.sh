@@ -30,7 +30,7 @@ cmake --build build-tsan -j"$jobs" --target orvel_gui_tests
 # to ignore what Qt's libraries do themselves. Every access of our code, also
 # when Qt's event loop calls it, is still checked.
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
-    ./build-tsan/orvel_gui_tests --gtest_filter='MarkCommandsTest.*:JobChannel*:BackgroundJob*:FindBytesTest.*:*CompareWorker*:CompareWindowTest.*:ExitTest.*'
+    ./build-tsan/orvel_gui_tests --gtest_filter='MarkCommandsTest.*:JobChannel*:BackgroundJob*:FileJobsTest.*:FindBytesTest.*:*CompareWorker*:CompareWindowTest.*:ExitTest.*'
 
 shopt -s nullglob
 for fuzzer in build-san/fuzz/fuzz_*; do

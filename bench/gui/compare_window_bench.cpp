@@ -1,7 +1,7 @@
 // The comparison window's path against `orvel-cli compare FILE1 FILE2 >/dev/null`
 // on the same two files of independent random bytes (256 MiB each, or
 // $ORVEL_BENCH_COMPARE_MIB): Start Compare in an offscreen comparison window,
-// the compare worker, its paint channel and both panes' mark stores, until the
+// the compare worker, its job's channel and both panes' mark stores, until the
 // summary comes. The two alternate, five rounds; the best of each is compared.
 #include <benchmark/benchmark.h>
 

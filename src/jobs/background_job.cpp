@@ -19,7 +19,7 @@ void BackgroundJob::Launch(Setup setup, std::function<void(JobContext&)> work,
                            std::function<void()> finished) {
     setup_ = std::move(setup);
     // A context of its own for every job: a cancelled channel stays cancelled.
-    context_.reset(new JobContext(this));
+    context_.reset(new JobContext);
     context_->progress_.Set(0, setup_.total);
     finished_ = std::move(finished);
     clock_.start();

@@ -45,7 +45,7 @@ class JobContext {
 
   private:
     friend class BackgroundJob;
-    explicit JobContext(QObject* gui) : channel_(gui) {}
+    JobContext() = default;
 
     JobChannel channel_;
     std::atomic<bool> stop_{false};

@@ -1,35 +1,47 @@
 #include "jobs/job_channel.h"
 
 #include <QMetaObject>
+#include <QObject>
 
-JobChannel::JobChannel(QObject* context) : state_(std::make_shared<State>()), context_(context) {}
+class JobChannel::Pump final : public QObject {
+  public:
+    explicit Pump(std::shared_ptr<State> state) : state_(std::move(state)) {}
+
+    void RunNext() {
+        // A copy: the request may end the channel that owns the pump.
+        const std::shared_ptr<State> state = state_;
+        std::function<void()> request;
+        {
+            std::lock_guard guard(state->mutex);
+            if (state->cancelled || state->queue.empty())
+                return;
+            request = std::move(state->queue.front());
+            state->queue.pop_front();
+        }
+        request();
+        std::lock_guard guard(state->mutex);
+        ++state->finished;
+        state->done.notify_all();
+    }
+
+  private:
+    std::shared_ptr<State> state_;
+};
+
+JobChannel::JobChannel() : state_(std::make_shared<State>()), pump_(new Pump(state_)) {}
 
 JobChannel::~JobChannel() {
     Cancel();
+    // Calls queued for the pump may still come; they find the channel cancelled.
+    pump_->deleteLater();
 }
 
 unsigned long long JobChannel::HandOver(std::function<void()> request) {
-    // Called with the state's mutex held.
-    if (state_->cancelled || context_.isNull())
+    if (state_->cancelled)
         return 0;
-    const unsigned long long ticket = ++state_->handedOver;
-    // The state is shared with the queued call, which may run after the
-    // channel is gone; it then only marks itself finished.
-    QMetaObject::invokeMethod(
-        context_.data(),
-        [state = state_, request = std::move(request), ticket] {
-            {
-                std::lock_guard guard(state->mutex);
-                if (state->cancelled)
-                    return;
-            }
-            request();
-            std::lock_guard guard(state->mutex);
-            state->finished = ticket;
-            state->done.notify_all();
-        },
-        Qt::QueuedConnection);
-    return ticket;
+    state_->queue.push_back(std::move(request));
+    QMetaObject::invokeMethod(pump_, &Pump::RunNext, Qt::QueuedConnection);
+    return ++state_->handedOver;
 }
 
 bool JobChannel::Run(std::function<void()> request) {
@@ -47,9 +59,13 @@ void JobChannel::Post(std::function<void()> request) {
 }
 
 void JobChannel::Cancel() {
-    std::lock_guard guard(state_->mutex);
-    state_->cancelled = true;
-    state_->done.notify_all();
+    std::deque<std::function<void()>> dropped;
+    {
+        std::lock_guard guard(state_->mutex);
+        state_->cancelled = true;
+        dropped.swap(state_->queue);
+        state_->done.notify_all();
+    }
 }
 
 bool JobChannel::cancelled() const {

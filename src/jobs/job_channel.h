@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -17,11 +16,14 @@
 // before or after the cancel runs once the cancel is done. A request the GUI
 // thread is already running is finished first; Cancel is only called on the
 // GUI thread, so that can never deadlock.
+//
+// Made and destroyed on the GUI thread, whose event loop runs the requests.
+// The requests travel through the channel's own locked queue, so that every
+// hand-over is ordered by that lock.
 class JobChannel {
   public:
-    // `context` is the GUI-thread object whose event loop runs the requests.
-    explicit JobChannel(QObject* context);
-    ~JobChannel();
+    JobChannel();
+    ~JobChannel();  // Cancel
     JobChannel(const JobChannel&) = delete;
     JobChannel& operator=(const JobChannel&) = delete;
 
@@ -39,12 +41,17 @@ class JobChannel {
         std::mutex mutex;
         std::condition_variable done;
         bool cancelled = false;
+        std::deque<std::function<void()>> queue;
         unsigned long long handedOver = 0;
         unsigned long long finished = 0;
     };
-    // Queues `request` for the GUI thread; returns its ticket, or 0 when cancelled.
+    // Lives on the GUI thread and runs one queued request per call; it may
+    // outlive the channel (a request may end the job that owns the channel).
+    class Pump;
+
+    // Queues `request` (the state's mutex held); its ticket, or 0 when cancelled.
     unsigned long long HandOver(std::function<void()> request);
 
     std::shared_ptr<State> state_;
-    QPointer<QObject> context_;
+    Pump* pump_;  // deletes itself once the channel is gone
 };

@@ -14,8 +14,7 @@ namespace {
 // Requests run on the GUI thread, in the order handed over, each before the
 // worker goes on.
 TEST(JobChannelTest, RunsRequestsInOrderOnTheGuiThread) {
-    QObject context;
-    JobChannel channel(&context);
+    JobChannel channel;
     std::vector<int> seen;
     std::atomic<bool> workerDone{false};
     std::atomic<bool> allRanOnGui{true};
@@ -43,8 +42,7 @@ TEST(JobChannelTest, RunsRequestsInOrderOnTheGuiThread) {
 // Cancelling releases a worker that waits for a request the GUI thread has not
 // run, and nothing handed over runs afterwards.
 TEST(JobChannelTest, CancelReleasesAWaitingWorkerAtOnce) {
-    QObject context;
-    JobChannel channel(&context);
+    JobChannel channel;
     std::atomic<int> ran{0};
     std::atomic<int> result{-1};
     std::atomic<bool> started{false};
