@@ -32,7 +32,7 @@ class JobWaitBox final : public QDialog {
     void ShowNow() {
         Refresh();
         refresh_.start();
-        open();
+        show();
     }
 
     // Esc and the close button do nothing: the job ends the wait.

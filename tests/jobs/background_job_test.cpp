@@ -2,17 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <atomic>
 #include <string>
 #include <vector>
 
 #include "jobs/job_host.h"
+#include "jobs/job_wait.h"
 #include "jobs/status_bar_jobs.h"
 
 namespace {
@@ -138,6 +143,44 @@ TEST(BackgroundJobTest, TheHostHearsOfEveryStartAndEnd) {
         {}, [](JobContext& context) { (void)context.Deliver([] {}); }, [] {});
     job.EndAtOnce();
     EXPECT_EQ(host.said, (std::vector<std::string>{"started", "ended", "started", "ended"}));
+}
+
+// Waiting for a job keeps the event loop running; a wait that lasts shows a
+// modal box with the job's progress, which neither Esc nor its close button
+// takes away: only the job's end does.
+TEST(BackgroundJobTest, AWaitThatLastsShowsABoxOnlyTheEndCloses) {
+    BackgroundJob job(nullptr);
+    BackgroundJob::Setup setup;
+    setup.label = QStringLiteral("Saving big.bin");
+    setup.showAfterMs = 0;
+    setup.stoppable = true;
+    job.Start(
+        setup,
+        [](JobContext& context) {
+            context.progress().Set(1, 4);
+            while (context.GoOn()) {
+            }
+        },
+        [] {});
+    QString shown;
+    bool stayed = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (box == nullptr || !shown.isEmpty())
+            return;
+        shown = box->findChild<QLabel*>()->text();
+        box->reject();
+        box->close();
+        stayed = box->isVisible();
+        job.RequestStop();
+    });
+    watch.start(10);
+    WaitForJob(job, nullptr);
+    EXPECT_FALSE(job.running());
+    EXPECT_EQ(shown, "Saving big.bin... 25%");
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // The status bar shows the progress of the jobs that have one to show, and
