@@ -3,7 +3,7 @@
 #  1. the release build: core tests, widget tests (offscreen), and the benchmarks build;
 #  2. the core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer
 #     (clang), with the libFuzzer targets, each fuzzed for 30 seconds;
-#  3. the widget tests of the marking workers under ThreadSanitizer.
+#  3. the widget tests of the background jobs (marking, comparing, files) under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

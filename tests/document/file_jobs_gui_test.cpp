@@ -1,6 +1,7 @@
 // Opening, saving and exporting as background jobs: what Esc stops and what
 // it cannot, what waits while a job reads the bytes, and closing meanwhile.
 #include <QAction>
+#include <QMdiArea>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -58,6 +59,21 @@ TEST_F(FileJobsTest, EscStopsAnOpenBeforeItsWindowComes) {
     EXPECT_EQ(std::find(recent.begin(), recent.end(), path), recent.end());
     // Without Esc the same file opens.
     ASSERT_NE(OpenFile(path), nullptr);
+}
+
+// Esc stops the reading of the two files of a comparison the same way.
+TEST_F(FileJobsTest, EscStopsTheReadingOfAComparison) {
+    WriteFileBytes(dir_.File("one"), Bytes(100000, 1));
+    WriteFileBytes(dir_.File("two"), Bytes(100000, 2));
+    prompts().ChooseFileNext(QString::fromStdString(dir_.File("one")));
+    prompts().ChooseFileNext(QString::fromStdString(dir_.File("two")));
+    auto window = std::make_shared<std::optional<CCompareFilesChildFrame*>>();
+    frame()->CompareFiles([window](CCompareFilesChildFrame* opened) { *window = opened; });
+    PressEsc(frame());
+    ASSERT_TRUE(WaitJobs());
+    EXPECT_EQ(*window, nullptr);
+    EXPECT_TRUE(frame()->mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(prompts().asked.size(), 2);  // the two file dialogs only
 }
 
 // Opening a file that is being opened already waits for the same window.
