@@ -1,7 +1,6 @@
 #include "document/orvel_doc.h"
 
 #include <QFileInfo>
-#include <memory>
 
 #include "app/file_filter.h"
 #include "app/orvel_app.h"

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,7 +38,7 @@ class JobContext {
     // A progress sink for a core operation: records its progress, and asks it
     // to give up once a stop was asked.
     [[nodiscard]] orvel::ProgressSink Tracker() {
-        return [this](orvel::Offset done, orvel::Offset total) {
+        return [this](std::int64_t done, std::int64_t total) {
             progress_.Set(done, total);
             return !StopAsked();
         };
@@ -76,7 +77,7 @@ class BackgroundJob : public QObject {
         // The progress shows once the job has run this long.
         int showAfterMs = 500;
         // The amount of work as known at the start (the work may correct it).
-        orvel::Offset total = 0;
+        std::int64_t total = 0;
         // The wait cursor shows while the job runs.
         bool waitCursor = false;
     };

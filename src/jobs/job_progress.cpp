@@ -4,13 +4,13 @@
 
 namespace orvel {
 
-int PercentDone(Offset done, Offset total) {
+int PercentDone(std::int64_t done, std::int64_t total) {
     if (total <= 0)
         return 100;
-    return static_cast<int>(std::clamp<Offset>(done, 0, total) * 100 / total);
+    return static_cast<int>(std::clamp<std::int64_t>(done, 0, total) * 100 / total);
 }
 
-std::string ProgressText(std::string_view label, Offset done, Offset total) {
+std::string ProgressText(std::string_view label, std::int64_t done, std::int64_t total) {
     return std::string(label) + "... " + std::to_string(PercentDone(done, total)) + "%";
 }
 

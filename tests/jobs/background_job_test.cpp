@@ -204,7 +204,7 @@ class BackgroundJobHostTest : public ::testing::Test {
     }
     // A job that goes on until it is stopped, at `done` of 200.
     static void StartUntilStopped(BackgroundJob& job, const QString& label, bool stoppable,
-                                  orvel::Offset done) {
+                                  std::int64_t done) {
         job.Start(
             {label, stoppable, 0, 200},
             [done](JobContext& context) {
