@@ -56,8 +56,10 @@ struct Stalls {
 };
 Stalls g_best;
 Stalls g_worst{0, 0, 0, 0};
+Stalls g_last;
 
 void Keep(double Stalls::*field, double ms) {
+    g_last.*field = ms;
     g_best.*field = std::min(g_best.*field, ms);
     g_worst.*field = std::max(g_worst.*field, ms);
 }
@@ -121,7 +123,7 @@ void BM_OpenAndSaveStalls(benchmark::State& state) {
             std::printf(
                 "round %d: window open %.1f ms, save %.1f ms; on the GUI thread open "
                 "%.1f ms, save %.1f ms\n",
-                round + 1, g_worst.open, g_worst.save, g_worst.syncOpen, g_worst.syncSave);
+                round + 1, g_last.open, g_last.save, g_last.syncOpen, g_last.syncSave);
         }
         state.SetIterationTime(g_worst.open / 1000);
         state.counters["open_stall_ms"] = g_worst.open;
