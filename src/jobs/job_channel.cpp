@@ -1,12 +1,25 @@
 #include "jobs/job_channel.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QObject>
 
+// The worker posts a plain event per request: the event is made inside Qt, so
+// the hand-over carries nothing the worker wrote but what the queue holds.
 class JobChannel::Pump final : public QObject {
   public:
+    static constexpr QEvent::Type kRunNext = QEvent::User;
+
     explicit Pump(std::shared_ptr<State> state) : state_(std::move(state)) {}
 
+    bool event(QEvent* event) override {
+        if (event->type() != kRunNext)
+            return QObject::event(event);
+        RunNext();
+        return true;
+    }
+
+  private:
     void RunNext() {
         // A copy: the request may end the channel that owns the pump.
         const std::shared_ptr<State> state = state_;
@@ -24,7 +37,6 @@ class JobChannel::Pump final : public QObject {
         state->done.notify_all();
     }
 
-  private:
     std::shared_ptr<State> state_;
 };
 
@@ -40,7 +52,7 @@ unsigned long long JobChannel::HandOver(std::function<void()> request) {
     if (state_->cancelled)
         return 0;
     state_->queue.push_back(std::move(request));
-    QMetaObject::invokeMethod(pump_, &Pump::RunNext, Qt::QueuedConnection);
+    QCoreApplication::postEvent(pump_, new QEvent(Pump::kRunNext));
     return ++state_->handedOver;
 }
 

@@ -19,7 +19,8 @@
 //
 // Made and destroyed on the GUI thread, whose event loop runs the requests.
 // The requests travel through the channel's own locked queue, so that every
-// hand-over is ordered by that lock.
+// hand-over is ordered by that lock (which a race checker sees, unlike the
+// event queue's).
 class JobChannel {
   public:
     JobChannel();
