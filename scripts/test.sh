@@ -3,8 +3,8 @@
 #  1. the release build: core tests, widget tests (offscreen), and the benchmarks build;
 #  2. the core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer
 #     (clang), with the libFuzzer targets, each fuzzed for 30 seconds;
-#  3. the widget tests of the marking workers and the core tests of orvel-cli's
-#     pipeline under ThreadSanitizer;
+#  3. the widget tests of the background jobs (marking, comparing, files) and the
+#     core tests of orvel-cli's pipeline under ThreadSanitizer;
 #  4. the install into a temporary prefix and the .deb package of the release build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +22,7 @@ CC=clang CXX=clang++ cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DORVEL_CO
 cmake --build build-san -j"$jobs"
 ctest --test-dir build-san --output-on-failure
 
-# 3. The marking and compare workers, the paint channel and the windows that run them
+# 3. The background jobs, the marking and compare workers on them, and the windows that run them
 #    under ThreadSanitizer (clang, with Qt).
 CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVEL_CORE_ONLY=OFF \
     -DORVEL_BENCH=OFF -DORVEL_FUZZ=OFF -DORVEL_SANITIZE=thread >/dev/null
@@ -32,7 +32,7 @@ cmake --build build-tsan -j"$jobs" --target orvel_gui_tests orvel_core_tests
 # to ignore what Qt's libraries do themselves. Every access of our code, also
 # when Qt's event loop calls it, is still checked.
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
-    ./build-tsan/orvel_gui_tests --gtest_filter='MarkCommandsTest.*:PaintChannel*:FindBytesTest.*:*CompareWorker*:CompareWindowTest.*:ExitTest.*'
+    ./build-tsan/orvel_gui_tests --gtest_filter='MarkCommandsTest.*:JobChannel*:BackgroundJob*:FileJobsTest.*:FindBytesTest.*:*CompareWorker*:CompareWindowTest.*:ExitTest.*'
 # The ordered pipeline of orvel-cli and what runs on it (dump, compare), and
 # the command line itself, built with the sanitizer too.
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \

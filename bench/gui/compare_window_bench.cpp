@@ -1,7 +1,7 @@
 // The comparison window's path against `orvel-cli compare FILE1 FILE2 >/dev/null`
 // on the same two files of independent random bytes (256 MiB each, or
 // $ORVEL_BENCH_COMPARE_MIB): Start Compare in an offscreen comparison window,
-// the compare worker, its paint channel and both panes' mark stores, until the
+// the compare worker, its job's channel and both panes' mark stores, until the
 // summary comes. The two alternate, five rounds; the best of each is compared.
 #include <benchmark/benchmark.h>
 
@@ -61,7 +61,7 @@ void BM_CompareWindowVsCli(benchmark::State& state) {
     const orvel::bench::TempRandomFile second(size, 2);
     auto* prompts = new ClosingPrompts;
     COrvelApp::instance()->setPrompts(std::unique_ptr<UserPrompts>(prompts));
-    auto doc = std::make_unique<CCompareFilesDoc>();
+    auto doc = std::make_unique<CCompareFilesDoc>(nullptr);
     orvel::CompareFileFailure failure;
     if (!doc->data().Load(first.path(), second.path(), failure)) {
         state.SkipWithError(failure.message.c_str());

@@ -21,7 +21,7 @@ COrvelView* ViewOfSize(orvel::Offset size) {
     static std::map<orvel::Offset, COrvelView*> views;
     COrvelView*& view = views[size];
     if (view == nullptr) {
-        auto* doc = new COrvelDoc(COrvelApp::instance());
+        auto* doc = new COrvelDoc(nullptr, COrvelApp::instance());
         orvel::ByteBuffer bytes;
         bytes.resizeForOverwrite(size);  // pages never written read as zero
         doc->data().AssignBytes(std::move(bytes), false);

@@ -1,6 +1,18 @@
 #include "app/close_guard.h"
 
 #include "app/orvel_app.h"
+#include "jobs/document_job.h"
+#include "jobs/job_wait.h"
+#include "view/dump_export.h"
+
+bool CloseGuard::QueryClose() {
+    if (asking_)
+        return false;
+    asking_ = true;
+    const bool agreed = AskBeforeClose();
+    asking_ = false;
+    return agreed;
+}
 
 void CloseGuard::CommitClose() {
     EndWorkers();
@@ -24,6 +36,28 @@ bool CloseGuard::AskStopMarking(const orvel::MarkingState& state, QWidget* paren
                UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
 }
 
+bool CloseGuard::AskAboutJob(DocumentJob& job, QWidget* parent) {
+    switch (job.kind()) {
+        case DocumentJob::Kind::Save:
+            WaitForSave(job, parent);
+            return true;
+        case DocumentJob::Kind::Export:
+            if (COrvelApp::instance()->prompts().Ask(
+                    parent, QString::fromUtf8(orvel::kStopExportQuestion),
+                    UserPrompts::Buttons::YesNo,
+                    UserPrompts::Icon::Stop) != UserPrompts::Answer::Yes)
+                return false;
+            // Stopped now, as Esc would: it must not finish while other
+            // documents are asked.
+            job.RequestStop();
+            return true;
+        case DocumentJob::Kind::Open:
+        case DocumentJob::Kind::None:
+            break;
+    }
+    return true;
+}
+
 void CloseGuard::EndMarking(orvel::MarkingState& state) {
     // A copy: the ender removes itself when it ends the run.
     if (const auto ender = endMarking_; ender)
@@ -31,4 +65,15 @@ void CloseGuard::EndMarking(orvel::MarkingState& state) {
     state.m_bMarking = 0;
     state.m_bMarkIdle = 1;
     state.m_nMarkKind = 0;
+}
+
+void CloseGuard::WaitForSave(DocumentJob& job, QWidget* parent) {
+    EndRuns();
+    WaitForJob(job, parent);
+}
+
+void CloseGuard::EndJob(DocumentJob& job, QWidget* parent) {
+    if (job.kind() == DocumentJob::Kind::Save)
+        WaitForSave(job, parent);
+    job.EndAtOnce();
 }

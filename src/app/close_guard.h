@@ -4,6 +4,7 @@
 
 #include "document/marking_state.h"
 
+class DocumentJob;
 class QWidget;
 
 // The close guard of a document, in two steps, so that the main frame can ask
@@ -16,9 +17,11 @@ class CloseGuard {
     virtual ~CloseGuard() = default;
 
     // Asks the document's questions now, in order; a Yes to saving saves at
-    // once. False when the user refused or a save failed: nothing is ended and
-    // the windows must stay (a file saved meanwhile simply stays saved).
-    [[nodiscard]] virtual bool QueryClose() = 0;
+    // once and waits for the save. False when the user refused or a save
+    // failed: nothing is ended and the windows must stay (a file saved
+    // meanwhile simply stays saved). Also false, at once, while the document
+    // is still asking (it may wait for a save, and the windows paint meanwhile).
+    [[nodiscard]] bool QueryClose();
     // After QueryClose agreed: ends the document's workers at once; from then
     // on its windows close without a question.
     void CommitClose();
@@ -30,15 +33,30 @@ class CloseGuard {
     void setMarkingEnder(std::function<void()> ender) { endMarking_ = std::move(ender); }
 
   protected:
+    // The document's questions (see QueryClose).
+    [[nodiscard]] virtual bool AskBeforeClose() = 0;
     // The marking question while a run is Running (none while it stops);
     // false when the user answered No.
     [[nodiscard]] static bool AskStopMarking(const orvel::MarkingState& state, QWidget* parent);
+    // The document's job: closing waits for a save to end; an export asks
+    // whether to stop it (false when the user answered No; Yes stops it).
+    [[nodiscard]] bool AskAboutJob(DocumentJob& job, QWidget* parent);
+    // Closing waits for a save of the document (its own, or one running): the
+    // runs the user agreed to stop end first, so that nothing of them happens
+    // meanwhile; the windows keep painting.
+    void WaitForSave(DocumentJob& job, QWidget* parent);
     // Ends a marking run that owns the document and leaves `state` Idle.
     void EndMarking(orvel::MarkingState& state);
-    // Ends every worker of the document at once and leaves it idle.
+    // Ends the document's job at once, but lets a save finish (it may have
+    // started after the questions).
+    void EndJob(DocumentJob& job, QWidget* parent);
+    // Ends the document's marking and comparison runs at once and leaves it idle.
+    virtual void EndRuns() = 0;
+    // Ends every worker of the document at once (its runs, then its job).
     virtual void EndWorkers() = 0;
 
   private:
     std::function<void()> endMarking_;
+    bool asking_ = false;
     bool closing_ = false;
 };

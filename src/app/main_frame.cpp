@@ -32,6 +32,7 @@
 #include "compare/compare_files_doc.h"
 #include "document/file_stamp.h"
 #include "document/orvel_doc.h"
+#include "jobs/status_bar_jobs.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
 #include "view/orvel_view.h"
@@ -55,7 +56,12 @@ CMainFrame::CMainFrame() : mdiArea_(new QMdiArea(this)) {
     idleTimer_.start();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The jobs end before the windows and documents they use go.
+CMainFrame::~CMainFrame() {
+    disconnect(jobs_, nullptr, this, nullptr);
+    EndPendingDocuments();
+    jobs_->EndAll();
+}
 
 void CMainFrame::CreateActions() {
     // One action per command; its text is the first one the menus give it.
@@ -153,6 +159,8 @@ void CMainFrame::CreateStatusBar() {
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
         statusBar()->addPermanentWidget(label);
     }
+    jobs_ = new StatusBarJobs(statusBar(), this);
+    connect(jobs_, &StatusBarJobs::jobsChanged, this, &CMainFrame::UpdateCommands);
 }
 
 QAction* CMainFrame::ToolbarAction(Cmd cmd, const QString& text) {
@@ -244,9 +252,10 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
             orvel::NumberedMenuEntry(number++, QDir::toNativeSeparators(path).toStdString()));
         auto* recent = new QAction(text, menu);
         connect(recent, &QAction::triggered, this, [this, path] {
-            if (OpenDocumentFile(path) == nullptr) {
-                COrvelApp::instance()->RemoveFromRecentFileList(path);
-            }
+            OpenDocumentFile(path, [path](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
+                if (outcome == COrvelDoc::OpenOutcome::Failed)
+                    COrvelApp::instance()->RemoveFromRecentFileList(path);
+            });
         });
         menu->insertAction(before, recent);
         recentActions_.push_back(recent);
@@ -514,7 +523,7 @@ CChildFrame* CMainFrame::AddChild(COrvelDoc* doc) {
 }
 
 CChildFrame* CMainFrame::NewDocument() {
-    auto* doc = new COrvelDoc(this);
+    auto* doc = new COrvelDoc(jobs_, this);
     doc->setDialogParent(this);
     if (!doc->OnNewDocument()) {
         delete doc;
@@ -523,37 +532,104 @@ CChildFrame* CMainFrame::NewDocument() {
     return AddChild(doc);
 }
 
-CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
+void CMainFrame::OpenDocumentFile(const QString& path, Opened opened) {
+    if (!opened)
+        opened = [](CChildFrame*, COrvelDoc::OpenOutcome) {};
     // One window per file, however its path is written (a symbolic link, a
     // hard link).
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    const auto same = [&absolute](const QString& own) {
+        return own == absolute ||
+               orvel::IsSameFileOnDisk(own.toStdString(), absolute.toStdString());
+    };
     for (CChildFrame* child : children()) {
-        const QString own = child->document()->path();
-        if (own == absolute || orvel::IsSameFileOnDisk(own.toStdString(), absolute.toStdString())) {
+        if (same(child->document()->path())) {
             mdiArea_->setActiveSubWindow(child);
-            return child;
+            return opened(child, COrvelDoc::OpenOutcome::Opened);
         }
     }
-    auto* doc = new COrvelDoc(this);
-    doc->setDialogParent(this);
-    if (!doc->OnOpenDocument(path)) {
-        delete doc;
-        return nullptr;
+    for (PendingOpen& pending : opening_) {
+        if (same(pending.path)) {
+            pending.told.push_back(std::move(opened));
+            return;
+        }
     }
-    COrvelApp::instance()->AddToRecentFileList(doc->path());
-    return AddChild(doc);
+    auto* doc = new COrvelDoc(jobs_, this);
+    doc->setDialogParent(this);
+    opening_.push_back({doc, absolute, {std::move(opened)}});
+    doc->OnOpenDocument(path,
+                        [this, doc](COrvelDoc::OpenOutcome outcome) { OpenEnded(doc, outcome); });
 }
 
-CCompareFilesChildFrame* CMainFrame::CompareFiles() {
-    auto doc = std::make_unique<CCompareFilesDoc>();
+void CMainFrame::OpenDocumentFiles(QStringList paths) {
+    if (paths.isEmpty())
+        return;
+    const QString first = paths.takeFirst();
+    OpenDocumentFile(first,
+                     [this, rest = std::move(paths)](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
+                         if (outcome != COrvelDoc::OpenOutcome::Stopped)
+                             OpenDocumentFiles(rest);
+                     });
+}
+
+void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
+    const auto it = std::find_if(opening_.begin(), opening_.end(),
+                                 [doc](const PendingOpen& pending) { return pending.doc == doc; });
+    const std::vector<Opened> told = std::move(it->told);
+    opening_.erase(it);
+    CChildFrame* child = nullptr;
+    if (outcome == COrvelDoc::OpenOutcome::Opened) {
+        COrvelApp::instance()->AddToRecentFileList(doc->path());
+        child = AddChild(doc);
+    } else {
+        doc->deleteLater();  // its job is still returning
+    }
+    for (const Opened& opened : told)
+        opened(child, outcome);
+}
+
+void CMainFrame::CompareFiles(std::function<void(CCompareFilesChildFrame*)> done) {
+    if (!done)
+        done = [](CCompareFilesChildFrame*) {};
+    auto* doc = new CCompareFilesDoc(jobs_);
+    doc->setParent(this);
     doc->setDialogParent(this);
-    if (!doc->OnNewDocument())
-        return nullptr;
-    auto* child = new CCompareFilesChildFrame(std::move(doc));
+    comparing_.push_back({doc, std::move(done)});
+    doc->OnNewDocument([this, doc](bool loaded) { ComparisonLoaded(doc, loaded); });
+}
+
+void CMainFrame::ComparisonLoaded(CCompareFilesDoc* doc, bool loaded) {
+    const auto it =
+        std::find_if(comparing_.begin(), comparing_.end(),
+                     [doc](const PendingComparison& pending) { return pending.doc == doc; });
+    const auto done = std::move(it->done);
+    comparing_.erase(it);
+    if (!loaded) {
+        doc->deleteLater();  // its job may still be returning
+        return done(nullptr);
+    }
+    doc->setParent(nullptr);
+    auto* child = new CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc>(doc));
     mdiArea_->addSubWindow(child);
     child->ActivateFrame();
     UpdateCommands();
-    return child;
+    done(child);
+}
+
+void CMainFrame::EndPendingDocuments() {
+    const std::vector<PendingOpen> opening = std::move(opening_);
+    opening_.clear();
+    for (const PendingOpen& pending : opening) {
+        delete pending.doc;  // ends its job at once
+        for (const Opened& opened : pending.told)
+            opened(nullptr, COrvelDoc::OpenOutcome::Stopped);
+    }
+    const std::vector<PendingComparison> comparing = std::move(comparing_);
+    comparing_.clear();
+    for (const PendingComparison& pending : comparing) {
+        delete pending.doc;
+        pending.done(nullptr);
+    }
 }
 
 void CMainFrame::OnChildActivated() {
@@ -584,6 +660,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     for (CloseGuard* guard : guards)
         guard->CommitClose();
+    EndPendingDocuments();
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
         if (!window->close()) {
             event->ignore();
@@ -599,9 +676,11 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
-            OpenDocumentFile(url.toLocalFile());
+            paths << url.toLocalFile();
     }
+    OpenDocumentFiles(paths);
     event->acceptProposedAction();
 }

@@ -3,11 +3,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <vector>
 
 #include "app/command_target.h"
 #include "app/menu_tables.h"
+#include "document/orvel_doc.h"
 
 class QAction;
 class QLabel;
@@ -19,7 +21,8 @@ class CChildFrame;
 class CHelpWnd;
 class CNotationConvertDlg;
 class CCompareFilesChildFrame;
-class COrvelDoc;
+class CCompareFilesDoc;
+class StatusBarJobs;
 
 // The main window: the menu bar built from the menu tables, the accelerators,
 // the client area holding the document windows, and the command route. It
@@ -38,14 +41,26 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     // The action of a command (one per command, shared by menus and keys).
     [[nodiscard]] QAction* action(orvel::Cmd cmd) const;
 
+    // Told how an open ended: the new or activated window, or null.
+    using Opened = std::function<void(CChildFrame* child, COrvelDoc::OpenOutcome outcome)>;
+
     // File New: a new untitled single-file window.
     CChildFrame* NewDocument();
     // Opens `path` in a single-file window, or activates the window that has it
-    // open already. Null when the file could not be opened.
-    CChildFrame* OpenDocumentFile(const QString& path);
-    // File Compare: asks for two files and opens a comparison window of them.
-    // Null when the user cancelled or a file could not be loaded.
-    CCompareFilesChildFrame* CompareFiles();
+    // open already. The file is read as a background job; its window comes
+    // when it has been read. `opened` (may be empty) is told how it ended;
+    // when the file is being opened already, once that open ends.
+    void OpenDocumentFile(const QString& path, Opened opened = {});
+    // Opens `paths` one after the other (dropped files), so that their windows
+    // come in that order; a stopped open ends the rest.
+    void OpenDocumentFiles(QStringList paths);
+    // File Compare: asks for two files and opens a comparison window of them
+    // once they have been read (a background job). `done` (may be empty) gets
+    // the window, or null when the user cancelled or stopped, or a file could
+    // not be loaded.
+    void CompareFiles(std::function<void(CCompareFilesChildFrame*)> done = {});
+    // The background jobs of every window: their progress in the status bar, Esc.
+    [[nodiscard]] StatusBarJobs& jobs() const { return *jobs_; }
     // The action of a command that only a toolbar offers; made on first use
     // and routed and updated like every other.
     QAction* ToolbarAction(orvel::Cmd cmd, const QString& text);
@@ -85,7 +100,23 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void FillWindowList(QMenu* menu);
     [[nodiscard]] std::vector<CommandTarget*> Route() const;
     CChildFrame* AddChild(COrvelDoc* doc);
+    void OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome);
+    void ComparisonLoaded(CCompareFilesDoc* doc, bool loaded);
+    // Exit: the files being read are dropped; no window opens for them.
+    void EndPendingDocuments();
     void OnChildActivated();
+
+    // A file being opened, and everyone waiting for its window.
+    struct PendingOpen {
+        COrvelDoc* doc;
+        QString path;
+        std::vector<Opened> told;
+    };
+    // Two files being read for a comparison, and who waits for its window.
+    struct PendingComparison {
+        CCompareFilesDoc* doc;
+        std::function<void(CCompareFilesChildFrame*)> done;
+    };
 
     QMdiArea* mdiArea_;
     std::map<orvel::Cmd, QAction*> actions_;
@@ -99,4 +130,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     CAsciiTableDlg* m_pAsciiTableDlg = nullptr;
     CNotationConvertDlg* m_pNotationDlg = nullptr;
     QPointer<CHelpWnd> helpWnd_;
+    StatusBarJobs* jobs_ = nullptr;
+    // Documents whose files are being read, owned here until their windows open.
+    std::vector<PendingOpen> opening_;
+    std::vector<PendingComparison> comparing_;
 };

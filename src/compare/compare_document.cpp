@@ -39,23 +39,6 @@ FileStep LoadStep(const FileError& error) {
     return error.code == EIO || error.code == ENOMEM ? FileStep::Read : FileStep::Open;
 }
 
-// Writes `bytes` to `path` through a SafeFileWriter, telling which step failed.
-bool WriteWhole(const std::string& path, const ByteBuffer& bytes, ComparedFile which,
-                CompareFileFailure& failure, FileStamp* written = nullptr) {
-    SafeFileWriter writer(path);
-    const bool opened = writer.Open(bytes.size());
-    if (opened && writer.Write(bytes.data(), static_cast<std::size_t>(bytes.size())) &&
-        writer.Commit()) {
-        if (written != nullptr)
-            *written = writer.stamp();
-        return true;
-    }
-    failure.step = opened ? FileStep::Write : FileStep::Open;
-    failure.error = writer.error();
-    failure.message = SaveFailureText(which, failure.step, path, failure.error);
-    return false;
-}
-
 }  // namespace
 
 // Letter case is never folded: where the file system folds it, both names
@@ -79,12 +62,17 @@ std::string SaveFailureText(ComparedFile file, FileStep step, const std::string&
 }
 
 bool CompareDocument::Load(const std::string& path1, const std::string& path2,
-                           CompareFileFailure& failure) {
+                           CompareFileFailure& failure, const ProgressSink& progress) {
     ByteBuffer bytes[2];
     FileStamp stamps[2];
     const std::string* paths[2] = {&path1, &path2};
     for (int k = 0; k < 2; ++k) {
-        if (!LoadFile(*paths[k], bytes[k], failure.error, FileKinds::RegularOnly, &stamps[k])) {
+        // Each file is half of the work, whatever its size.
+        const ProgressSink half = [&progress, k](Offset done, Offset total) {
+            return !progress || total <= 0 || progress(k * total + done, 2 * total);
+        };
+        if (!LoadFile(*paths[k], bytes[k], failure.error, FileKinds::RegularOnly, &stamps[k],
+                      half)) {
             const auto which = k == 0 ? ComparedFile::First : ComparedFile::Second;
             failure.step = LoadStep(failure.error);
             failure.message = LoadFailureText(which, failure.step, *paths[k], failure.error);
@@ -100,19 +88,40 @@ bool CompareDocument::Load(const std::string& path1, const std::string& path2,
     return true;
 }
 
+bool CompareDocument::WriteFile(ComparedFile which, const std::string& path,
+                                CompareFileFailure& failure, FileStamp* written,
+                                const ProgressSink& progress) const {
+    SafeFileWriter writer(path);
+    const bool opened = writer.Open(file(which).size());
+    if (opened && WriteInPieces(writer, file(which).bytes(), failure.error, progress) &&
+        writer.Commit()) {
+        if (written != nullptr)
+            *written = writer.stamp();
+        return true;
+    }
+    if (failure.error.code != ECANCELED)
+        failure.error = writer.error();
+    failure.step = opened ? FileStep::Write : FileStep::Open;
+    failure.message = SaveFailureText(which, failure.step, path, failure.error);
+    return false;
+}
+
+void CompareDocument::FileSaved(ComparedFile which, const FileStamp& written) {
+    file(which).MarkSaved();
+    file(which).setDiskStamp(written);
+}
+
 bool CompareDocument::SaveFile(ComparedFile which, CompareFileFailure& failure) {
-    BinaryDocument& doc = file(which);
     FileStamp written;
-    if (!WriteWhole(path(which), doc.bytes(), which, failure, &written))
+    if (!WriteFile(which, path(which), failure, &written))
         return false;
-    doc.MarkSaved();
-    doc.setDiskStamp(written);
+    FileSaved(which, written);
     return true;
 }
 
 bool CompareDocument::SaveFileAs(ComparedFile which, const std::string& path,
                                  CompareFileFailure& failure) const {
-    return WriteWhole(path, file(which).bytes(), which, failure);
+    return WriteFile(which, path, failure);
 }
 
 DiffNavigation CompareDocument::NavigateDiff(DiffCommand command, ComparedFile pane,

@@ -66,8 +66,11 @@ class CompareDocument : public MarkingState {
 
     // Loads both files; nothing changes unless both loaded. The caller checks
     // IsSameFileForComparison first. Both changed flags are clear afterwards.
+    // `progress` is told the share of the two files read so far (each file
+    // counts half) and may give up (ECANCELED). A new document may be loaded
+    // on another thread, as long as nothing else uses it meanwhile.
     [[nodiscard]] bool Load(const std::string& path1, const std::string& path2,
-                            CompareFileFailure& failure);
+                            CompareFileFailure& failure, const ProgressSink& progress = {});
 
     [[nodiscard]] BinaryDocument& file(ComparedFile which) {
         return which == ComparedFile::First ? m_file1 : m_file2;
@@ -96,6 +99,15 @@ class CompareDocument : public MarkingState {
     // changed flag and everything else stay as they were.
     [[nodiscard]] bool SaveFileAs(ComparedFile which, const std::string& path,
                                   CompareFileFailure& failure) const;
+    // The two steps of a save, for a save that writes on another thread:
+    // WriteFile writes the file's bytes to `path` (the file on disk stays as
+    // it was on failure; `progress` may give up, ECANCELED) and may run on any
+    // thread while the bytes stay unchanged; FileSaved then records that the
+    // file at its own path holds them (`written`: its stamp).
+    [[nodiscard]] bool WriteFile(ComparedFile which, const std::string& path,
+                                 CompareFileFailure& failure, FileStamp* written = nullptr,
+                                 const ProgressSink& progress = {}) const;
+    void FileSaved(ComparedFile which, const FileStamp& written);
 
     // The comparison state: running (1, 0), stopping (0, 0), summary shown
     // (1, 0), idle (0, 1). Stop Compare stores 0 in m_bComparing.

@@ -160,9 +160,4 @@ std::string CompareSummaryText(const CompareResult& result) {
     return "Number of different byte found: " + count;
 }
 
-std::string CompareProgressText(Offset done, Offset total) {
-    const Offset percent = total > 0 ? done * 100 / total : 100;
-    return "Comparing... " + std::to_string(percent) + "%";
-}
-
 }  // namespace orvel

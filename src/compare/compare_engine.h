@@ -57,10 +57,6 @@ struct CompareResult {
 // The summary message shown when a comparison finished (numbers in decimal).
 [[nodiscard]] std::string CompareSummaryText(const CompareResult& result);
 
-// The status text while a comparison runs, "Comparing... 42%": the whole
-// percent of `total` offsets that are `done` (100 for nothing to compare).
-[[nodiscard]] std::string CompareProgressText(Offset done, Offset total);
-
 // The first offset in [from, to) where the two arrays differ, or -1. Both arrays
 // must hold at least `to` bytes. Costs about one memcmp of the span.
 [[nodiscard]] Offset FindFirstMismatch(const std::uint8_t* a, const std::uint8_t* b, Offset from,

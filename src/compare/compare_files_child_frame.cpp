@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QPointer>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -44,7 +42,7 @@ constexpr CompareButton kCompareButtons[] = {
 
 CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc> doc,
                                                  QWidget* parent)
-    : QMdiSubWindow(parent), doc_(std::move(doc)), worker_(doc_->data(), this) {
+    : QMdiSubWindow(parent), doc_(std::move(doc)), worker_(doc_->data(), this, doc_->jobHost()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(doc_->title());
     auto* client = new QWidget;
@@ -74,16 +72,6 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDo
         view->OnUpdate();
     }
     worker_.setPanes(m_pView1, m_pView2);
-    // The main window's status bar shows how far a comparison has got.
-    const QPointer<QStatusBar> status = COrvelApp::instance()->mainFrame()->statusBar();
-    worker_.setStatusSink([status](const QString& text) {
-        if (status.isNull())
-            return;
-        if (text.isEmpty())
-            status->clearMessage();
-        else
-            status->showMessage(text);
-    });
     doc_->setCompareEnder([this] { worker_.End(); });
 }
 

@@ -1,7 +1,8 @@
 #include "compare/compare_files_doc.h"
 
+#include <QFileInfo>
+
 #include "app/orvel_app.h"
-#include "app/wait_cursor.h"
 #include "document/overwrite_prompt.h"
 #include "document/undo_settings.h"
 
@@ -24,59 +25,105 @@ int NextComparisonNumber() {
     return ++count;
 }
 
+// What a job's thread read or wrote, for its end on the GUI thread.
+struct FileResult {
+    bool ok = false;
+    orvel::CompareFileFailure failure;
+    orvel::FileStamp stamp;
+};
+
 }  // namespace
 
 // Each file keeps a history of its own.
-CCompareFilesDoc::CCompareFilesDoc()
-    : title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())) {
+CCompareFilesDoc::CCompareFilesDoc(JobHost* jobs)
+    : title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())),
+      jobHost_(jobs),
+      job_(jobs) {
     for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second})
         ConnectEditHistory(data_.file(which), [this] { return dialogParent_; });
+}
+
+CCompareFilesDoc::~CCompareFilesDoc() {
+    job_.EndAtOnce();
 }
 
 QString CCompareFilesDoc::path(ComparedFile which) const {
     return QString::fromStdString(data_.path(which));
 }
 
-bool CCompareFilesDoc::OnNewDocument() {
+void CCompareFilesDoc::OnNewDocument(std::function<void(bool)> done) {
     const QString path1 = Prompts().OpenFileName(
         dialogParent_,
         {QStringLiteral("Select first file for comparison"), ComparedFilesFilter(), {}, {}});
     if (path1.isEmpty())
-        return false;
+        return done(false);
     const QString path2 = Prompts().OpenFileName(
         dialogParent_,
         {QStringLiteral("Select second file for comparison"), ComparedFilesFilter(), {}, {}});
     if (path2.isEmpty())
-        return false;
+        return done(false);
     if (orvel::IsSameFileForComparison(path1.toStdString(), path2.toStdString())) {
         Prompts().Tell(dialogParent_, QString::fromUtf8(orvel::kSameFilesText));
-        return false;
+        return done(false);
     }
-    orvel::CompareFileFailure failure;
-    bool loaded;
-    {
-        WaitCursor wait;
-        loaded = data_.Load(path1.toStdString(), path2.toStdString(), failure);
-    }
-    if (!loaded) {
-        Prompts().Tell(dialogParent_, QString::fromStdString(failure.message));
-        return false;
-    }
-    return true;
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Opening %1 and %2")
+                      .arg(QFileInfo(path1).fileName(), QFileInfo(path2).fileName());
+    setup.stoppable = true;
+    setup.waitCursor = true;
+    // Nothing else uses the new document while its job fills it.
+    job_.Start(
+        DocumentJob::Kind::Open, setup,
+        [this, file1 = path1.toStdString(), file2 = path2.toStdString()](JobContext& job) {
+            FileResult result;
+            result.ok = data_.Load(file1, file2, result.failure, job.Tracker());
+            return result;
+        },
+        [this, done = std::move(done)](const FileResult& result) {
+            if (job_.stopRequested())
+                return done(false);
+            if (!result.ok)
+                Prompts().Tell(dialogParent_, QString::fromStdString(result.failure.message));
+            done(result.ok);
+        });
 }
 
-bool CCompareFilesDoc::OnSaveFile(ComparedFile which) {
-    if (!ConfirmOverwriteOfChangedFile(dialogParent_, data_.IsChangedOnDisk(which), path(which)))
-        return false;
-    orvel::CompareFileFailure failure;
-    bool saved;
-    {
-        WaitCursor wait;
-        saved = data_.SaveFile(which, failure);
+void CCompareFilesDoc::StartSave(ComparedFile which, const QString& path,
+                                 std::function<void(const orvel::FileStamp&)> saved,
+                                 std::function<void(bool)> done) {
+    if (!done)
+        done = [](bool) {};
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Saving ") + QFileInfo(path).fileName();
+    setup.total = data_.file(which).size();
+    setup.waitCursor = true;
+    job_.Start(
+        DocumentJob::Kind::Save, setup,
+        [this, which, file = path.toStdString()](JobContext& job) {
+            FileResult result;
+            result.ok = data_.WriteFile(which, file, result.failure, &result.stamp, job.Tracker());
+            return result;
+        },
+        [this, saved = std::move(saved), done = std::move(done)](const FileResult& result) {
+            if (!result.ok) {
+                Prompts().Tell(dialogParent_, QString::fromStdString(result.failure.message));
+                return done(false);
+            }
+            saved(result.stamp);
+            done(true);
+        });
+}
+
+void CCompareFilesDoc::OnSaveFile(ComparedFile which, std::function<void(bool)> done) {
+    if (!ConfirmOverwriteOfChangedFile(dialogParent_, data_.IsChangedOnDisk(which), path(which))) {
+        if (done)
+            done(false);
+        return;
     }
-    if (!saved)
-        Prompts().Tell(dialogParent_, QString::fromStdString(failure.message));
-    return saved;
+    StartSave(
+        which, path(which),
+        [this, which](const orvel::FileStamp& written) { data_.FileSaved(which, written); },
+        std::move(done));
 }
 
 void CCompareFilesDoc::OnSaveFileAs(ComparedFile which) {
@@ -86,14 +133,7 @@ void CCompareFilesDoc::OnSaveFileAs(ComparedFile which) {
         Prompts().SaveFileName(dialogParent_, {title, ComparedFilesFilter(), {}, {}});
     if (target.isEmpty())
         return;
-    orvel::CompareFileFailure failure;
-    bool saved;
-    {
-        WaitCursor wait;
-        saved = data_.SaveFileAs(which, target.toStdString(), failure);
-    }
-    if (!saved)
-        Prompts().Tell(dialogParent_, QString::fromStdString(failure.message));
+    StartSave(which, target, [](const orvel::FileStamp&) {}, {});
 }
 
 bool CCompareFilesDoc::AskYes(const char* question) const {
@@ -101,22 +141,30 @@ bool CCompareFilesDoc::AskYes(const char* question) const {
                          UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
 }
 
-bool CCompareFilesDoc::QueryClose() {
+bool CCompareFilesDoc::AskBeforeClose() {
     if (data_.m_bComparing == 1 && !AskYes(orvel::kStopComparingQuestion))
         return false;
     if (!AskStopMarking(data_, dialogParent_))
+        return false;
+    if (!AskAboutJob(job_, dialogParent_))
         return false;
     // A save that fails has told the user; the window stays with its edits.
     for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second}) {
         const char* question =
             which == ComparedFile::First ? orvel::kSaveFile1Question : orvel::kSaveFile2Question;
-        if (data_.dataModified(which) && AskYes(question) && !OnSaveFile(which))
+        if (!data_.dataModified(which) || !AskYes(question))
+            continue;
+        EndJob(job_, dialogParent_);  // an export the user agreed to stop
+        bool saved = false;
+        OnSaveFile(which, [&saved](bool ok) { saved = ok; });
+        WaitForSave(job_, dialogParent_);
+        if (!saved)
             return false;
     }
     return true;
 }
 
-void CCompareFilesDoc::EndWorkers() {
+void CCompareFilesDoc::EndRuns() {
     if (endCompare_)
         endCompare_();
     data_.m_bComparing = 0;
@@ -124,13 +172,18 @@ void CCompareFilesDoc::EndWorkers() {
     EndMarking(data_);
 }
 
+void CCompareFilesDoc::EndWorkers() {
+    EndRuns();
+    EndJob(job_, dialogParent_);
+}
+
 bool CCompareFilesDoc::OnCommand(Cmd cmd) {
     switch (cmd) {
         case Cmd::FileSaveFile1:
-            (void)OnSaveFile(ComparedFile::First);
+            OnSaveFile(ComparedFile::First);
             return true;
         case Cmd::FileSaveFile2:
-            (void)OnSaveFile(ComparedFile::Second);
+            OnSaveFile(ComparedFile::Second);
             return true;
         case Cmd::FileSaveFile1As:
             OnSaveFileAs(ComparedFile::First);
@@ -149,13 +202,16 @@ bool CCompareFilesDoc::OnUpdateCommand(Cmd cmd, CommandState& state) {
         case Cmd::FileSaveFile1As:
         case Cmd::FileSaveFile2:
         case Cmd::FileSaveFile2As:
+            state.enabled = IsCompareDocIdle();
+            return true;
         case Cmd::FileCompare:
         case Cmd::FileNew:
         case Cmd::FileOpen:
         case Cmd::FilePrint:
         case Cmd::FilePrintSetup:
         case Cmd::FileImportHexText:
-            state.enabled = IsCompareDocIdle();
+            // Saving a file leaves these to the other windows.
+            state.enabled = data_.IsCompareDocIdle();
             return true;
         case Cmd::FileSave:
         case Cmd::FileSaveAs:

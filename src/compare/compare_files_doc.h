@@ -7,16 +7,23 @@
 #include "app/close_guard.h"
 #include "app/command_target.h"
 #include "compare/compare_document.h"
+#include "jobs/document_job.h"
 
+class JobHost;
 class QWidget;
 
 // The document of a comparison window: the two files (the core comparison
 // document), the window's title, the commands Save File1/2 and Save File1/2 As,
 // and the close guard. Lives on the GUI thread.
+//
+// Loading the two files and saving one of them run as the document's
+// background job; while it runs the files do not change.
 class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard {
     Q_OBJECT
   public:
-    CCompareFilesDoc();
+    // `jobs` shows the progress of the document's jobs (may be null).
+    explicit CCompareFilesDoc(JobHost* jobs);
+    ~CCompareFilesDoc() override;
 
     [[nodiscard]] orvel::CompareDocument& data() { return data_; }
     [[nodiscard]] const orvel::CompareDocument& data() const { return data_; }
@@ -24,24 +31,27 @@ class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard
     [[nodiscard]] QString title() const { return title_; }
     // The full path as chosen in the file dialog.
     [[nodiscard]] QString path(orvel::ComparedFile which) const;
+    [[nodiscard]] DocumentJob& job() { return job_; }
+    [[nodiscard]] JobHost* jobHost() const { return jobHost_; }
 
-    // True while no comparison and no marking run owns the files; almost
-    // every command of the window waits for it.
-    [[nodiscard]] bool IsCompareDocIdle() const { return data_.IsCompareDocIdle(); }
+    // True while no comparison, no marking run and no job owns the files;
+    // almost every command of the window waits for it.
+    [[nodiscard]] bool IsCompareDocIdle() const {
+        return data_.IsCompareDocIdle() && !job_.running();
+    }
 
-    // Asks for the two files and loads them; reports every failure. False when
-    // nothing may open (the user cancelled, the same file twice, a load failed).
-    bool OnNewDocument();
-    // Save File1 / Save File2, asking first when another program has changed
-    // the file: false (after a message, or No) when the file on disk and the
-    // changed flag stayed as they were.
-    bool OnSaveFile(orvel::ComparedFile which);
+    // Asks for the two files and loads them as the document's job ("Opening
+    // NAME1 and NAME2... 37%", Esc stops it); reports every failure. `done`
+    // runs once it is over, with false when nothing may open (the user
+    // cancelled or stopped, the same file twice, a load failed).
+    void OnNewDocument(std::function<void(bool loaded)> done);
+    // Save File1 / Save File2 as the document's job, asking first when another
+    // program has changed the file. `done` (may be empty) gets false (after a
+    // message, or No) when the file on disk and the changed flag stayed as
+    // they were; at once when no save started.
+    void OnSaveFile(orvel::ComparedFile which, std::function<void(bool saved)> done = {});
     // Save File1 As / Save File2 As: writes a copy; changes nothing else.
     void OnSaveFileAs(orvel::ComparedFile which);
-
-    // The running comparison, the running marking, then each changed file
-    // (Yes saves it now; a failed save keeps the window and its edits).
-    [[nodiscard]] bool QueryClose() override;
 
     // How the close guard ends a comparison at once; it must return only when
     // the compare worker can no longer touch the document.
@@ -53,13 +63,23 @@ class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
 
   protected:
+    // The running comparison, the running marking, the running job, then each
+    // changed file (Yes saves it now; a failed save keeps the window and its edits).
+    [[nodiscard]] bool AskBeforeClose() override;
+    void EndRuns() override;
     void EndWorkers() override;
 
   private:
     [[nodiscard]] bool AskYes(const char* question) const;
+    // Writes file `which` to `path` as the document's job; `saved` runs on success.
+    void StartSave(orvel::ComparedFile which, const QString& path,
+                   std::function<void(const orvel::FileStamp&)> saved,
+                   std::function<void(bool)> done);
 
     orvel::CompareDocument data_;
     QString title_;
     QWidget* dialogParent_ = nullptr;
     std::function<void()> endCompare_;
+    JobHost* jobHost_;
+    DocumentJob job_;  // last: it ends before the files it reads go
 };

@@ -1,6 +1,5 @@
 #include "compare/compared_file_view.h"
 
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "app/orvel_app.h"
@@ -26,12 +25,15 @@ void CBarredWnd::SetView(QWidget* view) {
 }
 
 CComparedFileView::CComparedFileView(CCompareFilesDoc* doc, ComparedFile which, CBarredWnd* pane)
-    : COrvelView(
-          ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc, &doc->data(), doc,
-                     // Editing and printing wait while a comparison or a
-                     // marking run owns the files.
-                     [doc] { return doc->IsCompareDocIdle(); }},
-          pane),
+    : COrvelView(ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc, &doc->data(),
+                            doc, &doc->job(),
+                            // Editing and printing wait while a comparison, a
+                            // marking run or a job owns the files.
+                            [doc] { return doc->IsCompareDocIdle(); },
+                            // Typing waits while a compare worker may still read the
+                            // files (running, stopping or showing its summary).
+                            [doc] { return doc->data().IsComparing() || doc->job().running(); }},
+                 pane),
       doc_(doc),
       which_(which),
       pane_(pane) {
@@ -110,18 +112,6 @@ bool CComparedFileView::OnUpdateCommand(Cmd cmd, CommandState& state) {
         default:
             return COrvelView::OnUpdateCommand(cmd, state);
     }
-}
-
-// A typed character is dropped while a compare worker may still read the
-// files (running, stopping or showing its summary); caret keys still work.
-void CComparedFileView::keyPressEvent(QKeyEvent* event) {
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (doc_->data().IsComparing() && plain && event->text().size() == 1 &&
-        event->text()[0].unicode() < 0x80) {
-        event->accept();
-        return;
-    }
-    COrvelView::keyPressEvent(event);
 }
 
 void CComparedFileView::focusInEvent(QFocusEvent* event) {

@@ -51,7 +51,6 @@ class CComparedFileView : public COrvelView {
     void activated();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
   private:

@@ -13,7 +13,15 @@
 namespace orvel {
 namespace {
 
-constexpr Offset kReadChunk = Offset{64} << 20;
+// Pieces small enough that a stop or a progress step comes often even from a
+// slow disk, large enough to cost nothing.
+constexpr Offset kReadChunk = Offset{8} << 20;
+constexpr Offset kWriteChunk = Offset{8} << 20;
+
+bool GiveUp(FileError& error) {
+    error = ErrorFromErrno(ECANCELED);
+    return false;
+}
 
 }  // namespace
 
@@ -22,18 +30,19 @@ FileError FileTooLargeError() {
 }
 
 bool LoadFile(const std::string& path, ByteBuffer& out, FileError& error, FileKinds kinds,
-              FileStamp* stamp) {
+              FileStamp* stamp, const ProgressSink& progress) {
     out.clear();
     struct stat st {};
     const UniqueFd fd = OpenForReading(path, kinds, st, error);
-    if (!fd.valid() || !LoadOpenFile(fd.get(), st, out, error))
+    if (!fd.valid() || !LoadOpenFile(fd.get(), st, out, error, progress))
         return false;
     if (stamp != nullptr)
         *stamp = StampOf(st);
     return true;
 }
 
-bool LoadOpenFile(int fd, const struct stat& st, ByteBuffer& out, FileError& error) {
+bool LoadOpenFile(int fd, const struct stat& st, ByteBuffer& out, FileError& error,
+                  const ProgressSink& progress) {
     out.clear();
     const auto tooLarge = [&] {
         error = FileTooLargeError();
@@ -63,6 +72,10 @@ bool LoadOpenFile(int fd, const struct stat& st, ByteBuffer& out, FileError& err
                 break;
             if (out.size() > kMaxFileSize)
                 return tooLarge();
+            if (progress && !progress(out.size(), st.st_size)) {
+                out.clear();
+                return GiveUp(error);
+            }
         }
     } catch (const std::bad_alloc&) {
         error = ErrorFromErrno(ENOMEM);
@@ -73,16 +86,36 @@ bool LoadOpenFile(int fd, const struct stat& st, ByteBuffer& out, FileError& err
 }
 
 bool SaveFile(const std::string& path, const ByteBuffer& bytes, FileError& error, FileKinds kinds,
-              FileStamp* written) {
+              FileStamp* written, const ProgressSink& progress) {
     SafeFileWriter writer(path, kinds);
-    const bool ok = writer.Open(bytes.size()) &&
-                    writer.Write(bytes.data(), static_cast<std::size_t>(bytes.size())) &&
-                    writer.Commit();
-    if (!ok)
+    if (!writer.Open(bytes.size())) {
         error = writer.error();
-    else if (written != nullptr)
+        return false;
+    }
+    if (!WriteInPieces(writer, bytes, error, progress))
+        return false;  // the writer leaves the file as it was
+    if (!writer.Commit()) {
+        error = writer.error();
+        return false;
+    }
+    if (written != nullptr)
         *written = writer.stamp();
-    return ok;
+    return true;
+}
+
+bool WriteInPieces(SafeFileWriter& writer, const ByteBuffer& bytes, FileError& error,
+                   const ProgressSink& progress) {
+    for (Offset at = 0; at < bytes.size();) {
+        const Offset piece = std::min(bytes.size() - at, kWriteChunk);
+        if (!writer.Write(bytes.data() + at, static_cast<std::size_t>(piece))) {
+            error = writer.error();
+            return false;
+        }
+        at += piece;
+        if (progress && !progress(at, bytes.size()))
+            return GiveUp(error);
+    }
+    return true;
 }
 
 }  // namespace orvel

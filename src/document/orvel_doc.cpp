@@ -4,19 +4,31 @@
 
 #include "app/file_filter.h"
 #include "app/orvel_app.h"
-#include "app/wait_cursor.h"
 #include "document/hex_import_command.h"
 #include "document/overwrite_prompt.h"
 #include "document/undo_settings.h"
 
 using orvel::Cmd;
 
-COrvelDoc::COrvelDoc(QObject* parent) : QObject(parent) {
+namespace {
+
+// What a job's thread read or wrote, for its end on the GUI thread.
+struct FileResult {
+    bool ok = false;
+    orvel::FileError error;
+    orvel::FileStamp stamp;
+    orvel::ByteBuffer bytes;  // a load's bytes
+};
+
+}  // namespace
+
+COrvelDoc::COrvelDoc(JobHost* jobs, QObject* parent) : QObject(parent), job_(jobs) {
     observerId_ = data_.AddObserver([this](const orvel::ByteEdit&) { emit stateChanged(); });
     ConnectEditHistory(data_, [this] { return dialogParent_; });
 }
 
 COrvelDoc::~COrvelDoc() {
+    job_.EndAtOnce();
     data_.RemoveObserver(observerId_);
 }
 
@@ -43,57 +55,95 @@ bool COrvelDoc::OnNewDocument() {
     return true;
 }
 
-bool COrvelDoc::OnOpenDocument(const QString& path) {
-    WaitCursor wait;
-    orvel::FileError error;
-    if (!data_.Load(path.toStdString(), error)) {
-        COrvelApp::instance()->prompts().Tell(dialogParent_,
-                                              QStringLiteral("Failed to open the file because ") +
-                                                  QString::fromStdString(error.text));
-        return false;
-    }
-    SetPath(path);
-    return true;
+void COrvelDoc::OnOpenDocument(const QString& path, std::function<void(OpenOutcome)> done) {
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Opening ") + QFileInfo(path).fileName();
+    setup.stoppable = true;
+    setup.waitCursor = true;
+    job_.Start(
+        DocumentJob::Kind::Open, setup,
+        [file = path.toStdString()](JobContext& job) {
+            FileResult result;
+            result.ok =
+                orvel::LoadFile(file, result.bytes, result.error, orvel::FileKinds::RegularOnly,
+                                &result.stamp, job.Tracker());
+            return result;
+        },
+        [this, path, done = std::move(done)](FileResult result) {
+            // Esc counts until the window would open, even when the reading was done.
+            if (job_.stopRequested())
+                return done(OpenOutcome::Stopped);
+            if (!result.ok) {
+                COrvelApp::instance()->prompts().Tell(
+                    dialogParent_, QStringLiteral("Failed to open the file because ") +
+                                       QString::fromStdString(result.error.text));
+                return done(OpenOutcome::Failed);
+            }
+            data_.AssignBytes(std::move(result.bytes), false);
+            data_.setDiskStamp(result.stamp);
+            SetPath(path);
+            done(OpenOutcome::Opened);
+        });
 }
 
-bool COrvelDoc::DoSave(const QString& path) {
+void COrvelDoc::DoSave(const QString& path, Saved done) {
+    if (!done)
+        done = [](bool) {};
     const bool changedOnDisk = data_.IsChangedOnDisk(path.toStdString(), path_.toStdString());
     if (!ConfirmOverwriteOfChangedFile(dialogParent_, changedOnDisk, path))
-        return false;
-    bool saved;
-    orvel::FileError error;
-    {
-        WaitCursor wait;
-        saved = data_.Save(path.toStdString(), error);
-    }
-    if (!saved) {
-        COrvelApp::instance()->prompts().Tell(
-            dialogParent_, QStringLiteral("Failed to save the file ") + path +
-                               QStringLiteral("\nCause: ") + QString::fromStdString(error.text));
-        return false;
-    }
-    SetPath(path);
-    COrvelApp::instance()->AddToRecentFileList(path_);
-    emit stateChanged();
-    return true;
+        return done(false);
+    DocumentJob::Setup setup;
+    setup.label = QStringLiteral("Saving ") + QFileInfo(path).fileName();
+    setup.total = data_.size();
+    setup.waitCursor = true;
+    job_.Start(
+        DocumentJob::Kind::Save, setup,
+        [bytes = &data_.bytes(), file = path.toStdString()](JobContext& job) {
+            FileResult result;
+            result.ok = orvel::SaveFile(file, *bytes, result.error, orvel::FileKinds::RegularOnly,
+                                        &result.stamp, job.Tracker());
+            return result;
+        },
+        [this, path, done = std::move(done)](const FileResult& result) {
+            if (!result.ok) {
+                COrvelApp::instance()->prompts().Tell(
+                    dialogParent_, QStringLiteral("Failed to save the file ") + path +
+                                       QStringLiteral("\nCause: ") +
+                                       QString::fromStdString(result.error.text));
+                return done(false);
+            }
+            data_.MarkSaved();
+            data_.setDiskStamp(result.stamp);
+            SetPath(path);
+            COrvelApp::instance()->AddToRecentFileList(path_);
+            emit stateChanged();
+            done(true);
+        });
 }
 
-bool COrvelDoc::Save() {
-    return path_.isEmpty() ? SaveAs() : DoSave(path_);
+void COrvelDoc::Save(Saved done) {
+    if (path_.isEmpty())
+        return SaveAs(std::move(done));
+    DoSave(path_, std::move(done));
 }
 
-bool COrvelDoc::SaveAs() {
+void COrvelDoc::SaveAs(Saved done) {
     UserPrompts::FileDialog dialog{QStringLiteral("Save As"),
                                    DialogFilterText(orvel::kAllFilesFilter), QString(),
                                    path_.isEmpty() ? title_ : path_};
     const QString path = COrvelApp::instance()->prompts().SaveFileName(dialogParent_, dialog);
-    if (path.isEmpty())
-        return false;
-    return DoSave(path);
+    if (path.isEmpty()) {
+        if (done)
+            done(false);
+        return;
+    }
+    DoSave(path, std::move(done));
 }
 
-bool COrvelDoc::QueryClose() {
+bool COrvelDoc::AskBeforeClose() {
     if (!AskStopMarking(data_, dialogParent_))
+        return false;
+    if (!AskAboutJob(job_, dialogParent_))
         return false;
     if (!IsModified())
         return true;
@@ -104,7 +154,16 @@ bool COrvelDoc::QueryClose() {
         return false;
     if (answer == UserPrompts::Answer::No)
         return true;
-    return Save();
+    EndJob(job_, dialogParent_);  // an export the user agreed to stop
+    bool saved = false;
+    Save([&saved](bool ok) { saved = ok; });
+    WaitForSave(job_, dialogParent_);
+    return saved;
+}
+
+void COrvelDoc::EndWorkers() {
+    EndRuns();
+    EndJob(job_, dialogParent_);
 }
 
 bool COrvelDoc::OnCommand(Cmd cmd) {
@@ -124,7 +183,7 @@ bool COrvelDoc::OnUpdateCommand(Cmd cmd, CommandState& state) {
     switch (cmd) {
         case Cmd::FileSave:
         case Cmd::FileSaveAs:
-            state.enabled = data_.IsMarkIdle();
+            state.enabled = IsIdle();
             return true;
         case Cmd::FileNew:
         case Cmd::FileOpen:

@@ -2,21 +2,34 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "app/close_guard.h"
 #include "app/command_target.h"
 #include "document/binary_document.h"
+#include "jobs/document_job.h"
 
+class JobHost;
 class QWidget;
 
 // The document of a single-file window: the bytes of one file (the core
 // document), its path and title, and the file commands Save and Save As with
-// the close guard: the marking question, then whether to save changes. Lives on
-// the GUI thread.
+// the close guard: the marking question, the running job, then whether to
+// save changes. Lives on the GUI thread.
+//
+// Opening and saving run as the document's background job. While it runs the
+// bytes do not change (the editing commands wait and typing is dropped); an
+// opening document belongs to nobody but its job until the job has ended.
 class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     Q_OBJECT
   public:
-    explicit COrvelDoc(QObject* parent = nullptr);
+    // How File Open ended.
+    enum class OpenOutcome { Opened, Failed, Stopped };
+    // Told whether a save wrote the file.
+    using Saved = std::function<void(bool saved)>;
+
+    // `jobs` shows the progress of the document's jobs (may be null).
+    explicit COrvelDoc(JobHost* jobs, QObject* parent = nullptr);
     ~COrvelDoc() override;
 
     [[nodiscard]] orvel::BinaryDocument& data() { return data_; }
@@ -27,19 +40,24 @@ class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     [[nodiscard]] QString title() const { return title_; }
     // Empty for an untitled document.
     [[nodiscard]] QString path() const { return path_; }
+    // True while no marking run and no job owns the document.
+    [[nodiscard]] bool IsIdle() const { return data_.IsMarkIdle() && !job_.running(); }
+    [[nodiscard]] DocumentJob& job() { return job_; }
 
     // File New: 32 zero bytes, untitled ("Orvel" and a running number).
     bool OnNewDocument();
-    // File Open: reports failures to the user; false when nothing was opened.
-    bool OnOpenDocument(const QString& path);
-    // Saves to `path`, asking first when that is the document's own file and
-    // another program has changed it; on failure or No reports it and leaves
-    // the document and the file on disk as they were.
-    bool DoSave(const QString& path);
-    bool Save();
-    bool SaveAs();
-    // The marking question, then whether to save changes (Yes saves now).
-    [[nodiscard]] bool QueryClose() override;
+    // File Open: reads the file as the document's job ("Opening NAME... 37%",
+    // Esc stops it). `done` runs on the GUI thread once it is over; a failure
+    // has been reported to the user then, a stop says nothing.
+    void OnOpenDocument(const QString& path, std::function<void(OpenOutcome)> done);
+    // Saves to `path` as the document's job, asking first when that is the
+    // document's own file and another program has changed it; a save cannot be
+    // stopped. On failure or No it reports it and leaves the document and the
+    // file on disk as they were. `done` (may be empty) is told the outcome,
+    // at once when no save started.
+    void DoSave(const QString& path, Saved done = {});
+    void Save(Saved done = {});
+    void SaveAs(Saved done = {});
 
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
@@ -54,7 +72,11 @@ class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     void stateChanged();
 
   protected:
-    void EndWorkers() override { EndMarking(data_); }
+    // The marking question, the running job, then whether to save changes
+    // (Yes saves now and waits for the save).
+    [[nodiscard]] bool AskBeforeClose() override;
+    void EndRuns() override { EndMarking(data_); }
+    void EndWorkers() override;
 
   private:
     void SetPath(const QString& path);
@@ -64,4 +86,5 @@ class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     QString title_;
     QWidget* dialogParent_ = nullptr;
     int observerId_ = 0;
+    DocumentJob job_;  // last: it ends before the bytes it reads go
 };

@@ -7,7 +7,6 @@
 #include "app/close_guard.h"
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
-#include "app/wait_cursor.h"
 #include "editing/find_pattern.h"
 #include "marking/mark_blocks_dlg.h"
 #include "marking/mark_bytes_dlg.h"
@@ -22,7 +21,6 @@
 using orvel::Cmd;
 using orvel::MarkColor;
 using orvel::Offset;
-using Pass = CMarkingRun::Pass;
 
 namespace {
 
@@ -51,7 +49,7 @@ CMarkCommands::CMarkCommands(COrvelView& view) : view_(view) {}
 
 CMarkCommands::~CMarkCommands() {
     // The window goes while its run paints: end the run without asking.
-    run_.reset();
+    job_.EndAtOnce();
     if (owning_)
         EndRun();
 }
@@ -90,7 +88,6 @@ void CMarkCommands::UpdateCommands() {
 
 void CMarkCommands::StartRun(Kind kind) {
     orvel::MarkingState& state = view_.marking();
-    run_.reset();  // a finished run's thread is joined here at the latest
     state.m_bMarking = 1;
     state.m_bMarkIdle = 0;
     state.m_nMarkKind = kind;
@@ -98,11 +95,11 @@ void CMarkCommands::StartRun(Kind kind) {
     outOfMemory_ = false;
     // Closing the document's last window ends the run at once.
     view_.closeGuard().setMarkingEnder([this] {
-        run_.reset();
+        job_.EndAtOnce();
         EndRun();
     });
     UpdateCommands();
-    std::vector<Pass> passes;
+    std::vector<MarkingPass> passes;
     bool accepted = false;
     try {
         accepted = RunDialog(kind, passes);
@@ -114,21 +111,18 @@ void CMarkCommands::StartRun(Kind kind) {
         UpdateCommands();
         return;
     }
-    wait_ = std::make_unique<WaitCursor>();
-    run_ = std::make_unique<CMarkingRun>(
-        state, this, std::move(passes),
-        [this](const std::vector<orvel::BatchedRun>& runs) { PaintRequest(runs); },
+    BackgroundJob::Setup setup;
+    setup.waitCursor = true;  // no progress shows: the running command is checked
+    job_.Start(
+        setup,
+        [this, &state, passes = std::move(passes)](JobContext& job) {
+            RunMarkingPasses(
+                job, state, passes,
+                [this](const std::vector<orvel::BatchedRun>& runs) { PaintRequest(runs); });
+        },
         [this] {
             EndRun();
             UpdateCommands();
-            // The worker is still returning from this request: join it later.
-            QMetaObject::invokeMethod(
-                this,
-                [this, run = run_.get()] {
-                    if (run_.get() == run)
-                        run_.reset();
-                },
-                Qt::QueuedConnection);
         });
 }
 
@@ -174,7 +168,6 @@ void CMarkCommands::EndRun() {
     state.m_bMarkIdle = 1;
     owning_ = false;
     view_.closeGuard().setMarkingEnder({});
-    wait_.reset();
 }
 
 orvel::MarkBlock CMarkCommands::PresetBlock() const {
@@ -188,7 +181,7 @@ void CMarkCommands::ClearRange(Offset start, Offset end) {
     view_.MarksChanged(start, end);
 }
 
-bool CMarkCommands::RunDialog(Kind kind, std::vector<Pass>& passes) {
+bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
     QWidget* owner = COrvelApp::instance()->mainFrame();
     const auto bytes = view_.data().bytes().span();
     const Offset size = view_.data().size();

@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "app/command_target.h"
+#include "jobs/background_job.h"
 #include "marking/mark_dialogs.h"
 #include "marking/marking_run.h"
 
 class COrvelView;
-class WaitCursor;
 
 // The Mark menu of a hex view: Mark Bytes, Mark Blocks, Mark Patterns, Mark
 // Units and Clear Marks, with the settings the view remembers for each.
@@ -18,7 +18,7 @@ class WaitCursor;
 // chosen (Running: m_bMarking 1, m_bMarkIdle 0, m_nMarkKind the kind) until it
 // has really ended (Idle: 0, 1, 0). The command's dialog runs on the GUI thread
 // while the document is already Running; Cancel returns to Idle. After OK the
-// old marks are cleared if asked and a worker (CMarkingRun) scans and paints.
+// old marks are cleared if asked and a background job scans and paints.
 // Choosing the running command again asks it to stop (Stopping: 0, 0, kind);
 // the worker ends after the request it is in and the document is Idle again.
 // While a run owns the document, only the running command is available (and
@@ -49,14 +49,11 @@ class CMarkCommands final : public QObject, public CommandTarget {
     orvel::MarkUnitsSettings unitsSettings;
     orvel::MarkPatternsSettings patternsSettings;
 
-    // True while this view's worker exists.
-    [[nodiscard]] bool hasWorker() const { return run_ != nullptr; }
-
   private:
     void StartRun(Kind kind);
     // Runs the kind's dialog; on OK stores the settings, clears what the
     // dialog asks and returns the passes to paint. False on Cancel.
-    bool RunDialog(Kind kind, std::vector<CMarkingRun::Pass>& passes);
+    bool RunDialog(Kind kind, std::vector<MarkingPass>& passes);
     void ClearRange(orvel::Offset start, orvel::Offset end);
     [[nodiscard]] orvel::MarkBlock PresetBlock() const;
     // Applies a request of the worker; out of memory, it stops the run.
@@ -68,8 +65,7 @@ class CMarkCommands final : public QObject, public CommandTarget {
     void UpdateCommands();
 
     COrvelView& view_;
-    std::unique_ptr<CMarkingRun> run_;
-    std::unique_ptr<WaitCursor> wait_;
+    BackgroundJob job_{nullptr};
     bool owning_ = false;       // this view started the run that owns the document
     bool outOfMemory_ = false;  // the current run ran out of memory
 };

@@ -4,11 +4,6 @@ list(APPEND ORVEL_CORE_SOURCES
     src/marking/mark_patterns.cpp
     src/marking/mark_range.cpp
     src/marking/mark_value.cpp
-)
-list(APPEND ORVEL_GUI_SOURCES
-    src/marking/paint_channel.cpp
-)
-list(APPEND ORVEL_CORE_SOURCES
     src/marking/run_batcher.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES

@@ -12,13 +12,13 @@ constexpr std::size_t kWriteBlock = std::size_t{1} << 20;
 }  // namespace
 
 bool WriteDumpTextFile(const DumpText& text, const std::string& path, FileError& error,
-                       const ExportProgress& progress, FileKinds kinds) {
+                       const ProgressSink& progress, FileKinds kinds) {
     SafeFileWriter writer(path, kinds);
-    if (!writer.Open(text.Length())) {
+    const Offset length = text.Length();
+    if (!writer.Open(length)) {
         error = writer.error();
         return false;
     }
-    const double length = static_cast<double>(text.Length());
     Offset written = 0;
     bool cancelled = false;
     const bool ok = text.Write(
@@ -26,7 +26,7 @@ bool WriteDumpTextFile(const DumpText& text, const std::string& path, FileError&
             if (!writer.Write(data, size))
                 return false;
             written += static_cast<Offset>(size);
-            if (progress && !progress(static_cast<double>(written) / length)) {
+            if (progress && !progress(written, length)) {
                 cancelled = true;
                 return false;
             }

@@ -3,6 +3,7 @@
 #include "app/command_target.h"
 
 class COrvelView;
+class DocumentJob;
 class QWidget;
 
 namespace orvel {
@@ -10,7 +11,7 @@ class DumpText;
 }
 
 // Export Hex Display Text: asks for a text file and writes the view's dump
-// text into it. Available while no marking run owns the document.
+// text into it. Available while no worker owns the document.
 class ExportCommand final : public CommandTarget {
   public:
     explicit ExportCommand(COrvelView& view) : view_(view) {}
@@ -22,8 +23,10 @@ class ExportCommand final : public CommandTarget {
     COrvelView& view_;
 };
 
-// Asks for the target file (owned by `parent`) and writes `text` into it,
-// showing progress in the main window's status bar when it takes a while.
-// A cancelled dialog does nothing; a failure is reported to the user; a
-// successful export says nothing.
-void ExportDumpText(QWidget* parent, const orvel::DumpText& text);
+// Asks for the target file (owned by `parent`) and writes `text` into it as
+// the document's `job` ("Exporting... 37%"). Esc stops it; a stopped export
+// leaves the target as it was and says nothing. A cancelled dialog does
+// nothing; a failure is reported to the user; a successful export says
+// nothing. The bytes behind `text` stay unchanged while the job runs (the
+// job holds the document).
+void ExportDumpText(QWidget* parent, const orvel::DumpText& text, DocumentJob& job);

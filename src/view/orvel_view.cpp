@@ -52,7 +52,8 @@ constexpr int kDragScrollReach = 3;
 
 COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
     : COrvelView(ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc, &doc->data(), doc,
-                            [doc] { return doc->data().IsMarkIdle(); }},
+                            &doc->job(), [doc] { return doc->IsIdle(); },
+                            [doc] { return doc->job().running(); }},
                  parent) {}
 
 COrvelView::COrvelView(ViewSource source, QWidget* parent)
@@ -283,7 +284,9 @@ void COrvelView::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (plain && text.size() == 1 && text[0].unicode() < 0x80) {
-        TypeCharacter(static_cast<char>(text[0].unicode()));
+        // Dropped while another thread reads the bytes; caret keys still work.
+        if (!source_.typingWaits())
+            TypeCharacter(static_cast<char>(text[0].unicode()));
         event->accept();
         return;
     }
@@ -406,10 +409,12 @@ void COrvelView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void COrvelView::dropEvent(QDropEvent* event) {
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
-            COrvelApp::instance()->mainFrame()->OpenDocumentFile(url.toLocalFile());
+            paths << url.toLocalFile();
     }
+    COrvelApp::instance()->mainFrame()->OpenDocumentFiles(paths);
     event->acceptProposedAction();
 }
 

@@ -15,19 +15,23 @@
 
 class CloseGuard;
 class COrvelDoc;
+class DocumentJob;
 class QPrinter;
 
 // What a hex view shows: the bytes of one file, the dump style (a single-file
 // window or a comparison pane), the document that follows the view in the
-// command route, the marking state and close guard of that document, and
-// whether the document is free of workers.
+// command route, the marking state, close guard and job of that document,
+// whether the document is free of workers, and whether typing must wait.
 struct ViewSource {
     orvel::BinaryDocument* data;
     orvel::DumpStyle style;
     CommandTarget* document;
     orvel::MarkingState* marking;
     CloseGuard* closeGuard;
+    DocumentJob* job;
     std::function<bool()> isMarkIdle;
+    // True while typed characters are dropped (another thread reads the bytes).
+    std::function<bool()> typingWaits;
 };
 
 // The hex view of a single-file window: a virtual text view of the dump text.
@@ -51,7 +55,10 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     // view of it), and the document's close guard.
     [[nodiscard]] orvel::MarkingState& marking() const { return *source_.marking; }
     [[nodiscard]] CloseGuard& closeGuard() const { return *source_.closeGuard; }
-    // True while no marking run owns the document; the editing commands wait otherwise.
+    // The document's background job (open, save, export).
+    [[nodiscard]] DocumentJob& documentJob() const { return *source_.job; }
+    // True while no worker (a marking run, a comparison, a job) owns the
+    // document; the editing commands wait otherwise.
     [[nodiscard]] bool IsMarkIdle() const { return source_.isMarkIdle(); }
     [[nodiscard]] const orvel::DumpText& dump() const { return dump_; }
     [[nodiscard]] orvel::DumpLayout layout() const { return dump_.layout(); }

@@ -1,10 +1,14 @@
 // File Exit (and closing the main window): every document is asked its
 // questions before any window closes, and a refusal anywhere closes nothing.
 #include <QMdiArea>
+#include <filesystem>
+#include <optional>
 
 #include "compare/compare_gui_fixture.h"
+#include "jobs/status_bar_jobs.h"
 #include "marking/unit_runs.h"
 #include "support/file_size_limit.h"
+#include "view/dump_export.h"
 
 using orvel::Cmd;
 using orvel::ComparedFile;
@@ -110,6 +114,55 @@ TEST_F(ExitTest, EveryWindowClosesWhenAllAgree) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Windows(), 0);
     EXPECT_TRUE(prompts().notes.isEmpty());
+}
+
+// Exit while files are being read drops them: no window comes for them
+// afterwards, and nothing is asked.
+TEST_F(ExitTest, ExitDropsTheFilesBeingRead) {
+    const std::string path = dir_.File("opening.bin");
+    orvel::test::WriteFileBytes(path, std::vector<std::uint8_t>(100000, 1));
+    std::optional<COrvelDoc::OpenOutcome> opened;
+    frame()->OpenDocumentFile(
+        QString::fromStdString(path),
+        [&opened](CChildFrame*, COrvelDoc::OpenOutcome how) { opened = how; });
+    prompts().ChooseFileNext(QString::fromStdString(path));
+    prompts().ChooseFileNext(QString::fromStdString(dir_.File("missing.bin")));
+    std::optional<CCompareFilesChildFrame*> compared;
+    frame()->CompareFiles([&compared](CCompareFilesChildFrame* window) { compared = window; });
+    prompts().asked.clear();
+    EXPECT_TRUE(frame()->close());
+    EXPECT_EQ(opened, COrvelDoc::OpenOutcome::Stopped);
+    EXPECT_EQ(compared, nullptr);
+    EXPECT_TRUE(frame()->jobs().idle());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Windows(), 0);
+    EXPECT_TRUE(prompts().asked.isEmpty());
+}
+
+// Exit while a file is being saved waits for the save, and exit while the dump
+// is being exported asks whether to stop it; then every window closes.
+TEST_F(ExitTest, ExitWaitsForASaveAndAsksAboutAnExport) {
+    CChildFrame* exporting = frame()->NewDocument();
+    exporting->document()->data().MarkSaved();
+    const std::string saved = dir_.File("saved.bin");
+    orvel::test::WriteFileBytes(saved, {1, 2, 3});
+    CChildFrame* saving = OpenFile(saved);
+    ASSERT_NE(saving, nullptr);
+    saving->document()->data().SetByte(0, 9);
+    frame()->RouteCommand(Cmd::FileSave);
+    frame()->mdiArea()->setActiveSubWindow(exporting);
+    const std::string target = dir_.File("dump.txt");
+    prompts().ChooseFileNext(QString::fromStdString(target));
+    frame()->RouteCommand(Cmd::FileExportHexText);
+    prompts().asked.clear();
+    prompts().AnswerNext(Answer::Yes);
+    EXPECT_TRUE(frame()->close());
+    EXPECT_EQ(prompts().asked, QStringList{orvel::kStopExportQuestion});
+    EXPECT_EQ(ReadFileBytes(saved), (std::vector<std::uint8_t>{9, 2, 3}));
+    EXPECT_FALSE(std::filesystem::exists(target));
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Windows(), 0);
 }
 
 }  // namespace

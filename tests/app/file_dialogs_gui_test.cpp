@@ -43,12 +43,14 @@ TEST_F(FileDialogsTest, OpenSaveAsImportAndExportOfferAllFiles) {
                                       "ELF");
     prompts().ChooseFileNext(firmware);
     frame()->RouteCommand(Cmd::FileOpen);
+    ASSERT_TRUE(WaitJobs());
     ASSERT_NE(frame()->activeChild(), nullptr);
     EXPECT_EQ(frame()->activeChild()->document()->path(), firmware);
 
     const QString copy = QString::fromStdString(dir_.File("copy"));
     prompts().ChooseFileNext(copy);
     frame()->RouteCommand(Cmd::FileSaveAs);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(copy.toStdString()), ReadFileBytes(firmware.toStdString()));
 
     const QString values = MakeFile("values", "4D 5A");
@@ -59,6 +61,7 @@ TEST_F(FileDialogsTest, OpenSaveAsImportAndExportOfferAllFiles) {
     const QString dump = QString::fromStdString(dir_.File("dump"));
     prompts().ChooseFileNext(dump);
     frame()->RouteCommand(Cmd::FileExportHexText);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_FALSE(ReadFileBytes(dump.toStdString()).empty());
 
     EXPECT_EQ(Asked(), (QStringList{kAllFiles + " / ", kAllFiles + " / ", kTextFiles + " / txt",
@@ -71,6 +74,7 @@ TEST_F(FileDialogsTest, CompareAndSaveFileAsOfferAllFiles) {
     prompts().ChooseFileNext(core);
     prompts().ChooseFileNext(firmware);
     frame()->RouteCommand(Cmd::FileCompare);
+    ASSERT_TRUE(WaitJobs());
     CCompareFilesChildFrame* window = active();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->document()->path(ComparedFile::First), core);
@@ -80,8 +84,10 @@ TEST_F(FileDialogsTest, CompareAndSaveFileAsOfferAllFiles) {
     const QString copy2 = QString::fromStdString(dir_.File("copy2"));
     prompts().ChooseFileNext(copy1);
     frame()->RouteCommand(Cmd::FileSaveFile1As);
+    ASSERT_TRUE(WaitJobs());
     prompts().ChooseFileNext(copy2);
     frame()->RouteCommand(Cmd::FileSaveFile2As);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(copy1.toStdString()), ReadFileBytes(core.toStdString()));
     EXPECT_EQ(ReadFileBytes(copy2.toStdString()), ReadFileBytes(firmware.toStdString()));
 

@@ -46,6 +46,7 @@ TEST_F(MainFrameTest, OpenShowsTheDumpWithTheCaretOnTheFirstByte) {
     WriteFileBytes(path, {0x4D, 0x5A, 0x90, 0x00});
     prompts().ChooseFileNext(QString::fromStdString(path));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::FileOpen));
+    ASSERT_TRUE(WaitJobs());
     CChildFrame* child = frame()->activeChild();
     ASSERT_NE(child, nullptr);
     EXPECT_FALSE(child->document()->IsModified());
@@ -54,12 +55,12 @@ TEST_F(MainFrameTest, OpenShowsTheDumpWithTheCaretOnTheFirstByte) {
               "\n0000000  4D 5A 90 00" + std::string(40, ' ') + "MZ..");
     EXPECT_EQ(child->view()->selection(), (orvel::TextSelection{87, 87}));
     // Opening the same file again activates its window instead of a second one.
-    EXPECT_EQ(frame()->OpenDocumentFile(QString::fromStdString(path)), child);
+    EXPECT_EQ(OpenFile(path), child);
     EXPECT_EQ(frame()->children().size(), 1u);
 }
 
 TEST_F(MainFrameTest, OpenFailureNamesTheCauseAndOpensNothing) {
-    EXPECT_EQ(frame()->OpenDocumentFile(QString::fromStdString(dir_.File("missing"))), nullptr);
+    EXPECT_EQ(OpenFile(dir_.File("missing")), nullptr);
     ASSERT_EQ(prompts().asked.size(), 1);
     EXPECT_EQ(prompts().asked[0], "Failed to open the file because No such file or directory");
     EXPECT_TRUE(frame()->children().empty());
@@ -69,7 +70,7 @@ TEST_F(MainFrameTest, FileTooLargeIsRefusedWithAMessage) {
     const std::string path = dir_.File("huge");
     WriteFileBytes(path, {});
     std::filesystem::resize_file(path, static_cast<std::uintmax_t>(orvel::kMaxFileSize) + 1);
-    EXPECT_EQ(frame()->OpenDocumentFile(QString::fromStdString(path)), nullptr);
+    EXPECT_EQ(OpenFile(path), nullptr);
     ASSERT_EQ(prompts().asked.size(), 1);
     EXPECT_TRUE(
         prompts().asked[0].startsWith("Failed to open the file because The file is larger"));
@@ -96,7 +97,7 @@ TEST_F(MainFrameTest, CloseAsksToSaveChangesOfAModifiedDocument) {
 TEST_F(MainFrameTest, UnmodifiedDocumentClosesWithoutQuestion) {
     const std::string path = dir_.File("plain.bin");
     WriteFileBytes(path, {1, 2, 3});
-    CChildFrame* child = frame()->OpenDocumentFile(QString::fromStdString(path));
+    CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(frame()->RouteCommand(Cmd::FileClose));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -113,7 +114,7 @@ TEST_F(MainFrameTest, FailedSaveLeavesTheFileAndTheModifiedState) {
     for (std::size_t i = 0; i < original.size(); ++i)
         original[i] = static_cast<std::uint8_t>(i);
     WriteFileBytes(path, original);
-    CChildFrame* child = frame()->OpenDocumentFile(QString::fromStdString(path));
+    CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
     child->document()->data().SetByte(5, 0xEE);
     rlimit saved{};
@@ -123,8 +124,10 @@ TEST_F(MainFrameTest, FailedSaveLeavesTheFileAndTheModifiedState) {
     limit.rlim_cur = 50000;
     setrlimit(RLIMIT_FSIZE, &limit);
     frame()->RouteCommand(Cmd::FileSave);
+    const bool ended = WaitJobs();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(ended);
     ASSERT_EQ(prompts().asked.size(), 1);
     EXPECT_EQ(prompts().asked[0],
               "Failed to save the file " + child->document()->path() + "\nCause: File too large");
@@ -132,6 +135,7 @@ TEST_F(MainFrameTest, FailedSaveLeavesTheFileAndTheModifiedState) {
     EXPECT_TRUE(child->document()->IsModified());
     // Once writing works again the same command saves.
     frame()->RouteCommand(Cmd::FileSave);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_FALSE(child->document()->IsModified());
     original[5] = 0xEE;
     EXPECT_EQ(ReadFileBytes(path), original);
@@ -142,7 +146,7 @@ TEST_F(MainFrameTest, RecentFileListKeepsFourAndIsStoredInTheProfile) {
     for (int i = 0; i < 5; ++i) {
         const std::string path = dir_.File("recent" + std::to_string(i));
         WriteFileBytes(path, {static_cast<std::uint8_t>(i)});
-        ASSERT_NE(frame()->OpenDocumentFile(QString::fromStdString(path)), nullptr);
+        ASSERT_NE(OpenFile(path), nullptr);
         paths << QString::fromStdString(path);
     }
     const auto& entries = COrvelApp::instance()->recentFiles().entries();

@@ -30,7 +30,7 @@ class MainWindowTest : public GuiTest {
     CChildFrame* OpenBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         const std::string path = dir_.File(name);
         WriteFileBytes(path, bytes);
-        return frame()->OpenDocumentFile(QString::fromStdString(path));
+        return OpenFile(path);
     }
     bool Enabled(Cmd cmd) const {
         frame()->UpdateCommands();
@@ -158,6 +158,7 @@ TEST_F(MainWindowTest, ExportReplacesALongerFileWithExactlyTheDumpText) {
     WriteFileBytes(target, std::vector<std::uint8_t>(5000, 'x'));
     prompts().ChooseFileNext(QString::fromStdString(target));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::FileExportHexText));
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList{"Select the file to save the hex display"});
     const std::vector<std::uint8_t> written = ReadFileBytes(target);
     EXPECT_EQ(std::string(written.begin(), written.end()), ViewText(child->view()));
@@ -166,6 +167,7 @@ TEST_F(MainWindowTest, ExportReplacesALongerFileWithExactlyTheDumpText) {
     prompts().Reset();
     prompts().ChooseFileNext(QString());
     frame()->RouteCommand(Cmd::FileExportHexText);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked.size(), 1);
 }
 
@@ -174,6 +176,7 @@ TEST_F(MainWindowTest, ExportFailureNamesTheFileAndTheCause) {
     const QString target = QString::fromStdString(dir_.File("missing-folder/dump.txt"));
     prompts().ChooseFileNext(target);
     frame()->RouteCommand(Cmd::FileExportHexText);
+    ASSERT_TRUE(WaitJobs());
     ASSERT_EQ(prompts().asked.size(), 2);
     EXPECT_EQ(prompts().asked[1], "Failed to save the hex display into the export file " + target +
                                       "\nCause: No such file or directory");
@@ -366,6 +369,7 @@ TEST_F(MainWindowTest, DroppedFilesOpenInSingleFileWindows) {
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     // Straight to the window: outside a real drag the application drops the event.
     static_cast<QObject*>(frame())->event(&drop);
+    ASSERT_TRUE(WaitJobs());
     ASSERT_EQ(frame()->children().size(), 2u);
     EXPECT_EQ(frame()->children()[1]->document()->data().size(), 2);
 }

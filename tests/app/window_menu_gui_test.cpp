@@ -32,7 +32,7 @@ class WindowMenuTest : public GuiTest {
 TEST_F(WindowMenuTest, AmpersandsInFileNamesShowAsThemselves) {
     const std::string path = dir_.File("R&D notes.bin");
     WriteFileBytes(path, {1, 2, 3});
-    CChildFrame* child = frame()->OpenDocumentFile(QString::fromStdString(path));
+    CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
     ASSERT_EQ(child->windowTitle(), "R&D notes.bin");
 
@@ -46,6 +46,7 @@ TEST_F(WindowMenuTest, AmpersandsInFileNamesShowAsThemselves) {
         if (entry->text() == recent)
             entry->trigger();
     }
+    ASSERT_TRUE(WaitJobs());
     ASSERT_NE(frame()->activeChild(), nullptr);
     EXPECT_EQ(frame()->activeChild()->document()->path(), QString::fromStdString(path));
 }

@@ -111,6 +111,29 @@ TEST(CompareDocumentTest, FailedLoadNamesTheFileAndChangesNothing) {
     EXPECT_EQ(l.doc.path(kFirst), l.dir.File("one"));
 }
 
+// Each file is half of a load's progress, however long; giving up changes
+// nothing.
+TEST(CompareDocumentTest, LoadProgressCountsEachFileHalfAndMayGiveUp) {
+    TempDir dir;
+    WriteFileBytes(dir.File("one"), Bytes(10, 1));
+    WriteFileBytes(dir.File("two"), Bytes(30, 2));
+    std::vector<int> percents;
+    CompareDocument doc;
+    CompareFileFailure failure;
+    ASSERT_TRUE(
+        doc.Load(dir.File("one"), dir.File("two"), failure, [&percents](Offset done, Offset total) {
+            percents.push_back(PercentDone(done, total));
+            return true;
+        }));
+    EXPECT_EQ(percents, (std::vector<int>{50, 100}));
+    CompareDocument stopped;
+    EXPECT_FALSE(stopped.Load(dir.File("one"), dir.File("two"), failure,
+                              [](Offset done, Offset total) { return done * 2 < total; }));
+    EXPECT_EQ(failure.error.code, ECANCELED);
+    EXPECT_EQ(stopped.file(kFirst).size(), 0);
+    EXPECT_TRUE(stopped.path(kFirst).empty());
+}
+
 TEST(CompareDocumentTest, FailureTexts) {
     const FileError error{EIO, std::string(300, 'x')};
     const std::string cause = "\nCause: " + std::string(255, 'x');

@@ -210,14 +210,6 @@ TEST(CompareEngineTest, ReportsProgressBlockByBlock) {
     EXPECT_EQ(done, kCompareBlock);
 }
 
-TEST(CompareEngineTest, ProgressText) {
-    EXPECT_EQ(CompareProgressText(0, 200), "Comparing... 0%");
-    EXPECT_EQ(CompareProgressText(85, 200), "Comparing... 42%");
-    EXPECT_EQ(CompareProgressText(0xFFFFFFFE, 0xFFFFFFFF), "Comparing... 99%");
-    EXPECT_EQ(CompareProgressText(0xFFFFFFFF, 0xFFFFFFFF), "Comparing... 100%");
-    EXPECT_EQ(CompareProgressText(0, 0), "Comparing... 100%");
-}
-
 TEST(CompareEngineTest, SinkReturningFalseEndsTheScan) {
     const Bytes a(100, 0);
     const Bytes b(100, 1);

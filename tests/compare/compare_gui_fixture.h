@@ -42,6 +42,7 @@ class CompareGuiTest : public GuiTest {
         prompts().ChooseFileNext(QString::fromStdString(path1_));
         prompts().ChooseFileNext(QString::fromStdString(path2_));
         frame()->RouteCommand(orvel::Cmd::FileCompare);
+        EXPECT_TRUE(WaitJobs());
         prompts().asked.clear();
         return active();
     }

@@ -151,7 +151,7 @@ TEST_F(CompareWindowTest, RefusesOnlyTheSameFile) {
     WriteFileBytes(lower, {2});
     prompts().ChooseFileNext(QString::fromStdString(upper));
     prompts().ChooseFileNext(QString::fromStdString(lower));
-    CCompareFilesChildFrame* window = frame()->CompareFiles();
+    CCompareFilesChildFrame* window = CompareFiles();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->document()->data().file(ComparedFile::Second).at(0), 2);
     EXPECT_EQ(prompts().asked.size(), 2);
@@ -161,7 +161,7 @@ TEST_F(CompareWindowTest, RefusesOnlyTheSameFile) {
     prompts().Reset();
     prompts().ChooseFileNext(QString::fromStdString(upper));
     prompts().ChooseFileNext(QString::fromStdString(link));
-    EXPECT_EQ(frame()->CompareFiles(), nullptr);
+    EXPECT_EQ(CompareFiles(), nullptr);
     EXPECT_EQ(prompts().asked,
               QStringList({"Select first file for comparison", "Select second file for comparison",
                            "You must select two different files for comparison!"}));
@@ -171,7 +171,7 @@ TEST_F(CompareWindowTest, RefusesOnlyTheSameFile) {
 TEST_F(CompareWindowTest, CancelOrALoadFailureOpensNoWindow) {
     prompts().ChooseFileNext(QString::fromStdString(dir_.File("a")));
     prompts().ChooseFileNext(QString());  // the second dialog is cancelled
-    EXPECT_EQ(frame()->CompareFiles(), nullptr);
+    EXPECT_EQ(CompareFiles(), nullptr);
     EXPECT_EQ(prompts().asked.size(), 2);
     prompts().Reset();
     const std::string present = dir_.File("present.bin");
@@ -179,7 +179,7 @@ TEST_F(CompareWindowTest, CancelOrALoadFailureOpensNoWindow) {
     const std::string missing = dir_.File("missing.bin");
     prompts().ChooseFileNext(QString::fromStdString(present));
     prompts().ChooseFileNext(QString::fromStdString(missing));
-    EXPECT_EQ(frame()->CompareFiles(), nullptr);
+    EXPECT_EQ(CompareFiles(), nullptr);
     ASSERT_EQ(prompts().asked.size(), 3);
     EXPECT_EQ(prompts().asked[2], QString::fromStdString("Failed to open second file " + missing +
                                                          "\nCause: No such file or directory"));
@@ -238,6 +238,7 @@ TEST_F(CompareWindowTest, SaveFileAsWritesACopyAndSaveFileClearsTheFlag) {
     const std::string copy = dir_.File("copy.bin");
     prompts().ChooseFileNext(QString::fromStdString(copy));
     frame()->RouteCommand(Cmd::FileSaveFile1As);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({"Save File1 As"}));
     EXPECT_EQ(ReadFileBytes(copy), (std::vector<std::uint8_t>{1, 3}));
     EXPECT_EQ(ReadFileBytes(path1_), (std::vector<std::uint8_t>{1, 2, 3}));
@@ -245,6 +246,7 @@ TEST_F(CompareWindowTest, SaveFileAsWritesACopyAndSaveFileClearsTheFlag) {
     EXPECT_EQ(window->view1()->pane()->titleBar()->text(),
               " File1: " + QString::fromStdString(path1_));
     frame()->RouteCommand(Cmd::FileSaveFile1);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(path1_), (std::vector<std::uint8_t>{1, 3}));
     EXPECT_FALSE(data.dataModified(ComparedFile::First));
 }

@@ -53,7 +53,7 @@ TEST_F(FileCommandsTest, OpenRefusesFilesThatAreNotRegularFiles) {
     };
     for (const auto& [path, kind] : rows) {
         prompts().Reset();
-        EXPECT_EQ(frame()->OpenDocumentFile(path), nullptr);
+        EXPECT_EQ(OpenFile(path), nullptr);
         EXPECT_EQ(prompts().asked, QStringList({"Failed to open the file because The file is " +
                                                 kind + ", not a regular file."}));
     }
@@ -66,12 +66,12 @@ TEST_F(FileCommandsTest, TheSameFileThroughALinkActivatesItsWindow) {
     WriteFileBytes(dir_.File("real"), {1, 2, 3});
     std::filesystem::create_symlink(dir_.File("real"), dir_.File("soft"));
     std::filesystem::create_hard_link(dir_.File("real"), dir_.File("hard"));
-    CChildFrame* child = frame()->OpenDocumentFile(File("soft"));
+    CChildFrame* child = OpenFile(File("soft"));
     ASSERT_NE(child, nullptr);
     frame()->NewDocument();
-    EXPECT_EQ(frame()->OpenDocumentFile(File("real")), child);
+    EXPECT_EQ(OpenFile(File("real")), child);
     EXPECT_EQ(frame()->activeChild(), child);
-    EXPECT_EQ(frame()->OpenDocumentFile(File("hard")), child);
+    EXPECT_EQ(OpenFile(File("hard")), child);
     EXPECT_EQ(frame()->children().size(), 2u);
 }
 
@@ -80,7 +80,7 @@ TEST_F(FileCommandsTest, TheSameFileThroughALinkActivatesItsWindow) {
 // to another name does not ask.
 TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
     WriteFileBytes(dir_.File("data"), {1, 2, 3});
-    CChildFrame* child = frame()->OpenDocumentFile(File("data"));
+    CChildFrame* child = OpenFile(File("data"));
     ASSERT_NE(child, nullptr);
     COrvelDoc* doc = child->document();
     doc->data().SetByte(0, 0xAA);
@@ -89,6 +89,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
 
     prompts().AnswerNext(UserPrompts::Answer::No);
     frame()->RouteCommand(Cmd::FileSave);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({question}));
     EXPECT_EQ(ReadFileBytes(dir_.File("data")), (Bytes{7, 7, 7}));
     EXPECT_TRUE(doc->IsModified());
@@ -96,6 +97,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
     prompts().Reset();
     prompts().AnswerNext(UserPrompts::Answer::Yes);
     frame()->RouteCommand(Cmd::FileSave);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({question}));
     EXPECT_EQ(ReadFileBytes(dir_.File("data")), (Bytes{0xAA, 2, 3}));
     EXPECT_FALSE(doc->IsModified());
@@ -104,6 +106,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
     prompts().Reset();
     doc->data().SetByte(1, 0xBB);
     frame()->RouteCommand(Cmd::FileSave);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_TRUE(prompts().asked.isEmpty());
     EXPECT_EQ(ReadFileBytes(dir_.File("data")), (Bytes{0xAA, 0xBB, 3}));
 
@@ -111,6 +114,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
     ChangeBehindTheBack("data", {8});
     prompts().ChooseFileNext(File("copy"));
     frame()->RouteCommand(Cmd::FileSaveAs);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({"Save As"}));
     EXPECT_EQ(ReadFileBytes(dir_.File("copy")), (Bytes{0xAA, 0xBB, 0xCC}));
     EXPECT_EQ(ReadFileBytes(dir_.File("data")), (Bytes{8}));
@@ -126,12 +130,14 @@ TEST_F(FileCommandsTest, SaveAsAndExportRefuseAFifo) {
     const QString cause = "\nCause: The file is a named pipe (FIFO), not a regular file.";
     prompts().ChooseFileNext(File("fifo"));
     frame()->RouteCommand(Cmd::FileSaveAs);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked,
               QStringList({"Save As", "Failed to save the file " + File("fifo") + cause}));
     EXPECT_TRUE(child->document()->IsModified());
     prompts().Reset();
     prompts().ChooseFileNext(File("fifo"));
     frame()->RouteCommand(Cmd::FileExportHexText);
+    ASSERT_TRUE(WaitJobs());
     ASSERT_EQ(prompts().asked.size(), 2);
     EXPECT_EQ(prompts().asked[1],
               "Failed to save the hex display into the export file " + File("fifo") + cause);
@@ -159,7 +165,7 @@ TEST_F(FileCommandsTest, ComparisonRefusesAFifoAndAsksBeforeOverwritingAChangedF
     WriteFileBytes(dir_.File("two"), {1, 3});
     prompts().ChooseFileNext(File("fifo"));
     prompts().ChooseFileNext(File("two"));
-    EXPECT_EQ(frame()->CompareFiles(), nullptr);
+    EXPECT_EQ(CompareFiles(), nullptr);
     ASSERT_EQ(prompts().asked.size(), 3);
     EXPECT_EQ(prompts().asked[2], "Failed to open first file " + File("fifo") +
                                       "\nCause: The file is a named pipe (FIFO), not a regular "
@@ -168,7 +174,7 @@ TEST_F(FileCommandsTest, ComparisonRefusesAFifoAndAsksBeforeOverwritingAChangedF
     prompts().Reset();
     prompts().ChooseFileNext(File("one"));
     prompts().ChooseFileNext(File("two"));
-    CCompareFilesChildFrame* window = frame()->CompareFiles();
+    CCompareFilesChildFrame* window = CompareFiles();
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
     data.file(ComparedFile::First).SetByte(0, 0xEE);
@@ -176,12 +182,14 @@ TEST_F(FileCommandsTest, ComparisonRefusesAFifoAndAsksBeforeOverwritingAChangedF
     prompts().Reset();
     prompts().AnswerNext(UserPrompts::Answer::No);
     frame()->RouteCommand(Cmd::FileSaveFile1);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({ChangedQuestion(File("one"))}));
     EXPECT_EQ(ReadFileBytes(dir_.File("one")), (Bytes{5, 5, 5}));
     EXPECT_TRUE(data.dataModified(ComparedFile::First));
     prompts().Reset();
     prompts().AnswerNext(UserPrompts::Answer::Yes);
     frame()->RouteCommand(Cmd::FileSaveFile1);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(dir_.File("one")), (Bytes{0xEE, 2}));
     EXPECT_FALSE(data.dataModified(ComparedFile::First));
     data.file(ComparedFile::Second).MarkSaved();

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/child_process.h"
@@ -178,6 +179,49 @@ TEST(FileIoTest, FailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// Loading and saving tell their progress piece by piece, up to the whole
+// size; a progress that gives up ends them with ECANCELED, a load with nothing
+// read and a save with the file on disk as it was and nothing left beside it.
+TEST(FileIoTest, ProgressGrowsToTheWholeSizeAndMayGiveUp) {
+    TempDir dir;
+    const auto bytes = PatternBytes(20000000);  // several pieces
+    WriteFileBytes(dir.File("in"), bytes);
+    std::vector<std::pair<Offset, Offset>> seen;
+    const ProgressSink record = [&seen](Offset done, Offset total) {
+        seen.emplace_back(done, total);
+        return true;
+    };
+    ByteBuffer loaded;
+    FileError error;
+    ASSERT_TRUE(LoadFile(dir.File("in"), loaded, error, FileKinds::RegularOnly, nullptr, record));
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen.back(), (std::pair<Offset, Offset>{20000000, 20000000}));
+    seen.clear();
+    ASSERT_TRUE(SaveFile(dir.File("out"), loaded, error, FileKinds::RegularOnly, nullptr, record));
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen.back(), (std::pair<Offset, Offset>{20000000, 20000000}));
+
+    int calls = 0;
+    const ProgressSink giveUpSecond = [&calls](Offset, Offset) { return ++calls < 2; };
+    ByteBuffer stopped;
+    EXPECT_FALSE(
+        LoadFile(dir.File("in"), stopped, error, FileKinds::RegularOnly, nullptr, giveUpSecond));
+    EXPECT_EQ(error.code, ECANCELED);
+    EXPECT_TRUE(stopped.empty());
+    // Even at the very last piece, giving up keeps the old file.
+    WriteFileBytes(dir.File("keep"), {1, 2, 3});
+    const ProgressSink giveUpAtTheEnd = [](Offset done, Offset total) { return done < total; };
+    EXPECT_FALSE(
+        SaveFile(dir.File("keep"), loaded, error, FileKinds::RegularOnly, nullptr, giveUpAtTheEnd));
+    EXPECT_EQ(error.code, ECANCELED);
+    EXPECT_EQ(ReadFileBytes(dir.File("keep")), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              3);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ list(APPEND ORVEL_CORE_TESTS
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/document/file_commands_gui_test.cpp
+    tests/document/file_jobs_gui_test.cpp
     tests/support/special_files.cpp
 )
 list(APPEND ORVEL_CORE_TESTS

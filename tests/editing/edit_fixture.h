@@ -18,7 +18,7 @@ class EditTest : public GuiTest {
     COrvelView* Open(const std::vector<std::uint8_t>& bytes, const char* name = "edit.bin") {
         const std::string path = dir_.File(name);
         orvel::test::WriteFileBytes(path, bytes);
-        CChildFrame* child = frame()->OpenDocumentFile(QString::fromStdString(path));
+        CChildFrame* child = OpenFile(path);
         if (child == nullptr)
             return nullptr;
         child->view()->setFocus();

@@ -152,6 +152,7 @@ TEST_F(UndoTest, UndoBackToTheSavedStateLeavesNoSaveQuestion) {
     ASSERT_NE(view, nullptr);
     Type(view, "55");
     EXPECT_TRUE(frame()->RouteCommand(Cmd::FileSave));
+    ASSERT_TRUE(WaitJobs());
     EXPECT_FALSE(view->data().dataModified());
     RunWith(Cmd::EditReverseSeq, {"0", "1F"});
     Undo(view);

@@ -10,5 +10,4 @@ list(APPEND ORVEL_GUI_TESTS
     tests/marking/find_bytes_gui_test.cpp
     tests/marking/mark_commands_gui_test.cpp
     tests/marking/mark_dialogs_gui_test.cpp
-    tests/marking/paint_channel_test.cpp
 )

@@ -2,6 +2,23 @@
 
 #include <QMdiArea>
 #include <QTest>
+#include <memory>
+#include <optional>
+
+#include "jobs/status_bar_jobs.h"
+
+namespace {
+
+constexpr int kJobWaitMs = 60000;
+
+// Waits for a callback's answer; null when it never came.
+template <typename Window>
+Window* WaitForWindow(const std::shared_ptr<std::optional<Window*>>& answer) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer->has_value(); }, kJobWaitMs));
+    return answer->value_or(nullptr);
+}
+
+}  // namespace
 
 void GuiTest::SetUp() {
     auto prompts = std::make_unique<ScriptedPrompts>();
@@ -13,6 +30,7 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
+    EXPECT_TRUE(WaitJobs());
     CloseAll();
     EXPECT_EQ(prompts_->unexpected, 0) << prompts_->asked.join(" | ").toStdString();
 }
@@ -37,4 +55,21 @@ void GuiTest::ClickAt(COrvelView* view, orvel::Offset pos) {
 
 std::string GuiTest::ViewText(const COrvelView* view) {
     return view->dump().Text(0, view->dump().Length());
+}
+
+CChildFrame* GuiTest::OpenFile(const QString& path) {
+    auto answer = std::make_shared<std::optional<CChildFrame*>>();
+    frame()->OpenDocumentFile(
+        path, [answer](CChildFrame* child, COrvelDoc::OpenOutcome) { *answer = child; });
+    return WaitForWindow(answer);
+}
+
+CCompareFilesChildFrame* GuiTest::CompareFiles() {
+    auto answer = std::make_shared<std::optional<CCompareFilesChildFrame*>>();
+    frame()->CompareFiles([answer](CCompareFilesChildFrame* window) { *answer = window; });
+    return WaitForWindow(answer);
+}
+
+bool GuiTest::WaitJobs() const {
+    return QTest::qWaitFor([this] { return frame()->jobs().idle(); }, kJobWaitMs);
 }

@@ -11,6 +11,8 @@
 #include "support/temp_dir.h"
 #include "view/orvel_view.h"
 
+class CCompareFilesChildFrame;
+
 // The widget tests share one application and main frame; each test starts
 // with no document window, a fresh prompt script and a temporary folder.
 class GuiTest : public ::testing::Test {
@@ -22,6 +24,17 @@ class GuiTest : public ::testing::Test {
     [[nodiscard]] ScriptedPrompts& prompts() const { return *prompts_; }
     // Closes every window, answering No to any save question.
     void CloseAll();
+    // File Open of `path`, waiting until the file has been read: its window,
+    // or null when none opened.
+    CChildFrame* OpenFile(const QString& path);
+    CChildFrame* OpenFile(const std::string& path) {
+        return OpenFile(QString::fromStdString(path));
+    }
+    // File Compare, waiting until both files have been read: the window, or
+    // null when none opened.
+    CCompareFilesChildFrame* CompareFiles();
+    // Waits until no background job (open, save, export, comparison) runs.
+    [[nodiscard]] bool WaitJobs() const;
     // Types `text` into the view as key presses.
     static void Type(COrvelView* view, const QString& text);
     static void ClickAt(COrvelView* view, orvel::Offset pos);

@@ -54,10 +54,11 @@ TEST(DumpExportTest, ReportsProgressUpToTheWholeText) {
     const ByteBuffer bytes(Offset{4} << 20);  // a text of several write blocks
     std::vector<double> seen;
     FileError error;
-    ASSERT_TRUE(WriteDumpTextFile(DumpText(bytes), dir.File("p.txt"), error, [&](double f) {
-        seen.push_back(f);
-        return true;
-    }));
+    ASSERT_TRUE(WriteDumpTextFile(
+        DumpText(bytes), dir.File("p.txt"), error, [&](Offset done, Offset total) {
+            seen.push_back(static_cast<double>(done) / static_cast<double>(total));
+            return true;
+        }));
     ASSERT_GE(seen.size(), 2u);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     EXPECT_DOUBLE_EQ(seen.back(), 1.0);
@@ -69,7 +70,14 @@ TEST(DumpExportTest, AbandonedExportLeavesTheOldFile) {
     test::WriteFileText(target, "old");
     const ByteBuffer bytes(Offset{4} << 20);
     FileError error;
-    EXPECT_FALSE(WriteDumpTextFile(DumpText(bytes), target, error, [](double) { return false; }));
+    EXPECT_FALSE(
+        WriteDumpTextFile(DumpText(bytes), target, error, [](Offset, Offset) { return false; }));
+    EXPECT_EQ(error.code, ECANCELED);
+    EXPECT_EQ(ReadText(target), "old");
+    // The last call comes with the whole text written, and still before the
+    // target is replaced.
+    EXPECT_FALSE(WriteDumpTextFile(DumpText(bytes), target, error,
+                                   [](Offset done, Offset total) { return done < total; }));
     EXPECT_EQ(error.code, ECANCELED);
     EXPECT_EQ(ReadText(target), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),

@@ -14,7 +14,7 @@ class OrvelViewTest : public GuiTest {
     COrvelView* Open(const std::vector<std::uint8_t>& bytes) {
         const std::string path = dir_.File("view.bin");
         WriteFileBytes(path, bytes);
-        CChildFrame* child = frame()->OpenDocumentFile(QString::fromStdString(path));
+        CChildFrame* child = OpenFile(path);
         if (child == nullptr)
             return nullptr;
         child->view()->setFocus();
@@ -55,6 +55,7 @@ TEST_F(OrvelViewTest, ClickAndTypeOverBytesThenSave) {
     Type(view, "xz");
     EXPECT_EQ(ViewText(view), before);
     QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(WaitJobs());
     EXPECT_FALSE(doc->IsModified());
     bytes[1] = 0xA7;
     bytes[7] = 0x41;

@@ -48,7 +48,7 @@ class ViewGeometryTest : public GuiTest {
     COrvelView* Open(const std::vector<std::uint8_t>& bytes) {
         const std::string path = dir_.File("cells.bin");
         orvel::test::WriteFileBytes(path, bytes);
-        CChildFrame* child = frame()->OpenDocumentFile(QString::fromStdString(path));
+        CChildFrame* child = OpenFile(path);
         return child != nullptr ? child->view() : nullptr;
     }
 

@@ -1,4 +1,4 @@
-#include "marking/paint_channel.h"
+#include "jobs/job_channel.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,8 @@ namespace {
 
 // Requests run on the GUI thread, in the order handed over, each before the
 // worker goes on.
-TEST(PaintChannelTest, RunsRequestsInOrderOnTheGuiThread) {
-    QObject context;
-    PaintChannel channel(&context);
+TEST(JobChannelTest, RunsRequestsInOrderOnTheGuiThread) {
+    JobChannel channel;
     std::vector<int> seen;
     std::atomic<bool> workerDone{false};
     std::atomic<bool> allRanOnGui{true};
@@ -42,9 +41,8 @@ TEST(PaintChannelTest, RunsRequestsInOrderOnTheGuiThread) {
 
 // Cancelling releases a worker that waits for a request the GUI thread has not
 // run, and nothing handed over runs afterwards.
-TEST(PaintChannelTest, CancelReleasesAWaitingWorkerAtOnce) {
-    QObject context;
-    PaintChannel channel(&context);
+TEST(JobChannelTest, CancelReleasesAWaitingWorkerAtOnce) {
+    JobChannel channel;
     std::atomic<int> ran{0};
     std::atomic<int> result{-1};
     std::atomic<bool> started{false};
