@@ -15,8 +15,8 @@
 
 #include "bench_support.h"
 #include "document/byte_buffer.h"
-#include "editing/find_search.h"
 #include "random_bytes.h"
+#include "search/find_search.h"
 #include "search/hit_iterator.h"
 
 namespace {

@@ -14,12 +14,12 @@
 #include <limits>
 #include <memory>
 
-#include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "bench_support.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
+#include "ui/command_ids.h"
 
 namespace {
 

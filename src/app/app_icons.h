@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 #include <QIcon>
 #include <QImage>

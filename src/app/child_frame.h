@@ -2,7 +2,7 @@
 
 #include <QMdiSubWindow>
 
-#include "app/command_frame.h"
+#include "ui/command_frame.h"
 
 class COrvelDoc;
 class COrvelView;

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 namespace orvel {
 

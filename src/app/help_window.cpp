@@ -5,7 +5,7 @@
 
 #include "app/command_prompts.h"
 #include "app/menu_tables.h"
-#include "app/qt_string.h"
+#include "ui/qt_string.h"
 
 using orvel::Cmd;
 

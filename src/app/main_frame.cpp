@@ -21,12 +21,9 @@
 #include "app/app_icons.h"
 #include "app/cascade_layout.h"
 #include "app/child_frame.h"
-#include "app/close_guard.h"
 #include "app/command_prompts.h"
 #include "app/help_window.h"
-#include "app/menu_entry.h"
 #include "app/orvel_app.h"
-#include "app/qt_string.h"
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
@@ -35,6 +32,9 @@
 #include "jobs/status_bar_jobs.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
+#include "ui/close_guard.h"
+#include "ui/menu_entry.h"
+#include "ui/qt_string.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;

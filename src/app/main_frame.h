@@ -7,9 +7,9 @@
 #include <map>
 #include <vector>
 
-#include "app/command_target.h"
 #include "app/menu_tables.h"
 #include "document/orvel_doc.h"
+#include "ui/command_target.h"
 
 class QAction;
 class QLabel;

@@ -3,7 +3,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/command_ids.h"
+#include "ui/command_frame.h"
+#include "ui/command_ids.h"
 
 namespace orvel {
 
@@ -17,12 +18,6 @@ struct MenuItem {
 struct Menu {
     std::string_view title;
     std::span<const MenuItem> items;
-};
-
-enum class MenuBarKind {
-    NoDocument,  // shown while no document window is open; the same as Comparison
-    SingleFile,
-    Comparison,
 };
 
 [[nodiscard]] std::span<const Menu> MenuBar(MenuBarKind kind);

@@ -6,8 +6,9 @@
 
 #include "app/about_dialog.h"
 #include "app/app_icons.h"
-#include "app/file_filter.h"
 #include "app/main_frame.h"
+#include "app/qt_user_prompts.h"
+#include "ui/file_filter.h"
 
 using orvel::Cmd;
 

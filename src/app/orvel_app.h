@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
-#include "app/command_target.h"
 #include "app/recent_file_list.h"
-#include "app/user_prompts.h"
+#include "ui/command_target.h"
+#include "ui/user_prompts.h"
 
 class CMainFrame;
 class QPrinter;

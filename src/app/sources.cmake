@@ -1,8 +1,6 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/app/cascade_layout.cpp
     src/app/command_prompts.cpp
-    src/app/file_filter.cpp
-    src/app/menu_entry.cpp
     src/app/menu_tables.cpp
     src/app/recent_file_list.cpp
     src/app/toolbar_tables.cpp
@@ -11,10 +9,9 @@ list(APPEND ORVEL_GUI_SOURCES
     src/app/about_dialog.cpp
     src/app/app_icons.cpp
     src/app/child_frame.cpp
-    src/app/close_guard.cpp
     src/app/help_window.cpp
     src/app/main_frame.cpp
     src/app/orvel_app.cpp
-    src/app/user_prompts.cpp
+    src/app/qt_user_prompts.cpp
     src/app/view_command_handlers.cpp
 )

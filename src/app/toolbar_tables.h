@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 namespace orvel {
 

@@ -3,9 +3,9 @@
 #include <QMdiSubWindow>
 #include <memory>
 
-#include "app/command_frame.h"
 #include "compare/compare_engine.h"
 #include "compare/compare_worker.h"
+#include "ui/command_frame.h"
 
 class CBarredSplitterWnd;
 class CBarredWnd;

@@ -5,6 +5,7 @@
 #include "app/orvel_app.h"
 #include "document/overwrite_prompt.h"
 #include "document/undo_settings.h"
+#include "ui/wait_cursor.h"
 
 using orvel::Cmd;
 using orvel::ComparedFile;

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 // The 16 x 15 pixel images of the comparison toolbar's buttons: Start Compare
 // (a magnifier in a frame), Stop Compare (a magnifier), Find Prev/Next Diff

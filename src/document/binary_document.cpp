@@ -7,21 +7,7 @@
 #include <new>
 #include <utility>
 
-#include "view/dump_layout.h"
-
 namespace orvel {
-
-EndMarker EndMarker::ForSize(Offset size) {
-    EndMarker marker;
-    marker.m_nEndLine = size / 16;
-    const int k = static_cast<int>(size % 16) - 1;
-    if (k >= 0) {
-        const auto cols = ByteInLineToCols(k);
-        marker.m_nEndHighCol = cols.high;
-        marker.m_nEndLowCol = cols.low;
-    }
-    return marker;
-}
 
 BinaryDocument::BinaryDocument() {
     UpdateEndMarker();

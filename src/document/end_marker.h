@@ -4,6 +4,15 @@
 
 namespace orvel {
 
+struct ByteCols {
+    int high;
+    int low;
+};
+
+// Digit columns of byte k of a dump line (columns 9-31 hold bytes 0-7 as "XX ",
+// 34-56 bytes 8-15); (-1, -1) for k outside 0-15.
+[[nodiscard]] ByteCols ByteInLineToCols(int k);
+
 // Where the data ends in the dump's (line, column) terms: the line holding the
 // last byte when the size is not a multiple of 16, with the columns of that
 // byte's two digits; otherwise the line one past the last data line, and -1, -1.

@@ -1,10 +1,10 @@
 #include "document/hex_import_command.h"
 
-#include "app/file_filter.h"
 #include "app/orvel_app.h"
-#include "app/wait_cursor.h"
 #include "document/binary_document.h"
 #include "document/hex_import.h"
+#include "ui/file_filter.h"
+#include "ui/wait_cursor.h"
 
 bool ImportHexTextIntoDocument(QWidget* parent, orvel::BinaryDocument& data) {
     UserPrompts& prompts = COrvelApp::instance()->prompts();

@@ -2,11 +2,12 @@
 
 #include <QFileInfo>
 
-#include "app/file_filter.h"
 #include "app/orvel_app.h"
 #include "document/hex_import_command.h"
 #include "document/overwrite_prompt.h"
 #include "document/undo_settings.h"
+#include "ui/file_filter.h"
+#include "ui/wait_cursor.h"
 
 using orvel::Cmd;
 

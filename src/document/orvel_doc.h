@@ -4,10 +4,10 @@
 #include <QString>
 #include <functional>
 
-#include "app/close_guard.h"
-#include "app/command_target.h"
 #include "document/binary_document.h"
 #include "jobs/document_job.h"
+#include "ui/close_guard.h"
+#include "ui/command_target.h"
 
 class JobHost;
 class QWidget;

@@ -4,6 +4,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/document/byte_buffer.cpp
     src/document/byte_transforms.cpp
     src/document/edit_history.cpp
+    src/document/end_marker.cpp
     src/document/file_access.cpp
     src/document/file_error.cpp
     src/document/file_io.cpp

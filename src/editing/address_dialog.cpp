@@ -10,10 +10,10 @@
 #include <string>
 
 #include "app/orvel_app.h"
-#include "app/qt_string.h"
 #include "editing/field_edits.h"
 #include "editing/hex_edit.h"
 #include "editing/radio_group.h"
+#include "ui/qt_string.h"
 
 CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
                                QWidget* parent)

@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "app/qt_string.h"
 #include "editing/clipboard_codec.h"
+#include "ui/qt_string.h"
 
 QString ClipboardMimeType() {
     return ToQString(orvel::kClipboardFormatName);

@@ -7,12 +7,13 @@
 #include <span>
 #include <utility>
 
-#include "app/menu_entry.h"
 #include "app/menu_tables.h"
-#include "app/wait_cursor.h"
 #include "editing/address_dialog.h"
 #include "editing/block_kernels.h"
 #include "editing/clipboard_transfer.h"
+#include "ui/menu_entry.h"
+#include "ui/qt_string.h"
+#include "ui/wait_cursor.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/command_target.h"
 #include "editing/address_dialogs.h"
 #include "editing/bitwise_kernels.h"
+#include "ui/command_target.h"
 
 class COrvelView;
 

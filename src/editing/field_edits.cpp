@@ -1,8 +1,8 @@
 #include "editing/field_edits.h"
 
-#include "app/qt_string.h"
-#include "app/user_prompts.h"
 #include "editing/hex_edit.h"
+#include "ui/qt_string.h"
+#include "ui/user_prompts.h"
 
 CDigitEdit* CreateFieldEdit(const orvel::FieldRow& field, QWidget* parent) {
     CDigitEdit* edit = field.kind == orvel::NumberBase::kHex

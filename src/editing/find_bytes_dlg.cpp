@@ -7,9 +7,9 @@
 #include <QPushButton>
 
 #include "app/orvel_app.h"
-#include "app/qt_string.h"
 #include "editing/field_edits.h"
 #include "editing/find_fields.h"
+#include "ui/qt_string.h"
 #include "view/color_combo_box.h"
 
 using orvel::kFindStart;

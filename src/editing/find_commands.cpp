@@ -9,7 +9,7 @@
 #include "app/orvel_app.h"
 #include "editing/find_bytes_dlg.h"
 #include "editing/find_pattern.h"
-#include "editing/find_search.h"
+#include "search/find_search.h"
 #include "view/color_table.h"
 #include "view/orvel_view.h"
 

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "app/command_target.h"
 #include "editing/find_bytes_dlg.h"
+#include "ui/command_target.h"
 
 class COrvelView;
 class QMdiSubWindow;

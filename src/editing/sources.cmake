@@ -7,7 +7,6 @@ list(APPEND ORVEL_CORE_SOURCES
     src/editing/field_checks.cpp
     src/editing/find_fields.cpp
     src/editing/find_pattern.cpp
-    src/editing/find_search.cpp
     src/editing/number_text.cpp
     src/editing/validators.cpp
 )

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editing/find_search.h"
+#include "search/find_search.h"
 
 namespace orvel {
 namespace {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/qt_string.h"
+#include "ui/qt_string.h"
 #include "view/color_combo_box.h"
 
 using namespace orvel;

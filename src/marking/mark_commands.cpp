@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <new>
 
-#include "app/close_guard.h"
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "editing/find_pattern.h"
@@ -15,6 +14,8 @@
 #include "marking/mark_range.h"
 #include "marking/mark_units_dlg.h"
 #include "marking/mark_value.h"
+#include "ui/close_guard.h"
+#include "ui/wait_cursor.h"
 #include "view/color_table.h"
 #include "view/orvel_view.h"
 

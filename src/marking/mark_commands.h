@@ -3,10 +3,10 @@
 #include <QObject>
 #include <memory>
 
-#include "app/command_target.h"
 #include "jobs/background_job.h"
 #include "marking/mark_dialogs.h"
 #include "marking/marking_run.h"
+#include "ui/command_target.h"
 
 class COrvelView;
 

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "app/orvel_app.h"
-#include "app/qt_string.h"
 #include "editing/field_edits.h"
 #include "editing/validators.h"
+#include "ui/qt_string.h"
 
 CMarkDlg::CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, QWidget* parent)
     : QDialog(parent),

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "editing/find_search.h"
 #include "marking/block_scan.h"
+#include "search/find_search.h"
 
 namespace orvel {
 namespace {

@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/qt_string.h"
 #include "editing/radio_group.h"
+#include "ui/qt_string.h"
 #include "view/color_combo_box.h"
 
 using namespace orvel;

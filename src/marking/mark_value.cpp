@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "editing/find_search.h"
 #include "marking/block_scan.h"
+#include "search/find_search.h"
 
 namespace orvel {
 

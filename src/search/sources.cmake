@@ -1,4 +1,5 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/search/find_search.cpp
     src/search/hit_iterator.cpp
     src/search/input_search.cpp
     src/search/search_kernels.cpp

@@ -9,10 +9,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/qt_string.h"
 #include "editing/radio_group.h"
 #include "tools/ascii_table.h"
 #include "tools/close_buttons.h"
+#include "ui/qt_string.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "app/qt_string.h"
 #include "tools/close_buttons.h"
 #include "tools/notation.h"
+#include "ui/qt_string.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "view/clear_marks_command.h"
 
-#include "app/wait_cursor.h"
+#include "ui/wait_cursor.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;

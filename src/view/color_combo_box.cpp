@@ -4,7 +4,7 @@
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 
-#include "app/qt_string.h"
+#include "ui/qt_string.h"
 #include "view/color_table.h"
 
 namespace {

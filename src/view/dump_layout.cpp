@@ -10,13 +10,6 @@ int ColToByteInLine(int column) {
     return -1;
 }
 
-ByteCols ByteInLineToCols(int k) {
-    if (k < 0 || k > 15)
-        return {-1, -1};
-    const int high = k <= 7 ? 9 + 3 * k : 10 + 3 * k;
-    return {high, high + 1};
-}
-
 bool IsHighDigitCol(int column) {
     const int k = ColToByteInLine(column);
     return k >= 0 && ByteInLineToCols(k).high == column;

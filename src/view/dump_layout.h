@@ -13,11 +13,6 @@ namespace orvel {
 inline constexpr int kLineStride = 77;  // 76 columns and the line break before the next line
 inline constexpr int kCharColumn = 60;
 
-struct ByteCols {
-    int high;
-    int low;
-};
-
 struct LineCol {
     Offset line;  // -1: the header area
     int column;   // -1: the line break that precedes the line
@@ -50,8 +45,6 @@ struct HexPos {
 // Byte number 0-15 whose cells (two digits and the space after them) hold the
 // column, or -1 (address, gap at 33, columns from 58 on).
 [[nodiscard]] int ColToByteInLine(int column);
-// Digit columns of byte k of a line; (-1, -1) for k outside 0-15.
-[[nodiscard]] ByteCols ByteInLineToCols(int k);
 [[nodiscard]] bool IsHighDigitCol(int column);
 [[nodiscard]] bool IsLowDigitCol(int column);
 // Low digit column of the byte owning the column, or -1.

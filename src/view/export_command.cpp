@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <cerrno>
 
-#include "app/file_filter.h"
 #include "app/orvel_app.h"
 #include "jobs/document_job.h"
+#include "ui/file_filter.h"
 #include "view/dump_export.h"
 #include "view/orvel_view.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/command_target.h"
+#include "ui/command_target.h"
 
 class COrvelView;
 class DocumentJob;

@@ -14,9 +14,9 @@
 
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
-#include "app/qt_string.h"
-#include "app/wait_cursor.h"
 #include "document/orvel_doc.h"
+#include "ui/qt_string.h"
+#include "ui/wait_cursor.h"
 #include "view/dump_printer.h"
 #include "view/styled_line.h"
 #include "view/typing.h"

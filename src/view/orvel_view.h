@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/command_target.h"
 #include "document/binary_document.h"
+#include "ui/command_target.h"
 #include "view/caret_navigation.h"
 #include "view/dump_line_painter.h"
 #include "view/dump_text.h"

@@ -1,9 +1,9 @@
 #include "view/undo_commands.h"
 
-#include "app/menu_entry.h"
 #include "app/menu_tables.h"
-#include "app/wait_cursor.h"
 #include "editing/block_kernels.h"
+#include "ui/menu_entry.h"
+#include "ui/wait_cursor.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/command_target.h"
+#include "ui/command_target.h"
 
 class COrvelView;
 

@@ -1,5 +1,6 @@
 // The file dialogs list every file, also those whose names have no dot
 // (firmware, core dumps), and give back the name the user chose.
+#include "app/qt_user_prompts.h"
 #include "compare/compare_gui_fixture.h"
 
 #include <QComboBox>

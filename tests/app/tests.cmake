@@ -1,8 +1,6 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/app/cascade_layout_test.cpp
     tests/app/command_prompts_test.cpp
-    tests/app/file_filter_test.cpp
-    tests/app/menu_entry_test.cpp
     tests/app/recent_file_list_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS

@@ -2,6 +2,7 @@
 #include "compare/compare_gui_fixture.h"
 
 #include "app/help_window.h"
+#include "app/qt_user_prompts.h"
 #include "editing/find_bytes_dlg.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QStatusBar>
 
+#include "app/qt_user_prompts.h"
 #include "compare_gui_fixture.h"
 
 using orvel::Cmd;

@@ -8,7 +8,6 @@ list(APPEND ORVEL_CORE_TESTS
     tests/editing/find_cli_test.cpp
     tests/editing/kernels_differential_test.cpp
     tests/editing/find_pattern_test.cpp
-    tests/editing/find_search_test.cpp
     tests/editing/number_text_test.cpp
     tests/editing/validators_test.cpp
 )

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "ui/user_prompts.h"
 
 // Answers message boxes and file dialogs from a script and records what was
 // asked. An unscripted message box is answered Cancel (or OK) and an

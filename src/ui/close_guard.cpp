@@ -1,4 +1,4 @@
-#include "app/close_guard.h"
+#include "ui/close_guard.h"
 
 #include "app/orvel_app.h"
 #include "jobs/document_job.h"

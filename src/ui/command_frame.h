@@ -1,9 +1,19 @@
 #pragma once
 
-#include "app/command_target.h"
-#include "app/menu_tables.h"
+#include "ui/command_target.h"
 
 class CloseGuard;
+
+namespace orvel {
+
+// The menu bar the main frame shows for the active window.
+enum class MenuBarKind {
+    NoDocument,  // shown while no document window is open; the same as Comparison
+    SingleFile,
+    Comparison,
+};
+
+}  // namespace orvel
 
 // A document window in the main frame's client area. The main frame asks the
 // active one for the first links of the command route (its active view, then

@@ -1,12 +1,11 @@
-#include "app/user_prompts.h"
-
-#include "app/file_filter.h"
-#include "app/qt_string.h"
+#include "app/qt_user_prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
-
 #include <string>
+
+#include "ui/file_filter.h"
+#include "ui/qt_string.h"
 
 namespace {
 
@@ -51,10 +50,6 @@ UserPrompts::Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, But
         default:
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
-}
-
-QString DialogFilterText(std::string_view pairs) {
-    return QString::fromStdString(orvel::DialogFilter(pairs));
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/menu_entry.h"
+#include "ui/menu_entry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editing/find_search.h"
+#include "search/find_search.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 // The state an update handler gives a command's menu item and button.
 struct CommandState {

@@ -44,12 +44,3 @@ class UserPrompts {
 
 // The Qt form of a filter of "description|patterns|" pairs (see DialogFilter).
 [[nodiscard]] QString DialogFilterText(std::string_view pairs);
-
-// The real dialogs.
-class QtUserPrompts final : public UserPrompts {
-  public:
-    Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
-    QString OpenFileName(QWidget* parent, const FileDialog& dialog) override;
-    QString SaveFileName(QWidget* parent, const FileDialog& dialog) override;
-    void Notify(QWidget* parent, const QString& text, std::function<void()> closed) override;
-};
