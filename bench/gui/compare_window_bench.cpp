@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QMdiArea>
+#include <QToolBar>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -61,13 +62,14 @@ void BM_CompareWindowVsCli(benchmark::State& state) {
     const orvel::bench::TempRandomFile second(size, 2);
     auto* prompts = new ClosingPrompts;
     COrvelApp::instance()->setPrompts(std::unique_ptr<UserPrompts>(prompts));
-    auto doc = std::make_unique<CCompareFilesDoc>(nullptr);
+    auto doc = std::make_unique<CCompareFilesDoc>(*COrvelApp::instance(), nullptr);
     orvel::CompareFileFailure failure;
     if (!doc->data().Load(first.path(), second.path(), failure)) {
         state.SkipWithError(failure.message.c_str());
         return;
     }
-    auto* window = new CCompareFilesChildFrame(std::move(doc));
+    auto* window = new CCompareFilesChildFrame(*COrvelApp::instance(), std::move(doc),
+                                               new QToolBar(QStringLiteral("Compare Files")));
     COrvelApp::instance()->mainFrame()->mdiArea()->addSubWindow(window);
     window->ActivateFrame();
     const std::vector<std::string> cli = {ORVEL_CLI_PATH, "compare", first.path(), second.path()};

@@ -21,11 +21,12 @@ COrvelView* ViewOfSize(orvel::Offset size) {
     static std::map<orvel::Offset, COrvelView*> views;
     COrvelView*& view = views[size];
     if (view == nullptr) {
-        auto* doc = new COrvelDoc(nullptr, COrvelApp::instance());
+        COrvelApp* app = COrvelApp::instance();
+        auto* doc = new COrvelDoc(*app, nullptr, app);
         orvel::ByteBuffer bytes;
         bytes.resizeForOverwrite(size);  // pages never written read as zero
         doc->data().AssignBytes(std::move(bytes), false);
-        view = new COrvelView(doc);
+        view = new COrvelView(*app, doc);
         view->resize(1000, 800);
         view->show();
     }

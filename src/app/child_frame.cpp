@@ -1,33 +1,37 @@
 #include "app/child_frame.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <algorithm>
-#include <vector>
 
-#include "app/main_frame.h"
-#include "app/orvel_app.h"
 #include "document/orvel_doc.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;
 
-CChildFrame::CChildFrame(COrvelDoc* doc, QWidget* parent)
-    : QMdiSubWindow(parent), doc_(doc), view_(new COrvelView(doc, this)) {
+CChildFrame::CChildFrame(ShellServices& shell, COrvelDoc* doc, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(doc), view_(new COrvelView(shell, doc, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     UpdateTitle();
     connect(doc_, &COrvelDoc::stateChanged, this, &CChildFrame::UpdateTitle);
 }
 
+std::vector<CChildFrame*> CChildFrame::DocumentFrames() const {
+    std::vector<CChildFrame*> frames;
+    if (mdiArea() == nullptr)
+        return frames;
+    for (QMdiSubWindow* window : mdiArea()->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(window);
+        if (child != nullptr && child->document() == doc_)
+            frames.push_back(child);
+    }
+    return frames;
+}
+
 // A document shown in several windows numbers them: "Orvel1:1", "Orvel1:2".
 void CChildFrame::UpdateTitle() {
-    std::vector<CChildFrame*> frames;
-    if (CMainFrame* frame = COrvelApp::instance()->mainFrame()) {
-        for (CChildFrame* child : frame->children()) {
-            if (child->document() == doc_)
-                frames.push_back(child);
-        }
-    }
+    const std::vector<CChildFrame*> frames = DocumentFrames();
     const auto self = std::find(frames.begin(), frames.end(), this);
     if (frames.size() < 2 || self == frames.end()) {
         setWindowTitle(doc_->title());
@@ -46,11 +50,7 @@ void CChildFrame::ActivateFrame() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    int views = 0;
-    for (CChildFrame* child : COrvelApp::instance()->mainFrame()->children()) {
-        if (child->document() == doc_)
-            ++views;
-    }
+    const auto views = DocumentFrames().size();
     // The last window of a document asks the document's close guard.
     if (views == 1 && !doc_->SaveModified()) {
         event->ignore();

@@ -1,18 +1,20 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <vector>
 
 #include "ui/command_frame.h"
 
 class COrvelDoc;
 class COrvelView;
+class ShellServices;
 
 // The frame of a single-file window: holds one hex view of a document, opens
 // maximised, and asks the document's close guard before it closes.
 class CChildFrame : public QMdiSubWindow, public CommandFrame {
     Q_OBJECT
   public:
-    explicit CChildFrame(COrvelDoc* doc, QWidget* parent = nullptr);
+    CChildFrame(ShellServices& shell, COrvelDoc* doc, QWidget* parent = nullptr);
 
     [[nodiscard]] COrvelView* view() const { return view_; }
     [[nodiscard]] COrvelDoc* document() const { return doc_; }
@@ -35,6 +37,8 @@ class CChildFrame : public QMdiSubWindow, public CommandFrame {
 
   private:
     void UpdateTitle();
+    // The windows of this frame's document in the client area, in its order.
+    [[nodiscard]] std::vector<CChildFrame*> DocumentFrames() const;
 
     COrvelDoc* doc_;
     COrvelView* view_;

@@ -23,10 +23,11 @@
 #include "app/child_frame.h"
 #include "app/command_prompts.h"
 #include "app/help_window.h"
-#include "app/orvel_app.h"
+#include "app/recent_file_store.h"
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
+#include "compare/compare_tool_icons.h"
 #include "document/file_stamp.h"
 #include "document/orvel_doc.h"
 #include "jobs/status_bar_jobs.h"
@@ -35,11 +36,17 @@
 #include "ui/close_guard.h"
 #include "ui/menu_entry.h"
 #include "ui/qt_string.h"
+#include "ui/shell_services.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;
 
-CMainFrame::CMainFrame() : mdiArea_(new QMdiArea(this)) {
+CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
+                       CommandTarget& application)
+    : shell_(shell),
+      recentFiles_(recentFiles),
+      application_(application),
+      mdiArea_(new QMdiArea(this)) {
     setWindowTitle(QStringLiteral("Orvel"));
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
@@ -48,8 +55,7 @@ CMainFrame::CMainFrame() : mdiArea_(new QMdiArea(this)) {
     CreateToolBars();
     CreateStatusBar();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnChildActivated);
-    connect(COrvelApp::instance(), &COrvelApp::recentFilesChanged, this,
-            &CMainFrame::UpdateCommands);
+    connect(&recentFiles_, &RecentFileStore::changed, this, &CMainFrame::UpdateCommands);
     // Update handlers also run on a short idle timer, like a framework's idle loop.
     idleTimer_.setInterval(250);
     connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommands);
@@ -237,7 +243,7 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
         old->deleteLater();
     }
     recentActions_.clear();
-    const auto& entries = COrvelApp::instance()->recentFiles().entries();
+    const auto& entries = recentFiles_.list().entries();
     if (entries.empty()) {
         auto* none = new QAction(QStringLiteral("Recent File"), menu);
         none->setEnabled(false);
@@ -252,9 +258,9 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
             orvel::NumberedMenuEntry(number++, QDir::toNativeSeparators(path).toStdString()));
         auto* recent = new QAction(text, menu);
         connect(recent, &QAction::triggered, this, [this, path] {
-            OpenDocumentFile(path, [path](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
+            OpenDocumentFile(path, [this, path](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
                 if (outcome == COrvelDoc::OpenOutcome::Failed)
-                    COrvelApp::instance()->RemoveFromRecentFileList(path);
+                    recentFiles_.Remove(path);
             });
         });
         menu->insertAction(before, recent);
@@ -286,7 +292,7 @@ std::vector<CommandTarget*> CMainFrame::Route() const {
         route.push_back(child);
     }
     route.push_back(const_cast<CMainFrame*>(this));
-    route.push_back(COrvelApp::instance());
+    route.push_back(&application_);
     return route;
 }
 
@@ -332,14 +338,9 @@ bool CMainFrame::OnCommand(Cmd cmd) {
         case Cmd::FileNew:
             NewDocument();
             return true;
-        case Cmd::FileImportHexText: {
-            // The new document's OnNewDocument sees the flag and imports.
-            COrvelApp* app = COrvelApp::instance();
-            app->m_bImportHexText = 1;
-            NewDocument();
-            app->m_bImportHexText = 0;
+        case Cmd::FileImportHexText:
+            NewDocument(NewDocumentContent::ImportedHexText);
             return true;
-        }
         case Cmd::FileExit:
             close();
             return true;
@@ -513,7 +514,7 @@ void CMainFrame::OnNotationConvert() {
 
 CChildFrame* CMainFrame::AddChild(COrvelDoc* doc) {
     doc->setParent(this);
-    auto* child = new CChildFrame(doc);
+    auto* child = new CChildFrame(shell_, doc);
     mdiArea_->addSubWindow(child);
     doc->NotifyStateChanged();  // the titles number a document's windows
     child->ActivateFrame();
@@ -522,10 +523,10 @@ CChildFrame* CMainFrame::AddChild(COrvelDoc* doc) {
     return child;
 }
 
-CChildFrame* CMainFrame::NewDocument() {
-    auto* doc = new COrvelDoc(jobs_, this);
+CChildFrame* CMainFrame::NewDocument(NewDocumentContent content) {
+    auto* doc = new COrvelDoc(shell_, jobs_, this);
     doc->setDialogParent(this);
-    if (!doc->OnNewDocument()) {
+    if (!doc->OnNewDocument(content)) {
         delete doc;
         return nullptr;
     }
@@ -554,7 +555,7 @@ void CMainFrame::OpenDocumentFile(const QString& path, Opened opened) {
             return;
         }
     }
-    auto* doc = new COrvelDoc(jobs_, this);
+    auto* doc = new COrvelDoc(shell_, jobs_, this);
     doc->setDialogParent(this);
     opening_.push_back({doc, absolute, {std::move(opened)}});
     doc->OnOpenDocument(path,
@@ -579,7 +580,7 @@ void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
     opening_.erase(it);
     CChildFrame* child = nullptr;
     if (outcome == COrvelDoc::OpenOutcome::Opened) {
-        COrvelApp::instance()->AddToRecentFileList(doc->path());
+        shell_.AddToRecentFileList(doc->path());
         child = AddChild(doc);
     } else {
         doc->deleteLater();  // its job is still returning
@@ -588,10 +589,53 @@ void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
         opened(child, outcome);
 }
 
+namespace {
+
+// The comparison toolbar's buttons in order, with their status-bar prompts and tool tips.
+struct CompareButton {
+    Cmd cmd;
+    const char* text;
+    const char* prompt;
+    const char* tip;
+};
+
+constexpr CompareButton kCompareButtons[] = {
+    {Cmd::OpStartCompare, "&Start Compare", "Start the process of comparing the two files",
+     "Start Compare"},
+    {Cmd::OpStopCompare, "S&top Compare", "Stop the process of comparing the two files",
+     "Stop Compare"},
+    {Cmd::OpFindPrevDiff, "Find &Prev Diff", "Find previous different byte",
+     "Find Previous Different Byte"},
+    {Cmd::OpFindNextDiff, "Find &Next Diff", "Find next diffrent byte", "Find Next Different Byte"},
+    {Cmd::OpFindFirstDiff, "Find First Diff", "Find first different byte",
+     "Find First Different Byte"},
+    {Cmd::OpFindLastDiff, "Find Last Diff", "Find last different byte", "Find Last Different Byte"},
+};
+
+}  // namespace
+
+QToolBar* CMainFrame::CreateCompareBar() {
+    auto* bar = new QToolBar(QStringLiteral("Compare Files"));
+    bar->setIconSize(QSize(16, 15));
+    bool first = true;
+    for (const CompareButton& button : kCompareButtons) {
+        QAction* action = ToolbarAction(button.cmd, QString::fromUtf8(button.text));
+        action->setIcon(CompareToolIcon(button.cmd));
+        action->setIconVisibleInMenu(false);
+        action->setStatusTip(QString::fromUtf8(button.prompt));
+        action->setToolTip(QString::fromUtf8(button.tip));
+        if (!first)
+            bar->addSeparator();
+        first = false;
+        bar->addAction(action);
+    }
+    return bar;
+}
+
 void CMainFrame::CompareFiles(std::function<void(CCompareFilesChildFrame*)> done) {
     if (!done)
         done = [](CCompareFilesChildFrame*) {};
-    auto* doc = new CCompareFilesDoc(jobs_);
+    auto* doc = new CCompareFilesDoc(shell_, jobs_);
     doc->setParent(this);
     doc->setDialogParent(this);
     comparing_.push_back({doc, std::move(done)});
@@ -609,7 +653,8 @@ void CMainFrame::ComparisonLoaded(CCompareFilesDoc* doc, bool loaded) {
         return done(nullptr);
     }
     doc->setParent(nullptr);
-    auto* child = new CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc>(doc));
+    auto* child = new CCompareFilesChildFrame(shell_, std::unique_ptr<CCompareFilesDoc>(doc),
+                                              CreateCompareBar());
     mdiArea_->addSubWindow(child);
     child->ActivateFrame();
     UpdateCommands();

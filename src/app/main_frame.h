@@ -22,6 +22,8 @@ class CHelpWnd;
 class CNotationConvertDlg;
 class CCompareFilesChildFrame;
 class CCompareFilesDoc;
+class RecentFileStore;
+class ShellServices;
 class StatusBarJobs;
 
 // The main window: the menu bar built from the menu tables, the accelerators,
@@ -32,7 +34,9 @@ class StatusBarJobs;
 class CMainFrame : public QMainWindow, public CommandTarget {
     Q_OBJECT
   public:
-    CMainFrame();
+    // `shell` is handed to the windows; `application` is the last link of the
+    // command route.
+    CMainFrame(ShellServices& shell, RecentFileStore& recentFiles, CommandTarget& application);
     ~CMainFrame() override;
 
     [[nodiscard]] QMdiArea* mdiArea() const { return mdiArea_; }
@@ -44,8 +48,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     // Told how an open ended: the new or activated window, or null.
     using Opened = std::function<void(CChildFrame* child, COrvelDoc::OpenOutcome outcome)>;
 
-    // File New: a new untitled single-file window.
-    CChildFrame* NewDocument();
+    // File New: a new untitled single-file window with the given content
+    // (File Import Hex Values Text imports it); null when there is none.
+    CChildFrame* NewDocument(NewDocumentContent content = NewDocumentContent::Zeros);
     // Opens `path` in a single-file window, or activates the window that has it
     // open already. The file is read as a background job; its window comes
     // when it has been read. `opened` (may be empty) is told how it ended;
@@ -61,10 +66,6 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void CompareFiles(std::function<void(CCompareFilesChildFrame*)> done = {});
     // The background jobs of every window: their progress in the status bar, Esc.
     [[nodiscard]] StatusBarJobs& jobs() const { return *jobs_; }
-    // The action of a command that only a toolbar offers; made on first use
-    // and routed and updated like every other.
-    QAction* ToolbarAction(orvel::Cmd cmd, const QString& text);
-
     // Runs a command along the route; false when nothing handled it.
     bool RouteCommand(orvel::Cmd cmd);
     // Runs every update handler and sets the actions' states.
@@ -89,6 +90,11 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void CreateActions();
     void CreateToolBars();
     void CreateStatusBar();
+    // The action of a command that only a toolbar offers; made on first use
+    // and routed and updated like every other.
+    QAction* ToolbarAction(orvel::Cmd cmd, const QString& text);
+    // The toolbar of a comparison window, of the shared actions.
+    QToolBar* CreateCompareBar();
     void OnAsciiTable();
     void OnNotationConvert();
     void OnWindowNew();
@@ -118,6 +124,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
         std::function<void(CCompareFilesChildFrame*)> done;
     };
 
+    ShellServices& shell_;
+    RecentFileStore& recentFiles_;
+    CommandTarget& application_;
     QMdiArea* mdiArea_;
     std::map<orvel::Cmd, QAction*> actions_;
     orvel::MenuBarKind menuKind_ = orvel::MenuBarKind::NoDocument;

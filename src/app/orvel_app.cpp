@@ -2,7 +2,6 @@
 
 #include <QPageSetupDialog>
 #include <QPrinter>
-#include <QSettings>
 
 #include "app/about_dialog.h"
 #include "app/app_icons.h"
@@ -12,29 +11,24 @@
 
 using orvel::Cmd;
 
-namespace {
-
-constexpr int kRecentFileCount = 4;
-
-QSettings Profile() {
-    return QSettings(QStringLiteral("Pellan Works"), QStringLiteral("Orvel"));
-}
-
-}  // namespace
-
 COrvelApp::COrvelApp(int& argc, char** argv)
-    : QApplication(argc, argv), prompts_(std::make_unique<QtUserPrompts>()) {
+    : QApplication(argc, argv),
+      prompts_(std::make_unique<QtUserPrompts>()),
+      settings_(QStringLiteral("Pellan Works"), QStringLiteral("Orvel")) {
     setOrganizationName(QStringLiteral("Pellan Works"));
     // No display name: the window system would add it to every title.
     setApplicationName(QStringLiteral("Orvel"));
     setWindowIcon(ApplicationIcon());
-    LoadRecentFileList();
 }
 
-COrvelApp::~COrvelApp() = default;
+// The main frame goes first, while every service is still there for the
+// windows it closes; meanwhile mainFrame() is null.
+COrvelApp::~COrvelApp() {
+    mainFrame_.reset();
+}
 
 bool COrvelApp::InitInstance() {
-    mainFrame_ = std::make_unique<CMainFrame>();
+    mainFrame_ = std::make_unique<CMainFrame>(*this, recentFiles_, *this);
     mainFrame_->showMaximized();
     return true;
 }
@@ -45,40 +39,18 @@ QPrinter& COrvelApp::printer() {
     return *printer_;
 }
 
-void COrvelApp::LoadRecentFileList() {
-    QSettings settings = Profile();
-    settings.beginGroup(QStringLiteral("Recent File List"));
-    for (int i = kRecentFileCount; i >= 1; --i) {
-        const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
-        if (!path.isEmpty())
-            recentFiles_.Add(path.toStdString());
-    }
-}
-
-void COrvelApp::SaveRecentFileList() const {
-    QSettings settings = Profile();
-    settings.beginGroup(QStringLiteral("Recent File List"));
-    const auto& entries = recentFiles_.entries();
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        const QString key = QStringLiteral("File%1").arg(i + 1);
-        if (i < static_cast<int>(entries.size())) {
-            settings.setValue(key, QString::fromStdString(entries[i]));
-        } else {
-            settings.remove(key);
-        }
-    }
-}
-
 void COrvelApp::AddToRecentFileList(const QString& path) {
-    recentFiles_.Add(path.toStdString());
-    SaveRecentFileList();
-    emit recentFilesChanged();
+    recentFiles_.Add(path);
 }
 
-void COrvelApp::RemoveFromRecentFileList(const QString& path) {
-    recentFiles_.Remove(path.toStdString());
-    SaveRecentFileList();
-    emit recentFilesChanged();
+void COrvelApp::OpenDocumentFiles(const QStringList& paths) {
+    if (mainFrame_)
+        mainFrame_->OpenDocumentFiles(paths);
+}
+
+void COrvelApp::UpdateCommands() {
+    if (mainFrame_)
+        mainFrame_->UpdateCommands();
 }
 
 bool COrvelApp::OnCommand(Cmd cmd) {

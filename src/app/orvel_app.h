@@ -1,21 +1,24 @@
 #pragma once
 
 #include <QApplication>
+#include <QSettings>
 #include <QString>
 #include <memory>
 
-#include "app/recent_file_list.h"
+#include "app/recent_file_store.h"
 #include "ui/command_target.h"
+#include "ui/shell_services.h"
 #include "ui/user_prompts.h"
 
 class CMainFrame;
 class QPrinter;
 
-// The application object: start-up, the main frame, the shared services
-// (prompts, the recent-file list kept in the settings under
-// "Pellan Works"/"Orvel", the running number of untitled documents) and the
-// application-level commands (Open, About).
-class COrvelApp : public QApplication, public CommandTarget {
+// The application object: start-up, the main frame, the shell services the
+// windows are given (prompts, the printer, the recent-file list kept in the
+// settings under "Pellan Works"/"Orvel", the running number of untitled
+// documents; the rest goes to the main frame) and the application-level
+// commands (Open, Print Setup, About).
+class COrvelApp : public QApplication, public CommandTarget, public ShellServices {
     Q_OBJECT
   public:
     COrvelApp(int& argc, char** argv);
@@ -28,35 +31,28 @@ class COrvelApp : public QApplication, public CommandTarget {
     bool InitInstance();
     [[nodiscard]] CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
-    [[nodiscard]] UserPrompts& prompts() { return *prompts_; }
     // Replaces the dialogs (the widget tests answer them from a script).
     void setPrompts(std::unique_ptr<UserPrompts> prompts) { prompts_ = std::move(prompts); }
 
-    // The printer that Print Setup sets up and Print prints on.
-    [[nodiscard]] QPrinter& printer();
+    [[nodiscard]] const orvel::RecentFileList& recentFiles() const { return recentFiles_.list(); }
 
-    [[nodiscard]] int NextUntitledNumber() { return ++untitledCount_; }
-
-    [[nodiscard]] const orvel::RecentFileList& recentFiles() const { return recentFiles_; }
-    void AddToRecentFileList(const QString& path);
-    void RemoveFromRecentFileList(const QString& path);
+    // ShellServices
+    [[nodiscard]] UserPrompts& prompts() override { return *prompts_; }
+    [[nodiscard]] QPrinter& printer() override;
+    [[nodiscard]] QSettings& settings() override { return settings_; }
+    [[nodiscard]] int NextUntitledNumber() override { return ++untitledCount_; }
+    void AddToRecentFileList(const QString& path) override;
+    void OpenDocumentFiles(const QStringList& paths) override;
+    void UpdateCommands() override;
 
     bool OnCommand(orvel::Cmd cmd) override;
     bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
 
-    // 1 only while File Import Hex Values Text creates its document.
-    int m_bImportHexText = 0;
-
-  signals:
-    void recentFilesChanged();
-
   private:
-    void LoadRecentFileList();
-    void SaveRecentFileList() const;
-
     std::unique_ptr<UserPrompts> prompts_;
-    std::unique_ptr<CMainFrame> mainFrame_;
+    QSettings settings_;
+    RecentFileStore recentFiles_{settings_};
     std::unique_ptr<QPrinter> printer_;
-    orvel::RecentFileList recentFiles_{4};
     int untitledCount_ = 0;
+    std::unique_ptr<CMainFrame> mainFrame_;
 };

@@ -13,5 +13,6 @@ list(APPEND ORVEL_GUI_SOURCES
     src/app/main_frame.cpp
     src/app/orvel_app.cpp
     src/app/qt_user_prompts.cpp
+    src/app/recent_file_store.cpp
     src/app/view_command_handlers.cpp
 )

@@ -1,62 +1,37 @@
 #include "compare/compare_files_child_frame.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/main_frame.h"
-#include "app/orvel_app.h"
 #include "compare/barred_splitter_wnd.h"
 #include "compare/compare_files_doc.h"
-#include "compare/compare_tool_icons.h"
 #include "compare/compared_file_view.h"
+#include "ui/shell_services.h"
 
 using orvel::Cmd;
 using orvel::ComparedFile;
 
-namespace {
-
-// The toolbar's buttons in order, with their status-bar prompts and tool tips.
-struct CompareButton {
-    Cmd cmd;
-    const char* text;
-    const char* prompt;
-    const char* tip;
-};
-
-constexpr CompareButton kCompareButtons[] = {
-    {Cmd::OpStartCompare, "&Start Compare", "Start the process of comparing the two files",
-     "Start Compare"},
-    {Cmd::OpStopCompare, "S&top Compare", "Stop the process of comparing the two files",
-     "Stop Compare"},
-    {Cmd::OpFindPrevDiff, "Find &Prev Diff", "Find previous different byte",
-     "Find Previous Different Byte"},
-    {Cmd::OpFindNextDiff, "Find &Next Diff", "Find next diffrent byte", "Find Next Different Byte"},
-    {Cmd::OpFindFirstDiff, "Find First Diff", "Find first different byte",
-     "Find First Different Byte"},
-    {Cmd::OpFindLastDiff, "Find Last Diff", "Find last different byte", "Find Last Different Byte"},
-};
-
-}  // namespace
-
-CCompareFilesChildFrame::CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc> doc,
-                                                 QWidget* parent)
-    : QMdiSubWindow(parent), doc_(std::move(doc)), worker_(doc_->data(), this, doc_->jobHost()) {
+CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
+                                                 std::unique_ptr<CCompareFilesDoc> doc,
+                                                 QToolBar* compareBar, QWidget* parent)
+    : QMdiSubWindow(parent),
+      doc_(std::move(doc)),
+      worker_(shell, doc_->data(), this, doc_->jobHost()),
+      m_wndCompareBar(compareBar) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(doc_->title());
     auto* client = new QWidget;
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    CreateCompareBar();
     layout->addWidget(m_wndCompareBar);
 
     m_wndSplitter = new CBarredSplitterWnd(client);
     auto* pane1 = new CBarredWnd(QStringLiteral("First File"));
     auto* pane2 = new CBarredWnd(QStringLiteral("Second File"));
-    m_pView1 = new CComparedFile1View(doc_.get(), pane1);
-    m_pView2 = new CComparedFile2View(doc_.get(), pane2);
+    m_pView1 = new CComparedFile1View(shell, doc_.get(), pane1);
+    m_pView2 = new CComparedFile2View(shell, doc_.get(), pane2);
     pane1->setMinimumHeight(10);
     m_wndSplitter->addWidget(pane1);
     m_wndSplitter->addWidget(pane2);
@@ -82,24 +57,6 @@ CCompareFilesChildFrame::~CCompareFilesChildFrame() {
     QWidget* client = widget();
     setWidget(nullptr);
     delete client;
-}
-
-void CCompareFilesChildFrame::CreateCompareBar() {
-    m_wndCompareBar = new QToolBar(QStringLiteral("Compare Files"));
-    m_wndCompareBar->setIconSize(QSize(16, 15));
-    CMainFrame* main = COrvelApp::instance()->mainFrame();
-    bool first = true;
-    for (const CompareButton& button : kCompareButtons) {
-        QAction* action = main->ToolbarAction(button.cmd, QString::fromUtf8(button.text));
-        action->setIcon(CompareToolIcon(button.cmd));
-        action->setIconVisibleInMenu(false);
-        action->setStatusTip(QString::fromUtf8(button.prompt));
-        action->setToolTip(QString::fromUtf8(button.tip));
-        if (!first)
-            m_wndCompareBar->addSeparator();
-        first = false;
-        m_wndCompareBar->addAction(action);
-    }
 }
 
 CComparedFileView* CCompareFilesChildFrame::view(ComparedFile which) const {

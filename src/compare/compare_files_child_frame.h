@@ -14,6 +14,7 @@ class CComparedFile1View;
 class CComparedFile2View;
 class CComparedFileView;
 class QToolBar;
+class ShellServices;
 
 // The frame of a comparison window: the "Compare Files" toolbar above a
 // vertical splitter with one pane per file (the first file above), each pane
@@ -22,8 +23,10 @@ class QToolBar;
 class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     Q_OBJECT
   public:
-    explicit CCompareFilesChildFrame(std::unique_ptr<CCompareFilesDoc> doc,
-                                     QWidget* parent = nullptr);
+    // `compareBar` is the toolbar the shell made of the comparison's commands;
+    // the frame takes it.
+    CCompareFilesChildFrame(ShellServices& shell, std::unique_ptr<CCompareFilesDoc> doc,
+                            QToolBar* compareBar, QWidget* parent = nullptr);
     ~CCompareFilesChildFrame() override;
 
     [[nodiscard]] CCompareFilesDoc* document() const { return doc_.get(); }
@@ -52,11 +55,9 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void CreateCompareBar();
-
     std::unique_ptr<CCompareFilesDoc> doc_;
     CompareWorker worker_;
-    QToolBar* m_wndCompareBar = nullptr;
+    QToolBar* m_wndCompareBar;
     CBarredSplitterWnd* m_wndSplitter = nullptr;
     CComparedFile1View* m_pView1 = nullptr;
     CComparedFile2View* m_pView2 = nullptr;

@@ -2,9 +2,10 @@
 
 #include <QFileInfo>
 
-#include "app/orvel_app.h"
 #include "document/overwrite_prompt.h"
 #include "document/undo_settings.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
 
 using orvel::Cmd;
@@ -15,10 +16,6 @@ namespace {
 // Every file, also those whose names have no dot.
 QString ComparedFilesFilter() {
     return DialogFilterText("All files (*.*)|*.*||");
-}
-
-UserPrompts& Prompts() {
-    return COrvelApp::instance()->prompts();
 }
 
 int NextComparisonNumber() {
@@ -36,12 +33,13 @@ struct FileResult {
 }  // namespace
 
 // Each file keeps a history of its own.
-CCompareFilesDoc::CCompareFilesDoc(JobHost* jobs)
-    : title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())),
+CCompareFilesDoc::CCompareFilesDoc(ShellServices& shell, JobHost* jobs)
+    : shell_(shell),
+      title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())),
       jobHost_(jobs),
       job_(jobs) {
     for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second})
-        ConnectEditHistory(data_.file(which), [this] { return dialogParent_; });
+        ConnectEditHistory(shell_, data_.file(which), [this] { return dialogParent_; });
 }
 
 CCompareFilesDoc::~CCompareFilesDoc() {
@@ -53,18 +51,18 @@ QString CCompareFilesDoc::path(ComparedFile which) const {
 }
 
 void CCompareFilesDoc::OnNewDocument(std::function<void(bool)> done) {
-    const QString path1 = Prompts().OpenFileName(
+    const QString path1 = shell_.prompts().OpenFileName(
         dialogParent_,
         {QStringLiteral("Select first file for comparison"), ComparedFilesFilter(), {}, {}});
     if (path1.isEmpty())
         return done(false);
-    const QString path2 = Prompts().OpenFileName(
+    const QString path2 = shell_.prompts().OpenFileName(
         dialogParent_,
         {QStringLiteral("Select second file for comparison"), ComparedFilesFilter(), {}, {}});
     if (path2.isEmpty())
         return done(false);
     if (orvel::IsSameFileForComparison(path1.toStdString(), path2.toStdString())) {
-        Prompts().Tell(dialogParent_, QString::fromUtf8(orvel::kSameFilesText));
+        shell_.prompts().Tell(dialogParent_, QString::fromUtf8(orvel::kSameFilesText));
         return done(false);
     }
     DocumentJob::Setup setup;
@@ -84,7 +82,8 @@ void CCompareFilesDoc::OnNewDocument(std::function<void(bool)> done) {
             if (job_.stopRequested())
                 return done(false);
             if (!result.ok)
-                Prompts().Tell(dialogParent_, QString::fromStdString(result.failure.message));
+                shell_.prompts().Tell(dialogParent_,
+                                      QString::fromStdString(result.failure.message));
             done(result.ok);
         });
 }
@@ -107,7 +106,8 @@ void CCompareFilesDoc::StartSave(ComparedFile which, const QString& path,
         },
         [this, saved = std::move(saved), done = std::move(done)](const FileResult& result) {
             if (!result.ok) {
-                Prompts().Tell(dialogParent_, QString::fromStdString(result.failure.message));
+                shell_.prompts().Tell(dialogParent_,
+                                      QString::fromStdString(result.failure.message));
                 return done(false);
             }
             saved(result.stamp);
@@ -116,7 +116,8 @@ void CCompareFilesDoc::StartSave(ComparedFile which, const QString& path,
 }
 
 void CCompareFilesDoc::OnSaveFile(ComparedFile which, std::function<void(bool)> done) {
-    if (!ConfirmOverwriteOfChangedFile(dialogParent_, data_.IsChangedOnDisk(which), path(which))) {
+    if (!ConfirmOverwriteOfChangedFile(shell_.prompts(), dialogParent_,
+                                       data_.IsChangedOnDisk(which), path(which))) {
         if (done)
             done(false);
         return;
@@ -131,23 +132,24 @@ void CCompareFilesDoc::OnSaveFileAs(ComparedFile which) {
     const QString title = which == ComparedFile::First ? QStringLiteral("Save File1 As")
                                                        : QStringLiteral("Save File2 As");
     const QString target =
-        Prompts().SaveFileName(dialogParent_, {title, ComparedFilesFilter(), {}, {}});
+        shell_.prompts().SaveFileName(dialogParent_, {title, ComparedFilesFilter(), {}, {}});
     if (target.isEmpty())
         return;
     StartSave(which, target, [](const orvel::FileStamp&) {}, {});
 }
 
 bool CCompareFilesDoc::AskYes(const char* question) const {
-    return Prompts().Ask(dialogParent_, QString::fromUtf8(question), UserPrompts::Buttons::YesNo,
-                         UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
+    return shell_.prompts().Ask(dialogParent_, QString::fromUtf8(question),
+                                UserPrompts::Buttons::YesNo,
+                                UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
 }
 
 bool CCompareFilesDoc::AskBeforeClose() {
     if (data_.m_bComparing == 1 && !AskYes(orvel::kStopComparingQuestion))
         return false;
-    if (!AskStopMarking(data_, dialogParent_))
+    if (!AskStopMarking(shell_.prompts(), data_, dialogParent_))
         return false;
-    if (!AskAboutJob(job_, dialogParent_))
+    if (!AskAboutJob(shell_.prompts(), job_, dialogParent_))
         return false;
     // A save that fails has told the user; the window stays with its edits.
     for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second}) {

@@ -11,6 +11,7 @@
 
 class JobHost;
 class QWidget;
+class ShellServices;
 
 // The document of a comparison window: the two files (the core comparison
 // document), the window's title, the commands Save File1/2 and Save File1/2 As,
@@ -22,7 +23,7 @@ class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard
     Q_OBJECT
   public:
     // `jobs` shows the progress of the document's jobs (may be null).
-    explicit CCompareFilesDoc(JobHost* jobs);
+    CCompareFilesDoc(ShellServices& shell, JobHost* jobs);
     ~CCompareFilesDoc() override;
 
     [[nodiscard]] orvel::CompareDocument& data() { return data_; }
@@ -76,6 +77,7 @@ class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard
                    std::function<void(const orvel::FileStamp&)> saved,
                    std::function<void(bool)> done);
 
+    ShellServices& shell_;
     orvel::CompareDocument data_;
     QString title_;
     QWidget* dialogParent_ = nullptr;

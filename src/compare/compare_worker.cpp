@@ -5,7 +5,8 @@
 #include <limits>
 #include <new>
 
-#include "app/orvel_app.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 #include "view/orvel_view.h"
 
 using orvel::ComparedFile;
@@ -20,8 +21,9 @@ constexpr unsigned kAsksPerClockRead = 1024;
 
 }  // namespace
 
-CompareWorker::CompareWorker(orvel::CompareDocument& doc, QWidget* owner, JobHost* jobs)
-    : doc_(doc), owner_(owner), job_(jobs) {}
+CompareWorker::CompareWorker(ShellServices& shell, orvel::CompareDocument& doc, QWidget* owner,
+                             JobHost* jobs)
+    : shell_(shell), doc_(doc), owner_(owner), job_(jobs) {}
 
 CompareWorker::~CompareWorker() {
     End();
@@ -79,7 +81,7 @@ void CompareWorker::Finished(const orvel::CompareResult& result) {
     // The summary does not block the interface; the comparison is over when
     // the user closes it.
     const QPointer<QWidget> owner = owner_;
-    COrvelApp::instance()->prompts().Notify(
+    shell_.prompts().Notify(
         owner_.data(), QString::fromStdString(orvel::CompareSummaryText(result)), [this, owner] {
             if (owner.isNull())
                 return;
@@ -107,9 +109,9 @@ void CompareWorker::Paint(const std::vector<orvel::BatchedRun>& runs) {
         // Told once the request is over: the worker waits for it.
         QMetaObject::invokeMethod(
             owner_.data(),
-            [owner = owner_] {
-                COrvelApp::instance()->prompts().Tell(
-                    owner.data(), QString::fromUtf8(orvel::kCompareOutOfMemoryText));
+            [&shell = shell_, owner = owner_] {
+                shell.prompts().Tell(owner.data(),
+                                     QString::fromUtf8(orvel::kCompareOutOfMemoryText));
             },
             Qt::QueuedConnection);
     }

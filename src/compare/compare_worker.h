@@ -12,6 +12,7 @@
 
 class COrvelView;
 class JobHost;
+class ShellServices;
 
 // The compare worker of one comparison window. Start (GUI thread) clears both
 // panes' marks and runs the comparison as a background job; the job hands the
@@ -28,7 +29,7 @@ class JobHost;
 class CompareWorker {
   public:
     // `owner` owns the summary message; `jobs` shows the progress.
-    CompareWorker(orvel::CompareDocument& doc, QWidget* owner, JobHost* jobs);
+    CompareWorker(ShellServices& shell, orvel::CompareDocument& doc, QWidget* owner, JobHost* jobs);
     ~CompareWorker();  // End
     CompareWorker(const CompareWorker&) = delete;
     CompareWorker& operator=(const CompareWorker&) = delete;
@@ -57,6 +58,7 @@ class CompareWorker {
     // GUI thread: the scan is over; a finished one shows its summary.
     void Finished(const orvel::CompareResult& result);
 
+    ShellServices& shell_;
     orvel::CompareDocument& doc_;
     QPointer<QWidget> owner_;
     COrvelView* first_ = nullptr;

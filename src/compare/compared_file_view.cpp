@@ -2,8 +2,9 @@
 
 #include <QVBoxLayout>
 
-#include "app/orvel_app.h"
 #include "compare/compare_files_doc.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 
 using orvel::Cmd;
 using orvel::ComparedFile;
@@ -24,8 +25,10 @@ void CBarredWnd::SetView(QWidget* view) {
     static_cast<QVBoxLayout*>(layout())->addWidget(view, 1);
 }
 
-CComparedFileView::CComparedFileView(CCompareFilesDoc* doc, ComparedFile which, CBarredWnd* pane)
-    : COrvelView(ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc, &doc->data(),
+CComparedFileView::CComparedFileView(ShellServices& shell, CCompareFilesDoc* doc,
+                                     ComparedFile which, CBarredWnd* pane)
+    : COrvelView(shell,
+                 ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc, &doc->data(),
                             doc, &doc->job(),
                             // Editing and printing wait while a comparison, a
                             // marking run or a job owns the files.
@@ -64,7 +67,7 @@ void CComparedFileView::NavigateDiff(orvel::DiffCommand command) {
                 partner_->ShowDiffByte(found.offset);
             break;
         case orvel::DiffNavigation::Outcome::ClickRequest:
-            COrvelApp::instance()->prompts().Tell(this, QString::fromStdString(found.message));
+            shell().prompts().Tell(this, QString::fromStdString(found.message));
             break;
         case orvel::DiffNavigation::Outcome::Nothing:
             break;

@@ -30,7 +30,8 @@ class CBarredWnd : public QWidget {
 class CComparedFileView : public COrvelView {
     Q_OBJECT
   public:
-    CComparedFileView(CCompareFilesDoc* doc, orvel::ComparedFile which, CBarredWnd* pane);
+    CComparedFileView(ShellServices& shell, CCompareFilesDoc* doc, orvel::ComparedFile which,
+                      CBarredWnd* pane);
 
     [[nodiscard]] orvel::ComparedFile file() const { return which_; }
     [[nodiscard]] CBarredWnd* pane() const { return pane_; }
@@ -66,14 +67,14 @@ class CComparedFileView : public COrvelView {
 class CComparedFile1View final : public CComparedFileView {
     Q_OBJECT
   public:
-    CComparedFile1View(CCompareFilesDoc* doc, CBarredWnd* pane)
-        : CComparedFileView(doc, orvel::ComparedFile::First, pane) {}
+    CComparedFile1View(ShellServices& shell, CCompareFilesDoc* doc, CBarredWnd* pane)
+        : CComparedFileView(shell, doc, orvel::ComparedFile::First, pane) {}
 };
 
 // The lower pane: the second file, differences in blue.
 class CComparedFile2View final : public CComparedFileView {
     Q_OBJECT
   public:
-    CComparedFile2View(CCompareFilesDoc* doc, CBarredWnd* pane)
-        : CComparedFileView(doc, orvel::ComparedFile::Second, pane) {}
+    CComparedFile2View(ShellServices& shell, CCompareFilesDoc* doc, CBarredWnd* pane)
+        : CComparedFileView(shell, doc, orvel::ComparedFile::Second, pane) {}
 };

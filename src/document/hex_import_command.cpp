@@ -1,13 +1,12 @@
 #include "document/hex_import_command.h"
 
-#include "app/orvel_app.h"
 #include "document/binary_document.h"
 #include "document/hex_import.h"
 #include "ui/file_filter.h"
+#include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
 
-bool ImportHexTextIntoDocument(QWidget* parent, orvel::BinaryDocument& data) {
-    UserPrompts& prompts = COrvelApp::instance()->prompts();
+bool ImportHexTextIntoDocument(UserPrompts& prompts, QWidget* parent, orvel::BinaryDocument& data) {
     const QString path = prompts.OpenFileName(
         parent, {QStringLiteral("Select file for importing hex values text"),
                  DialogFilterText(orvel::kTextFilesFilter), QStringLiteral("txt"), QString()});

@@ -1,6 +1,7 @@
 #pragma once
 
 class QWidget;
+class UserPrompts;
 
 namespace orvel {
 class BinaryDocument;
@@ -10,4 +11,5 @@ class BinaryDocument;
 // (owned by `parent`) and makes its values the document's bytes, counted as
 // modified. False when the user cancelled (nothing said) or the import failed
 // (reported to the user); the document is then to be discarded.
-[[nodiscard]] bool ImportHexTextIntoDocument(QWidget* parent, orvel::BinaryDocument& data);
+[[nodiscard]] bool ImportHexTextIntoDocument(UserPrompts& prompts, QWidget* parent,
+                                             orvel::BinaryDocument& data);

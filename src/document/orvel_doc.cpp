@@ -2,11 +2,12 @@
 
 #include <QFileInfo>
 
-#include "app/orvel_app.h"
 #include "document/hex_import_command.h"
 #include "document/overwrite_prompt.h"
 #include "document/undo_settings.h"
 #include "ui/file_filter.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
 
 using orvel::Cmd;
@@ -23,9 +24,10 @@ struct FileResult {
 
 }  // namespace
 
-COrvelDoc::COrvelDoc(JobHost* jobs, QObject* parent) : QObject(parent), job_(jobs) {
+COrvelDoc::COrvelDoc(ShellServices& shell, JobHost* jobs, QObject* parent)
+    : QObject(parent), shell_(shell), job_(jobs) {
     observerId_ = data_.AddObserver([this](const orvel::ByteEdit&) { emit stateChanged(); });
-    ConnectEditHistory(data_, [this] { return dialogParent_; });
+    ConnectEditHistory(shell_, data_, [this] { return dialogParent_; });
 }
 
 COrvelDoc::~COrvelDoc() {
@@ -42,17 +44,14 @@ void COrvelDoc::NotifyStateChanged() {
     emit stateChanged();
 }
 
-bool COrvelDoc::OnNewDocument() {
-    COrvelApp* app = COrvelApp::instance();
-    if (app->m_bImportHexText != 0) {
-        // File Import Hex Values Text: the bytes come from a text file.
-        app->m_bImportHexText = 0;
-        if (!ImportHexTextIntoDocument(dialogParent_, data_))
+bool COrvelDoc::OnNewDocument(NewDocumentContent content) {
+    if (content == NewDocumentContent::ImportedHexText) {
+        if (!ImportHexTextIntoDocument(shell_.prompts(), dialogParent_, data_))
             return false;
     } else {
         data_.NewDocument();
     }
-    title_ = QStringLiteral("Orvel%1").arg(app->NextUntitledNumber());
+    title_ = QStringLiteral("Orvel%1").arg(shell_.NextUntitledNumber());
     return true;
 }
 
@@ -75,9 +74,9 @@ void COrvelDoc::OnOpenDocument(const QString& path, std::function<void(OpenOutco
             if (job_.stopRequested())
                 return done(OpenOutcome::Stopped);
             if (!result.ok) {
-                COrvelApp::instance()->prompts().Tell(
-                    dialogParent_, QStringLiteral("Failed to open the file because ") +
-                                       QString::fromStdString(result.error.text));
+                shell_.prompts().Tell(dialogParent_,
+                                      QStringLiteral("Failed to open the file because ") +
+                                          QString::fromStdString(result.error.text));
                 return done(OpenOutcome::Failed);
             }
             data_.AssignBytes(std::move(result.bytes), false);
@@ -91,7 +90,7 @@ void COrvelDoc::DoSave(const QString& path, Saved done) {
     if (!done)
         done = [](bool) {};
     const bool changedOnDisk = data_.IsChangedOnDisk(path.toStdString(), path_.toStdString());
-    if (!ConfirmOverwriteOfChangedFile(dialogParent_, changedOnDisk, path))
+    if (!ConfirmOverwriteOfChangedFile(shell_.prompts(), dialogParent_, changedOnDisk, path))
         return done(false);
     DocumentJob::Setup setup;
     setup.label = QStringLiteral("Saving ") + QFileInfo(path).fileName();
@@ -107,16 +106,15 @@ void COrvelDoc::DoSave(const QString& path, Saved done) {
         },
         [this, path, done = std::move(done)](const FileResult& result) {
             if (!result.ok) {
-                COrvelApp::instance()->prompts().Tell(
-                    dialogParent_, QStringLiteral("Failed to save the file ") + path +
-                                       QStringLiteral("\nCause: ") +
-                                       QString::fromStdString(result.error.text));
+                shell_.prompts().Tell(dialogParent_, QStringLiteral("Failed to save the file ") +
+                                                         path + QStringLiteral("\nCause: ") +
+                                                         QString::fromStdString(result.error.text));
                 return done(false);
             }
             data_.MarkSaved();
             data_.setDiskStamp(result.stamp);
             SetPath(path);
-            COrvelApp::instance()->AddToRecentFileList(path_);
+            shell_.AddToRecentFileList(path_);
             emit stateChanged();
             done(true);
         });
@@ -132,7 +130,7 @@ void COrvelDoc::SaveAs(Saved done) {
     UserPrompts::FileDialog dialog{QStringLiteral("Save As"),
                                    DialogFilterText(orvel::kAllFilesFilter), QString(),
                                    path_.isEmpty() ? title_ : path_};
-    const QString path = COrvelApp::instance()->prompts().SaveFileName(dialogParent_, dialog);
+    const QString path = shell_.prompts().SaveFileName(dialogParent_, dialog);
     if (path.isEmpty()) {
         if (done)
             done(false);
@@ -142,15 +140,15 @@ void COrvelDoc::SaveAs(Saved done) {
 }
 
 bool COrvelDoc::AskBeforeClose() {
-    if (!AskStopMarking(data_, dialogParent_))
+    if (!AskStopMarking(shell_.prompts(), data_, dialogParent_))
         return false;
-    if (!AskAboutJob(job_, dialogParent_))
+    if (!AskAboutJob(shell_.prompts(), job_, dialogParent_))
         return false;
     if (!IsModified())
         return true;
-    const auto answer = COrvelApp::instance()->prompts().Ask(
-        dialogParent_, QStringLiteral("Save changes to %1?").arg(title_),
-        UserPrompts::Buttons::YesNoCancel, UserPrompts::Icon::Warning);
+    const auto answer =
+        shell_.prompts().Ask(dialogParent_, QStringLiteral("Save changes to %1?").arg(title_),
+                             UserPrompts::Buttons::YesNoCancel, UserPrompts::Icon::Warning);
     if (answer == UserPrompts::Answer::Cancel)
         return false;
     if (answer == UserPrompts::Answer::No)

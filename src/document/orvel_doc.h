@@ -11,6 +11,11 @@
 
 class JobHost;
 class QWidget;
+class ShellServices;
+
+// What File New puts in a new document: 32 zero bytes, or the values of a
+// hex text file the user picks (File Import Hex Values Text).
+enum class NewDocumentContent { Zeros, ImportedHexText };
 
 // The document of a single-file window: the bytes of one file (the core
 // document), its path and title, and the file commands Save and Save As with
@@ -29,7 +34,7 @@ class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     using Saved = std::function<void(bool saved)>;
 
     // `jobs` shows the progress of the document's jobs (may be null).
-    explicit COrvelDoc(JobHost* jobs, QObject* parent = nullptr);
+    COrvelDoc(ShellServices& shell, JobHost* jobs, QObject* parent = nullptr);
     ~COrvelDoc() override;
 
     [[nodiscard]] orvel::BinaryDocument& data() { return data_; }
@@ -44,8 +49,9 @@ class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     [[nodiscard]] bool IsIdle() const { return data_.IsMarkIdle() && !job_.running(); }
     [[nodiscard]] DocumentJob& job() { return job_; }
 
-    // File New: 32 zero bytes, untitled ("Orvel" and a running number).
-    bool OnNewDocument();
+    // File New: untitled ("Orvel" and a running number), with `content`. False
+    // when there is none (the import was cancelled or failed, and said so).
+    bool OnNewDocument(NewDocumentContent content = NewDocumentContent::Zeros);
     // File Open: reads the file as the document's job ("Opening NAME... 37%",
     // Esc stops it). `done` runs on the GUI thread once it is over; a failure
     // has been reported to the user then, a stop says nothing.
@@ -81,6 +87,7 @@ class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
   private:
     void SetPath(const QString& path);
 
+    ShellServices& shell_;
     orvel::BinaryDocument data_;
     QString path_;
     QString title_;

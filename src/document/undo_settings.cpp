@@ -2,17 +2,18 @@
 
 #include <QSettings>
 
-#include "app/orvel_app.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 
-void ConnectEditHistory(orvel::BinaryDocument& doc, std::function<QWidget*()> parent) {
+void ConnectEditHistory(ShellServices& shell, orvel::BinaryDocument& doc,
+                        std::function<QWidget*()> parent) {
     bool valid = false;
-    const qint64 budget = QSettings().value(QLatin1String(kUndoBudgetKey)).toLongLong(&valid);
+    const qint64 budget = shell.settings().value(QLatin1String(kUndoBudgetKey)).toLongLong(&valid);
     if (valid && budget >= 0)
         doc.setUndoBudget(budget);
-    doc.setTooLargeQuestion([parent = std::move(parent)] {
-        return COrvelApp::instance()->prompts().Ask(
-                   parent(), QString::fromLatin1(kTooLargeToUndoQuestion),
-                   UserPrompts::Buttons::YesNo,
-                   UserPrompts::Icon::Warning) == UserPrompts::Answer::Yes;
+    doc.setTooLargeQuestion([&shell, parent = std::move(parent)] {
+        return shell.prompts().Ask(parent(), QString::fromLatin1(kTooLargeToUndoQuestion),
+                                   UserPrompts::Buttons::YesNo,
+                                   UserPrompts::Icon::Warning) == UserPrompts::Answer::Yes;
     });
 }

@@ -9,15 +9,14 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "app/orvel_app.h"
 #include "editing/field_edits.h"
 #include "editing/hex_edit.h"
 #include "editing/radio_group.h"
 #include "ui/qt_string.h"
 
 CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
-                               QWidget* parent)
-    : QDialog(parent), def_(def), members_(members) {
+                               UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), def_(def), members_(members), prompts_(prompts) {
     setWindowTitle(ToQString(def.title));
     auto* layout = new QVBoxLayout(this);
 
@@ -86,7 +85,7 @@ bool CAddressDialog::CheckFields() {
         orvel::CheckDialogFields(def_, FieldTexts(edits_), members_);
     if (!fault)
         return true;
-    ReportFieldFault(*fault, edits_, this, COrvelApp::instance()->prompts());
+    ReportFieldFault(*fault, edits_, this, prompts_);
     return false;
 }
 
@@ -97,9 +96,9 @@ void CAddressDialog::accept() {
 
 std::optional<orvel::DialogMembers> RunAddressDialog(const orvel::DialogDef& def,
                                                      const orvel::DialogMembers& members,
-                                                     QWidget* parent) {
+                                                     UserPrompts& prompts, QWidget* parent) {
     // On the heap: closing the parent window while the dialog is open deletes it.
-    const QPointer<CAddressDialog> dialog = new CAddressDialog(def, members, parent);
+    const QPointer<CAddressDialog> dialog = new CAddressDialog(def, members, prompts, parent);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     if (dialog.isNull())
         return std::nullopt;

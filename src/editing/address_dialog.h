@@ -10,6 +10,7 @@ class CDigitEdit;
 class QAbstractButton;
 class QLabel;
 class RadioGroup;
+class UserPrompts;
 
 // The modal dialog of every block command, built from its table entry: the
 // radio group, the fields with their labels (some framed in a group), the
@@ -20,8 +21,9 @@ class RadioGroup;
 class CAddressDialog final : public QDialog {
     Q_OBJECT
   public:
+    // `prompts` tells the faults.
     CAddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
-                   QWidget* parent);
+                   UserPrompts& prompts, QWidget* parent);
 
     [[nodiscard]] const orvel::DialogDef& definition() const { return def_; }
     // After OK: the members with every checked value.
@@ -43,6 +45,7 @@ class CAddressDialog final : public QDialog {
   private:
     const orvel::DialogDef& def_;
     orvel::DialogMembers members_;
+    UserPrompts& prompts_;
     std::vector<CDigitEdit*> edits_;
     RadioGroup* choices_ = nullptr;
     QLabel* fileSize_ = nullptr;
@@ -51,4 +54,5 @@ class CAddressDialog final : public QDialog {
 // Runs the dialog modally over `parent`: the checked members after OK, nothing
 // after Cancel or when the parent was destroyed meanwhile.
 [[nodiscard]] std::optional<orvel::DialogMembers> RunAddressDialog(
-    const orvel::DialogDef& def, const orvel::DialogMembers& members, QWidget* parent);
+    const orvel::DialogDef& def, const orvel::DialogMembers& members, UserPrompts& prompts,
+    QWidget* parent);

@@ -13,6 +13,8 @@
 #include "editing/clipboard_transfer.h"
 #include "ui/menu_entry.h"
 #include "ui/qt_string.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
 #include "view/orvel_view.h"
 
@@ -149,7 +151,8 @@ bool EditCommands::OnCommand(Cmd cmd) {
         def, view_.layout(), view_.selection(), view_.data().size(), settings_);
     // The window (and this handler with it) may close while the dialog is open.
     const QPointer<COrvelView> alive(&view_);
-    const std::optional<orvel::DialogMembers> members = RunAddressDialog(def, preset, &view_);
+    const std::optional<orvel::DialogMembers> members =
+        RunAddressDialog(def, preset, view_.shell().prompts(), &view_);
     if (alive && members)
         Run(cmd, *id, *members);
     return true;

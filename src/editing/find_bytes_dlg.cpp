@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/orvel_app.h"
 #include "editing/field_edits.h"
 #include "editing/find_fields.h"
 #include "ui/qt_string.h"
@@ -23,8 +22,9 @@ const orvel::FieldRow& Row(orvel::FindField field) {
 
 }  // namespace
 
-CFindBytesDlg::CFindBytesDlg(QWidget* parent)
+CFindBytesDlg::CFindBytesDlg(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent),
+      prompts_(prompts),
       edits_{CreateFieldEdit(Row(kFindWhat)), CreateFieldEdit(Row(kFindStart))},
       color_(new CColorComboBox),
       autoMark_(new QCheckBox(QStringLiteral("Automatically Mark the Found Bytes"))),
@@ -75,8 +75,8 @@ void CFindBytesDlg::ReadColorAndAutoMark() {
 }
 
 void CFindBytesDlg::OnFindNext() {
-    const std::optional<std::vector<std::string>> texts = CheckFieldEdits(
-        orvel::FindBytesFields(), edits_, 0, this, COrvelApp::instance()->prompts());
+    const std::optional<std::vector<std::string>> texts =
+        CheckFieldEdits(orvel::FindBytesFields(), edits_, 0, this, prompts_);
     if (!texts)
         return;
     m_nNextStart = orvel::FieldValue(Row(kFindStart), (*texts)[kFindStart]);

@@ -11,6 +11,7 @@
 class CColorComboBox;
 class QCheckBox;
 class QPushButton;
+class UserPrompts;
 
 // "Find Bytes (in Hex)": the modeless Find dialog of one hex view. It holds the
 // request (next start address, the pattern text, the mark colour, auto-mark)
@@ -20,7 +21,8 @@ class QPushButton;
 class CFindBytesDlg final : public QDialog {
     Q_OBJECT
   public:
-    explicit CFindBytesDlg(QWidget* parent);
+    // `prompts` tells the faults of the fields.
+    CFindBytesDlg(UserPrompts& prompts, QWidget* parent);
 
     std::uint32_t m_nNextStart = 0;
     std::string m_strFindWhat;
@@ -49,6 +51,7 @@ class CFindBytesDlg final : public QDialog {
     void ReadFindWhat(const std::string& text);
     void ReadColorAndAutoMark();
 
+    UserPrompts& prompts_;
     std::array<CDigitEdit*, 2> edits_;  // indexed by orvel::FindField
     CColorComboBox* color_;
     QCheckBox* autoMark_;

@@ -5,23 +5,30 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-#include "app/main_frame.h"
-#include "app/orvel_app.h"
 #include "editing/find_bytes_dlg.h"
 #include "editing/find_pattern.h"
 #include "search/find_search.h"
+#include "ui/shell_services.h"
 #include "view/color_table.h"
 #include "view/orvel_view.h"
 
 using orvel::Cmd;
 using orvel::Offset;
 
-CFindCommands::CFindCommands(COrvelView& view) : view_(view) {
-    if (CMainFrame* frame = COrvelApp::instance()->mainFrame()) {
-        connect(frame->mdiArea(), &QMdiArea::subWindowActivated, this,
-                &CFindCommands::OnWindowActivated);
+namespace {
+
+// The client area that holds the view's window, if any.
+const QMdiArea* MdiAreaOf(const QWidget& view) {
+    for (const QWidget* widget = &view; widget != nullptr; widget = widget->parentWidget()) {
+        if (const auto* window = qobject_cast<const QMdiSubWindow*>(widget))
+            return window->mdiArea();
     }
+    return nullptr;
 }
+
+}  // namespace
+
+CFindCommands::CFindCommands(COrvelView& view) : view_(view) {}
 
 bool CFindCommands::OnCommand(Cmd cmd) {
     if (cmd != Cmd::EditFind)
@@ -43,7 +50,11 @@ void CFindCommands::OpenDialog() {
         dialog_->raise();
         return;
     }
-    dialog_ = new CFindBytesDlg(&view_);
+    dialog_ = new CFindBytesDlg(view_.shell().prompts(), &view_);
+    if (const QMdiArea* area = MdiAreaOf(view_)) {
+        connect(area, &QMdiArea::subWindowActivated, dialog_,
+                [this](QMdiSubWindow* window) { OnWindowActivated(window); });
+    }
     connect(dialog_, &CFindBytesDlg::findNextRequested, this, &CFindCommands::FindNext);
     connect(dialog_, &CFindBytesDlg::markSelectRequested, this, &CFindCommands::MarkSelect);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

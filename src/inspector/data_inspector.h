@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -8,39 +7,12 @@
 #include <vector>
 
 #include "document/offset.h"
+#include "inspector/inspector_field.h"
 
 namespace orvel {
 
 // What the bytes at the caret mean as numbers, characters and a time, and the
 // bytes a typed value stands for. Pure functions; any thread.
-
-enum class ByteOrder { kLittleEndian, kBigEndian };
-
-// The values the data inspector shows, in the order it lists them.
-enum class InspectorField {
-    kInt8,
-    kUInt8,
-    kInt16,
-    kUInt16,
-    kInt32,
-    kUInt32,
-    kInt64,
-    kUInt64,
-    kFloat32,
-    kFloat64,
-    kBinary,      // the byte as eight binary digits
-    kAscii,       // the byte as an ASCII character
-    kUtf8,        // the UTF-8 character that starts at the caret (1-4 bytes)
-    kUnixTime32,  // signed 32-bit seconds since 1970-01-01 00:00:00 UTC
-};
-
-inline constexpr std::array<InspectorField, 14> kInspectorFields = {
-    InspectorField::kInt8,    InspectorField::kUInt8,      InspectorField::kInt16,
-    InspectorField::kUInt16,  InspectorField::kInt32,      InspectorField::kUInt32,
-    InspectorField::kInt64,   InspectorField::kUInt64,     InspectorField::kFloat32,
-    InspectorField::kFloat64, InspectorField::kBinary,     InspectorField::kAscii,
-    InspectorField::kUtf8,    InspectorField::kUnixTime32,
-};
 
 // The field's row label, "Signed 16-bit", "UTF-8", ...
 [[nodiscard]] std::string_view FieldLabel(InspectorField field);

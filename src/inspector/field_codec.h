@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "inspector/data_inspector.h"
+#include "inspector/inspector_field.h"
 
 namespace orvel {
 

@@ -10,8 +10,9 @@
 
 using namespace orvel;
 
-CMarkBlocksDlg::CMarkBlocksDlg(MarkBlocksSettings settings, Offset fileSize, QWidget* parent)
-    : CMarkDlg(kMarkBlocksText, fileSize, parent), settings_(std::move(settings)) {
+CMarkBlocksDlg::CMarkBlocksDlg(MarkBlocksSettings settings, Offset fileSize, UserPrompts& prompts,
+                               QWidget* parent)
+    : CMarkDlg(kMarkBlocksText, fileSize, prompts, parent), settings_(std::move(settings)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(clearBox_);
     clearBox_->setChecked(settings_.clearFile);

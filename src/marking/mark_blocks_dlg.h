@@ -11,7 +11,8 @@ class CColorComboBox;
 class CMarkBlocksDlg final : public CMarkDlg {
     Q_OBJECT
   public:
-    CMarkBlocksDlg(orvel::MarkBlocksSettings settings, orvel::Offset fileSize, QWidget* parent);
+    CMarkBlocksDlg(orvel::MarkBlocksSettings settings, orvel::Offset fileSize, UserPrompts& prompts,
+                   QWidget* parent);
 
     [[nodiscard]] const orvel::MarkBlocksSettings& settings() const { return settings_; }
     [[nodiscard]] CColorComboBox* color(std::size_t block) const { return colors_.at(block); }

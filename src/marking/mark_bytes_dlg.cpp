@@ -11,8 +11,10 @@
 using namespace orvel;
 
 CMarkBytesDlg::CMarkBytesDlg(MarkBytesSettings settings, MarkBlock block, Offset fileSize,
-                             QWidget* parent)
-    : CMarkDlg(kMarkBytesText, fileSize, parent), settings_(std::move(settings)), block_(block) {
+                             UserPrompts& prompts, QWidget* parent)
+    : CMarkDlg(kMarkBytesText, fileSize, prompts, parent),
+      settings_(std::move(settings)),
+      block_(block) {
     auto* layout = new QVBoxLayout(this);
     QGridLayout* values = AddGroup(layout, kMarkBytesValueGroup);
     QGridLayout* range = AddGroup(layout, kApplyToBlock);

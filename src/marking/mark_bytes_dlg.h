@@ -13,7 +13,7 @@ class CMarkBytesDlg final : public CMarkDlg {
     Q_OBJECT
   public:
     CMarkBytesDlg(orvel::MarkBytesSettings settings, orvel::MarkBlock block, orvel::Offset fileSize,
-                  QWidget* parent);
+                  UserPrompts& prompts, QWidget* parent);
 
     [[nodiscard]] const orvel::MarkBytesSettings& settings() const { return settings_; }
     [[nodiscard]] orvel::MarkBlock block() const { return block_; }

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <new>
 
-#include "app/main_frame.h"
-#include "app/orvel_app.h"
 #include "editing/find_pattern.h"
 #include "marking/mark_blocks_dlg.h"
 #include "marking/mark_bytes_dlg.h"
@@ -15,6 +13,8 @@
 #include "marking/mark_units_dlg.h"
 #include "marking/mark_value.h"
 #include "ui/close_guard.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
 #include "view/color_table.h"
 #include "view/orvel_view.h"
@@ -83,8 +83,7 @@ bool CMarkCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
 }
 
 void CMarkCommands::UpdateCommands() {
-    if (CMainFrame* frame = COrvelApp::instance()->mainFrame())
-        frame->UpdateCommands();
+    view_.shell().UpdateCommands();
 }
 
 void CMarkCommands::StartRun(Kind kind) {
@@ -156,8 +155,8 @@ void CMarkCommands::TellOutOfMemory() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            COrvelApp::instance()->prompts().Tell(
-                view_.window(), QString::fromUtf8(orvel::kMarkingOutOfMemoryText));
+            view_.shell().prompts().Tell(view_.window(),
+                                         QString::fromUtf8(orvel::kMarkingOutOfMemoryText));
         },
         Qt::QueuedConnection);
 }
@@ -183,12 +182,14 @@ void CMarkCommands::ClearRange(Offset start, Offset end) {
 }
 
 bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
-    QWidget* owner = COrvelApp::instance()->mainFrame();
+    // The dialogs belong to the main window, not to one document window.
+    QWidget* owner = view_.window();
+    UserPrompts& prompts = view_.shell().prompts();
     const auto bytes = view_.data().bytes().span();
     const Offset size = view_.data().size();
     switch (kind) {
         case kBytes: {
-            CMarkBytesDlg dialog(bytesSettings, PresetBlock(), size, owner);
+            CMarkBytesDlg dialog(bytesSettings, PresetBlock(), size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
             bytesSettings = dialog.settings();
@@ -209,7 +210,7 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
             return true;
         }
         case kBlocks: {
-            CMarkBlocksDlg dialog(blocksSettings, size, owner);
+            CMarkBlocksDlg dialog(blocksSettings, size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
             blocksSettings = dialog.settings();
@@ -228,7 +229,7 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
             return true;
         }
         case kUnits: {
-            CMarkUnitsDlg dialog(unitsSettings, PresetBlock(), size, owner);
+            CMarkUnitsDlg dialog(unitsSettings, PresetBlock(), size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
             unitsSettings = dialog.settings();
@@ -245,7 +246,7 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
             return true;
         }
         case kPatterns: {
-            CMarkPatternsDlg dialog(patternsSettings, PresetBlock(), size, owner);
+            CMarkPatternsDlg dialog(patternsSettings, PresetBlock(), size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
             patternsSettings = dialog.settings();

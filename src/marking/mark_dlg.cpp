@@ -7,15 +7,16 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/orvel_app.h"
 #include "editing/field_edits.h"
 #include "editing/validators.h"
 #include "ui/qt_string.h"
 
-CMarkDlg::CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, QWidget* parent)
+CMarkDlg::CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, UserPrompts& prompts,
+                   QWidget* parent)
     : QDialog(parent),
       fileSize_(fileSize),
       clearBox_(new QCheckBox(ToQString(text.clearBox))),
+      prompts_(prompts),
       text_(text) {
     setWindowTitle(ToQString(text.title));
 }
@@ -64,8 +65,7 @@ QString CMarkDlg::AddressText(orvel::Offset address) {
 }
 
 bool CMarkDlg::CheckFields() {
-    return CheckFieldEdits(Fields(), edits_, fileSize_, this, COrvelApp::instance()->prompts())
-        .has_value();
+    return CheckFieldEdits(Fields(), edits_, fileSize_, this, prompts_).has_value();
 }
 
 void CMarkDlg::accept() {

@@ -12,6 +12,7 @@ class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QVBoxLayout;
+class UserPrompts;
 
 // What the four marking dialogs share: the title, the entry fields built from
 // the field tables (hex or decimal digits only, limited in length), the clear
@@ -30,7 +31,9 @@ class CMarkDlg : public QDialog {
     void accept() override;
 
   protected:
-    CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, QWidget* parent);
+    // `prompts` tells the faults.
+    CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, UserPrompts& prompts,
+             QWidget* parent);
 
     // A labelled edit for fields[field] of Fields(), added to `grid` at `row`.
     // The calls must come in the order of the table's fields.
@@ -56,5 +59,6 @@ class CMarkDlg : public QDialog {
     std::vector<CDigitEdit*> edits_;
 
   private:
+    UserPrompts& prompts_;
     orvel::MarkDialogText text_;
 };

@@ -14,8 +14,8 @@
 using namespace orvel;
 
 CMarkPatternsDlg::CMarkPatternsDlg(MarkPatternsSettings settings, MarkBlock block, Offset fileSize,
-                                   QWidget* parent)
-    : CMarkDlg(kMarkPatternsText, fileSize, parent),
+                                   UserPrompts& prompts, QWidget* parent)
+    : CMarkDlg(kMarkPatternsText, fileSize, prompts, parent),
       settings_(std::move(settings)),
       block_(block),
       type_(settings_.type),

@@ -14,7 +14,7 @@ class CMarkPatternsDlg final : public CMarkDlg {
     Q_OBJECT
   public:
     CMarkPatternsDlg(orvel::MarkPatternsSettings settings, orvel::MarkBlock block,
-                     orvel::Offset fileSize, QWidget* parent);
+                     orvel::Offset fileSize, UserPrompts& prompts, QWidget* parent);
 
     [[nodiscard]] const orvel::MarkPatternsSettings& settings() const { return settings_; }
     [[nodiscard]] orvel::MarkBlock block() const { return block_; }

@@ -11,8 +11,8 @@
 using namespace orvel;
 
 CMarkUnitsDlg::CMarkUnitsDlg(MarkUnitsSettings settings, MarkBlock block, Offset fileSize,
-                             QWidget* parent)
-    : CMarkDlg(kMarkUnitsText, fileSize, parent),
+                             UserPrompts& prompts, QWidget* parent)
+    : CMarkDlg(kMarkUnitsText, fileSize, prompts, parent),
       settings_(std::move(settings)),
       block_(block),
       color1_(new CColorComboBox),

@@ -9,7 +9,7 @@ class CMarkUnitsDlg final : public CMarkDlg {
     Q_OBJECT
   public:
     CMarkUnitsDlg(orvel::MarkUnitsSettings settings, orvel::MarkBlock block, orvel::Offset fileSize,
-                  QWidget* parent);
+                  UserPrompts& prompts, QWidget* parent);
 
     [[nodiscard]] const orvel::MarkUnitsSettings& settings() const { return settings_; }
     [[nodiscard]] orvel::MarkBlock block() const { return block_; }

@@ -1,8 +1,8 @@
 #include "ui/close_guard.h"
 
-#include "app/orvel_app.h"
 #include "jobs/document_job.h"
 #include "jobs/job_wait.h"
+#include "ui/user_prompts.h"
 #include "view/dump_export.h"
 
 bool CloseGuard::QueryClose() {
@@ -28,24 +28,24 @@ bool CloseGuard::SaveModified() {
     return true;
 }
 
-bool CloseGuard::AskStopMarking(const orvel::MarkingState& state, QWidget* parent) {
+bool CloseGuard::AskStopMarking(UserPrompts& prompts, const orvel::MarkingState& state,
+                                QWidget* parent) {
     if (state.m_bMarking != 1)
         return true;
-    return COrvelApp::instance()->prompts().Ask(
-               parent, QString::fromUtf8(orvel::kStopMarkingQuestion), UserPrompts::Buttons::YesNo,
-               UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
+    return prompts.Ask(parent, QString::fromUtf8(orvel::kStopMarkingQuestion),
+                       UserPrompts::Buttons::YesNo,
+                       UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
 }
 
-bool CloseGuard::AskAboutJob(DocumentJob& job, QWidget* parent) {
+bool CloseGuard::AskAboutJob(UserPrompts& prompts, DocumentJob& job, QWidget* parent) {
     switch (job.kind()) {
         case DocumentJob::Kind::Save:
             WaitForSave(job, parent);
             return true;
         case DocumentJob::Kind::Export:
-            if (COrvelApp::instance()->prompts().Ask(
-                    parent, QString::fromUtf8(orvel::kStopExportQuestion),
-                    UserPrompts::Buttons::YesNo,
-                    UserPrompts::Icon::Stop) != UserPrompts::Answer::Yes)
+            if (prompts.Ask(parent, QString::fromUtf8(orvel::kStopExportQuestion),
+                            UserPrompts::Buttons::YesNo,
+                            UserPrompts::Icon::Stop) != UserPrompts::Answer::Yes)
                 return false;
             // Stopped now, as Esc would: it must not finish while other
             // documents are asked.

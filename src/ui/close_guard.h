@@ -6,6 +6,7 @@
 
 class DocumentJob;
 class QWidget;
+class UserPrompts;
 
 // The close guard of a document, in two steps, so that the main frame can ask
 // every document its questions before it closes any window (File Exit):
@@ -37,10 +38,11 @@ class CloseGuard {
     [[nodiscard]] virtual bool AskBeforeClose() = 0;
     // The marking question while a run is Running (none while it stops);
     // false when the user answered No.
-    [[nodiscard]] static bool AskStopMarking(const orvel::MarkingState& state, QWidget* parent);
+    [[nodiscard]] static bool AskStopMarking(UserPrompts& prompts, const orvel::MarkingState& state,
+                                             QWidget* parent);
     // The document's job: closing waits for a save to end; an export asks
     // whether to stop it (false when the user answered No; Yes stops it).
-    [[nodiscard]] bool AskAboutJob(DocumentJob& job, QWidget* parent);
+    [[nodiscard]] bool AskAboutJob(UserPrompts& prompts, DocumentJob& job, QWidget* parent);
     // Closing waits for a save of the document (its own, or one running): the
     // runs the user agreed to stop end first, so that nothing of them happens
     // meanwhile; the windows keep painting.

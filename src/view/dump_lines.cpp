@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "view/dump_layout.h"
-#include "view/dump_text.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -13,6 +12,30 @@
 
 namespace orvel {
 namespace {
+
+constexpr char kDigits[] = "0123456789ABCDEF";
+
+// "XX" of every byte value, and its display character.
+struct Tables {
+    std::array<std::array<char, 2>, 256> hex{};
+    std::array<char, 256> display{};
+    constexpr Tables() {
+        for (int v = 0; v < 256; ++v) {
+            hex[v] = {kDigits[v >> 4], kDigits[v & 15]};
+            display[v] = ToDisplayChar(static_cast<std::uint8_t>(v));
+        }
+    }
+};
+constexpr Tables kTables;
+
+// A data line with no bytes: blank columns 7-75, used as the template of every line.
+constexpr std::array<char, 76> BlankLine() {
+    std::array<char, 76> line{};
+    for (auto& c : line)
+        c = ' ';
+    return line;
+}
+constexpr std::array<char, 76> kBlankLine = BlankLine();
 
 void FormatLinesScalar(const std::uint8_t* bytes, Offset lines, Offset firstLine, char* out) {
     for (Offset k = 0; k < lines; ++k, bytes += 16, out += kLineStride) {
@@ -25,7 +48,6 @@ void FormatLinesScalar(const std::uint8_t* bytes, Offset lines, Offset firstLine
 
 // "XX" of every byte value, for the line numbers.
 constexpr std::array<std::uint16_t, 256> MakeHexPairs() {
-    constexpr char kDigits[] = "0123456789ABCDEF";
     std::array<std::uint16_t, 256> pairs{};
     for (int v = 0; v < 256; ++v) {
         pairs[v] = static_cast<std::uint16_t>(kDigits[v >> 4] | kDigits[v & 15] << 8);
@@ -156,6 +178,29 @@ void FormatFullLines(const std::uint8_t* bytes, Offset lines, Offset firstLine, 
 #endif
 
 }  // namespace
+
+int FormatDumpLine(const std::uint8_t* bytes, int count, Offset lineNumber, char* out) {
+    std::memcpy(out, kBlankLine.data(), kBlankLine.size());
+    for (int i = 6; i >= 0; --i) {
+        out[i] = kDigits[lineNumber & 15];
+        lineNumber >>= 4;
+    }
+    int lastNonBlank = -1;
+    for (int k = 0; k < count; ++k) {
+        const std::uint8_t v = bytes[k];
+        const int high = k <= 7 ? 9 + 3 * k : 10 + 3 * k;
+        out[high] = kTables.hex[v][0];
+        out[high + 1] = kTables.hex[v][1];
+        out[kCharColumn + k] = kTables.display[v];
+        if (v != 0x20)
+            lastNonBlank = k;
+    }
+    if (count == 0)
+        return 7;
+    if (lastNonBlank >= 0)
+        return kCharColumn + lastNonBlank + 1;
+    return ByteInLineToCols(count - 1).low + 1;  // only blanks in the character column
+}
 
 int FormatDumpLines(const std::uint8_t* bytes, Offset count, Offset firstLine, char* out) {
     const Offset full = (count - 1) / 16;  // the last line goes the scalar way, trimmed

@@ -6,6 +6,10 @@
 
 namespace orvel {
 
+// Writes the 76 columns of a full or partial data line holding `count` (1-16)
+// bytes from `bytes`, with the address `lineNumber`; returns the trimmed length.
+int FormatDumpLine(const std::uint8_t* bytes, int count, Offset lineNumber, char* out);
+
 // Writes the data lines that show `count` (>= 1) bytes, line `firstLine` on,
 // as they stand in the dump text: each line's opening line break and its 76
 // columns, a partial last line padded with blanks, so 77 characters a line.

@@ -10,30 +10,6 @@
 namespace orvel {
 namespace {
 
-constexpr char kDigits[] = "0123456789ABCDEF";
-
-// "XX" of every byte value, and its display character.
-struct Tables {
-    std::array<std::array<char, 2>, 256> hex{};
-    std::array<char, 256> display{};
-    constexpr Tables() {
-        for (int v = 0; v < 256; ++v) {
-            hex[v] = {kDigits[v >> 4], kDigits[v & 15]};
-            display[v] = ToDisplayChar(static_cast<std::uint8_t>(v));
-        }
-    }
-};
-constexpr Tables kTables;
-
-// A data line with no bytes: blank columns 7-75, used as the template of every line.
-constexpr std::array<char, 76> BlankLine() {
-    std::array<char, 76> line{};
-    for (auto& c : line)
-        c = ' ';
-    return line;
-}
-constexpr std::array<char, 76> kBlankLine = BlankLine();
-
 constexpr std::string_view kSinglePrefix =
     "Address: 00 01 02 03 04 05 06 07  08 09 0A 0B 0C 0D 0E 0F   0123456789ABCDEF\n";
 constexpr std::string_view kPanePrefix =
@@ -50,29 +26,6 @@ Offset CountLines(std::string_view prefix) {
 }
 
 }  // namespace
-
-int FormatDumpLine(const std::uint8_t* bytes, int count, Offset lineNumber, char* out) {
-    std::memcpy(out, kBlankLine.data(), kBlankLine.size());
-    for (int i = 6; i >= 0; --i) {
-        out[i] = kDigits[lineNumber & 15];
-        lineNumber >>= 4;
-    }
-    int lastNonBlank = -1;
-    for (int k = 0; k < count; ++k) {
-        const std::uint8_t v = bytes[k];
-        const int high = k <= 7 ? 9 + 3 * k : 10 + 3 * k;
-        out[high] = kTables.hex[v][0];
-        out[high + 1] = kTables.hex[v][1];
-        out[kCharColumn + k] = kTables.display[v];
-        if (v != 0x20)
-            lastNonBlank = k;
-    }
-    if (count == 0)
-        return 7;
-    if (lastNonBlank >= 0)
-        return kCharColumn + lastNonBlank + 1;
-    return ByteInLineToCols(count - 1).low + 1;  // only blanks in the character column
-}
 
 DumpText::DumpText(const ByteBuffer& bytes, DumpStyle style)
     : bytes_(bytes),

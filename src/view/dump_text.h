@@ -72,8 +72,4 @@ class DumpText {
     Offset prefixLines_;
 };
 
-// Writes the 76 columns of a full or partial data line holding `count` (1-16)
-// bytes from `bytes`, with the address `lineNumber`; returns the trimmed length.
-int FormatDumpLine(const std::uint8_t* bytes, int count, Offset lineNumber, char* out);
-
 }  // namespace orvel

@@ -3,9 +3,10 @@
 #include <QPointer>
 #include <cerrno>
 
-#include "app/orvel_app.h"
 #include "jobs/document_job.h"
 #include "ui/file_filter.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 #include "view/dump_export.h"
 #include "view/orvel_view.h"
 
@@ -21,11 +22,12 @@ struct ExportResult {
 
 }  // namespace
 
-void ExportDumpText(QWidget* parent, const orvel::DumpText& text, DocumentJob& job) {
+void ExportDumpText(ShellServices& shell, QWidget* parent, const orvel::DumpText& text,
+                    DocumentJob& job) {
     UserPrompts::FileDialog dialog{QStringLiteral("Select the file to save the hex display"),
                                    DialogFilterText(orvel::kTextFilesFilter), QStringLiteral("txt"),
                                    QString()};
-    const QString path = COrvelApp::instance()->prompts().SaveFileName(parent, dialog);
+    const QString path = shell.prompts().SaveFileName(parent, dialog);
     if (path.isEmpty())
         return;
     DocumentJob::Setup setup;
@@ -46,19 +48,18 @@ void ExportDumpText(QWidget* parent, const orvel::DumpText& text, DocumentJob& j
             return result;
         },
         // The window may have closed meanwhile, with the document staying.
-        [parent = QPointer<QWidget>(parent), path](const ExportResult& result) {
+        [&shell, parent = QPointer<QWidget>(parent), path](const ExportResult& result) {
             if (result.ok || result.error.code == ECANCELED)
                 return;
-            COrvelApp::instance()->prompts().Tell(parent.data(),
-                                                  QString::fromStdString(orvel::ExportErrorMessage(
-                                                      path.toStdString(), result.error.text)));
+            shell.prompts().Tell(parent.data(), QString::fromStdString(orvel::ExportErrorMessage(
+                                                    path.toStdString(), result.error.text)));
         });
 }
 
 bool ExportCommand::OnCommand(Cmd cmd) {
     if (cmd != Cmd::FileExportHexText)
         return false;
-    ExportDumpText(view_.window(), view_.dump(), view_.documentJob());
+    ExportDumpText(view_.shell(), view_.window(), view_.dump(), view_.documentJob());
     return true;
 }
 

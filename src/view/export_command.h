@@ -5,6 +5,7 @@
 class COrvelView;
 class DocumentJob;
 class QWidget;
+class ShellServices;
 
 namespace orvel {
 class DumpText;
@@ -29,4 +30,5 @@ class ExportCommand final : public CommandTarget {
 // nothing; a failure is reported to the user; a successful export says
 // nothing. The bytes behind `text` stay unchanged while the job runs (the
 // job holds the document).
-void ExportDumpText(QWidget* parent, const orvel::DumpText& text, DocumentJob& job);
+void ExportDumpText(ShellServices& shell, QWidget* parent, const orvel::DumpText& text,
+                    DocumentJob& job);

@@ -12,10 +12,10 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/main_frame.h"
-#include "app/orvel_app.h"
 #include "document/orvel_doc.h"
 #include "ui/qt_string.h"
+#include "ui/shell_services.h"
+#include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
 #include "view/dump_printer.h"
 #include "view/styled_line.h"
@@ -50,14 +50,16 @@ constexpr int kDragScrollReach = 3;
 
 }  // namespace
 
-COrvelView::COrvelView(COrvelDoc* doc, QWidget* parent)
-    : COrvelView(ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc, &doc->data(), doc,
+COrvelView::COrvelView(ShellServices& shell, COrvelDoc* doc, QWidget* parent)
+    : COrvelView(shell,
+                 ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc, &doc->data(), doc,
                             &doc->job(), [doc] { return doc->IsIdle(); },
                             [doc] { return doc->job().running(); }},
                  parent) {}
 
-COrvelView::COrvelView(ViewSource source, QWidget* parent)
+COrvelView::COrvelView(ShellServices& shell, ViewSource source, QWidget* parent)
     : QAbstractScrollArea(parent),
+      shell_(shell),
       source_(std::move(source)),
       dump_(source_.data->bytes(), source_.style),
       lines_(font()) {
@@ -324,7 +326,7 @@ bool COrvelView::TypeCharacter(char ch) {
 void COrvelView::ReportOutcome(orvel::EditOutcome outcome) {
     const std::string_view message = orvel::OutcomeMessage(outcome);
     if (!message.empty()) {
-        COrvelApp::instance()->prompts().Tell(this, ToQString(message), UserPrompts::Icon::Stop);
+        shell_.prompts().Tell(this, ToQString(message), UserPrompts::Icon::Stop);
     }
 }
 
@@ -414,7 +416,7 @@ void COrvelView::dropEvent(QDropEvent* event) {
         if (url.isLocalFile())
             paths << url.toLocalFile();
     }
-    COrvelApp::instance()->mainFrame()->OpenDocumentFiles(paths);
+    shell_.OpenDocumentFiles(paths);
     event->acceptProposedAction();
 }
 
@@ -423,7 +425,7 @@ void COrvelView::PrintTo(QPrinter& printer) const {
 }
 
 void COrvelView::Print() {
-    QPrinter& printer = COrvelApp::instance()->printer();
+    QPrinter& printer = shell_.printer();
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

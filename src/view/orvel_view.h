@@ -17,6 +17,7 @@ class CloseGuard;
 class COrvelDoc;
 class DocumentJob;
 class QPrinter;
+class ShellServices;
 
 // What a hex view shows: the bytes of one file, the dump style (a single-file
 // window or a comparison pane), the document that follows the view in the
@@ -43,9 +44,12 @@ struct ViewSource {
 class COrvelView : public QAbstractScrollArea, public CommandTarget {
     Q_OBJECT
   public:
-    explicit COrvelView(COrvelDoc* doc, QWidget* parent = nullptr);
-    COrvelView(ViewSource source, QWidget* parent);
+    COrvelView(ShellServices& shell, COrvelDoc* doc, QWidget* parent = nullptr);
+    COrvelView(ShellServices& shell, ViewSource source, QWidget* parent);
     ~COrvelView() override;
+
+    // The shell services of the view and the commands acting on it.
+    [[nodiscard]] ShellServices& shell() const { return shell_; }
 
     // The bytes the view shows and edits.
     [[nodiscard]] orvel::BinaryDocument& data() const { return *source_.data; }
@@ -128,6 +132,7 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     bool TypeCharacter(char ch);
     void Print();
 
+    ShellServices& shell_;
     ViewSource source_;
     orvel::DumpText dump_;
     orvel::MarkStore marks_;

@@ -188,7 +188,6 @@ TEST_F(MainWindowTest, ImportMakesAnUntitledModifiedDocumentOrNothing) {
     frame()->RouteCommand(Cmd::FileImportHexText);
     EXPECT_TRUE(frame()->children().empty());
     EXPECT_EQ(prompts().asked, QStringList{"Select file for importing hex values text"});
-    EXPECT_EQ(COrvelApp::instance()->m_bImportHexText, 0);
 
     // A missing file: the message, no window.
     prompts().Reset();
@@ -215,7 +214,6 @@ TEST_F(MainWindowTest, ImportMakesAnUntitledModifiedDocumentOrNothing) {
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(doc->path().isEmpty());
     EXPECT_TRUE(doc->title().startsWith("Orvel"));
-    EXPECT_EQ(COrvelApp::instance()->m_bImportHexText, 0);
     // A plain New afterwards gives its 32 zero bytes again.
     frame()->NewDocument();
     EXPECT_EQ(frame()->activeChild()->document()->data().size(), 32);
@@ -372,6 +370,29 @@ TEST_F(MainWindowTest, DroppedFilesOpenInSingleFileWindows) {
     ASSERT_TRUE(WaitJobs());
     ASSERT_EQ(frame()->children().size(), 2u);
     EXPECT_EQ(frame()->children()[1]->document()->data().size(), 2);
+}
+
+// A view hands its drops to the shell: each file opens in a window of its own,
+// and a file already open only activates its window.
+TEST_F(MainWindowTest, FilesDroppedOnAViewOpenInWindowsOfTheirOwn) {
+    CChildFrame* target = OpenBytes("target.bin", {9});
+    ASSERT_NE(target, nullptr);
+    const std::string dropped = dir_.File("dropped.bin");
+    WriteFileBytes(dropped, {1, 2, 3});
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped)),
+                  QUrl::fromLocalFile(target->document()->path())});
+    // The application delivers a drop only to the widget that accepted the drag.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target->view()->viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target->view()->viewport(), &drop);
+    ASSERT_TRUE(WaitJobs());
+    ASSERT_EQ(frame()->children().size(), 2u);
+    EXPECT_EQ(frame()->children()[1]->document()->data().size(), 3);
+    EXPECT_EQ(frame()->activeChild(), target);
+    EXPECT_EQ(target->document()->data().size(), 1);
 }
 
 }  // namespace

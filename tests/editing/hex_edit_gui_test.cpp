@@ -75,7 +75,7 @@ TEST_F(HexEditTest, AddressDialogFollowsItsTable) {
         SCOPED_TRACE(std::string(def.title));
         orvel::DialogMembers members;
         members.m_nFileSize = 26;
-        CAddressDialog dialog(def, members, nullptr);
+        CAddressDialog dialog(def, members, prompts(), nullptr);
         EXPECT_EQ(dialog.windowTitle().toStdString(), def.title);
         ASSERT_EQ(dialog.fieldCount(), static_cast<int>(def.table.fields.size()));
         for (int i = 0; i < dialog.fieldCount(); ++i) {

@@ -22,6 +22,11 @@ class MarkDialogsGuiTest : public GuiTest {};
 
 constexpr Offset kSize = 100;  // 0x64
 
+// The prompts the fixture scripts.
+UserPrompts& Prompts() {
+    return COrvelApp::instance()->prompts();
+}
+
 struct CheckCase {
     const char* name;
     std::function<std::unique_ptr<CMarkDlg>()> make;
@@ -32,19 +37,20 @@ struct CheckCase {
 
 std::unique_ptr<CMarkDlg> Units() {
     return std::make_unique<CMarkUnitsDlg>(MarkUnitsSettings{}, MarkBlock{0, kSize - 1}, kSize,
-                                           nullptr);
+                                           Prompts(), nullptr);
 }
 std::unique_ptr<CMarkDlg> Bytes() {
     return std::make_unique<CMarkBytesDlg>(MarkBytesSettings{}, MarkBlock{0, kSize - 1}, kSize,
-                                           nullptr);
+                                           Prompts(), nullptr);
 }
 std::unique_ptr<CMarkDlg> Blocks() {
-    return std::make_unique<CMarkBlocksDlg>(MarkBlocksSettings{}, kSize, nullptr);
+    return std::make_unique<CMarkBlocksDlg>(MarkBlocksSettings{}, kSize, Prompts(), nullptr);
 }
 std::unique_ptr<CMarkDlg> Patterns(PatternType type) {
     MarkPatternsSettings settings;
     settings.type = type;
-    return std::make_unique<CMarkPatternsDlg>(settings, MarkBlock{0, kSize - 1}, kSize, nullptr);
+    return std::make_unique<CMarkPatternsDlg>(settings, MarkBlock{0, kSize - 1}, kSize, Prompts(),
+                                              nullptr);
 }
 
 // OK checks the fields in order and reports the first fault: the message, the
@@ -144,7 +150,7 @@ TEST_F(MarkDialogsGuiTest, DialogsShowTheirTitlesPresetsAndFileSize) {
     EXPECT_EQ(blocks->edit(0)->text(), "");  // not given
     EXPECT_EQ(blocks->clearBox()->text(), "Clear Previous Marks In the File");
     // A negative end (an empty file) shows empty.
-    CMarkUnitsDlg units(MarkUnitsSettings{}, PresetMarkBlock(-1, -1, 0), 0, nullptr);
+    CMarkUnitsDlg units(MarkUnitsSettings{}, PresetMarkBlock(-1, -1, 0), 0, Prompts(), nullptr);
     EXPECT_EQ(units.windowTitle(), "Mark Units");
     EXPECT_EQ(units.edit(kUnitsStart)->text(), "0");
     EXPECT_EQ(units.edit(kUnitsEnd)->text(), "");
@@ -159,7 +165,7 @@ TEST_F(MarkDialogsGuiTest, PatternTypesRelabelAndStoreAsTheChosenType) {
     settings.types[0].header = "4D";
     settings.types[0].tail = "5A";
     settings.types[0].colors[1] = "Green";
-    CMarkPatternsDlg dialog(settings, MarkBlock{0, kSize - 1}, kSize, nullptr);
+    CMarkPatternsDlg dialog(settings, MarkBlock{0, kSize - 1}, kSize, Prompts(), nullptr);
     dialog.show();
     EXPECT_TRUE(dialog.typeButton(PatternType::kType1)->isChecked());
     EXPECT_EQ(dialog.edit(kPatternsHeader)->text(), "4D");
@@ -194,7 +200,7 @@ TEST_F(MarkDialogsGuiTest, PatternTypesRelabelAndStoreAsTheChosenType) {
 TEST_F(MarkDialogsGuiTest, TabStopsAtTheCheckedTypeAndArrowsChangeIt) {
     MarkPatternsSettings settings;
     settings.type = PatternType::kType2;
-    CMarkPatternsDlg dialog(settings, MarkBlock{0, kSize - 1}, kSize, nullptr);
+    CMarkPatternsDlg dialog(settings, MarkBlock{0, kSize - 1}, kSize, Prompts(), nullptr);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     const auto tabVisits = [&dialog](PatternType type) {
