@@ -18,9 +18,9 @@
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "bench_support.h"
+#include "compare/compare_command_table.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
-#include "ui/command_ids.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ class ClosingPrompts final : public UserPrompts {
 double TimeWindowCompare(CCompareFilesChildFrame* window) {
     const orvel::CompareDocument& data = window->document()->data();
     const Clock::time_point start = Clock::now();
-    window->OnCommand(orvel::Cmd::OpStartCompare);
+    window->OnStartCompare();
     while (data.m_bCompareIdle != 1)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return std::chrono::duration<double>(Clock::now() - start).count();

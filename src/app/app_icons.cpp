@@ -5,7 +5,10 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-using orvel::Cmd;
+#include "app/command_catalog.h"
+
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 
 namespace {
 
@@ -84,119 +87,158 @@ void Cells(QPainter& p, std::initializer_list<QColor> colors, qreal y) {
     }
 }
 
-void Draw(QPainter& p, Cmd cmd) {
-    const QColor red(220, 30, 30), blue(30, 60, 220), green(20, 170, 40), yellow(240, 210, 0);
-    switch (cmd) {
-        case Cmd::FileNew:
-            Page(p, QRectF(3.5, 0.5, 9, 13));
-            break;
-        case Cmd::FileOpen: {
-            p.setPen(QPen(kInk, 1));
-            p.setBrush(QColor(230, 190, 60));
-            p.drawRect(QRectF(0.5, 3.5, 12, 10));
-            p.drawRect(QRectF(0.5, 2.5, 5, 1));
-            QPolygonF flap({{3.5, 6.5}, {15.5, 6.5}, {12.5, 13.5}, {0.5, 13.5}});
-            p.setBrush(QColor(250, 220, 110));
-            p.drawPolygon(flap);
-            break;
-        }
-        case Cmd::FileCompare:
-            Page(p, QRectF(0.5, 0.5, 7, 13));
-            Page(p, QRectF(8.5, 0.5, 7, 13));
-            p.setPen(QPen(red, 1));
-            p.drawLine(QPointF(2, 7.5), QPointF(6, 7.5));
-            p.drawLine(QPointF(10, 7.5), QPointF(14, 7.5));
-            break;
-        case Cmd::FileSave:
-            Disk(p);
-            break;
-        case Cmd::FileSaveFile1:
-            Disk(p, '1');
-            break;
-        case Cmd::FileSaveFile2:
-            Disk(p, '2');
-            break;
-        case Cmd::EditCutBytes:
-            p.setPen(QPen(kInk, 1.2));
-            p.setBrush(Qt::NoBrush);
-            p.drawLine(QPointF(5, 0.5), QPointF(10, 9));
-            p.drawLine(QPointF(11, 0.5), QPointF(6, 9));
-            p.setPen(QPen(blue, 1.2));
-            p.drawEllipse(QRectF(2, 9, 4, 4));
-            p.drawEllipse(QRectF(10, 9, 4, 4));
-            break;
-        case Cmd::EditCopyBytes:
-            Page(p, QRectF(0.5, 0.5, 8, 10));
-            Page(p, QRectF(6.5, 3.5, 8, 10));
-            TextLines(p, QRectF(6.5, 4.5, 8, 10), 3);
-            break;
-        case Cmd::EditPasteBytes:
-            p.setPen(QPen(kInk, 1));
-            p.setBrush(QColor(170, 120, 60));
-            p.drawRect(QRectF(1.5, 1.5, 9, 12));
-            p.setBrush(QColor(200, 200, 200));
-            p.drawRect(QRectF(3.5, 0.5, 5, 2));
-            Page(p, QRectF(7.5, 5.5, 7, 8));
-            break;
-        case Cmd::FilePrint:
-            Page(p, QRectF(4.5, 0.5, 7, 6));
-            p.setPen(QPen(kInk, 1));
-            p.setBrush(QColor(190, 190, 190));
-            p.drawRect(QRectF(0.5, 6.5, 15, 5));
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(3.5, 10.5, 9, 3));
-            p.setPen(green);
-            p.drawPoint(QPointF(13, 8));
-            break;
-        // Each Mark command has a shape of its own, not only its colours:
-        // single bytes scattered over the dump,
-        case Cmd::MarkBytes:
-            Cells(p, {red, kPaper, blue, kPaper}, 1.5);
-            Cells(p, {kPaper, red, kPaper, blue}, 8.5);
-            break;
-        // one block across lines,
-        case Cmd::MarkBlocks:
-            Cells(p, {kPaper, kPaper, kPaper, kPaper}, 1.5);
-            Cells(p, {kPaper, kPaper, kPaper, kPaper}, 8.5);
-            p.setBrush(green);
-            p.drawRect(QRectF(4.5, 1.5, 7, 11));
-            break;
-        // a header, a thin body and a tail, twice,
-        case Cmd::MarkPatterns:
-            for (const qreal y : {1.5, 8.5}) {
-                p.setPen(QPen(kInk, 1));
-                p.setBrush(red);
-                p.drawRect(QRectF(0.5, y, 4, 4));
-                p.setBrush(blue);
-                p.drawRect(QRectF(4.5, y + 1, 7, 2));
-                p.setBrush(yellow);
-                p.drawRect(QRectF(11.5, y, 4, 4));
-            }
-            break;
-        // and units of equal length, coloured and plain by turns.
-        case Cmd::MarkUnits: {
-            const QColor units[] = {red, kPaper, blue, kPaper};
-            p.setPen(QPen(kInk, 1));
-            for (int i = 0; i < 4; ++i) {
-                p.setBrush(units[i]);
-                p.drawRect(QRectF(0.5 + 3.75 * i, 1.5, 3.75, 11));
-            }
-            break;
-        }
-        case Cmd::MarkClear: {
-            Cells(p, {kPaper, kPaper, kPaper, kPaper}, 8.5);
-            QPolygonF eraser({{6.5, 1.5}, {14.5, 1.5}, {10.5, 7.5}, {2.5, 7.5}});
-            p.setPen(QPen(kInk, 1));
-            p.setBrush(QColor(240, 140, 160));
-            p.drawPolygon(eraser);
-            break;
-        }
-        default:
-            break;
+const QColor kRed(220, 30, 30);
+const QColor kBlue(30, 60, 220);
+const QColor kGreen(20, 170, 40);
+const QColor kYellow(240, 210, 0);
+
+void DrawNew(QPainter& p) {
+    Page(p, QRectF(3.5, 0.5, 9, 13));
+}
+
+void DrawOpen(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(230, 190, 60));
+    p.drawRect(QRectF(0.5, 3.5, 12, 10));
+    p.drawRect(QRectF(0.5, 2.5, 5, 1));
+    QPolygonF flap({{3.5, 6.5}, {15.5, 6.5}, {12.5, 13.5}, {0.5, 13.5}});
+    p.setBrush(QColor(250, 220, 110));
+    p.drawPolygon(flap);
+}
+
+void DrawCompare(QPainter& p) {
+    Page(p, QRectF(0.5, 0.5, 7, 13));
+    Page(p, QRectF(8.5, 0.5, 7, 13));
+    p.setPen(QPen(kRed, 1));
+    p.drawLine(QPointF(2, 7.5), QPointF(6, 7.5));
+    p.drawLine(QPointF(10, 7.5), QPointF(14, 7.5));
+}
+
+void DrawSave(QPainter& p) {
+    Disk(p);
+}
+
+void DrawSaveFile1(QPainter& p) {
+    Disk(p, '1');
+}
+
+void DrawSaveFile2(QPainter& p) {
+    Disk(p, '2');
+}
+
+void DrawCut(QPainter& p) {
+    p.setPen(QPen(kInk, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(5, 0.5), QPointF(10, 9));
+    p.drawLine(QPointF(11, 0.5), QPointF(6, 9));
+    p.setPen(QPen(kBlue, 1.2));
+    p.drawEllipse(QRectF(2, 9, 4, 4));
+    p.drawEllipse(QRectF(10, 9, 4, 4));
+}
+
+void DrawCopy(QPainter& p) {
+    Page(p, QRectF(0.5, 0.5, 8, 10));
+    Page(p, QRectF(6.5, 3.5, 8, 10));
+    TextLines(p, QRectF(6.5, 4.5, 8, 10), 3);
+}
+
+void DrawPaste(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(170, 120, 60));
+    p.drawRect(QRectF(1.5, 1.5, 9, 12));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(3.5, 0.5, 5, 2));
+    Page(p, QRectF(7.5, 5.5, 7, 8));
+}
+
+void DrawPrint(QPainter& p) {
+    Page(p, QRectF(4.5, 0.5, 7, 6));
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(190, 190, 190));
+    p.drawRect(QRectF(0.5, 6.5, 15, 5));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(3.5, 10.5, 9, 3));
+    p.setPen(kGreen);
+    p.drawPoint(QPointF(13, 8));
+}
+
+// Each Mark command has a shape of its own, not only its colours: single
+// bytes scattered over the dump,
+void DrawMarkBytes(QPainter& p) {
+    Cells(p, {kRed, kPaper, kBlue, kPaper}, 1.5);
+    Cells(p, {kPaper, kRed, kPaper, kBlue}, 8.5);
+}
+
+// one block across lines,
+void DrawMarkBlocks(QPainter& p) {
+    Cells(p, {kPaper, kPaper, kPaper, kPaper}, 1.5);
+    Cells(p, {kPaper, kPaper, kPaper, kPaper}, 8.5);
+    p.setBrush(kGreen);
+    p.drawRect(QRectF(4.5, 1.5, 7, 11));
+}
+
+// a header, a thin body and a tail, twice,
+void DrawMarkPatterns(QPainter& p) {
+    for (const qreal y : {1.5, 8.5}) {
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(kRed);
+        p.drawRect(QRectF(0.5, y, 4, 4));
+        p.setBrush(kBlue);
+        p.drawRect(QRectF(4.5, y + 1, 7, 2));
+        p.setBrush(kYellow);
+        p.drawRect(QRectF(11.5, y, 4, 4));
     }
 }
 
-QPixmap Render(Cmd cmd, int scale) {
+// and units of equal length, coloured and plain by turns.
+void DrawMarkUnits(QPainter& p) {
+    const QColor units[] = {kRed, kPaper, kBlue, kPaper};
+    p.setPen(QPen(kInk, 1));
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(units[i]);
+        p.drawRect(QRectF(0.5 + 3.75 * i, 1.5, 3.75, 11));
+    }
+}
+
+void DrawClearMarks(QPainter& p) {
+    Cells(p, {kPaper, kPaper, kPaper, kPaper}, 8.5);
+    QPolygonF eraser({{6.5, 1.5}, {14.5, 1.5}, {10.5, 7.5}, {2.5, 7.5}});
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(240, 140, 160));
+    p.drawPolygon(eraser);
+}
+
+struct Picture {
+    CommandId cmd;
+    void (*draw)(QPainter&);
+};
+
+constexpr Picture kPictures[] = {
+    {Cmd::FileNew, DrawNew},
+    {Cmd::FileOpen, DrawOpen},
+    {Cmd::FileCompare, DrawCompare},
+    {Cmd::FileSave, DrawSave},
+    {Cmd::FileSaveFile1, DrawSaveFile1},
+    {Cmd::FileSaveFile2, DrawSaveFile2},
+    {Cmd::EditCutBytes, DrawCut},
+    {Cmd::EditCopyBytes, DrawCopy},
+    {Cmd::EditPasteBytes, DrawPaste},
+    {Cmd::FilePrint, DrawPrint},
+    {Cmd::MarkBytes, DrawMarkBytes},
+    {Cmd::MarkBlocks, DrawMarkBlocks},
+    {Cmd::MarkPatterns, DrawMarkPatterns},
+    {Cmd::MarkUnits, DrawMarkUnits},
+    {Cmd::MarkClear, DrawClearMarks},
+};
+
+void Draw(QPainter& p, CommandId cmd) {
+    for (const Picture& picture : kPictures) {
+        if (picture.cmd == cmd)
+            return picture.draw(p);
+    }
+}
+
+QPixmap Render(CommandId cmd, int scale) {
     QPixmap pixmap(kWidth * scale, kHeight * scale);
     pixmap.setDevicePixelRatio(scale);
     pixmap.fill(Qt::transparent);
@@ -208,7 +250,7 @@ QPixmap Render(Cmd cmd, int scale) {
 
 }  // namespace
 
-QIcon CommandIcon(Cmd cmd) {
+QIcon CommandIcon(CommandId cmd) {
     QIcon icon;
     icon.addPixmap(Render(cmd, 1));
     icon.addPixmap(Render(cmd, 2));

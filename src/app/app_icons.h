@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/command_ids.h"
+#include "ui/command_id.h"
 
 #include <QIcon>
 #include <QImage>
@@ -10,7 +10,7 @@
 // The 16 x 15 pixel toolbar picture of a command, drawn in code at 1x and
 // 2x so it stays crisp on high-density screens. A null icon for a command
 // without a button.
-[[nodiscard]] QIcon CommandIcon(orvel::Cmd cmd);
+[[nodiscard]] QIcon CommandIcon(orvel::CommandId cmd);
 
 // The sizes the program's icon is drawn in, for the window and the desktop's
 // icon theme.

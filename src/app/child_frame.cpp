@@ -7,8 +7,6 @@
 #include "document/orvel_doc.h"
 #include "view/orvel_view.h"
 
-using orvel::Cmd;
-
 CChildFrame::CChildFrame(ShellServices& shell, COrvelDoc* doc, QWidget* parent)
     : QMdiSubWindow(parent), doc_(doc), view_(new COrvelView(shell, doc, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -66,28 +64,14 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     }
 }
 
-CommandTarget* CChildFrame::activeViewTarget() const {
+orvel::CommandTarget* CChildFrame::activeViewTarget() const {
     return view_;
 }
 
-CommandTarget* CChildFrame::documentTarget() const {
+orvel::DocumentTarget* CChildFrame::documentTarget() const {
     return doc_;
 }
 
 CloseGuard& CChildFrame::closeGuard() const {
     return *doc_;
-}
-
-bool CChildFrame::OnCommand(Cmd cmd) {
-    if (cmd != Cmd::FileClose)
-        return false;
-    close();
-    return true;
-}
-
-bool CChildFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    if (cmd != Cmd::FileClose)
-        return false;
-    state.enabled = true;
-    return true;
 }

@@ -22,15 +22,12 @@ class CChildFrame : public QMdiSubWindow, public CommandFrame {
     // Shows the frame; the first time maximised.
     void ActivateFrame();
 
-    [[nodiscard]] CommandTarget* activeViewTarget() const override;
-    [[nodiscard]] CommandTarget* documentTarget() const override;
+    [[nodiscard]] orvel::CommandTarget* activeViewTarget() const override;
+    [[nodiscard]] orvel::DocumentTarget* documentTarget() const override;
     [[nodiscard]] orvel::MenuBarKind menuKind() const override {
         return orvel::MenuBarKind::SingleFile;
     }
     [[nodiscard]] CloseGuard& closeGuard() const override;
-
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,11 +3,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/command_prompts.h"
 #include "app/menu_tables.h"
 #include "ui/qt_string.h"
 
-using orvel::Cmd;
+using orvel::CommandId;
+using orvel::CommandRegistry;
 
 namespace {
 
@@ -20,33 +20,35 @@ void SplitItemText(std::string_view text, QString& name, QString& key) {
     key = tab < 0 ? QString() : full.mid(tab + 1);
 }
 
-QString KeysOf(Cmd cmd) {
+QString KeysOf(const orvel::CommandInfo& info) {
     QStringList keys;
-    for (const orvel::Accelerator& accelerator : orvel::Accelerators()) {
-        if (accelerator.cmd == cmd)
-            keys << ToQString(accelerator.keys);
+    for (const std::string_view key : info.keys) {
+        if (!key.empty())
+            keys << ToQString(key);
     }
     return keys.join(QStringLiteral(", "));
 }
 
-QString CommandsSection(const orvel::Menu& menu, const QString& window) {
+QString CommandsSection(const CommandRegistry& commands, const orvel::Menu& menu,
+                        const QString& window) {
     QString html = QStringLiteral("<h3>%1 menu%2</h3><table cellpadding='3'>")
                        .arg(ToQString(menu.title).remove(QLatin1Char('&')), window);
-    for (const orvel::MenuItem& item : menu.items) {
-        if (item.cmd == Cmd::None || item.cmd == Cmd::FileRecent)
-            continue;
+    for (const CommandId cmd : menu.items) {
+        const CommandRegistry::Row* row = commands.Find(cmd);
+        if (row == nullptr)
+            continue;  // a separator or the recent-file list
         QString name;
         QString key;
-        SplitItemText(item.text, name, key);
-        const QString keys = KeysOf(item.cmd);
+        SplitItemText(row->info.menuText, name, key);
+        const QString keys = KeysOf(row->info);
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td><td>%3</td></tr>")
                     .arg(name.toHtmlEscaped(), (keys.isEmpty() ? key : keys).toHtmlEscaped(),
-                         ToQString(orvel::PromptOf(item.cmd).prompt).toHtmlEscaped());
+                         ToQString(row->info.prompt).toHtmlEscaped());
     }
     return html + QStringLiteral("</table>");
 }
 
-QString HelpHtml() {
+QString HelpHtml(const CommandRegistry& commands) {
     QString html = QStringLiteral(
         "<h2>Orvel</h2><p>Open a file to see its bytes as a hex dump. Type hex digits over "
         "the dump to change bytes; use the menus for the block commands, marking and "
@@ -54,14 +56,15 @@ QString HelpHtml() {
     const auto single = orvel::MenuBar(orvel::MenuBarKind::SingleFile);
     const auto comparison = orvel::MenuBar(orvel::MenuBarKind::Comparison);
     for (std::size_t i = 0; i < single.size(); ++i) {
-        html += CommandsSection(single[i], QString());
+        html += CommandsSection(commands, single[i], QString());
         // The comparison window's menus differ in File and Operations.
         if (comparison[i].items.size() != single[i].items.size())
-            html += CommandsSection(comparison[i], QStringLiteral(" (comparison window)"));
+            html +=
+                CommandsSection(commands, comparison[i], QStringLiteral(" (comparison window)"));
     }
     html += QStringLiteral("<h3>Keys</h3><table cellpadding='3'>");
-    for (const orvel::Accelerator& accelerator : orvel::Accelerators()) {
-        QString what = ToQString(orvel::PromptOf(accelerator.cmd).toolTip);
+    for (const orvel::Accelerator& accelerator : orvel::Accelerators(commands)) {
+        QString what = ToQString(commands.Find(accelerator.cmd)->info.toolTip);
         if (what.isEmpty())
             what = QStringLiteral("(no command)");
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
@@ -72,10 +75,11 @@ QString HelpHtml() {
 
 }  // namespace
 
-CHelpWnd::CHelpWnd(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
+CHelpWnd::CHelpWnd(const CommandRegistry& commands, QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Orvel Help"));
-    browser_->setHtml(HelpHtml());
+    browser_->setHtml(HelpHtml(commands));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

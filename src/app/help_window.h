@@ -4,14 +4,18 @@
 
 class QTextBrowser;
 
+namespace orvel {
+class CommandRegistry;
+}
+
 // The help window: every menu's commands with their keys and prompts, and
-// the keys of the accelerator table, built from the program's own tables.
+// every key with its command, built from the command registry and the menus.
 // One window, raised again by later help commands; it deletes itself when
 // closed.
 class CHelpWnd : public QWidget {
     Q_OBJECT
   public:
-    explicit CHelpWnd(QWidget* parent = nullptr);
+    CHelpWnd(const orvel::CommandRegistry& commands, QWidget* parent = nullptr);
 
     [[nodiscard]] QString text() const;
 

@@ -21,9 +21,9 @@
 #include "app/app_icons.h"
 #include "app/cascade_layout.h"
 #include "app/child_frame.h"
-#include "app/command_prompts.h"
 #include "app/help_window.h"
 #include "app/recent_file_store.h"
+#include "app/shell_command_table.h"
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
@@ -39,18 +39,19 @@
 #include "ui/shell_services.h"
 #include "view/orvel_view.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
 
 CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
-                       CommandTarget& application)
+                       orvel::CommandTarget& application, const orvel::CommandRegistry& commands)
     : shell_(shell),
       recentFiles_(recentFiles),
       application_(application),
-      mdiArea_(new QMdiArea(this)) {
+      commands_(commands),
+      mdiArea_(new QMdiArea(this)),
+      actions_(commands, *this, [this](orvel::CommandId cmd) { RouteCommand(cmd); }) {
     setWindowTitle(QStringLiteral("Orvel"));
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
-    CreateActions();
     BuildMenuBar(orvel::MenuBarKind::NoDocument);
     CreateToolBars();
     CreateStatusBar();
@@ -69,73 +70,13 @@ CMainFrame::~CMainFrame() {
     jobs_->EndAll();
 }
 
-void CMainFrame::CreateActions() {
-    // One action per command; its text is the first one the menus give it.
-    for (const auto kind : {orvel::MenuBarKind::SingleFile, orvel::MenuBarKind::Comparison}) {
-        for (const orvel::Menu& menu : orvel::MenuBar(kind)) {
-            for (const orvel::MenuItem& item : menu.items) {
-                if (item.cmd == Cmd::None || item.cmd == Cmd::FileRecent)
-                    continue;
-                if (actions_.count(item.cmd) != 0)
-                    continue;
-                auto* action = new QAction(
-                    QString::fromUtf8(item.text.data(), static_cast<int>(item.text.size())), this);
-                const Cmd cmd = item.cmd;
-                connect(action, &QAction::triggered, this, [this, cmd] { RouteCommand(cmd); });
-                actions_[cmd] = action;
-            }
-        }
-    }
-    std::map<Cmd, QList<QKeySequence>> keys;
-    for (const orvel::Accelerator& accelerator : orvel::Accelerators()) {
-        keys[accelerator.cmd].append(QKeySequence::fromString(
-            QString::fromUtf8(accelerator.keys.data(), static_cast<int>(accelerator.keys.size()))));
-    }
-    for (auto& [cmd, sequences] : keys) {
-        QAction*& action = actions_[cmd];
-        if (action == nullptr) {
-            action = new QAction(this);
-            const Cmd routed = cmd;
-            connect(action, &QAction::triggered, this, [this, routed] { RouteCommand(routed); });
-        }
-        action->setShortcuts(sequences);
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);  // keys work whichever menu bar is shown
-    }
-    for (auto& [cmd, action] : actions_) {
-        const orvel::CommandPrompt prompt = orvel::PromptOf(cmd);
-        action->setStatusTip(
-            QString::fromUtf8(prompt.prompt.data(), static_cast<int>(prompt.prompt.size())));
-        if (!prompt.toolTip.empty()) {
-            action->setToolTip(
-                QString::fromUtf8(prompt.toolTip.data(), static_cast<int>(prompt.toolTip.size())));
-        }
-    }
-    actions_.at(Cmd::ViewStatusBar)->setCheckable(true);
-}
-
 // The two toolbars share the top row, the Mark Toolbar right of the main one.
 void CMainFrame::CreateToolBars() {
-    for (const orvel::Toolbar& table : orvel::Toolbars()) {
-        auto* bar = new QToolBar(
-            QString::fromUtf8(table.title.data(), static_cast<int>(table.title.size())), this);
-        bar->setObjectName(QStringLiteral("toolbar%1").arg(table.id));
-        bar->setIconSize(QSize(16, 15));
-        for (const Cmd cmd : table.buttons) {
-            if (cmd == Cmd::None) {
-                bar->addSeparator();
-                continue;
-            }
-            QAction* button = actions_.at(cmd);
-            button->setIcon(CommandIcon(cmd));
-            bar->addAction(button);
-        }
+    for (const orvel::Toolbar& layout : orvel::Toolbars()) {
+        QToolBar* bar = actions_.MakeToolBar(layout, CommandIcon);
         addToolBar(Qt::TopToolBarArea, bar);
         toolBars_.push_back(bar);
     }
-    // Icons belong to the buttons; the menus stay text only, like the tables.
-    for (auto& [cmd, action] : actions_)
-        action->setIconVisibleInMenu(false);
 }
 
 QToolBar* CMainFrame::toolBar(const QString& title) const {
@@ -151,8 +92,7 @@ QToolBar* CMainFrame::toolBar(const QString& title) const {
 // idle text again. The lock-key indicators follow: Qt does not tell the state
 // of the lock keys, so they stay in the disabled look rather than seem on.
 void CMainFrame::CreateStatusBar() {
-    auto* idle = new QLabel(
-        QString::fromUtf8(orvel::kIdlePrompt.data(), static_cast<int>(orvel::kIdlePrompt.size())));
+    auto* idle = new QLabel(ToQString(orvel::kIdlePrompt));
     idle->setObjectName(QStringLiteral("idlePrompt"));
     statusBar()->addWidget(idle, 1);
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
@@ -169,35 +109,20 @@ void CMainFrame::CreateStatusBar() {
     connect(jobs_, &StatusBarJobs::jobsChanged, this, &CMainFrame::UpdateCommands);
 }
 
-QAction* CMainFrame::ToolbarAction(Cmd cmd, const QString& text) {
-    QAction*& action = actions_[cmd];
-    if (action == nullptr) {
-        action = new QAction(text, this);
-        connect(action, &QAction::triggered, this, [this, cmd] { RouteCommand(cmd); });
-    }
-    return action;
-}
-
-QAction* CMainFrame::action(Cmd cmd) const {
-    const auto it = actions_.find(cmd);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
 void CMainFrame::BuildMenuBar(orvel::MenuBarKind kind) {
     menuKind_ = kind;
     menuBar()->clear();
     for (const orvel::Menu& menu : orvel::MenuBar(kind)) {
-        QMenu* qmenu = menuBar()->addMenu(
-            QString::fromUtf8(menu.title.data(), static_cast<int>(menu.title.size())));
+        QMenu* qmenu = menuBar()->addMenu(ToQString(menu.title));
         QAction* recentPlace = nullptr;
-        for (const orvel::MenuItem& item : menu.items) {
-            if (item.cmd == Cmd::None) {
+        for (const orvel::CommandId cmd : menu.items) {
+            if (cmd == Cmd::None) {
                 qmenu->addSeparator();
-            } else if (item.cmd == Cmd::FileRecent) {
+            } else if (cmd == Cmd::FileRecent) {
                 recentPlace = qmenu->addSeparator();
                 recentPlace->setVisible(false);
             } else {
-                qmenu->addAction(actions_.at(item.cmd));
+                qmenu->addAction(actions_.action(cmd));
             }
         }
         connect(qmenu, &QMenu::aboutToShow, this, [this, qmenu, recentPlace] {
@@ -284,132 +209,43 @@ std::vector<CChildFrame*> CMainFrame::children() const {
     return result;
 }
 
-std::vector<CommandTarget*> CMainFrame::Route() const {
-    std::vector<CommandTarget*> route;
-    if (auto* child = dynamic_cast<CommandFrame*>(mdiArea_->currentSubWindow())) {
-        route.push_back(child->activeViewTarget());
-        route.push_back(child->documentTarget());
-        route.push_back(child);
-    }
-    route.push_back(const_cast<CMainFrame*>(this));
-    route.push_back(&application_);
-    return route;
+orvel::CommandRoute CMainFrame::RouteThrough(CommandFrame& window, orvel::CommandTarget* view) {
+    return {view, window.documentTarget(), &window, this, &application_};
 }
 
-bool CMainFrame::RouteCommand(Cmd cmd) {
-    UpdateCommands();
-    if (QAction* a = action(cmd); a != nullptr && !a->isEnabled())
-        return false;
-    for (CommandTarget* target : Route()) {
-        if (target->OnCommand(cmd)) {
-            UpdateCommands();
-            return true;
-        }
+orvel::CommandRoute CMainFrame::Route() {
+    if (auto* window = dynamic_cast<CommandFrame*>(mdiArea_->currentSubWindow()))
+        return RouteThrough(*window, window->activeViewTarget());
+    return {this, &application_};
+}
+
+orvel::CommandRoute CMainFrame::RouteFrom(COrvelView* view) {
+    for (QWidget* widget = view; widget != nullptr; widget = widget->parentWidget()) {
+        if (auto* window = dynamic_cast<CommandFrame*>(widget))
+            return RouteThrough(*window, view);
     }
-    return false;
+    return {view, this, &application_};
+}
+
+bool CMainFrame::RouteCommand(orvel::CommandId cmd) {
+    UpdateCommands();
+    const orvel::CommandRoute route = Route();
+    if (!commands_.State(cmd, route).enabled)
+        return false;
+    // Any command ends a run of typing in the active view.
+    if (auto* view = orvel::FindLink<COrvelView>(route))
+        view->data().EndTyping();
+    commands_.Run(cmd, route);
+    UpdateCommands();
+    return true;
 }
 
 void CMainFrame::UpdateCommands() {
-    const auto route = Route();
-    for (auto& [cmd, action] : actions_) {
-        CommandState state;
-        bool handled = false;
-        for (CommandTarget* target : route) {
-            if (target->OnUpdateCommand(cmd, state)) {
-                handled = true;
-                break;
-            }
-        }
-        // A command no link handles is not available.
-        if (!handled)
-            state.enabled = false;
-        action->setEnabled(state.enabled);
-        if (!state.text.empty())
-            action->setText(ToQString(state.text));
-        if (state.checked)
-            action->setCheckable(true);  // a running Mark command shows checked
-        if (action->isCheckable())
-            action->setChecked(state.checked);
-    }
+    actions_.Update(Route());
 }
 
-bool CMainFrame::OnCommand(Cmd cmd) {
-    switch (cmd) {
-        case Cmd::FileNew:
-            NewDocument();
-            return true;
-        case Cmd::FileImportHexText:
-            NewDocument(NewDocumentContent::ImportedHexText);
-            return true;
-        case Cmd::FileExit:
-            close();
-            return true;
-        case Cmd::ViewStatusBar:
-            statusBar()->setVisible(statusBar()->isHidden());
-            return true;
-        case Cmd::WindowNew:
-            OnWindowNew();
-            return true;
-        case Cmd::WindowCascade:
-            Cascade();
-            return true;
-        case Cmd::WindowTile:
-            mdiArea_->tileSubWindows();
-            return true;
-        case Cmd::WindowArrange:
-            ArrangeIcons();
-            return true;
-        case Cmd::HelpTopics:
-        case Cmd::HelpContext:
-            OnHelp();
-            return true;
-        case Cmd::HelpAsciiTable:
-            OnAsciiTable();
-            return true;
-        case Cmd::HelpNotationConvert:
-            OnNotationConvert();
-            return true;
-        case Cmd::FileCompare:
-            CompareFiles();
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool CMainFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    switch (cmd) {
-        case Cmd::FileNew:
-        case Cmd::FileImportHexText:
-        case Cmd::FileExit:
-        case Cmd::HelpTopics:
-        case Cmd::HelpContext:
-        case Cmd::HelpAsciiTable:
-        case Cmd::HelpNotationConvert:
-        case Cmd::FileCompare:
-            state.enabled = true;
-            return true;
-        case Cmd::ViewStatusBar:
-            state.enabled = true;
-            state.checked = !statusBar()->isHidden();
-            return true;
-        case Cmd::EditUndo:
-        case Cmd::EditRedo:
-            // No document, nothing to replay.
-            state.enabled = false;
-            state.text = orvel::MenuTextOf(cmd);
-            return true;
-        case Cmd::WindowNew:
-            state.enabled = activeChild() != nullptr;
-            return true;
-        case Cmd::WindowCascade:
-        case Cmd::WindowTile:
-        case Cmd::WindowArrange:
-            state.enabled = mdiArea_->currentSubWindow() != nullptr;
-            return true;
-        default:
-            return false;
-    }
+void CMainFrame::ToggleStatusBar() {
+    statusBar()->setVisible(statusBar()->isHidden());
 }
 
 // A second window on the active document: its own view, selection and marks
@@ -465,7 +301,7 @@ CHelpWnd* CMainFrame::helpWindow() const {
 
 void CMainFrame::OnHelp() {
     if (helpWnd_ == nullptr)
-        helpWnd_ = new CHelpWnd(this);
+        helpWnd_ = new CHelpWnd(commands_, this);
     helpWnd_->show();
     helpWnd_->raise();
     helpWnd_->activateWindow();
@@ -589,49 +425,6 @@ void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
         opened(child, outcome);
 }
 
-namespace {
-
-// The comparison toolbar's buttons in order, with their status-bar prompts and tool tips.
-struct CompareButton {
-    Cmd cmd;
-    const char* text;
-    const char* prompt;
-    const char* tip;
-};
-
-constexpr CompareButton kCompareButtons[] = {
-    {Cmd::OpStartCompare, "&Start Compare", "Start the process of comparing the two files",
-     "Start Compare"},
-    {Cmd::OpStopCompare, "S&top Compare", "Stop the process of comparing the two files",
-     "Stop Compare"},
-    {Cmd::OpFindPrevDiff, "Find &Prev Diff", "Find previous different byte",
-     "Find Previous Different Byte"},
-    {Cmd::OpFindNextDiff, "Find &Next Diff", "Find next diffrent byte", "Find Next Different Byte"},
-    {Cmd::OpFindFirstDiff, "Find First Diff", "Find first different byte",
-     "Find First Different Byte"},
-    {Cmd::OpFindLastDiff, "Find Last Diff", "Find last different byte", "Find Last Different Byte"},
-};
-
-}  // namespace
-
-QToolBar* CMainFrame::CreateCompareBar() {
-    auto* bar = new QToolBar(QStringLiteral("Compare Files"));
-    bar->setIconSize(QSize(16, 15));
-    bool first = true;
-    for (const CompareButton& button : kCompareButtons) {
-        QAction* action = ToolbarAction(button.cmd, QString::fromUtf8(button.text));
-        action->setIcon(CompareToolIcon(button.cmd));
-        action->setIconVisibleInMenu(false);
-        action->setStatusTip(QString::fromUtf8(button.prompt));
-        action->setToolTip(QString::fromUtf8(button.tip));
-        if (!first)
-            bar->addSeparator();
-        first = false;
-        bar->addAction(action);
-    }
-    return bar;
-}
-
 void CMainFrame::CompareFiles(std::function<void(CCompareFilesChildFrame*)> done) {
     if (!done)
         done = [](CCompareFilesChildFrame*) {};
@@ -653,8 +446,9 @@ void CMainFrame::ComparisonLoaded(CCompareFilesDoc* doc, bool loaded) {
         return done(nullptr);
     }
     doc->setParent(nullptr);
-    auto* child = new CCompareFilesChildFrame(shell_, std::unique_ptr<CCompareFilesDoc>(doc),
-                                              CreateCompareBar());
+    auto* child =
+        new CCompareFilesChildFrame(shell_, std::unique_ptr<CCompareFilesDoc>(doc),
+                                    actions_.MakeToolBar(orvel::CompareToolbar(), CompareToolIcon));
     mdiArea_->addSubWindow(child);
     child->ActivateFrame();
     UpdateCommands();

@@ -4,12 +4,12 @@
 #include <QPointer>
 #include <QTimer>
 #include <functional>
-#include <map>
 #include <vector>
 
+#include "app/command_actions.h"
 #include "app/menu_tables.h"
 #include "document/orvel_doc.h"
-#include "ui/command_target.h"
+#include "ui/command_registry.h"
 
 class QAction;
 class QLabel;
@@ -22,28 +22,34 @@ class CHelpWnd;
 class CNotationConvertDlg;
 class CCompareFilesChildFrame;
 class CCompareFilesDoc;
+class COrvelView;
+class CommandFrame;
 class RecentFileStore;
 class ShellServices;
 class StatusBarJobs;
 
-// The main window: the menu bar built from the menu tables, the accelerators,
-// the client area holding the document windows, and the command route. It
-// handles the commands that need no document (New, Import, Exit, the View,
-// Window and Help menus) and keeps the two toolbars, the status bar and the
-// reference windows (at most one ASCII Table and one Notation Convert).
-class CMainFrame : public QMainWindow, public CommandTarget {
+// The main window: the menu bar laid out by the menu tables, the actions and
+// keys of the command registry, the client area holding the document windows,
+// and the command route. It carries out the commands that need no document
+// (New, Import, Compare, Exit, the View, Window and Help menus) and keeps the
+// two toolbars, the status bar and the reference windows (at most one ASCII
+// Table and one Notation Convert).
+class CMainFrame : public QMainWindow, public orvel::CommandTarget {
     Q_OBJECT
   public:
     // `shell` is handed to the windows; `application` is the last link of the
-    // command route.
-    CMainFrame(ShellServices& shell, RecentFileStore& recentFiles, CommandTarget& application);
+    // command route; `commands` give the actions, menus, keys and help.
+    CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
+               orvel::CommandTarget& application, const orvel::CommandRegistry& commands);
     ~CMainFrame() override;
 
     [[nodiscard]] QMdiArea* mdiArea() const { return mdiArea_; }
     [[nodiscard]] CChildFrame* activeChild() const;
     [[nodiscard]] std::vector<CChildFrame*> children() const;
-    // The action of a command (one per command, shared by menus and keys).
-    [[nodiscard]] QAction* action(orvel::Cmd cmd) const;
+    [[nodiscard]] const orvel::CommandRegistry& commands() const { return commands_; }
+    // The action of a command (one per command, shared by menus, toolbars and
+    // keys).
+    [[nodiscard]] QAction* action(orvel::CommandId cmd) const { return actions_.action(cmd); }
 
     // Told how an open ended: the new or activated window, or null.
     using Opened = std::function<void(CChildFrame* child, COrvelDoc::OpenOutcome outcome)>;
@@ -66,13 +72,27 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void CompareFiles(std::function<void(CCompareFilesChildFrame*)> done = {});
     // The background jobs of every window: their progress in the status bar, Esc.
     [[nodiscard]] StatusBarJobs& jobs() const { return *jobs_; }
-    // Runs a command along the route; false when nothing handled it.
-    bool RouteCommand(orvel::Cmd cmd);
-    // Runs every update handler and sets the actions' states.
-    void UpdateCommands();
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+    // Runs a command along the route; false when nothing ran (it was
+    // unavailable).
+    bool RouteCommand(orvel::CommandId cmd);
+    // Runs every update and sets the actions' states.
+    void UpdateCommands();
+    // The route a command takes: the active window's view, its document, the
+    // window, this frame, the application (only the last two while no
+    // document window is open).
+    [[nodiscard]] orvel::CommandRoute Route();
+    // The route of a command given to `view`, as if its window were active.
+    [[nodiscard]] orvel::CommandRoute RouteFrom(COrvelView* view);
+
+    // The commands this frame carries out.
+    void ToggleStatusBar();
+    void OnWindowNew();
+    void Cascade();
+    void ArrangeIcons();
+    void OnHelp();
+    void OnAsciiTable();
+    void OnNotationConvert();
 
     // The toolbars by title ("Main toolbar", "Mark Toolbar").
     [[nodiscard]] QToolBar* toolBar(const QString& title) const;
@@ -87,24 +107,13 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void CreateActions();
     void CreateToolBars();
     void CreateStatusBar();
-    // The action of a command that only a toolbar offers; made on first use
-    // and routed and updated like every other.
-    QAction* ToolbarAction(orvel::Cmd cmd, const QString& text);
-    // The toolbar of a comparison window, of the shared actions.
-    QToolBar* CreateCompareBar();
-    void OnAsciiTable();
-    void OnNotationConvert();
-    void OnWindowNew();
-    void Cascade();
-    void ArrangeIcons();
-    void OnHelp();
     void BuildMenuBar(orvel::MenuBarKind kind);
     void FillRecentFiles(QMenu* menu, QAction* before);
     void FillWindowList(QMenu* menu);
-    [[nodiscard]] std::vector<CommandTarget*> Route() const;
+    [[nodiscard]] orvel::CommandRoute RouteThrough(CommandFrame& window,
+                                                   orvel::CommandTarget* view);
     CChildFrame* AddChild(COrvelDoc* doc);
     void OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome);
     void ComparisonLoaded(CCompareFilesDoc* doc, bool loaded);
@@ -126,9 +135,10 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
     ShellServices& shell_;
     RecentFileStore& recentFiles_;
-    CommandTarget& application_;
+    orvel::CommandTarget& application_;
+    const orvel::CommandRegistry& commands_;
     QMdiArea* mdiArea_;
-    std::map<orvel::Cmd, QAction*> actions_;
+    CommandActions actions_;
     orvel::MenuBarKind menuKind_ = orvel::MenuBarKind::NoDocument;
     std::vector<QAction*> recentActions_;
     QTimer idleTimer_;

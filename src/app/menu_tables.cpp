@@ -1,177 +1,146 @@
 #include "app/menu_tables.h"
 
+#include <algorithm>
 #include <array>
+
+#include "app/command_catalog.h"
 
 namespace orvel {
 namespace {
 
-constexpr MenuItem kSep{Cmd::None, ""};
+constexpr CommandId kSep = Cmd::None;
 
-constexpr MenuItem kSingleFileMenu[] = {
-    {Cmd::FileNew, "&New\tCtrl+N"},
-    {Cmd::FileOpen, "&Open...\tCtrl+O"},
+constexpr CommandId kSingleFileMenu[] = {
+    Cmd::FileNew,
+    Cmd::FileOpen,
     kSep,
-    {Cmd::FileCompare, "Co&mpare..."},
+    Cmd::FileCompare,
     kSep,
-    {Cmd::FileImportHexText, "&Import Hex Values Text..."},
-    {Cmd::FileExportHexText, "E&xport Hex Display Text..."},
+    Cmd::FileImportHexText,
+    Cmd::FileExportHexText,
     kSep,
-    {Cmd::FileClose, "&Close"},
+    Cmd::FileClose,
     kSep,
-    {Cmd::FileSave, "&Save\tCtrl+S"},
-    {Cmd::FileSaveAs, "Save &As..."},
+    Cmd::FileSave,
+    Cmd::FileSaveAs,
     kSep,
-    {Cmd::FilePrint, "&Print...\tCtrl+P"},
-    {Cmd::FilePrintSetup, "P&rint Setup..."},
+    Cmd::FilePrint,
+    Cmd::FilePrintSetup,
     kSep,
-    {Cmd::FileRecent, ""},
+    Cmd::FileRecent,
     kSep,
-    {Cmd::FileExit, "E&xit"},
+    Cmd::FileExit,
 };
 
-constexpr MenuItem kComparisonFileMenu[] = {
-    {Cmd::FileNew, "&New\tCtrl+N"},
-    {Cmd::FileOpen, "&Open...\tCtrl+O"},
+constexpr CommandId kComparisonFileMenu[] = {
+    Cmd::FileNew,
+    Cmd::FileOpen,
     kSep,
-    {Cmd::FileCompare, "Co&mpare..."},
+    Cmd::FileCompare,
     kSep,
-    {Cmd::FileImportHexText, "&Import Hex Values Text..."},
-    {Cmd::FileExportHexText, "E&xport Hex Display Text..."},
+    Cmd::FileImportHexText,
+    Cmd::FileExportHexText,
     kSep,
-    {Cmd::FileClose, "&Close"},
+    Cmd::FileClose,
     kSep,
-    {Cmd::FileSaveFile1, "&Save File1"},
-    {Cmd::FileSaveFile1As, "Save File1 &As..."},
+    Cmd::FileSaveFile1,
+    Cmd::FileSaveFile1As,
     kSep,
-    {Cmd::FileSaveFile2, "Sa&ve File2"},
-    {Cmd::FileSaveFile2As, "Save &File2 As..."},
+    Cmd::FileSaveFile2,
+    Cmd::FileSaveFile2As,
     kSep,
-    {Cmd::FilePrint, "&Print...\tCtrl+P"},
-    {Cmd::FilePrintSetup, "P&rint Setup..."},
+    Cmd::FilePrint,
+    Cmd::FilePrintSetup,
     kSep,
-    {Cmd::FileRecent, ""},
+    Cmd::FileRecent,
     kSep,
-    {Cmd::FileExit, "E&xit"},
+    Cmd::FileExit,
 };
 
-constexpr MenuItem kEditMenu[] = {
-    {Cmd::EditUndo, "&Undo\tCtrl+Z"},
-    {Cmd::EditRedo, "&Redo\tCtrl+Y"},
+constexpr CommandId kEditMenu[] = {
+    Cmd::EditUndo,
+    Cmd::EditRedo,
     kSep,
-    {Cmd::EditFind, "&Find...\tCtrl+F"},
-    {Cmd::EditReplaceBytes, "R&eplace Bytes...\tCtrl+H"},
-    {Cmd::EditReverseSeq, "&Reverse Seq...\tCtrl+R"},
+    Cmd::EditFind,
+    Cmd::EditReplaceBytes,
+    Cmd::EditReverseSeq,
     kSep,
-    {Cmd::EditCutBytes, "Cu&t Bytes...\tCtrl+X"},
-    {Cmd::EditCopyBytes, "&Copy Bytes...\tCtrl+C"},
-    {Cmd::EditPasteBytes, "&Paste Bytes...\tCtrl+V"},
-    {Cmd::EditDeleteBytes, "&Delete Bytes...\tDel"},
+    Cmd::EditCutBytes,
+    Cmd::EditCopyBytes,
+    Cmd::EditPasteBytes,
+    Cmd::EditDeleteBytes,
     kSep,
-    {Cmd::EditInsertBytes, "&Insert Bytes...\tIns"},
+    Cmd::EditInsertBytes,
     kSep,
-    {Cmd::EditSelectBytes, "&Select Bytes...\tCtrl+B"},
-    {Cmd::EditGoTo, "&Go To...\tCtrl+G"},
+    Cmd::EditSelectBytes,
+    Cmd::EditGoTo,
 };
 
-constexpr MenuItem kSingleFileOperations[] = {
-    {Cmd::OpBitwiseShift, "&Bitwise Shift..."},
-    {Cmd::OpBitwiseMask, "Bitwise &Mask..."},
-    {Cmd::OpOnesComplement, "&1's Complement..."},
-    {Cmd::OpTwosComplement, "&2's Complement..."},
+constexpr CommandId kSingleFileOperations[] = {
+    Cmd::OpBitwiseShift,
+    Cmd::OpBitwiseMask,
+    Cmd::OpOnesComplement,
+    Cmd::OpTwosComplement,
 };
 
-constexpr MenuItem kComparisonOperations[] = {
-    {Cmd::OpBitwiseShift, "&Bitwise Shift..."},
-    {Cmd::OpBitwiseMask, "Bitwise &Mask..."},
-    {Cmd::OpOnesComplement, "&1's Complement..."},
-    {Cmd::OpTwosComplement, "&2's Complement..."},
+constexpr CommandId kComparisonOperations[] = {
+    Cmd::OpBitwiseShift,
+    Cmd::OpBitwiseMask,
+    Cmd::OpOnesComplement,
+    Cmd::OpTwosComplement,
     kSep,
-    {Cmd::OpStartCompare, "&Start Compare"},
-    {Cmd::OpStopCompare, "S&top Compare"},
+    Cmd::OpStartCompare,
+    Cmd::OpStopCompare,
     kSep,
-    {Cmd::OpFindNextDiff, "Find &Next Diff"},
-    {Cmd::OpFindPrevDiff, "Find &Prev Diff"},
+    Cmd::OpFindNextDiff,
+    Cmd::OpFindPrevDiff,
 };
 
-constexpr MenuItem kMarkMenu[] = {
-    {Cmd::MarkBytes, "Mark &Bytes..."},
-    {Cmd::MarkBlocks, "Mark Bloc&ks..."},
-    {Cmd::MarkPatterns, "Mark &Patterns..."},
-    {Cmd::MarkUnits, "Mark &Units..."},
-    kSep,
-    {Cmd::MarkClear, "&Clear Marks\tCtrl+M"},
+constexpr CommandId kMarkMenu[] = {
+    Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits, kSep, Cmd::MarkClear,
 };
 
-constexpr MenuItem kViewMenu[] = {
-    {Cmd::ViewToolbar, "&Toolbar"},
-    {Cmd::ViewStatusBar, "&Status Bar"},
+constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar};
+
+constexpr CommandId kWindowMenu[] = {
+    Cmd::WindowNew,
+    Cmd::WindowCascade,
+    Cmd::WindowTile,
+    Cmd::WindowArrange,
 };
 
-constexpr MenuItem kWindowMenu[] = {
-    {Cmd::WindowNew, "&New Window"},
-    {Cmd::WindowCascade, "&Cascade"},
-    {Cmd::WindowTile, "&Tile"},
-    {Cmd::WindowArrange, "&Arrange Icons"},
+constexpr CommandId kHelpMenu[] = {
+    Cmd::HelpTopics, kSep, Cmd::HelpAbout, kSep, Cmd::HelpAsciiTable, Cmd::HelpNotationConvert,
 };
 
-constexpr MenuItem kHelpMenu[] = {
-    {Cmd::HelpTopics, "&Help Topics"},       kSep,
-    {Cmd::HelpAbout, "&About Orvel..."},     kSep,
-    {Cmd::HelpAsciiTable, "ASCII Table..."}, {Cmd::HelpNotationConvert, "Notation Convert..."},
+// The two menu bars differ in their File and Operations menus.
+constexpr std::array<Menu, 7> MenuBarOf(std::span<const CommandId> file,
+                                        std::span<const CommandId> operations) {
+    return {Menu{"&File", file},      Menu{"&Edit", kEditMenu}, Menu{"&Operations", operations},
+            Menu{"&Mark", kMarkMenu}, Menu{"&View", kViewMenu}, Menu{"&Window", kWindowMenu},
+            Menu{"&Help", kHelpMenu}};
+}
+
+constexpr std::array kSingleFileBar = MenuBarOf(kSingleFileMenu, kSingleFileOperations);
+constexpr std::array kComparisonBar = MenuBarOf(kComparisonFileMenu, kComparisonOperations);
+
+// The commands in the order the accelerator table lists their keys.
+constexpr CommandId kAcceleratorOrder[] = {
+    Cmd::EditSelectAll,  Cmd::EditSelectBytes,  Cmd::EditCopyBytes,    Cmd::EditFind,
+    Cmd::EditGoTo,       Cmd::EditReplaceBytes, Cmd::MarkClear,        Cmd::FileNew,
+    Cmd::FileOpen,       Cmd::FilePrint,        Cmd::EditReverseSeq,   Cmd::FileSave,
+    Cmd::EditPasteBytes, Cmd::EditCutBytes,     Cmd::EditDeleteBytes,  Cmd::EditInsertBytes,
+    Cmd::EditUndo,       Cmd::EditRedo,         Cmd::ObjectProperties, Cmd::HelpTopics,
+    Cmd::HelpContext,    Cmd::RepeatFind,       Cmd::NextPane,         Cmd::PrevPane,
+    Cmd::Escape,
 };
 
-constexpr std::array kSingleFileBar = {
-    Menu{"&File", kSingleFileMenu},
-    Menu{"&Edit", kEditMenu},
-    Menu{"&Operations", kSingleFileOperations},
-    Menu{"&Mark", kMarkMenu},
-    Menu{"&View", kViewMenu},
-    Menu{"&Window", kWindowMenu},
-    Menu{"&Help", kHelpMenu},
-};
-
-constexpr std::array kComparisonBar = {
-    Menu{"&File", kComparisonFileMenu},
-    Menu{"&Edit", kEditMenu},
-    Menu{"&Operations", kComparisonOperations},
-    Menu{"&Mark", kMarkMenu},
-    Menu{"&View", kViewMenu},
-    Menu{"&Window", kWindowMenu},
-    Menu{"&Help", kHelpMenu},
-};
-
-constexpr Accelerator kAccelerators[] = {
-    {"Ctrl+A", Cmd::EditSelectAll},
-    {"Ctrl+B", Cmd::EditSelectBytes},
-    {"Ctrl+C", Cmd::EditCopyBytes},
-    {"Ctrl+Ins", Cmd::EditCopyBytes},
-    {"Ctrl+F", Cmd::EditFind},
-    {"Ctrl+G", Cmd::EditGoTo},
-    {"Ctrl+H", Cmd::EditReplaceBytes},
-    {"Ctrl+M", Cmd::MarkClear},
-    {"Ctrl+N", Cmd::FileNew},
-    {"Ctrl+O", Cmd::FileOpen},
-    {"Ctrl+P", Cmd::FilePrint},
-    {"Ctrl+R", Cmd::EditReverseSeq},
-    {"Ctrl+S", Cmd::FileSave},
-    {"Ctrl+V", Cmd::EditPasteBytes},
-    {"Shift+Ins", Cmd::EditPasteBytes},
-    {"Ctrl+X", Cmd::EditCutBytes},
-    {"Shift+Del", Cmd::EditCutBytes},
-    {"Del", Cmd::EditDeleteBytes},
-    {"Ins", Cmd::EditInsertBytes},
-    {"Ctrl+Z", Cmd::EditUndo},
-    {"Alt+Backspace", Cmd::EditUndo},
-    {"Ctrl+Y", Cmd::EditRedo},
-    {"Ctrl+Shift+Z", Cmd::EditRedo},
-    {"Alt+Return", Cmd::ObjectProperties},
-    {"F1", Cmd::HelpTopics},
-    {"Shift+F1", Cmd::HelpContext},
-    {"F3", Cmd::RepeatFind},
-    {"F6", Cmd::NextPane},
-    {"Shift+F6", Cmd::PrevPane},
-    {"Esc", Cmd::Escape},
-};
+void AppendKeys(const CommandInfo& info, std::vector<Accelerator>& keys) {
+    for (const std::string_view key : info.keys) {
+        if (!key.empty())
+            keys.push_back({key, info.id});
+    }
+}
 
 }  // namespace
 
@@ -181,20 +150,18 @@ std::span<const Menu> MenuBar(MenuBarKind kind) {
     return kComparisonBar;
 }
 
-std::string_view MenuTextOf(Cmd cmd) {
-    for (const auto kind : {MenuBarKind::SingleFile, MenuBarKind::Comparison}) {
-        for (const Menu& menu : MenuBar(kind)) {
-            for (const MenuItem& item : menu.items) {
-                if (item.cmd == cmd)
-                    return item.text;
-            }
-        }
+std::vector<Accelerator> Accelerators(const CommandRegistry& registry) {
+    std::vector<Accelerator> keys;
+    for (const CommandId id : kAcceleratorOrder) {
+        if (const CommandRegistry::Row* row = registry.Find(id))
+            AppendKeys(row->info, keys);
     }
-    return {};
-}
-
-std::span<const Accelerator> Accelerators() {
-    return kAccelerators;
+    for (const CommandRegistry::Row& row : registry.rows()) {
+        if (std::find(std::begin(kAcceleratorOrder), std::end(kAcceleratorOrder), row.info.id) ==
+            std::end(kAcceleratorOrder))
+            AppendKeys(row.info, keys);
+    }
+    return keys;
 }
 
 }  // namespace orvel

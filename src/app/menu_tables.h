@@ -2,35 +2,38 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "ui/command_frame.h"
-#include "ui/command_ids.h"
+#include "ui/command_registry.h"
+
+namespace orvel::Cmd {
+// Places of a menu or toolbar layout that are no command: a separator, and
+// the place of the recent-file list in the File menu.
+inline constexpr CommandId None{};
+inline constexpr CommandId FileRecent{"FileRecent"};
+}  // namespace orvel::Cmd
 
 namespace orvel {
 
-// One entry of a drop-down menu: a command with its text ("&" before the
-// mnemonic, "\t" before the accelerator text), or a separator (Cmd::None).
-struct MenuItem {
-    Cmd cmd;
-    std::string_view text;
-};
-
+// A drop-down menu: its title and its entries in order. The texts of the
+// entries are their commands' menu texts.
 struct Menu {
     std::string_view title;
-    std::span<const MenuItem> items;
+    std::span<const CommandId> items;
 };
 
 [[nodiscard]] std::span<const Menu> MenuBar(MenuBarKind kind);
 
-// The text of the command's first menu item; empty for a command no menu has.
-[[nodiscard]] std::string_view MenuTextOf(Cmd cmd);
-
 // One key of the accelerator table, in QKeySequence's portable text form.
 struct Accelerator {
     std::string_view keys;
-    Cmd cmd;
+    CommandId cmd;
 };
 
-[[nodiscard]] std::span<const Accelerator> Accelerators();
+// Every key of the registry's commands, in the order the accelerator table has
+// always listed them (the help window shows them so); keys of commands it
+// does not list follow in the registry's order.
+[[nodiscard]] std::vector<Accelerator> Accelerators(const CommandRegistry& registry);
 
 }  // namespace orvel

@@ -5,11 +5,19 @@
 
 #include "app/about_dialog.h"
 #include "app/app_icons.h"
+#include "app/command_catalog.h"
 #include "app/main_frame.h"
 #include "app/qt_user_prompts.h"
+#include "app/shell_command_handlers.h"
+#include "compare/compare_command_handlers.h"
+#include "document/document_command_handlers.h"
+#include "editing/edit_command_handlers.h"
+#include "marking/mark_command_handlers.h"
 #include "ui/file_filter.h"
+#include "view/view_command_handlers.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::On;
 
 COrvelApp::COrvelApp(int& argc, char** argv)
     : QApplication(argc, argv),
@@ -19,6 +27,7 @@ COrvelApp::COrvelApp(int& argc, char** argv)
     // No display name: the window system would add it to every title.
     setApplicationName(QStringLiteral("Orvel"));
     setWindowIcon(ApplicationIcon());
+    BuildCommands();
 }
 
 // The main frame goes first, while every service is still there for the
@@ -28,7 +37,7 @@ COrvelApp::~COrvelApp() {
 }
 
 bool COrvelApp::InitInstance() {
-    mainFrame_ = std::make_unique<CMainFrame>(*this, recentFiles_, *this);
+    mainFrame_ = std::make_unique<CMainFrame>(*this, recentFiles_, *this, commands_);
     mainFrame_->showMaximized();
     return true;
 }
@@ -53,39 +62,35 @@ void COrvelApp::UpdateCommands() {
         mainFrame_->UpdateCommands();
 }
 
-bool COrvelApp::OnCommand(Cmd cmd) {
-    switch (cmd) {
-        case Cmd::FileOpen: {
-            const QString path = prompts().OpenFileName(
-                mainFrame_.get(),
-                {QStringLiteral("Open"), DialogFilterText(orvel::kAllFilesFilter), {}, {}});
-            if (!path.isEmpty())
-                mainFrame_->OpenDocumentFile(path);
-            return true;
-        }
-        case Cmd::FilePrintSetup: {
-            QPageSetupDialog dialog(&printer(), mainFrame_.get());
-            dialog.exec();
-            return true;
-        }
-        case Cmd::HelpAbout: {
-            CAboutDlg about(mainFrame_.get());
-            about.exec();
-            return true;
-        }
-        default:
-            return false;
-    }
+void COrvelApp::OnFileOpen() {
+    const QString path = prompts().OpenFileName(
+        mainFrame_.get(),
+        {QStringLiteral("Open"), DialogFilterText(orvel::kAllFilesFilter), {}, {}});
+    if (!path.isEmpty())
+        mainFrame_->OpenDocumentFile(path);
 }
 
-bool COrvelApp::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    switch (cmd) {
-        case Cmd::FileOpen:
-        case Cmd::FilePrintSetup:
-        case Cmd::HelpAbout:
-            state.enabled = true;
-            return true;
-        default:
-            return false;
-    }
+void COrvelApp::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&printer(), mainFrame_.get());
+    dialog.exec();
+}
+
+void COrvelApp::OnAppAbout() {
+    CAboutDlg about(mainFrame_.get());
+    about.exec();
+}
+
+// Every subsystem's commands, each bound to its handler.
+void COrvelApp::BuildCommands() {
+    orvel::AddCommandTables(commands_);
+    BindDocumentCommands(commands_);
+    BindViewCommands(commands_);
+    BindEditCommands(commands_);
+    BindMarkCommands(commands_);
+    BindCompareCommands(commands_);
+    BindShellCommands(commands_);
+    commands_.Bind(Cmd::FileOpen, On<COrvelApp>([](COrvelApp& app) { app.OnFileOpen(); }));
+    commands_.Bind(Cmd::FilePrintSetup,
+                   On<COrvelApp>([](COrvelApp& app) { app.OnFilePrintSetup(); }));
+    commands_.Bind(Cmd::HelpAbout, On<COrvelApp>([](COrvelApp& app) { app.OnAppAbout(); }));
 }

@@ -6,19 +6,20 @@
 #include <memory>
 
 #include "app/recent_file_store.h"
-#include "ui/command_target.h"
+#include "ui/command_registry.h"
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
 
 class CMainFrame;
 class QPrinter;
 
-// The application object: start-up, the main frame, the shell services the
-// windows are given (prompts, the printer, the recent-file list kept in the
-// settings under "Pellan Works"/"Orvel", the running number of untitled
-// documents; the rest goes to the main frame) and the application-level
-// commands (Open, Print Setup, About).
-class COrvelApp : public QApplication, public CommandTarget, public ShellServices {
+// The application object: start-up, the registry of every subsystem's
+// commands, the main frame, the shell services the windows are given
+// (prompts, the printer, the recent-file list kept in the settings under
+// "Pellan Works"/"Orvel", the running number of untitled documents; the rest
+// goes to the main frame) and the application-level commands (Open, Print
+// Setup, About). It is the last link of the command route.
+class COrvelApp : public QApplication, public orvel::CommandTarget, public ShellServices {
     Q_OBJECT
   public:
     COrvelApp(int& argc, char** argv);
@@ -45,10 +46,15 @@ class COrvelApp : public QApplication, public CommandTarget, public ShellService
     void OpenDocumentFiles(const QStringList& paths) override;
     void UpdateCommands() override;
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+    [[nodiscard]] const orvel::CommandRegistry& commands() const { return commands_; }
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    void OnAppAbout();
 
   private:
+    void BuildCommands();
+
+    orvel::CommandRegistry commands_;
     std::unique_ptr<UserPrompts> prompts_;
     QSettings settings_;
     RecentFileStore recentFiles_{settings_};

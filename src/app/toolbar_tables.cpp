@@ -2,16 +2,19 @@
 
 #include <array>
 
+#include "app/command_catalog.h"
+#include "app/menu_tables.h"
+
 namespace orvel {
 namespace {
 
-constexpr Cmd kMainButtons[] = {
+constexpr CommandId kMainButtons[] = {
     Cmd::FileNew,       Cmd::FileOpen,       Cmd::FileCompare,   Cmd::None,      Cmd::FileSave,
     Cmd::None,          Cmd::FileSaveFile1,  Cmd::FileSaveFile2, Cmd::None,      Cmd::EditCutBytes,
     Cmd::EditCopyBytes, Cmd::EditPasteBytes, Cmd::None,          Cmd::FilePrint,
 };
 
-constexpr Cmd kMarkButtons[] = {
+constexpr CommandId kMarkButtons[] = {
     Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits, Cmd::None, Cmd::MarkClear,
 };
 
@@ -20,10 +23,22 @@ constexpr std::array kToolbars = {
     Toolbar{"Mark Toolbar", 153, kMarkButtons},
 };
 
+// A separator between any two buttons.
+constexpr CommandId kCompareButtons[] = {
+    Cmd::OpStartCompare, Cmd::None, Cmd::OpStopCompare,   Cmd::None, Cmd::OpFindPrevDiff, Cmd::None,
+    Cmd::OpFindNextDiff, Cmd::None, Cmd::OpFindFirstDiff, Cmd::None, Cmd::OpFindLastDiff,
+};
+
+constexpr Toolbar kCompareToolbar{"Compare Files", 0, kCompareButtons};
+
 }  // namespace
 
 std::span<const Toolbar> Toolbars() {
     return kToolbars;
+}
+
+const Toolbar& CompareToolbar() {
+    return kCompareToolbar;
 }
 
 }  // namespace orvel

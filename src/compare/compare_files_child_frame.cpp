@@ -9,7 +9,6 @@
 #include "compare/compared_file_view.h"
 #include "ui/shell_services.h"
 
-using orvel::Cmd;
 using orvel::ComparedFile;
 
 CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
@@ -75,11 +74,11 @@ void CCompareFilesChildFrame::ActivateFrame() {
     activeView_->setFocus();
 }
 
-CommandTarget* CCompareFilesChildFrame::activeViewTarget() const {
+orvel::CommandTarget* CCompareFilesChildFrame::activeViewTarget() const {
     return activeView_;
 }
 
-CommandTarget* CCompareFilesChildFrame::documentTarget() const {
+orvel::DocumentTarget* CCompareFilesChildFrame::documentTarget() const {
     return doc_.get();
 }
 
@@ -95,43 +94,16 @@ void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
-bool CCompareFilesChildFrame::OnCommand(Cmd cmd) {
-    switch (cmd) {
-        case Cmd::OpStartCompare:
-            worker_.Start();
-            return true;
-        case Cmd::OpStopCompare:
-            worker_.Stop();
-            return true;
-        case Cmd::FileClose:
-            close();
-            return true;
-        case Cmd::NextPane:
-        case Cmd::PrevPane:
-            // With two panes the next and the previous one are both the other.
-            activeView_ = activeView_ == m_pView1 ? static_cast<CComparedFileView*>(m_pView2)
-                                                  : static_cast<CComparedFileView*>(m_pView1);
-            activeView_->setFocus();
-            return true;
-        default:
-            return false;
-    }
+void CCompareFilesChildFrame::OnStartCompare() {
+    worker_.Start();
 }
 
-bool CCompareFilesChildFrame::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    switch (cmd) {
-        case Cmd::OpStartCompare:
-            state.enabled = doc_->IsCompareDocIdle();
-            return true;
-        case Cmd::OpStopCompare:
-            state.enabled = doc_->data().m_bComparing == 1;
-            return true;
-        case Cmd::FileClose:
-        case Cmd::NextPane:
-        case Cmd::PrevPane:
-            state.enabled = true;
-            return true;
-        default:
-            return false;
-    }
+void CCompareFilesChildFrame::OnStopCompare() {
+    worker_.Stop();
+}
+
+void CCompareFilesChildFrame::ActivateOtherPane() {
+    activeView_ = activeView_ == m_pView1 ? static_cast<CComparedFileView*>(m_pView2)
+                                          : static_cast<CComparedFileView*>(m_pView1);
+    activeView_->setFocus();
 }

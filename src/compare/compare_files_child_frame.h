@@ -41,15 +41,19 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     // Shows the frame; the first time maximised.
     void ActivateFrame();
 
-    [[nodiscard]] CommandTarget* activeViewTarget() const override;
-    [[nodiscard]] CommandTarget* documentTarget() const override;
+    // Start Compare, Stop Compare.
+    void OnStartCompare();
+    void OnStopCompare();
+    // F6 and Shift+F6: with two panes the next and the previous one are both
+    // the other.
+    void ActivateOtherPane();
+
+    [[nodiscard]] orvel::CommandTarget* activeViewTarget() const override;
+    [[nodiscard]] orvel::DocumentTarget* documentTarget() const override;
     [[nodiscard]] orvel::MenuBarKind menuKind() const override {
         return orvel::MenuBarKind::Comparison;
     }
     [[nodiscard]] CloseGuard& closeGuard() const override;
-
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

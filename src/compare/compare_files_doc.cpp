@@ -6,9 +6,7 @@
 #include "document/undo_settings.h"
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
-#include "ui/wait_cursor.h"
 
-using orvel::Cmd;
 using orvel::ComparedFile;
 
 namespace {
@@ -178,50 +176,4 @@ void CCompareFilesDoc::EndRuns() {
 void CCompareFilesDoc::EndWorkers() {
     EndRuns();
     EndJob(job_, dialogParent_);
-}
-
-bool CCompareFilesDoc::OnCommand(Cmd cmd) {
-    switch (cmd) {
-        case Cmd::FileSaveFile1:
-            OnSaveFile(ComparedFile::First);
-            return true;
-        case Cmd::FileSaveFile2:
-            OnSaveFile(ComparedFile::Second);
-            return true;
-        case Cmd::FileSaveFile1As:
-            OnSaveFileAs(ComparedFile::First);
-            return true;
-        case Cmd::FileSaveFile2As:
-            OnSaveFileAs(ComparedFile::Second);
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool CCompareFilesDoc::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    switch (cmd) {
-        case Cmd::FileSaveFile1:
-        case Cmd::FileSaveFile1As:
-        case Cmd::FileSaveFile2:
-        case Cmd::FileSaveFile2As:
-            state.enabled = IsCompareDocIdle();
-            return true;
-        case Cmd::FileCompare:
-        case Cmd::FileNew:
-        case Cmd::FileOpen:
-        case Cmd::FilePrint:
-        case Cmd::FilePrintSetup:
-        case Cmd::FileImportHexText:
-            // Saving a file leaves these to the other windows.
-            state.enabled = data_.IsCompareDocIdle();
-            return true;
-        case Cmd::FileSave:
-        case Cmd::FileSaveAs:
-            // The two files are saved one by one, never as one document.
-            state.enabled = false;
-            return true;
-        default:
-            return false;
-    }
 }

@@ -7,7 +7,7 @@
 #include "compare/compare_document.h"
 #include "jobs/document_job.h"
 #include "ui/close_guard.h"
-#include "ui/command_target.h"
+#include "ui/command_route.h"
 
 class JobHost;
 class QWidget;
@@ -19,7 +19,7 @@ class ShellServices;
 //
 // Loading the two files and saving one of them run as the document's
 // background job; while it runs the files do not change.
-class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard {
+class CCompareFilesDoc : public QObject, public orvel::DocumentTarget, public CloseGuard {
     Q_OBJECT
   public:
     // `jobs` shows the progress of the document's jobs (may be null).
@@ -60,8 +60,9 @@ class CCompareFilesDoc : public QObject, public CommandTarget, public CloseGuard
     // The widget that owns the document's message boxes and file dialogs.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+    [[nodiscard]] bool IsBusy() const override { return !IsCompareDocIdle(); }
+    [[nodiscard]] bool IsMarkingOrComparing() const override { return !data_.IsCompareDocIdle(); }
+    [[nodiscard]] bool IsComparing() const override { return data_.IsComparing(); }
 
   protected:
     // The running comparison, the running marking, the running job, then each

@@ -4,7 +4,9 @@
 #include <QPixmap>
 #include <QPolygon>
 
-using orvel::Cmd;
+#include "compare/compare_command_table.h"
+
+namespace Cmd = orvel::Cmd;
 
 namespace {
 
@@ -36,35 +38,35 @@ void DrawArrow(QPainter& painter, bool up, bool bar) {
         painter.drawRect(QRect(2, up ? 1 : 12, 12, 2));
 }
 
+void DrawStart(QPainter& painter) {
+    painter.setPen(QPen(Qt::darkGray, 1));
+    painter.drawRect(QRect(0, 0, kWidth - 1, kHeight - 1));
+    DrawMagnifier(painter);
+}
+
+struct Picture {
+    orvel::CommandId cmd;
+    void (*draw)(QPainter&);
+};
+
+constexpr Picture kPictures[] = {
+    {Cmd::OpStartCompare, DrawStart},
+    {Cmd::OpStopCompare, DrawMagnifier},
+    {Cmd::OpFindPrevDiff, [](QPainter& painter) { DrawArrow(painter, true, false); }},
+    {Cmd::OpFindNextDiff, [](QPainter& painter) { DrawArrow(painter, false, false); }},
+    {Cmd::OpFindFirstDiff, [](QPainter& painter) { DrawArrow(painter, true, true); }},
+    {Cmd::OpFindLastDiff, [](QPainter& painter) { DrawArrow(painter, false, true); }},
+};
+
 }  // namespace
 
-QIcon CompareToolIcon(Cmd cmd) {
+QIcon CompareToolIcon(orvel::CommandId cmd) {
     QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    switch (cmd) {
-        case Cmd::OpStartCompare:
-            painter.setPen(QPen(Qt::darkGray, 1));
-            painter.drawRect(QRect(0, 0, kWidth - 1, kHeight - 1));
-            DrawMagnifier(painter);
-            break;
-        case Cmd::OpStopCompare:
-            DrawMagnifier(painter);
-            break;
-        case Cmd::OpFindPrevDiff:
-            DrawArrow(painter, true, false);
-            break;
-        case Cmd::OpFindNextDiff:
-            DrawArrow(painter, false, false);
-            break;
-        case Cmd::OpFindFirstDiff:
-            DrawArrow(painter, true, true);
-            break;
-        case Cmd::OpFindLastDiff:
-            DrawArrow(painter, false, true);
-            break;
-        default:
-            break;
+    for (const Picture& picture : kPictures) {
+        if (picture.cmd == cmd)
+            picture.draw(painter);
     }
     painter.end();
     return QIcon(pixmap);

@@ -6,7 +6,6 @@
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
 
-using orvel::Cmd;
 using orvel::ComparedFile;
 using orvel::Offset;
 
@@ -28,8 +27,8 @@ void CBarredWnd::SetView(QWidget* view) {
 CComparedFileView::CComparedFileView(ShellServices& shell, CCompareFilesDoc* doc,
                                      ComparedFile which, CBarredWnd* pane)
     : COrvelView(shell,
-                 ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, doc, &doc->data(),
-                            doc, &doc->job(),
+                 ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, &doc->data(), doc,
+                            &doc->job(),
                             // Editing and printing wait while a comparison, a
                             // marking run or a job owns the files.
                             [doc] { return doc->IsCompareDocIdle(); },
@@ -71,49 +70,6 @@ void CComparedFileView::NavigateDiff(orvel::DiffCommand command) {
             break;
         case orvel::DiffNavigation::Outcome::Nothing:
             break;
-    }
-}
-
-bool CComparedFileView::OnCommand(Cmd cmd) {
-    switch (cmd) {
-        case Cmd::OpFindNextDiff:
-            NavigateDiff(orvel::DiffCommand::Next);
-            return true;
-        case Cmd::OpFindPrevDiff:
-            NavigateDiff(orvel::DiffCommand::Prev);
-            return true;
-        case Cmd::OpFindFirstDiff:
-            NavigateDiff(orvel::DiffCommand::First);
-            return true;
-        case Cmd::OpFindLastDiff:
-            NavigateDiff(orvel::DiffCommand::Last);
-            return true;
-        default:
-            return COrvelView::OnCommand(cmd);
-    }
-}
-
-bool CComparedFileView::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    switch (cmd) {
-        case Cmd::OpFindNextDiff:
-        case Cmd::OpFindPrevDiff:
-        case Cmd::OpFindFirstDiff:
-        case Cmd::OpFindLastDiff:
-            state.enabled = doc_->IsCompareDocIdle();
-            return true;
-        case Cmd::MarkBytes:
-        case Cmd::MarkBlocks:
-        case Cmd::MarkPatterns:
-        case Cmd::MarkUnits:
-            // A marking run would clear and paint over the difference colours.
-            if (doc_->data().IsComparing()) {
-                state.enabled = false;
-                state.checked = false;
-                return true;
-            }
-            return COrvelView::OnUpdateCommand(cmd, state);
-        default:
-            return COrvelView::OnUpdateCommand(cmd, state);
     }
 }
 

@@ -44,8 +44,9 @@ class CComparedFileView : public COrvelView {
     // two hex digits.
     void ShowDiffByte(orvel::Offset offset);
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+    // Find First, Last, Next or Prev Diff: shows the byte it finds in both
+    // panes, or asks for a click.
+    void NavigateDiff(orvel::DiffCommand command);
 
   signals:
     // The view got the focus: it becomes the window's active pane.
@@ -55,8 +56,6 @@ class CComparedFileView : public COrvelView {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
-    void NavigateDiff(orvel::DiffCommand command);
-
     CCompareFilesDoc* doc_;
     orvel::ComparedFile which_;
     CBarredWnd* pane_;

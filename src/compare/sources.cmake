@@ -1,6 +1,7 @@
 list(APPEND ORVEL_CORE_SOURCES
     src/compare/anchor_search.cpp
     src/compare/byte_aligner.cpp
+    src/compare/compare_command_table.cpp
     src/compare/compare_document.cpp
     src/compare/compare_engine.cpp
     src/compare/diff_buckets.cpp
@@ -16,6 +17,7 @@ list(APPEND ORVEL_CLI_SOURCES
 )
 list(APPEND ORVEL_GUI_SOURCES
     src/compare/barred_splitter_wnd.cpp
+    src/compare/compare_command_handlers.cpp
     src/compare/compare_files_child_frame.cpp
     src/compare/compare_files_doc.cpp
     src/compare/compare_tool_icons.cpp

@@ -8,9 +8,6 @@
 #include "ui/file_filter.h"
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
-#include "ui/wait_cursor.h"
-
-using orvel::Cmd;
 
 namespace {
 
@@ -163,40 +160,4 @@ bool COrvelDoc::AskBeforeClose() {
 void COrvelDoc::EndWorkers() {
     EndRuns();
     EndJob(job_, dialogParent_);
-}
-
-bool COrvelDoc::OnCommand(Cmd cmd) {
-    switch (cmd) {
-        case Cmd::FileSave:
-            Save();
-            return true;
-        case Cmd::FileSaveAs:
-            SaveAs();
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool COrvelDoc::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    switch (cmd) {
-        case Cmd::FileSave:
-        case Cmd::FileSaveAs:
-            state.enabled = IsIdle();
-            return true;
-        case Cmd::FileNew:
-        case Cmd::FileOpen:
-        case Cmd::FileCompare:
-        case Cmd::FilePrint:
-        case Cmd::FilePrintSetup:
-        case Cmd::FileImportHexText:
-            // The commands that would touch the file or open windows wait
-            // while a marking run owns the document.
-            if (data_.IsMarkIdle())
-                return false;
-            state.enabled = false;
-            return true;
-        default:
-            return false;
-    }
 }

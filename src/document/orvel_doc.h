@@ -7,7 +7,7 @@
 #include "document/binary_document.h"
 #include "jobs/document_job.h"
 #include "ui/close_guard.h"
-#include "ui/command_target.h"
+#include "ui/command_route.h"
 
 class JobHost;
 class QWidget;
@@ -25,7 +25,7 @@ enum class NewDocumentContent { Zeros, ImportedHexText };
 // Opening and saving run as the document's background job. While it runs the
 // bytes do not change (the editing commands wait and typing is dropped); an
 // opening document belongs to nobody but its job until the job has ended.
-class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
+class COrvelDoc : public QObject, public orvel::DocumentTarget, public CloseGuard {
     Q_OBJECT
   public:
     // How File Open ended.
@@ -65,8 +65,10 @@ class COrvelDoc : public QObject, public CommandTarget, public CloseGuard {
     void Save(Saved done = {});
     void SaveAs(Saved done = {});
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+    // A marking run or the document's job may own it; nothing compares it.
+    [[nodiscard]] bool IsBusy() const override { return !IsIdle(); }
+    [[nodiscard]] bool IsMarkingOrComparing() const override { return !data_.IsMarkIdle(); }
+    [[nodiscard]] bool IsComparing() const override { return false; }
 
     // Tells the windows that the title or the modified state may have changed.
     void NotifyStateChanged();

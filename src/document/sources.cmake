@@ -3,6 +3,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/document/block_pipeline.cpp
     src/document/byte_buffer.cpp
     src/document/byte_transforms.cpp
+    src/document/document_command_table.cpp
     src/document/edit_history.cpp
     src/document/end_marker.cpp
     src/document/file_access.cpp
@@ -20,6 +21,7 @@ list(APPEND ORVEL_CLI_SOURCES
     src/cli/import_verb.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
+    src/document/document_command_handlers.cpp
     src/document/hex_import_command.cpp
     src/document/orvel_doc.cpp
     src/document/overwrite_prompt.cpp

@@ -2,52 +2,23 @@
 
 #include <QByteArray>
 #include <QPointer>
-#include <array>
 #include <cstdint>
 #include <span>
 #include <utility>
 
-#include "app/menu_tables.h"
 #include "editing/address_dialog.h"
 #include "editing/block_kernels.h"
 #include "editing/clipboard_transfer.h"
-#include "ui/menu_entry.h"
 #include "ui/qt_string.h"
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
-#include "view/orvel_view.h"
 
-using orvel::Cmd;
 using orvel::DialogId;
 using orvel::EditOutcome;
 using orvel::Offset;
 
 namespace {
-
-constexpr std::array<std::pair<Cmd, DialogId>, 13> kCommandDialogs{{
-    {Cmd::EditCopyBytes, DialogId::kCopyBytes},
-    {Cmd::EditCutBytes, DialogId::kCutBytes},
-    {Cmd::EditPasteBytes, DialogId::kPasteBytes},
-    {Cmd::EditDeleteBytes, DialogId::kDeleteBytes},
-    {Cmd::EditInsertBytes, DialogId::kInsertBytes},
-    {Cmd::EditSelectBytes, DialogId::kSelectBytes},
-    {Cmd::EditGoTo, DialogId::kGoTo},
-    {Cmd::EditReplaceBytes, DialogId::kReplaceBytes},
-    {Cmd::EditReverseSeq, DialogId::kReverseSeq},
-    {Cmd::OpBitwiseShift, DialogId::kBitwiseShift},
-    {Cmd::OpBitwiseMask, DialogId::kMaskBytes},
-    {Cmd::OpOnesComplement, DialogId::kOnesComplement},
-    {Cmd::OpTwosComplement, DialogId::kTwosComplement},
-}};
-
-std::optional<DialogId> DialogOf(Cmd cmd) {
-    for (const auto& [command, dialog] : kCommandDialogs) {
-        if (command == cmd)
-            return dialog;
-    }
-    return std::nullopt;
-}
 
 // Clipboard blocks are built straight into the byte array the clipboard keeps.
 orvel::BlockStorage StoreIn(QByteArray& block) {
@@ -63,12 +34,13 @@ std::uint8_t Byte(Offset value) {
 
 // Runs the kernel of the dialog's command on the view's bytes as one group of
 // edits, which an undo takes back as one step named after the command.
-orvel::EditResult Apply(COrvelView& view, Cmd cmd, DialogId id, const orvel::DialogMembers& m) {
+orvel::EditResult Apply(COrvelView& view, std::string_view step, DialogId id,
+                        const orvel::DialogMembers& m) {
     orvel::BinaryDocument& doc = view.data();
     const orvel::DumpLayout layout = view.layout();
     const Offset start = m.m_nStartAddr;
     const Offset end = m.m_nEndAddr;
-    const orvel::EditGroup group(doc, orvel::MenuName(orvel::MenuTextOf(cmd)));
+    const orvel::EditGroup group(doc, step);
     orvel::EditResult result;
     switch (id) {
         case DialogId::kCopyBytes: {
@@ -140,13 +112,10 @@ orvel::EditResult Apply(COrvelView& view, Cmd cmd, DialogId id, const orvel::Dia
 
 EditCommands::EditCommands(COrvelView& view) : view_(view) {}
 
-bool EditCommands::OnCommand(Cmd cmd) {
-    const std::optional<DialogId> id = DialogOf(cmd);
-    if (!id)
-        return false;
+void EditCommands::Open(DialogId id, std::string_view step) {
     if (!view_.IsMarkIdle())
-        return true;
-    const orvel::DialogDef& def = orvel::GetDialogDef(*id);
+        return;
+    const orvel::DialogDef& def = orvel::GetDialogDef(id);
     const orvel::DialogMembers preset = orvel::OpenDialogMembers(
         def, view_.layout(), view_.selection(), view_.data().size(), settings_);
     // The window (and this handler with it) may close while the dialog is open.
@@ -154,21 +123,13 @@ bool EditCommands::OnCommand(Cmd cmd) {
     const std::optional<orvel::DialogMembers> members =
         RunAddressDialog(def, preset, view_.shell().prompts(), &view_);
     if (alive && members)
-        Run(cmd, *id, *members);
-    return true;
+        Run(id, step, *members);
 }
 
-bool EditCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    if (!DialogOf(cmd))
-        return false;
-    state.enabled = view_.IsMarkIdle();
-    return true;
-}
-
-void EditCommands::Run(Cmd cmd, DialogId id, const orvel::DialogMembers& m) {
+void EditCommands::Run(DialogId id, std::string_view step, const orvel::DialogMembers& m) {
     orvel::RememberBitwiseSettings(orvel::GetDialogDef(id), m, settings_);
     WaitCursor wait;
-    const orvel::EditResult result = Apply(view_, cmd, id, m);
+    const orvel::EditResult result = Apply(view_, step, id, m);
     if (result.outcome != EditOutcome::kDone)
         return view_.ReportOutcome(result.outcome);
     if (result.selection)

@@ -12,7 +12,6 @@
 #include "view/color_table.h"
 #include "view/orvel_view.h"
 
-using orvel::Cmd;
 using orvel::Offset;
 
 namespace {
@@ -29,20 +28,6 @@ const QMdiArea* MdiAreaOf(const QWidget& view) {
 }  // namespace
 
 CFindCommands::CFindCommands(COrvelView& view) : view_(view) {}
-
-bool CFindCommands::OnCommand(Cmd cmd) {
-    if (cmd != Cmd::EditFind)
-        return false;
-    OpenDialog();
-    return true;
-}
-
-bool CFindCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    if (cmd != Cmd::EditFind)
-        return false;
-    state.enabled = view_.IsMarkIdle();
-    return true;
-}
 
 void CFindCommands::OpenDialog() {
     if (dialog_ != nullptr) {

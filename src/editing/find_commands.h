@@ -4,28 +4,25 @@
 #include <QPointer>
 
 #include "editing/find_bytes_dlg.h"
-#include "ui/command_target.h"
+#include "view/orvel_view.h"
 
-class COrvelView;
 class QMdiSubWindow;
 
 // Find of a hex view: the view's one modeless "Find Bytes (in Hex)" dialog,
 // its Find Next (forward, without overlap, optionally colouring the find) and
 // Mark Select. The dialog is a child of the view, so it goes with the view; it
 // is shown only while the view's window is the active one.
-class CFindCommands final : public QObject, public CommandTarget {
+class CFindCommands final : public QObject, public ViewPart {
     Q_OBJECT
   public:
     explicit CFindCommands(COrvelView& view);
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
-
+    // Find: shows the dialog, or brings the open one to the front.
+    void OpenDialog();
     // The open dialog, or null.
     [[nodiscard]] CFindBytesDlg* dialog() const { return dialog_; }
 
   private:
-    void OpenDialog();
     void FindNext();
     void MarkSelect();
     void OnWindowActivated(QMdiSubWindow* window);

@@ -4,6 +4,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/editing/block_kernels.cpp
     src/editing/clipboard_codec.cpp
     src/editing/clipboard_text.cpp
+    src/editing/edit_command_table.cpp
     src/editing/field_checks.cpp
     src/editing/find_fields.cpp
     src/editing/find_pattern.cpp
@@ -16,6 +17,7 @@ list(APPEND ORVEL_CLI_SOURCES
 list(APPEND ORVEL_GUI_SOURCES
     src/editing/address_dialog.cpp
     src/editing/clipboard_transfer.cpp
+    src/editing/edit_command_handlers.cpp
     src/editing/edit_commands.cpp
     src/editing/field_edits.cpp
     src/editing/hex_edit.cpp

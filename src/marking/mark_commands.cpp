@@ -13,32 +13,15 @@
 #include "marking/mark_units_dlg.h"
 #include "marking/mark_value.h"
 #include "ui/close_guard.h"
+#include "ui/command_route.h"
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
-#include "ui/wait_cursor.h"
 #include "view/color_table.h"
-#include "view/orvel_view.h"
 
-using orvel::Cmd;
 using orvel::MarkColor;
 using orvel::Offset;
 
 namespace {
-
-CMarkCommands::Kind KindOf(Cmd cmd) {
-    switch (cmd) {
-        case Cmd::MarkBytes:
-            return CMarkCommands::kBytes;
-        case Cmd::MarkBlocks:
-            return CMarkCommands::kBlocks;
-        case Cmd::MarkPatterns:
-            return CMarkCommands::kPatterns;
-        case Cmd::MarkUnits:
-            return CMarkCommands::kUnits;
-        default:
-            return CMarkCommands::kNone;
-    }
-}
 
 MarkColor ColorOf(const std::string& name) {
     return orvel::MarkColorFromName(name).value_or(MarkColor::Black);
@@ -55,31 +38,23 @@ CMarkCommands::~CMarkCommands() {
         EndRun();
 }
 
-bool CMarkCommands::OnCommand(Cmd cmd) {
-    const Kind kind = KindOf(cmd);
-    if (kind == kNone)
-        return false;
+void CMarkCommands::OnMark(Kind kind) {
     orvel::MarkingState& state = view_.marking();
     if (state.m_bMarking == 1) {
         state.m_bMarking = 0;  // a stop request: the worker ends the run
     } else if (state.m_bMarkIdle == 1) {
         StartRun(kind);
     }
-    return true;
 }
 
-bool CMarkCommands::OnUpdateCommand(Cmd cmd, CommandState& state) {
+void CMarkCommands::UpdateMark(Kind kind, orvel::CommandState& state) const {
     const orvel::MarkingState& marking = view_.marking();
-    const Kind kind = KindOf(cmd);
-    if (kind == kNone)
-        return false;
     if (marking.m_bMarking == 0) {
         state.checked = false;
         state.enabled = marking.m_bMarkIdle == 1;
     } else {
         state.checked = state.enabled = marking.m_nMarkKind == kind;
     }
-    return true;
 }
 
 void CMarkCommands::UpdateCommands() {

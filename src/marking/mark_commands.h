@@ -6,9 +6,11 @@
 #include "jobs/background_job.h"
 #include "marking/mark_dialogs.h"
 #include "marking/marking_run.h"
-#include "ui/command_target.h"
+#include "view/orvel_view.h"
 
-class COrvelView;
+namespace orvel {
+struct CommandState;
+}
 
 // The Mark menu of a hex view: Mark Bytes, Mark Blocks, Mark Patterns, Mark
 // Units and Clear Marks, with the settings the view remembers for each.
@@ -31,7 +33,7 @@ class COrvelView;
 // Closing the document's last window during a run asks whether to stop (the
 // document's close guard); Yes ends the worker at once. A window closing while
 // other windows of the document stay open ends its run without asking.
-class CMarkCommands final : public QObject, public CommandTarget {
+class CMarkCommands final : public QObject, public ViewPart {
     Q_OBJECT
   public:
     // The kinds, as m_nMarkKind holds them.
@@ -40,8 +42,11 @@ class CMarkCommands final : public QObject, public CommandTarget {
     explicit CMarkCommands(COrvelView& view);
     ~CMarkCommands() override;
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+    // The Mark command of `kind`: starts a run while the document is idle;
+    // while it runs, a stop request.
+    void OnMark(Kind kind);
+    // Only the running command is available, and checked.
+    void UpdateMark(Kind kind, orvel::CommandState& state) const;
 
     // The remembered settings (initially those of a new view).
     orvel::MarkBytesSettings bytesSettings;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/command_target.h"
+#include "ui/command_route.h"
 
 class CloseGuard;
 
@@ -19,10 +19,10 @@ enum class MenuBarKind {
 // active one for the first links of the command route (its active view, then
 // its document, then the window itself) and for the menu bar to show, and
 // every one for its document's close guard before it closes them all.
-class CommandFrame : public CommandTarget {
+class CommandFrame : public orvel::CommandTarget {
   public:
-    [[nodiscard]] virtual CommandTarget* activeViewTarget() const = 0;
-    [[nodiscard]] virtual CommandTarget* documentTarget() const = 0;
+    [[nodiscard]] virtual orvel::CommandTarget* activeViewTarget() const = 0;
+    [[nodiscard]] virtual orvel::DocumentTarget* documentTarget() const = 0;
     [[nodiscard]] virtual orvel::MenuBarKind menuKind() const = 0;
     [[nodiscard]] virtual CloseGuard& closeGuard() const = 0;
 };

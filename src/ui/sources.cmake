@@ -1,4 +1,5 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/ui/command_registry.cpp
     src/ui/file_filter.cpp
     src/ui/menu_entry.cpp
 )

@@ -1,6 +1,7 @@
 #include "view/export_command.h"
 
 #include <QPointer>
+#include <QWidget>
 #include <cerrno>
 
 #include "jobs/document_job.h"
@@ -8,9 +9,6 @@
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
 #include "view/dump_export.h"
-#include "view/orvel_view.h"
-
-using orvel::Cmd;
 using orvel::Offset;
 
 namespace {
@@ -54,18 +52,4 @@ void ExportDumpText(ShellServices& shell, QWidget* parent, const orvel::DumpText
             shell.prompts().Tell(parent.data(), QString::fromStdString(orvel::ExportErrorMessage(
                                                     path.toStdString(), result.error.text)));
         });
-}
-
-bool ExportCommand::OnCommand(Cmd cmd) {
-    if (cmd != Cmd::FileExportHexText)
-        return false;
-    ExportDumpText(view_.shell(), view_.window(), view_.dump(), view_.documentJob());
-    return true;
-}
-
-bool ExportCommand::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    if (cmd != Cmd::FileExportHexText)
-        return false;
-    state.enabled = view_.IsMarkIdle();
-    return true;
 }

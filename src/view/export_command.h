@@ -1,8 +1,5 @@
 #pragma once
 
-#include "ui/command_target.h"
-
-class COrvelView;
 class DocumentJob;
 class QWidget;
 class ShellServices;
@@ -11,24 +8,10 @@ namespace orvel {
 class DumpText;
 }
 
-// Export Hex Display Text: asks for a text file and writes the view's dump
-// text into it. Available while no worker owns the document.
-class ExportCommand final : public CommandTarget {
-  public:
-    explicit ExportCommand(COrvelView& view) : view_(view) {}
-
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
-
-  private:
-    COrvelView& view_;
-};
-
-// Asks for the target file (owned by `parent`) and writes `text` into it as
-// the document's `job` ("Exporting... 37%"). Esc stops it; a stopped export
-// leaves the target as it was and says nothing. A cancelled dialog does
-// nothing; a failure is reported to the user; a successful export says
-// nothing. The bytes behind `text` stay unchanged while the job runs (the
+// Export Hex Display Text: asks for the target file (owned by `parent`) and writes `text` into it
+// as the document's `job` ("Exporting... 37%"). Esc stops it; a stopped export leaves the target as
+// it was and says nothing. A cancelled dialog does nothing; a failure is reported to the user; a
+// successful export says nothing. The bytes behind `text` stay unchanged while the job runs (the
 // job holds the document).
 void ExportDumpText(ShellServices& shell, QWidget* parent, const orvel::DumpText& text,
                     DocumentJob& job);

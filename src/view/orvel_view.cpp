@@ -20,9 +20,7 @@
 #include "view/dump_printer.h"
 #include "view/styled_line.h"
 #include "view/typing.h"
-#include "view/view_command_handlers.h"
 
-using orvel::Cmd;
 using orvel::Offset;
 
 namespace {
@@ -51,11 +49,11 @@ constexpr int kDragScrollReach = 3;
 }  // namespace
 
 COrvelView::COrvelView(ShellServices& shell, COrvelDoc* doc, QWidget* parent)
-    : COrvelView(shell,
-                 ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, doc, &doc->data(), doc,
-                            &doc->job(), [doc] { return doc->IsIdle(); },
-                            [doc] { return doc->job().running(); }},
-                 parent) {}
+    : COrvelView(
+          shell,
+          ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, &doc->data(), doc, &doc->job(),
+                     [doc] { return doc->IsIdle(); }, [doc] { return doc->job().running(); }},
+          parent) {}
 
 COrvelView::COrvelView(ShellServices& shell, ViewSource source, QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -86,7 +84,6 @@ COrvelView::COrvelView(ShellServices& shell, ViewSource source, QWidget* parent)
     // size yet, so it must not scroll to it: the text opens at its top.
     const Offset first = std::min(layout().LineColToTextPos(0, 9), dump_.Length());
     selection_ = {first, first};
-    handlers_ = CreateViewCommandHandlers(*this);
 }
 
 COrvelView::~COrvelView() {
@@ -431,39 +428,4 @@ void COrvelView::Print() {
         return;
     WaitCursor wait;
     PrintTo(printer);
-}
-
-bool COrvelView::OnCommand(Cmd cmd) {
-    data().EndTyping();  // any command ends a run of typing
-    for (const auto& handler : handlers_) {
-        if (handler->OnCommand(cmd))
-            return true;
-    }
-    switch (cmd) {
-        case Cmd::EditSelectAll:
-            SetSelection({0, dump_.Length()});
-            return true;
-        case Cmd::FilePrint:
-            Print();
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool COrvelView::OnUpdateCommand(Cmd cmd, CommandState& state) {
-    for (const auto& handler : handlers_) {
-        if (handler->OnUpdateCommand(cmd, state))
-            return true;
-    }
-    switch (cmd) {
-        case Cmd::EditSelectAll:
-            state.enabled = true;
-            return true;
-        case Cmd::FilePrint:
-            state.enabled = IsMarkIdle();
-            return true;
-        default:
-            return false;
-    }
 }

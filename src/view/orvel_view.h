@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "document/binary_document.h"
-#include "ui/command_target.h"
+#include "ui/command_route.h"
 #include "view/caret_navigation.h"
 #include "view/dump_line_painter.h"
 #include "view/dump_text.h"
@@ -20,13 +20,12 @@ class QPrinter;
 class ShellServices;
 
 // What a hex view shows: the bytes of one file, the dump style (a single-file
-// window or a comparison pane), the document that follows the view in the
-// command route, the marking state, close guard and job of that document,
-// whether the document is free of workers, and whether typing must wait.
+// window or a comparison pane), the marking state, close guard and job of its
+// document, whether the document is free of workers, and whether typing must
+// wait.
 struct ViewSource {
     orvel::BinaryDocument* data;
     orvel::DumpStyle style;
-    CommandTarget* document;
     orvel::MarkingState* marking;
     CloseGuard* closeGuard;
     DocumentJob* job;
@@ -35,13 +34,22 @@ struct ViewSource {
     std::function<bool()> typingWaits;
 };
 
+// The state that another subsystem's commands keep for one view (its Find
+// dialog, remembered dialog settings, its marking run): made on first use,
+// ended before the view.
+class ViewPart {
+  public:
+    virtual ~ViewPart() = default;
+};
+
 // The hex view of a single-file window: a virtual text view of the dump text.
 // It paints only the visible lines, each computed from the bytes; scrolls in
 // lines (a 4 GiB file has 2^28 of them); keeps a caret and selection in text
 // positions with the moves of a read-only text control; and passes typed
 // characters to the typing rules. Every view of a document shows the
-// document's current bytes: the document tells its views of every edit.
-class COrvelView : public QAbstractScrollArea, public CommandTarget {
+// document's current bytes: the document tells its views of every edit. It is
+// the first link of the command route.
+class COrvelView : public QAbstractScrollArea, public orvel::CommandTarget {
     Q_OBJECT
   public:
     COrvelView(ShellServices& shell, COrvelDoc* doc, QWidget* parent = nullptr);
@@ -53,8 +61,6 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
 
     // The bytes the view shows and edits.
     [[nodiscard]] orvel::BinaryDocument& data() const { return *source_.data; }
-    // The document that follows the view in the command route.
-    [[nodiscard]] CommandTarget* documentTarget() const { return source_.document; }
     // The state of the marking run that may own the document (shared by every
     // view of it), and the document's close guard.
     [[nodiscard]] orvel::MarkingState& marking() const { return *source_.marking; }
@@ -96,9 +102,19 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
 
     // Prints the dump on `printer` (the page range the printer holds).
     void PrintTo(QPrinter& printer) const;
+    // File Print: the print dialog, then the dump on the shell's printer.
+    void Print();
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
+    // The view's part of type Part (constructible from the view), made on
+    // first use.
+    template <class Part>
+    [[nodiscard]] Part& part() {
+        for (const auto& made : parts_) {
+            if (auto* found = dynamic_cast<Part*>(made.get()))
+                return *found;
+        }
+        return static_cast<Part&>(*parts_.emplace_back(std::make_unique<Part>(*this)));
+    }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -130,14 +146,11 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     void DragScrollStep();
     void MoveCaretBy(orvel::CaretMove move, bool extend);
     bool TypeCharacter(char ch);
-    void Print();
 
     ShellServices& shell_;
     ViewSource source_;
     orvel::DumpText dump_;
     orvel::MarkStore marks_;
-    // The command handlers of other subsystems that act on this view.
-    std::vector<std::unique_ptr<CommandTarget>> handlers_;
     orvel::TextSelection selection_;
     int desiredColumn_ = -1;
     int observerId_ = 0;
@@ -148,4 +161,6 @@ class COrvelView : public QAbstractScrollArea, public CommandTarget {
     // Keeps a drag selection growing while the pointer is held outside the viewport.
     QTimer dragScrollTimer_;
     QPoint dragPoint_;
+    // Last, so that they go first: a part may still use the view.
+    std::vector<std::unique_ptr<ViewPart>> parts_;
 };

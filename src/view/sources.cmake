@@ -4,6 +4,7 @@ list(APPEND ORVEL_CORE_SOURCES
     src/view/dump_lines.cpp
     src/view/dump_stream.cpp
     src/view/dump_text.cpp
+    src/view/view_command_table.cpp
     src/view/typing.cpp
     src/view/color_table.cpp
     src/view/mark_page_pool.cpp
@@ -19,11 +20,11 @@ list(APPEND ORVEL_CORE_SOURCES
     src/view/styled_line.cpp
 )
 list(APPEND ORVEL_GUI_SOURCES
-    src/view/clear_marks_command.cpp
     src/view/color_combo_box.cpp
     src/view/dump_line_painter.cpp
     src/view/dump_printer.cpp
     src/view/export_command.cpp
     src/view/orvel_view.cpp
     src/view/undo_commands.cpp
+    src/view/view_command_handlers.cpp
 )

@@ -1,20 +1,17 @@
 #pragma once
 
-#include "ui/command_target.h"
-
 class COrvelView;
 
+namespace orvel {
+struct CommandState;
+}
+
 // Undo and Redo on the bytes of one hex view (each file of a comparison has a
-// history of its own): replays the latest step, then selects the bytes it
-// touched and scrolls to them. The menu item names the step. Available while
-// there is a step to replay and no marking run or comparison owns the document.
-class UndoCommands final : public CommandTarget {
-  public:
-    explicit UndoCommands(COrvelView& view) : view_(view) {}
+// history of its own).
+enum class Replay { kUndo, kRedo };
 
-    bool OnCommand(orvel::Cmd cmd) override;
-    bool OnUpdateCommand(orvel::Cmd cmd, CommandState& state) override;
-
-  private:
-    COrvelView& view_;
-};
+// Replays the latest step, then selects the bytes it touched and scrolls to
+// them; does nothing while there is no step or a worker owns the document.
+void ReplayStep(COrvelView& view, Replay replay);
+// Available while there is a step to replay; the menu item names it.
+void UpdateReplay(COrvelView& view, Replay replay, orvel::CommandState& state);

@@ -1,14 +1,9 @@
 #pragma once
 
-#include <memory>
-#include <vector>
+namespace orvel {
+class CommandRegistry;
+}
 
-#include "ui/command_target.h"
-
-class COrvelView;
-
-// The command handlers that other subsystems (editing, find, marking, export, undo)
-// attach to each hex view. They come first in the view's link of the command
-// route, in the order given, and live as long as the view.
-[[nodiscard]] std::vector<std::unique_ptr<CommandTarget>> CreateViewCommandHandlers(
-    COrvelView& view);
+// Binds the view's own commands (Export Hex Display Text, Print, Select All,
+// Clear Marks, Undo and Redo) to the active hex view.
+void BindViewCommands(orvel::CommandRegistry& registry);

@@ -10,7 +10,8 @@
 #include "support/file_size_limit.h"
 #include "view/dump_export.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::ComparedFile;
 using orvel::test::ReadFileBytes;
 using Answer = UserPrompts::Answer;

@@ -10,7 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::ComparedFile;
 using orvel::test::ReadFileBytes;
 using orvel::test::WriteFileBytes;

@@ -12,7 +12,8 @@
 
 #include "support/gui_fixture.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::test::ReadFileBytes;
 using orvel::test::WriteFileBytes;
 

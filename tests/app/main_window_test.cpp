@@ -12,13 +12,15 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <set>
 
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/menu_tables.h"
 #include "support/gui_fixture.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::MarkColor;
 using orvel::test::ReadFileBytes;
 using orvel::test::WriteFileBytes;
@@ -32,7 +34,7 @@ class MainWindowTest : public GuiTest {
         WriteFileBytes(path, bytes);
         return OpenFile(path);
     }
-    bool Enabled(Cmd cmd) const {
+    bool Enabled(CommandId cmd) const {
         frame()->UpdateCommands();
         return frame()->action(cmd)->isEnabled();
     }
@@ -61,15 +63,17 @@ class MainWindowTest : public GuiTest {
         }
         return entries;
     }
-    static QStringList TableEntries(const orvel::Menu& menu) {
+    QStringList TableEntries(const orvel::Menu& menu) const {
         QStringList entries;
-        for (const orvel::MenuItem& item : menu.items) {
-            if (item.cmd == Cmd::None)
+        for (const CommandId cmd : menu.items) {
+            if (cmd == Cmd::None) {
                 entries << "-";
-            else if (item.cmd == Cmd::FileRecent)
+            } else if (cmd == Cmd::FileRecent) {
                 entries << "<recent>";
-            else
-                entries << QString::fromUtf8(item.text.data(), static_cast<int>(item.text.size()));
+            } else {
+                const std::string_view text = frame()->commands().Find(cmd)->info.menuText;
+                entries << QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+            }
         }
         return entries;
     }
@@ -87,7 +91,7 @@ class MainWindowTest : public GuiTest {
 TEST_F(MainWindowTest, MenusMatchTheTablesWithAndWithoutADocument) {
     ExpectMenusMatch(orvel::MenuBarKind::NoDocument);
     struct Case {
-        Cmd cmd;
+        CommandId cmd;
         bool enabled;
     };
     const Case withoutDocument[] = {
@@ -129,12 +133,24 @@ TEST_F(MainWindowTest, MenusMatchTheTablesWithAndWithoutADocument) {
 }
 
 TEST_F(MainWindowTest, EveryAcceleratorReachesItsCommand) {
-    for (const orvel::Accelerator& accelerator : orvel::Accelerators()) {
+    for (const orvel::Accelerator& accelerator : orvel::Accelerators(frame()->commands())) {
         const QKeySequence keys = QKeySequence::fromString(
             QString::fromUtf8(accelerator.keys.data(), static_cast<int>(accelerator.keys.size())));
         QAction* action = frame()->action(accelerator.cmd);
         ASSERT_NE(action, nullptr) << accelerator.keys;
         EXPECT_TRUE(action->shortcuts().contains(keys)) << accelerator.keys;
+    }
+}
+
+// Each command of the registry has its handler, except those that stay
+// unavailable on purpose; each has its action.
+TEST_F(MainWindowTest, EveryCommandIsBoundButTheUnavailableOnes) {
+    const std::set<std::string_view> unbound = {"ViewToolbar", "RepeatFind", "ObjectProperties",
+                                                "Escape"};
+    for (const orvel::CommandRegistry::Row& row : frame()->commands().rows()) {
+        EXPECT_EQ(static_cast<bool>(row.handler.run), unbound.count(row.info.id.name) == 0)
+            << row.info.id.name;
+        EXPECT_NE(frame()->action(row.info.id), nullptr) << row.info.id.name;
     }
 }
 

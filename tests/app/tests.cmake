@@ -1,6 +1,6 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/app/cascade_layout_test.cpp
-    tests/app/command_prompts_test.cpp
+    tests/app/command_tables_test.cpp
     tests/app/recent_file_list_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS

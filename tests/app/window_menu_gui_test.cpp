@@ -6,7 +6,8 @@
 
 #include "support/gui_fixture.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::test::WriteFileBytes;
 
 namespace {

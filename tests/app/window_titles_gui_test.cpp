@@ -11,7 +11,8 @@
 
 #include <functional>
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 
 namespace {
 

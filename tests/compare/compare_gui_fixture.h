@@ -51,7 +51,7 @@ class CompareGuiTest : public GuiTest {
         return qobject_cast<CCompareFilesChildFrame*>(frame()->mdiArea()->activeSubWindow());
     }
 
-    [[nodiscard]] static bool Enabled(orvel::Cmd cmd) {
+    [[nodiscard]] static bool Enabled(orvel::CommandId cmd) {
         COrvelApp::instance()->mainFrame()->UpdateCommands();
         return COrvelApp::instance()->mainFrame()->action(cmd)->isEnabled();
     }

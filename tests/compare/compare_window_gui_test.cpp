@@ -14,7 +14,8 @@
 #include "support/file_size_limit.h"
 #include "view/color_combo_box.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::ComparedFile;
 using orvel::test::ReadFileBytes;
 using orvel::test::WriteFileBytes;
@@ -123,8 +124,8 @@ TEST_F(CompareWindowTest, CompareBarButtonsRunTheirCommands) {
     QToolBar* bar = window->compareBar();
     EXPECT_EQ(bar->windowTitle(), "Compare Files");
     EXPECT_EQ(bar->iconSize(), QSize(16, 15));
-    const Cmd order[] = {Cmd::OpStartCompare, Cmd::OpStopCompare,   Cmd::OpFindPrevDiff,
-                         Cmd::OpFindNextDiff, Cmd::OpFindFirstDiff, Cmd::OpFindLastDiff};
+    const CommandId order[] = {Cmd::OpStartCompare, Cmd::OpStopCompare,   Cmd::OpFindPrevDiff,
+                               Cmd::OpFindNextDiff, Cmd::OpFindFirstDiff, Cmd::OpFindLastDiff};
     const QList<QAction*> items = bar->actions();
     ASSERT_EQ(items.size(), 11);
     for (int k = 0; k < items.size(); ++k) {
@@ -326,7 +327,7 @@ TEST_F(CompareWindowTest, NavigationSelectsTheSameByteInBothPanes) {
     };
     struct Step {
         CComparedFileView* pane;
-        Cmd cmd;
+        CommandId cmd;
         orvel::Offset expected;
     };
     const Step steps[] = {
@@ -360,10 +361,10 @@ TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
     ASSERT_NE(window, nullptr);
     frame()->RouteCommand(Cmd::OpStartCompare);
     orvel::CompareDocument& data = window->document()->data();
-    for (Cmd cmd :
+    for (CommandId cmd :
          {Cmd::OpStartCompare, Cmd::OpFindNextDiff, Cmd::FileSaveFile1, Cmd::FileSaveFile2As,
           Cmd::FileCompare, Cmd::FileNew, Cmd::FilePrint, Cmd::EditDeleteBytes, Cmd::OpBitwiseMask})
-        EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+        EXPECT_FALSE(Enabled(cmd)) << cmd.name;
     EXPECT_TRUE(Enabled(Cmd::OpStopCompare));
     EXPECT_FALSE(window->view1()->IsMarkIdle());
     ClickAt(window->view1(), 165);
@@ -381,22 +382,21 @@ TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
 TEST_F(CompareWindowTest, MarkingInOnePaneHoldsTheWholeWindow) {
     CCompareFilesChildFrame* window = Open({1, 2, 3, 4}, {1, 3, 3, 4});
     ASSERT_NE(window, nullptr);
-    const auto stateIn = [](CComparedFileView* pane, Cmd cmd) {
-        CommandState state;
-        EXPECT_TRUE(pane->OnUpdateCommand(cmd, state));
+    const auto stateIn = [this](CComparedFileView* pane, CommandId cmd) {
+        const orvel::CommandState state = frame()->commands().State(cmd, frame()->RouteFrom(pane));
         return std::pair(state.enabled, state.checked);
     };
     orvel::CompareDocument& data = window->document()->data();
     OnModalDialog<CMarkUnitsDlg>([&](CMarkUnitsDlg& dialog) {
         // The run owns the document while its dialog is open.
         EXPECT_EQ(data.m_bMarking, 1);
-        for (Cmd cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns})
+        for (CommandId cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns})
             EXPECT_EQ(stateIn(window->view2(), cmd), std::pair(false, false));
         EXPECT_EQ(stateIn(window->view2(), Cmd::MarkUnits), std::pair(true, true));
-        for (Cmd cmd : {Cmd::MarkClear, Cmd::EditDeleteBytes, Cmd::OpFindNextDiff})
-            EXPECT_FALSE(stateIn(window->view2(), cmd).first) << static_cast<int>(cmd);
-        CommandState start;
-        window->OnUpdateCommand(Cmd::OpStartCompare, start);
+        for (CommandId cmd : {Cmd::MarkClear, Cmd::EditDeleteBytes, Cmd::OpFindNextDiff})
+            EXPECT_FALSE(stateIn(window->view2(), cmd).first) << cmd.name;
+        const orvel::CommandState start = frame()->commands().State(
+            Cmd::OpStartCompare, frame()->RouteFrom(window->activeView()));
         EXPECT_FALSE(start.enabled);
         dialog.edit(orvel::kUnitsSize)->setText("1");
         dialog.color1()->SelectName("Red");
@@ -423,8 +423,8 @@ TEST_F(CompareWindowTest, MarkCommandsWaitWhileComparing) {
                                     static_cast<CComparedFileView*>(window->view2())}) {
         pane->setFocus();
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == pane; }, 5000));
-        for (Cmd cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits})
-            EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+        for (CommandId cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits})
+            EXPECT_FALSE(Enabled(cmd)) << cmd.name;
     }
     EXPECT_EQ(Colours(window->view2(), 4), ".B.B");
     prompts().CloseNotes();

@@ -6,7 +6,8 @@
 #include "app/qt_user_prompts.h"
 #include "compare_gui_fixture.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::ComparedFile;
 
 // The compare worker's tests are named CompareWorker* so that a thread

@@ -12,7 +12,8 @@
 #include "support/gui_fixture.h"
 #include "support/special_files.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::ComparedFile;
 using orvel::test::ReadFileBytes;
 using orvel::test::WriteFileBytes;

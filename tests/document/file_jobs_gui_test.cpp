@@ -14,7 +14,8 @@
 #include "support/gui_fixture.h"
 #include "view/dump_export.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::ComparedFile;
 using orvel::test::ReadFileBytes;
 using orvel::test::WriteFileBytes;
@@ -32,7 +33,7 @@ class FileJobsTest : public GuiTest {
                                   [outcome](CChildFrame*, Outcome how) { *outcome = how; });
         return outcome;
     }
-    static bool Enabled(Cmd cmd) {
+    static bool Enabled(CommandId cmd) {
         COrvelApp::instance()->mainFrame()->UpdateCommands();
         return COrvelApp::instance()->mainFrame()->action(cmd)->isEnabled();
     }
@@ -120,9 +121,9 @@ TEST_F(FileJobsTest, SavesCannotBeStoppedAndEditsWaitForThem) {
     view->setFocus();
     frame()->RouteCommand(Cmd::FileSave);
     ASSERT_TRUE(doc->job().running());
-    for (const Cmd cmd : {Cmd::EditDeleteBytes, Cmd::EditPasteBytes, Cmd::OpBitwiseMask,
-                          Cmd::FileSave, Cmd::FileSaveAs, Cmd::FileExportHexText})
-        EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+    for (const CommandId cmd : {Cmd::EditDeleteBytes, Cmd::EditPasteBytes, Cmd::OpBitwiseMask,
+                                Cmd::FileSave, Cmd::FileSaveAs, Cmd::FileExportHexText})
+        EXPECT_FALSE(Enabled(cmd)) << cmd.name;
     EXPECT_TRUE(Enabled(Cmd::FileNew));
     view->SetCaret(view->layout().ByteToHexPos(1).high);
     Type(view, "5");
@@ -148,8 +149,8 @@ TEST_F(FileJobsTest, SavingAComparedFileHoldsBothPanes) {
     orvel::CompareDocument& data = window->document()->data();
     data.file(ComparedFile::First).SetByte(0, 9);
     frame()->RouteCommand(Cmd::FileSaveFile1);
-    for (const Cmd cmd : {Cmd::FileSaveFile2, Cmd::OpStartCompare, Cmd::EditDeleteBytes})
-        EXPECT_FALSE(Enabled(cmd)) << static_cast<int>(cmd);
+    for (const CommandId cmd : {Cmd::FileSaveFile2, Cmd::OpStartCompare, Cmd::EditDeleteBytes})
+        EXPECT_FALSE(Enabled(cmd)) << cmd.name;
     CComparedFileView* lower = window->view2();
     lower->SetCaret(lower->layout().ByteToHexPos(0).high);
     Type(lower, "7");

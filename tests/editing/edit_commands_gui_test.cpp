@@ -6,7 +6,8 @@
 #include "editing/clipboard_transfer.h"
 #include "editing/edit_fixture.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::MarkColor;
 using orvel::Offset;
 using orvel::TextSelection;
@@ -35,7 +36,7 @@ void Select(COrvelView* view, Start start) {
 
 TEST_F(EditCommandsTest, DialogsOpenWithThePresetsOfTheSelection) {
     struct Case {
-        Cmd cmd;
+        CommandId cmd;
         Start start;
         QStringList texts;
     };
@@ -60,7 +61,7 @@ TEST_F(EditCommandsTest, DialogsOpenWithThePresetsOfTheSelection) {
     COrvelView* view = Open(Counting(0x40));
     ASSERT_NE(view, nullptr);
     for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.cmd));
+        SCOPED_TRACE(c.cmd.name);
         Select(view, c.start);
         QStringList shown;
         QString sizeLine;
@@ -98,7 +99,7 @@ TEST_F(EditCommandsTest, NoSelectionLeavesTheAddressesEmpty) {
 // its whole text selected; the corrected field then runs the command.
 TEST_F(EditCommandsTest, AFaultyFieldKeepsTheDialogOpenAndSelected) {
     struct Case {
-        Cmd cmd;
+        CommandId cmd;
         QStringList texts;
         int faulty;
         QString message;
@@ -248,7 +249,7 @@ TEST_F(EditCommandsTest, ADamagedClipboardBlockPastesNothing) {
 
 TEST_F(EditCommandsTest, ChangingCommandsGiveTheirBytesAndSelection) {
     struct Case {
-        Cmd cmd;
+        CommandId cmd;
         QStringList texts;
         std::vector<std::uint8_t> before;
         std::vector<std::uint8_t> after;
@@ -273,7 +274,7 @@ TEST_F(EditCommandsTest, ChangingCommandsGiveTheirBytesAndSelection) {
         {Cmd::OpTwosComplement, {"0", "3"}, {1, 0, 0x80, 0xFF}, {0xFF, 0, 0x80, 1}, 0, 3, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.cmd));
+        SCOPED_TRACE(c.cmd.name);
         COrvelView* view = Open(c.before);
         ASSERT_NE(view, nullptr);
         const orvel::DumpLayout layout = view->layout();
@@ -304,7 +305,7 @@ TEST_F(EditCommandsTest, ReverseKeepsTheSelection) {
 // only their block's cells and keep the marks around it; Copy keeps them.
 TEST_F(EditCommandsTest, MarksAfterEachCommand) {
     struct Case {
-        Cmd cmd;
+        CommandId cmd;
         QStringList texts;
         bool keepsMarks;
     };
@@ -323,7 +324,7 @@ TEST_F(EditCommandsTest, MarksAfterEachCommand) {
         {Cmd::OpTwosComplement, {"10", "1F"}, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.cmd));
+        SCOPED_TRACE(c.cmd.name);
         COrvelView* view = Open(Counting(0x40));
         ASSERT_NE(view, nullptr);
         view->marks().Paint(0, 0x3F, MarkColor::Red);
@@ -347,7 +348,7 @@ TEST_F(EditCommandsTest, MarksAfterEachCommand) {
 TEST_F(EditCommandsTest, EachCommandIsOneGroupOfTypedEdits) {
     using orvel::EditKind;
     struct Case {
-        Cmd cmd;
+        CommandId cmd;
         QStringList texts;
         std::vector<EditKind> told;
     };
@@ -366,7 +367,7 @@ TEST_F(EditCommandsTest, EachCommandIsOneGroupOfTypedEdits) {
         {Cmd::EditCopyBytes, {"10", "1F"}, {EditKind::kGroupEnd}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.cmd));
+        SCOPED_TRACE(c.cmd.name);
         COrvelView* view = Open(Counting(0x40));
         ASSERT_NE(view, nullptr);
         std::vector<EditKind> told;
@@ -419,7 +420,8 @@ TEST_F(EditCommandsTest, ShiftAndMaskSettingsAreRememberedPerView) {
         EXPECT_TRUE(dialog->choiceButton(1)->isChecked());
         EXPECT_EQ(dialog->field(0)->text(), "4");
     });
-    EXPECT_TRUE(view->OnCommand(Cmd::OpBitwiseShift));  // the first window kept its own
+    // The first window kept its own.
+    EXPECT_TRUE(frame()->commands().Run(Cmd::OpBitwiseShift, frame()->RouteFrom(view)));
 }
 
 TEST_F(EditCommandsTest, ClosingTheWindowUnderItsDialogRunsNothing) {
@@ -474,12 +476,12 @@ TEST_F(EditCommandsTest, CommandsWaitWhileAMarkingRunOwnsTheDocument) {
     ASSERT_NE(view, nullptr);
     view->data().m_bMarkIdle = 0;
     frame()->UpdateCommands();
-    for (const Cmd cmd :
+    for (const CommandId cmd :
          {Cmd::EditCutBytes, Cmd::EditCopyBytes, Cmd::EditPasteBytes, Cmd::EditDeleteBytes,
           Cmd::EditInsertBytes, Cmd::EditSelectBytes, Cmd::EditGoTo, Cmd::EditReplaceBytes,
           Cmd::EditReverseSeq, Cmd::OpBitwiseShift, Cmd::OpBitwiseMask, Cmd::OpOnesComplement,
           Cmd::OpTwosComplement}) {
-        EXPECT_FALSE(frame()->action(cmd)->isEnabled()) << static_cast<int>(cmd);
+        EXPECT_FALSE(frame()->action(cmd)->isEnabled()) << cmd.name;
     }
     view->data().m_bMarkIdle = 1;
     frame()->UpdateCommands();

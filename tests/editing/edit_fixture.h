@@ -42,7 +42,7 @@ class EditTest : public GuiTest {
     }
 
     // Runs `cmd` and answers its dialog with the field texts and OK.
-    void RunWith(orvel::Cmd cmd, QStringList texts) {
+    void RunWith(orvel::CommandId cmd, QStringList texts) {
         OnDialog([texts = std::move(texts)](CAddressDialog* dialog) {
             ASSERT_EQ(static_cast<int>(texts.size()), dialog->fieldCount());
             for (int i = 0; i < dialog->fieldCount(); ++i)

@@ -8,7 +8,8 @@
 #include "document/undo_settings.h"
 #include "editing/edit_fixture.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::MarkColor;
 using orvel::Offset;
 using orvel::TextSelection;
@@ -32,7 +33,7 @@ class UndoTest : public EditTest {
     }
 
     // The menu item of Undo or Redo as the update pass leaves it.
-    QAction* Item(Cmd cmd) {
+    QAction* Item(CommandId cmd) {
         frame()->UpdateCommands();
         return frame()->action(cmd);
     }

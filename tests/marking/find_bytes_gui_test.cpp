@@ -9,7 +9,8 @@
 #include "support/gui_fixture.h"
 #include "view/color_combo_box.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::MarkColor;
 using orvel::Offset;
 

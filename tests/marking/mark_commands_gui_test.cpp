@@ -16,7 +16,8 @@
 #include "support/view_image.h"
 #include "view/color_combo_box.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 using orvel::MarkColor;
 using orvel::Offset;
 
@@ -24,11 +25,12 @@ namespace {
 
 const QString kGuardQuestion = QStringLiteral(
     "You are still in the marking process, do you want to stop marking and close the window?");
-constexpr Cmd kMarkCmds[] = {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits};
+constexpr CommandId kMarkCmds[] = {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns,
+                                   Cmd::MarkUnits};
 
 class MarkCommandsTest : public GuiTest {
   protected:
-    CommandState StateOf(Cmd cmd) {
+    orvel::CommandState StateOf(CommandId cmd) {
         frame()->UpdateCommands();
         const QAction* action = frame()->action(cmd);
         return {action->isEnabled(), action->isCheckable() && action->isChecked(), {}};
@@ -66,7 +68,7 @@ TEST_F(MarkCommandsTest, CancelInTheDialogReturnsToIdle) {
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
     EXPECT_TRUE(IsIdle(child));
-    for (const Cmd cmd : kMarkCmds) {
+    for (const CommandId cmd : kMarkCmds) {
         EXPECT_TRUE(StateOf(cmd).enabled);
         EXPECT_FALSE(StateOf(cmd).checked);
     }
@@ -85,9 +87,9 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     ASSERT_EQ(child->document()->data().m_bMarking, 1);
     EXPECT_TRUE(StateOf(Cmd::MarkUnits).enabled);
     EXPECT_TRUE(StateOf(Cmd::MarkUnits).checked);
-    for (const Cmd cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkClear,
-                          Cmd::EditFind, Cmd::FileSave, Cmd::FileOpen, Cmd::FilePrint})
-        EXPECT_FALSE(StateOf(cmd).enabled) << static_cast<int>(cmd);
+    for (const CommandId cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkClear,
+                                Cmd::EditFind, Cmd::FileSave, Cmd::FileOpen, Cmd::FilePrint})
+        EXPECT_FALSE(StateOf(cmd).enabled) << cmd.name;
     ASSERT_TRUE(WaitPainting(child));
     EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Red);
     EXPECT_EQ(view->marks().ColorAt(1), MarkColor::Blue);
@@ -101,7 +103,7 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
     EXPECT_EQ(child->document()->data().m_bMarking, 0);
     EXPECT_EQ(child->document()->data().m_bMarkIdle, 0);
-    for (const Cmd cmd : kMarkCmds)
+    for (const CommandId cmd : kMarkCmds)
         EXPECT_FALSE(StateOf(cmd).enabled);
     ASSERT_TRUE(WaitIdle(child));
     const Offset painted = view->marks().pagesInUse();
@@ -109,7 +111,7 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     QCoreApplication::processEvents();
     EXPECT_EQ(view->marks().pagesInUse(), painted);  // nothing painted after the end
     EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Red);
-    for (const Cmd cmd : kMarkCmds) {
+    for (const CommandId cmd : kMarkCmds) {
         EXPECT_TRUE(StateOf(cmd).enabled);
         EXPECT_FALSE(StateOf(cmd).checked);
     }

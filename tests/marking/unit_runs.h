@@ -9,6 +9,7 @@
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "document/orvel_doc.h"
+#include "marking/mark_command_table.h"
 #include "marking/mark_units_dlg.h"
 #include "marking/modal_dialog.h"
 #include "view/color_combo_box.h"

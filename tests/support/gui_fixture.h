@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/child_frame.h"
+#include "app/command_catalog.h"
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "document/orvel_doc.h"

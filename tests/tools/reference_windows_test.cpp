@@ -11,7 +11,8 @@
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
 
-using orvel::Cmd;
+namespace Cmd = orvel::Cmd;
+using orvel::CommandId;
 
 namespace {
 

@@ -1,0 +1,54 @@
+#include "compare/compare_command_handlers.h"
+
+#include <utility>
+
+#include "compare/compare_command_table.h"
+#include "compare/compare_files_child_frame.h"
+#include "compare/compare_files_doc.h"
+#include "compare/compared_file_view.h"
+
+namespace Cmd = orvel::Cmd;
+using orvel::ComparedFile;
+using orvel::On;
+
+void BindCompareCommands(orvel::CommandRegistry& registry) {
+    registry.Bind(Cmd::FileSaveFile1, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
+                      (void)doc.OnSaveFile(ComparedFile::First);
+                  }));
+    registry.Bind(Cmd::FileSaveFile2, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
+                      (void)doc.OnSaveFile(ComparedFile::Second);
+                  }));
+    registry.Bind(Cmd::FileSaveFile1As, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
+                      doc.OnSaveFileAs(ComparedFile::First);
+                  }));
+    registry.Bind(Cmd::FileSaveFile2As, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
+                      doc.OnSaveFileAs(ComparedFile::Second);
+                  }));
+
+    registry.Bind(Cmd::OpStartCompare,
+                  On<CCompareFilesChildFrame>(
+                      [](CCompareFilesChildFrame& frame) { frame.OnStartCompare(); }));
+    registry.Bind(
+        Cmd::OpStopCompare,
+        On<CCompareFilesChildFrame>([](CCompareFilesChildFrame& frame) { frame.OnStopCompare(); },
+                                    [](CCompareFilesChildFrame& frame, orvel::CommandState& state) {
+                                        state.enabled = frame.document()->data().m_bComparing == 1;
+                                    }));
+    for (const orvel::CommandId pane : {Cmd::NextPane, Cmd::PrevPane}) {
+        registry.Bind(pane, On<CCompareFilesChildFrame>(
+                                [](CCompareFilesChildFrame& frame) { frame.ActivateOtherPane(); }));
+    }
+
+    constexpr std::pair<orvel::CommandId, orvel::DiffCommand> kNavigation[] = {
+        {Cmd::OpFindNextDiff, orvel::DiffCommand::Next},
+        {Cmd::OpFindPrevDiff, orvel::DiffCommand::Prev},
+        {Cmd::OpFindFirstDiff, orvel::DiffCommand::First},
+        {Cmd::OpFindLastDiff, orvel::DiffCommand::Last},
+    };
+    for (const auto& entry : kNavigation) {
+        const orvel::DiffCommand command = entry.second;
+        registry.Bind(entry.first, On<CComparedFileView>([command](CComparedFileView& view) {
+                          view.NavigateDiff(command);
+                      }));
+    }
+}
