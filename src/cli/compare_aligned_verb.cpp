@@ -46,7 +46,7 @@ class Input {
 class EditPrinter {
   public:
     bool Print(const AlignedEdit& edit) {
-        text_ += EditKindName(edit.kind);
+        text_ += AlignedEditKindName(edit.kind);
         for (const Offset value : {edit.offsetA, edit.offsetB, edit.length}) {
             text_ += ' ';
             AppendHex(value);

@@ -8,7 +8,7 @@
 namespace orvel {
 
 // What an aligned comparison found between the first file (A) and the second (B).
-enum class EditKind : std::uint8_t {
+enum class AlignedEditKind : std::uint8_t {
     Change,  // `length` bytes at offsetA in A stand where B has other bytes at offsetB
     Delete,  // `length` bytes at offsetA are only in A; offsetB is where they would be in B
     Insert,  // `length` bytes at offsetB are only in B; offsetA is where they would be in A
@@ -18,14 +18,18 @@ enum class EditKind : std::uint8_t {
 // same bytes, so replaying the edits on A in order, taking the new bytes from B,
 // gives B. A Change never covers a byte equal in both files.
 struct AlignedEdit {
-    EditKind kind;
+    AlignedEditKind kind;
     Offset offsetA;
     Offset offsetB;
     Offset length;
 
     // One past the edit's last byte in A (Insert takes none) and in B (Delete takes none).
-    [[nodiscard]] Offset endA() const { return offsetA + (kind == EditKind::Insert ? 0 : length); }
-    [[nodiscard]] Offset endB() const { return offsetB + (kind == EditKind::Delete ? 0 : length); }
+    [[nodiscard]] Offset endA() const {
+        return offsetA + (kind == AlignedEditKind::Insert ? 0 : length);
+    }
+    [[nodiscard]] Offset endB() const {
+        return offsetB + (kind == AlignedEditKind::Delete ? 0 : length);
+    }
     friend bool operator==(const AlignedEdit&, const AlignedEdit&) = default;
 };
 
@@ -33,13 +37,13 @@ struct AlignedEdit {
 using EditSink = std::function<bool(const AlignedEdit&)>;
 
 // "change", "delete" or "insert".
-[[nodiscard]] constexpr const char* EditKindName(EditKind kind) {
+[[nodiscard]] constexpr const char* AlignedEditKindName(AlignedEditKind kind) {
     switch (kind) {
-        case EditKind::Change:
+        case AlignedEditKind::Change:
             return "change";
-        case EditKind::Delete:
+        case AlignedEditKind::Delete:
             return "delete";
-        case EditKind::Insert:
+        case AlignedEditKind::Insert:
             return "insert";
     }
     return "";

@@ -45,8 +45,9 @@ class Aligner {
             const Offset restA = result_.size1 - posA_;
             const Offset restB = result_.size2 - posB_;
             if (restA == 0 || restB == 0) {
-                const AlignedEdit tail{restA > 0 ? EditKind::Delete : EditKind::Insert, posA_,
-                                       posB_, std::max(restA, restB)};
+                const AlignedEdit tail{
+                    restA > 0 ? AlignedEditKind::Delete : AlignedEditKind::Insert, posA_, posB_,
+                    std::max(restA, restB)};
                 if (tail.length > 0 && !Emit(tail))
                     return result_;
                 posA_ = result_.size1;
@@ -123,13 +124,13 @@ class Aligner {
     bool Emit(const AlignedEdit& edit) {
         ++result_.edits;
         switch (edit.kind) {
-            case EditKind::Change:
+            case AlignedEditKind::Change:
                 result_.changed += edit.length;
                 break;
-            case EditKind::Delete:
+            case AlignedEditKind::Delete:
                 result_.deleted += edit.length;
                 break;
-            case EditKind::Insert:
+            case AlignedEditKind::Insert:
                 result_.inserted += edit.length;
                 break;
         }

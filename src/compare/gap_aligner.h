@@ -45,7 +45,7 @@ class GapAligner {
   private:
     struct Step {
         std::int32_t from;  // the row the step lands on, before sliding; -1: none
-        EditKind kind;
+        AlignedEditKind kind;
     };
 
     // The least cost within `limit`, or -1; rows_ keeps the search.

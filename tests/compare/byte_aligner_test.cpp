@@ -58,9 +58,9 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-constexpr auto kChange = EditKind::Change;
-constexpr auto kDelete = EditKind::Delete;
-constexpr auto kInsert = EditKind::Insert;
+constexpr auto kChange = AlignedEditKind::Change;
+constexpr auto kDelete = AlignedEditKind::Delete;
+constexpr auto kInsert = AlignedEditKind::Insert;
 
 TEST(ByteAlignerTest, EdgeCasesGiveTheObviousEdits) {
     std::mt19937 rng(7);
