@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -57,6 +58,8 @@ CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
     CreateStatusBar();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnChildActivated);
     connect(&recentFiles_, &RecentFileStore::changed, this, &CMainFrame::UpdateCommands);
+    // A click into the other pane of a comparison changes the route at once.
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommands);
     // Update handlers also run on a short idle timer, like a framework's idle loop.
     idleTimer_.setInterval(250);
     connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommands);
@@ -66,6 +69,7 @@ CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
 // The jobs end before the windows and documents they use go.
 CMainFrame::~CMainFrame() {
     disconnect(jobs_, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     EndPendingDocuments();
     jobs_->EndAll();
 }

@@ -70,6 +70,7 @@ COrvelView::COrvelView(ShellServices& shell, ViewSource source, QWidget* parent)
     horizontalScrollBar()->setSingleStep(1);
     observerId_ =
         data().AddObserver([this](const orvel::ByteEdit& edit) { OnDocumentEdited(edit); });
+    availability_ = {data().history().CanUndo(), data().history().CanRedo(), data().dataModified()};
     caretTimer_.setInterval(
         QApplication::cursorFlashTime() > 0 ? QApplication::cursorFlashTime() / 2 : 500);
     connect(&caretTimer_, &QTimer::timeout, this, [this] {
@@ -200,6 +201,14 @@ void COrvelView::ClearAllMarks() {
 // A change of the number or order of bytes rebuilds the dump, which drops
 // every mark; a change of values rewrites the bytes' cells and keeps them.
 void COrvelView::OnDocumentEdited(const orvel::ByteEdit& edit) {
+    // A key pressed right after an edit must find Undo, Redo and Save in
+    // their new state, not in the one the idle update left.
+    const EditAvailability now{data().history().CanUndo(), data().history().CanRedo(),
+                               data().dataModified()};
+    if (now != availability_) {
+        availability_ = now;
+        shell_.UpdateCommands();
+    }
     if (edit.kind == orvel::EditKind::kGroupEnd)
         return;
     if (edit.RebuildsDump()) {

@@ -154,6 +154,14 @@ class COrvelView : public QAbstractScrollArea, public orvel::CommandTarget {
     orvel::TextSelection selection_;
     int desiredColumn_ = -1;
     int observerId_ = 0;
+    // What the commands that follow the history could do after the last edit.
+    struct EditAvailability {
+        bool canUndo = false;
+        bool canRedo = false;
+        bool modified = false;
+        friend bool operator==(const EditAvailability&, const EditAvailability&) = default;
+    };
+    EditAvailability availability_;
     DumpLinePainter lines_;
     bool caretVisible_ = true;
     bool selecting_ = false;

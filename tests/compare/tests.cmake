@@ -12,5 +12,6 @@ list(APPEND ORVEL_CORE_TESTS
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/compare/compare_window_gui_test.cpp
+    tests/compare/compare_undo_gui_test.cpp
     tests/compare/compare_worker_gui_test.cpp
 )
