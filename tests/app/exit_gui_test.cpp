@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "compare/compare_gui_fixture.h"
 #include "jobs/status_bar_jobs.h"
-#include "marking/unit_runs.h"
+#include "support/compare_gui_fixture.h"
 #include "support/file_size_limit.h"
+#include "support/unit_runs.h"
 #include "view/dump_export.h"
 
 namespace Cmd = orvel::Cmd;
@@ -120,8 +120,7 @@ TEST_F(ExitTest, EveryWindowClosesWhenAllAgree) {
 // Exit while files are being read drops them: no window comes for them
 // afterwards, and nothing is asked.
 TEST_F(ExitTest, ExitDropsTheFilesBeingRead) {
-    const std::string path = dir_.File("opening.bin");
-    orvel::test::WriteFileBytes(path, std::vector<std::uint8_t>(100000, 1));
+    const std::string path = WriteFile("opening.bin", std::vector<std::uint8_t>(100000, 1));
     std::optional<COrvelDoc::OpenOutcome> opened;
     frame()->OpenDocumentFile(
         QString::fromStdString(path),
@@ -145,8 +144,7 @@ TEST_F(ExitTest, ExitDropsTheFilesBeingRead) {
 TEST_F(ExitTest, ExitWaitsForASaveAndAsksAboutAnExport) {
     CChildFrame* exporting = frame()->NewDocument();
     exporting->document()->data().MarkSaved();
-    const std::string saved = dir_.File("saved.bin");
-    orvel::test::WriteFileBytes(saved, {1, 2, 3});
+    const std::string saved = WriteFile("saved.bin", {1, 2, 3});
     CChildFrame* saving = OpenFile(saved);
     ASSERT_NE(saving, nullptr);
     saving->document()->data().SetByte(0, 9);

@@ -29,15 +29,6 @@ namespace {
 
 class MainWindowTest : public GuiTest {
   protected:
-    CChildFrame* OpenBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        const std::string path = dir_.File(name);
-        WriteFileBytes(path, bytes);
-        return OpenFile(path);
-    }
-    bool Enabled(CommandId cmd) const {
-        frame()->UpdateCommands();
-        return frame()->action(cmd)->isEnabled();
-    }
     // The visible entries of a drop-down menu: item texts, "-" for separators,
     // "<recent>" for the whole recent-file list.
     static QStringList MenuEntries(QMenu* menu) {
@@ -170,8 +161,7 @@ TEST_F(MainWindowTest, ClearMarksByCtrlMLeavesTheDocumentUnmodified) {
 
 TEST_F(MainWindowTest, ExportReplacesALongerFileWithExactlyTheDumpText) {
     CChildFrame* child = OpenBytes("four.bin", {0x4D, 0x5A, 0x90, 0x00});
-    const std::string target = dir_.File("dump.txt");
-    WriteFileBytes(target, std::vector<std::uint8_t>(5000, 'x'));
+    const std::string target = WriteFile("dump.txt", std::vector<std::uint8_t>(5000, 'x'));
     prompts().ChooseFileNext(QString::fromStdString(target));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::FileExportHexText));
     ASSERT_TRUE(WaitJobs());
@@ -393,8 +383,7 @@ TEST_F(MainWindowTest, DroppedFilesOpenInSingleFileWindows) {
 TEST_F(MainWindowTest, FilesDroppedOnAViewOpenInWindowsOfTheirOwn) {
     CChildFrame* target = OpenBytes("target.bin", {9});
     ASSERT_NE(target, nullptr);
-    const std::string dropped = dir_.File("dropped.bin");
-    WriteFileBytes(dropped, {1, 2, 3});
+    const std::string dropped = WriteFile("dropped.bin", {1, 2, 3});
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped)),
                   QUrl::fromLocalFile(target->document()->path())});

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "compare/edit_script.h"
+#include "support/edit_script.h"
 #include "support/shell_run.h"
 #include "support/temp_dir.h"
 

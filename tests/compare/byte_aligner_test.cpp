@@ -5,7 +5,7 @@
 #include <random>
 
 #include "compare/edit_joiner.h"
-#include "compare/edit_script.h"
+#include "support/edit_script.h"
 
 namespace orvel {
 namespace {

@@ -1,17 +1,16 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSplitter>
-#include <QTimer>
 #include <QToolBar>
 #include <filesystem>
 #include <utility>
 
-#include "compare_gui_fixture.h"
 #include "editing/address_dialog.h"
 #include "editing/hex_edit.h"
 #include "marking/mark_units_dlg.h"
-#include "marking/modal_dialog.h"
+#include "support/compare_gui_fixture.h"
 #include "support/file_size_limit.h"
+#include "support/modal_dialog.h"
 #include "view/color_combo_box.h"
 
 namespace Cmd = orvel::Cmd;
@@ -175,8 +174,7 @@ TEST_F(CompareWindowTest, CancelOrALoadFailureOpensNoWindow) {
     EXPECT_EQ(CompareFiles(), nullptr);
     EXPECT_EQ(prompts().asked.size(), 2);
     prompts().Reset();
-    const std::string present = dir_.File("present.bin");
-    WriteFileBytes(present, {1});
+    const std::string present = WriteFile("present.bin", {1});
     const std::string missing = dir_.File("missing.bin");
     prompts().ChooseFileNext(QString::fromStdString(present));
     prompts().ChooseFileNext(QString::fromStdString(missing));
@@ -215,13 +213,11 @@ TEST_F(CompareWindowTest, DeletingInTheUpperPaneKeepsTheLowerPanesColours) {
     // Delete Bytes in the upper pane: from byte 0, one byte.
     window->view1()->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_EQ(dialog->fieldCount(), 2);
-        dialog->field(0)->setText("0");
-        dialog->field(1)->setText("0");
-        dialog->accept();
+    OnModalDialog<CAddressDialog>([](CAddressDialog& dialog) {
+        ASSERT_EQ(dialog.fieldCount(), 2);
+        dialog.field(0)->setText("0");
+        dialog.field(1)->setText("0");
+        dialog.accept();
     });
     EXPECT_TRUE(frame()->RouteCommand(Cmd::EditDeleteBytes));
     EXPECT_EQ(window->document()->data().file(ComparedFile::First).size(), 3);

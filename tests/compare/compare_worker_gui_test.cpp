@@ -4,7 +4,7 @@
 #include <QStatusBar>
 
 #include "app/qt_user_prompts.h"
-#include "compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::CommandId;

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "compare/anchor_search.h"
-#include "compare/edit_script.h"
+#include "support/edit_script.h"
 
 namespace orvel {
 namespace {

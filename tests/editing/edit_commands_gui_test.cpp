@@ -4,7 +4,7 @@
 
 #include "document/edit_outcome.h"
 #include "editing/clipboard_transfer.h"
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::CommandId;
@@ -427,9 +427,7 @@ TEST_F(EditCommandsTest, ShiftAndMaskSettingsAreRememberedPerView) {
 TEST_F(EditCommandsTest, ClosingTheWindowUnderItsDialogRunsNothing) {
     COrvelView* view = Open(Counting(0x20));
     ASSERT_NE(view, nullptr);
-    QTimer::singleShot(0, [this] {
-        auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    OnDialog([this](CAddressDialog* dialog) {
         dialog->field(0)->setText("1");
         delete frame()->activeChild();
     });

@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 
 namespace {
 

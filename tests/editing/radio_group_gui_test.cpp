@@ -1,6 +1,6 @@
 // The radio groups of the address dialogs key through as native ones: Tab
 // stops at the checked choice only and the arrow keys move the choice round.
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 #include "support/tab_stops.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "marking/mark_bytes_dlg.h"
 #include "marking/mark_patterns_dlg.h"
 #include "marking/mark_units_dlg.h"
-#include "marking/modal_dialog.h"
-#include "marking/unit_runs.h"
 #include "support/gui_fixture.h"
+#include "support/modal_dialog.h"
+#include "support/unit_runs.h"
 #include "support/view_image.h"
 #include "view/color_combo_box.h"
 

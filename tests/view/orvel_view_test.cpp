@@ -12,9 +12,7 @@ namespace {
 class OrvelViewTest : public GuiTest {
   protected:
     COrvelView* Open(const std::vector<std::uint8_t>& bytes) {
-        const std::string path = dir_.File("view.bin");
-        WriteFileBytes(path, bytes);
-        CChildFrame* child = OpenFile(path);
+        CChildFrame* child = OpenBytes("view.bin", bytes);
         if (child == nullptr)
             return nullptr;
         child->view()->setFocus();

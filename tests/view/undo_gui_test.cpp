@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "document/undo_settings.h"
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::CommandId;

@@ -46,9 +46,7 @@ QRect LineBand(const COrvelView* view, Offset textLine) {
 class ViewGeometryTest : public GuiTest {
   protected:
     COrvelView* Open(const std::vector<std::uint8_t>& bytes) {
-        const std::string path = dir_.File("cells.bin");
-        orvel::test::WriteFileBytes(path, bytes);
-        CChildFrame* child = OpenFile(path);
+        CChildFrame* child = OpenBytes("cells.bin", bytes);
         return child != nullptr ? child->view() : nullptr;
     }
 

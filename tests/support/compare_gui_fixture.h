@@ -51,11 +51,6 @@ class CompareGuiTest : public GuiTest {
         return qobject_cast<CCompareFilesChildFrame*>(frame()->mdiArea()->activeSubWindow());
     }
 
-    [[nodiscard]] static bool Enabled(orvel::CommandId cmd) {
-        COrvelApp::instance()->mainFrame()->UpdateCommands();
-        return COrvelApp::instance()->mainFrame()->action(cmd)->isEnabled();
-    }
-
     // Waits until no compare worker owns the document.
     static bool WaitIdle(CCompareFilesChildFrame* window) {
         return QTest::qWaitFor([window] { return window->document()->data().m_bCompareIdle == 1; },
