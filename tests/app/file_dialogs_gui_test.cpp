@@ -77,8 +77,8 @@ TEST_F(FileDialogsTest, CompareAndSaveFileAsOfferAllFiles) {
     ASSERT_TRUE(WaitJobs());
     CCompareFilesChildFrame* window = active();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->document()->path(ComparedFile::First), core);
-    EXPECT_EQ(window->document()->path(ComparedFile::Second), firmware);
+    EXPECT_EQ(window->document()->path(ComparedFile::kFirst), core);
+    EXPECT_EQ(window->document()->path(ComparedFile::kSecond), firmware);
 
     const QString copy1 = QString::fromStdString(dir_.File("copy1"));
     const QString copy2 = QString::fromStdString(dir_.File("copy2"));

@@ -35,7 +35,7 @@ TEST_F(RadioGroupTest, TabStopsAtTheCheckedChoiceAndArrowsMoveItRound) {
         orvel::DialogMembers members;
         members.m_nFileSize = 26;
         members.Set(def.choice->member, c.preset);
-        CAddressDialog dialog(def, members, prompts(), nullptr);
+        AddressDialog dialog(def, members, prompts(), nullptr);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         const int count = static_cast<int>(def.choice->labels.size());

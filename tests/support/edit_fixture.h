@@ -25,14 +25,14 @@ class EditTest : public GuiTest {
 
     // Hands the next modal address dialog to `act`; whatever `act` leaves
     // open is cancelled, so a test never hangs on a dialog.
-    static void OnDialog(std::function<void(CAddressDialog*)> act) {
-        OnModalDialog<CAddressDialog>(
-            [act = std::move(act)](CAddressDialog& dialog) { act(&dialog); });
+    static void OnDialog(std::function<void(AddressDialog*)> act) {
+        OnModalDialog<AddressDialog>(
+            [act = std::move(act)](AddressDialog& dialog) { act(&dialog); });
     }
 
     // Runs `cmd` and answers its dialog with the field texts and OK.
     void RunWith(orvel::CommandId cmd, QStringList texts) {
-        OnDialog([texts = std::move(texts)](CAddressDialog* dialog) {
+        OnDialog([texts = std::move(texts)](AddressDialog* dialog) {
             ASSERT_EQ(static_cast<int>(texts.size()), dialog->fieldCount());
             for (int i = 0; i < dialog->fieldCount(); ++i)
                 dialog->field(i)->setText(texts[i]);
