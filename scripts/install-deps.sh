@@ -6,9 +6,9 @@ set -euo pipefail
 # (Nimbus Mono PS, which "Courier" resolves to, and DejaVu Sans Mono).
 # The install check validates the desktop entry (desktop-file-utils), lets the
 # .deb package find its library dependencies (dpkg-dev) and checks the manual
-# page (groff-base).
+# page (groff-base). The format check runs clang-format.
 packages=(g++ cmake qt6-base-dev libqt6test6 libgtest-dev libbenchmark-dev
-          clang libclang-rt-14-dev bsdextrautils xxd fonts-urw-base35 fonts-dejavu-core
+          clang clang-format libclang-rt-14-dev bsdextrautils xxd fonts-urw-base35 fonts-dejavu-core
           desktop-file-utils dpkg-dev groff-base)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite:
-#  0. the include structure: floors and cycles (scripts/check_layers.sh) and its own test;
+#  0. the formatting of every C++ file (scripts/check-format.sh), the include structure:
+#     floors and cycles (scripts/check_layers.sh) and its own test;
 #  1. the release build: core tests, widget tests (offscreen), and the benchmarks build;
 #  2. the core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer
 #     (clang), with the libFuzzer targets, each fuzzed for 30 seconds;
@@ -10,6 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 bash scripts/check_layers.sh
 bash scripts/check_layers_test.sh
 jobs=$(nproc)

@@ -43,8 +43,7 @@ TEST_F(MainFrameTest, NewGivesIndependent32ByteUntitledDocuments) {
 }
 
 TEST_F(MainFrameTest, OpenShowsTheDumpWithTheCaretOnTheFirstByte) {
-    const std::string path = dir_.File("four.bin");
-    WriteFileBytes(path, {0x4D, 0x5A, 0x90, 0x00});
+    const std::string path = WriteFile("four.bin", {0x4D, 0x5A, 0x90, 0x00});
     prompts().ChooseFileNext(QString::fromStdString(path));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::FileOpen));
     ASSERT_TRUE(WaitJobs());
@@ -68,8 +67,7 @@ TEST_F(MainFrameTest, OpenFailureNamesTheCauseAndOpensNothing) {
 }
 
 TEST_F(MainFrameTest, FileTooLargeIsRefusedWithAMessage) {
-    const std::string path = dir_.File("huge");
-    WriteFileBytes(path, {});
+    const std::string path = WriteFile("huge", {});
     std::filesystem::resize_file(path, static_cast<std::uintmax_t>(orvel::kMaxFileSize) + 1);
     EXPECT_EQ(OpenFile(path), nullptr);
     ASSERT_EQ(prompts().asked.size(), 1);
@@ -81,13 +79,13 @@ TEST_F(MainFrameTest, FileTooLargeIsRefusedWithAMessage) {
 TEST_F(MainFrameTest, CloseAsksToSaveChangesOfAModifiedDocument) {
     CChildFrame* child = frame()->NewDocument();
     const QString title = child->document()->title();
-    prompts().AnswerNext(UserPrompts::Answer::Cancel);
+    prompts().AnswerNext(UserPrompts::Answer::kCancel);
     EXPECT_FALSE(child->close());
     EXPECT_EQ(prompts().asked.last(), "Save changes to " + title + "?");
     EXPECT_EQ(frame()->children().size(), 1u);
     // Yes on an untitled document asks for a name; the file gets its 32 zeros.
     const std::string target = dir_.File("saved.bin");
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
     prompts().ChooseFileNext(QString::fromStdString(target));
     EXPECT_TRUE(child->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -96,9 +94,7 @@ TEST_F(MainFrameTest, CloseAsksToSaveChangesOfAModifiedDocument) {
 }
 
 TEST_F(MainFrameTest, UnmodifiedDocumentClosesWithoutQuestion) {
-    const std::string path = dir_.File("plain.bin");
-    WriteFileBytes(path, {1, 2, 3});
-    CChildFrame* child = OpenFile(path);
+    CChildFrame* child = OpenBytes("plain.bin", {1, 2, 3});
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(frame()->RouteCommand(Cmd::FileClose));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -145,8 +141,8 @@ TEST_F(MainFrameTest, FailedSaveLeavesTheFileAndTheModifiedState) {
 TEST_F(MainFrameTest, RecentFileListKeepsFourAndIsStoredInTheProfile) {
     QStringList paths;
     for (int i = 0; i < 5; ++i) {
-        const std::string path = dir_.File("recent" + std::to_string(i));
-        WriteFileBytes(path, {static_cast<std::uint8_t>(i)});
+        const std::string path =
+            WriteFile("recent" + std::to_string(i), {static_cast<std::uint8_t>(i)});
         ASSERT_NE(OpenFile(path), nullptr);
         paths << QString::fromStdString(path);
     }

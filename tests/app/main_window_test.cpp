@@ -29,15 +29,6 @@ namespace {
 
 class MainWindowTest : public GuiTest {
   protected:
-    CChildFrame* OpenBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        const std::string path = dir_.File(name);
-        WriteFileBytes(path, bytes);
-        return OpenFile(path);
-    }
-    bool Enabled(CommandId cmd) const {
-        frame()->UpdateCommands();
-        return frame()->action(cmd)->isEnabled();
-    }
     // The visible entries of a drop-down menu: item texts, "-" for separators,
     // "<recent>" for the whole recent-file list.
     static QStringList MenuEntries(QMenu* menu) {
@@ -89,7 +80,7 @@ class MainWindowTest : public GuiTest {
 };
 
 TEST_F(MainWindowTest, MenusMatchTheTablesWithAndWithoutADocument) {
-    ExpectMenusMatch(orvel::MenuBarKind::NoDocument);
+    ExpectMenusMatch(orvel::MenuBarKind::kNoDocument);
     struct Case {
         CommandId cmd;
         bool enabled;
@@ -107,7 +98,7 @@ TEST_F(MainWindowTest, MenusMatchTheTablesWithAndWithoutADocument) {
         EXPECT_EQ(Enabled(c.cmd), c.enabled) << frame()->action(c.cmd)->text().toStdString();
 
     frame()->NewDocument();
-    ExpectMenusMatch(orvel::MenuBarKind::SingleFile);
+    ExpectMenusMatch(orvel::MenuBarKind::kSingleFile);
     const Case withDocument[] = {
         {Cmd::FileNew, true},           {Cmd::FileOpen, true},      {Cmd::FileImportHexText, true},
         {Cmd::FileExportHexText, true}, {Cmd::FileClose, true},     {Cmd::FileSave, true},
@@ -158,7 +149,7 @@ TEST_F(MainWindowTest, ClearMarksByCtrlMLeavesTheDocumentUnmodified) {
     CChildFrame* child = OpenBytes("marked.bin", std::vector<std::uint8_t>(100, 0x41));
     ASSERT_NE(child, nullptr);
     COrvelView* view = child->view();
-    view->marks().Paint(10, 0x1F, MarkColor::Red);
+    view->marks().Paint(10, 0x1F, MarkColor::kRed);
     view->MarksChanged(10, 0x1F);
     ASSERT_FALSE(view->marks().empty());
     view->setFocus();
@@ -170,8 +161,7 @@ TEST_F(MainWindowTest, ClearMarksByCtrlMLeavesTheDocumentUnmodified) {
 
 TEST_F(MainWindowTest, ExportReplacesALongerFileWithExactlyTheDumpText) {
     CChildFrame* child = OpenBytes("four.bin", {0x4D, 0x5A, 0x90, 0x00});
-    const std::string target = dir_.File("dump.txt");
-    WriteFileBytes(target, std::vector<std::uint8_t>(5000, 'x'));
+    const std::string target = WriteFile("dump.txt", std::vector<std::uint8_t>(5000, 'x'));
     prompts().ChooseFileNext(QString::fromStdString(target));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::FileExportHexText));
     ASSERT_TRUE(WaitJobs());
@@ -245,13 +235,13 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     EXPECT_EQ(first->windowTitle(), title + ":1");
     EXPECT_EQ(second->windowTitle(), title + ":2");
 
-    first->view()->marks().Paint(0, 3, MarkColor::Blue);
+    first->view()->marks().Paint(0, 3, MarkColor::kBlue);
     EXPECT_TRUE(second->view()->marks().empty());
     // Typing in the second view shows in the first.
     Type(second->view(), "41");
     EXPECT_EQ(first->document()->data().at(0), 0x41);
     EXPECT_EQ(ViewText(first->view()), ViewText(second->view()));
-    EXPECT_EQ(first->view()->marks().ColorAt(0), MarkColor::Blue);
+    EXPECT_EQ(first->view()->marks().ColorAt(0), MarkColor::kBlue);
     // A change of size drops the marks of every view.
     first->document()->data().RemoveBytes(0, 1);
     EXPECT_TRUE(first->view()->marks().empty());
@@ -275,7 +265,7 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     EXPECT_TRUE(second->close());
     EXPECT_TRUE(prompts().asked.isEmpty());
     EXPECT_EQ(first->windowTitle(), title);
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_TRUE(first->close());
     EXPECT_EQ(prompts().asked.size(), 1);
 }
@@ -335,7 +325,7 @@ TEST_F(MainWindowTest, AboutBoxShowsTheVersionAndClosesOnOk) {
     bool hasIcon = false;
     bool modal = false;
     QTimer::singleShot(0, [&] {
-        auto* box = frame()->findChild<CAboutDlg*>();
+        auto* box = frame()->findChild<AboutDlg*>();
         if (box == nullptr)
             return;  // the command showed nothing; the checks below fail
         modal = QApplication::activeModalWidget() == box;
@@ -355,12 +345,12 @@ TEST_F(MainWindowTest, AboutBoxShowsTheVersionAndClosesOnOk) {
     EXPECT_EQ(title, "About Orvel");
     EXPECT_TRUE(texts.contains("Orvel Version 2.12"));
     EXPECT_TRUE(hasIcon);
-    EXPECT_TRUE(frame()->findChildren<CAboutDlg*>().isEmpty());
+    EXPECT_TRUE(frame()->findChildren<AboutDlg*>().isEmpty());
 }
 
 TEST_F(MainWindowTest, HelpTopicsListTheCommandsAndKeysInOneWindow) {
     frame()->RouteCommand(Cmd::HelpTopics);
-    CHelpWnd* help = frame()->helpWindow();
+    HelpWnd* help = frame()->helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->text().contains("Clear Marks"));
     EXPECT_TRUE(help->text().contains("Ctrl+M"));
@@ -393,8 +383,7 @@ TEST_F(MainWindowTest, DroppedFilesOpenInSingleFileWindows) {
 TEST_F(MainWindowTest, FilesDroppedOnAViewOpenInWindowsOfTheirOwn) {
     CChildFrame* target = OpenBytes("target.bin", {9});
     ASSERT_NE(target, nullptr);
-    const std::string dropped = dir_.File("dropped.bin");
-    WriteFileBytes(dropped, {1, 2, 3});
+    const std::string dropped = WriteFile("dropped.bin", {1, 2, 3});
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped)),
                   QUrl::fromLocalFile(target->document()->path())});

@@ -7,13 +7,9 @@ list(APPEND ORVEL_GUI_TESTS
     tests/app/application_icon_gui_test.cpp
     tests/app/file_dialogs_gui_test.cpp
     tests/app/exit_gui_test.cpp
-    tests/app/gui_test_main.cpp
     tests/app/main_frame_test.cpp
     tests/app/main_window_test.cpp
     tests/app/toolbar_icons_gui_test.cpp
     tests/app/window_menu_gui_test.cpp
     tests/app/window_titles_gui_test.cpp
-    tests/support/gui_fixture.cpp
-    tests/support/view_image.cpp
-    tests/support/temp_dir.cpp
 )

@@ -31,8 +31,7 @@ class WindowMenuTest : public GuiTest {
 
 // "R&D notes.bin" shows as itself, not as "RD notes.bin" with D underlined.
 TEST_F(WindowMenuTest, AmpersandsInFileNamesShowAsThemselves) {
-    const std::string path = dir_.File("R&D notes.bin");
-    WriteFileBytes(path, {1, 2, 3});
+    const std::string path = WriteFile("R&D notes.bin", {1, 2, 3});
     CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
     ASSERT_EQ(child->windowTitle(), "R&D notes.bin");

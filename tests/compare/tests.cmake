@@ -1,7 +1,5 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/compare/byte_aligner_test.cpp
-    tests/compare/compare_aligned_cli_test.cpp
-    tests/compare/compare_cli_test.cpp
     tests/compare/compare_document_test.cpp
     tests/compare/compare_engine_test.cpp
     tests/compare/diff_buckets_test.cpp

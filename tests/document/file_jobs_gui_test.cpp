@@ -33,10 +33,6 @@ class FileJobsTest : public GuiTest {
                                   [outcome](CChildFrame*, Outcome how) { *outcome = how; });
         return outcome;
     }
-    static bool Enabled(CommandId cmd) {
-        COrvelApp::instance()->mainFrame()->UpdateCommands();
-        return COrvelApp::instance()->mainFrame()->action(cmd)->isEnabled();
-    }
     [[nodiscard]] std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(
             std::distance(std::filesystem::directory_iterator(dir_.path()),
@@ -48,12 +44,11 @@ class FileJobsTest : public GuiTest {
 // Esc before the window is there stops the open: no window, no message, and
 // the file does not join the recent-file list.
 TEST_F(FileJobsTest, EscStopsAnOpenBeforeItsWindowComes) {
-    const std::string path = dir_.File("stopped.bin");
-    WriteFileBytes(path, Bytes(100000, 7));
+    const std::string path = WriteFile("stopped.bin", Bytes(100000, 7));
     const auto outcome = StartOpen(path);
     PressEsc(frame());
     ASSERT_TRUE(WaitJobs());
-    EXPECT_EQ(*outcome, Outcome::Stopped);
+    EXPECT_EQ(*outcome, Outcome::kStopped);
     EXPECT_TRUE(frame()->children().empty());
     EXPECT_TRUE(prompts().asked.isEmpty());
     const auto& recent = COrvelApp::instance()->recentFiles().entries();
@@ -79,12 +74,11 @@ TEST_F(FileJobsTest, EscStopsTheReadingOfAComparison) {
 
 // Opening a file that is being opened already waits for the same window.
 TEST_F(FileJobsTest, TwoOpensOfOneFileGiveOneWindow) {
-    const std::string path = dir_.File("twice.bin");
-    WriteFileBytes(path, {1, 2});
+    const std::string path = WriteFile("twice.bin", {1, 2});
     const auto first = StartOpen(path);
     CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(*first, Outcome::Opened);
+    EXPECT_EQ(*first, Outcome::kOpened);
     EXPECT_EQ(frame()->children().size(), 1u);
 }
 
@@ -111,8 +105,7 @@ TEST_F(FileJobsTest, EscStopsAnExportAndLeavesTheTargetAsItWas) {
 // Esc does not stop a save. While it writes, the bytes cannot change: the
 // editing commands wait and typed digits are dropped; afterwards both work.
 TEST_F(FileJobsTest, SavesCannotBeStoppedAndEditsWaitForThem) {
-    const std::string path = dir_.File("data.bin");
-    WriteFileBytes(path, {1, 2, 3});
+    const std::string path = WriteFile("data.bin", {1, 2, 3});
     CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
     COrvelView* view = child->view();
@@ -147,17 +140,17 @@ TEST_F(FileJobsTest, SavingAComparedFileHoldsBothPanes) {
     CCompareFilesChildFrame* window = CompareFiles();
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
-    data.file(ComparedFile::First).SetByte(0, 9);
+    data.file(ComparedFile::kFirst).SetByte(0, 9);
     frame()->RouteCommand(Cmd::FileSaveFile1);
     for (const CommandId cmd : {Cmd::FileSaveFile2, Cmd::OpStartCompare, Cmd::EditDeleteBytes})
         EXPECT_FALSE(Enabled(cmd)) << cmd.name;
-    CComparedFileView* lower = window->view2();
+    ComparedFileView* lower = window->view2();
     lower->SetCaret(lower->layout().ByteToHexPos(0).high);
     Type(lower, "7");
-    EXPECT_EQ(data.file(ComparedFile::Second).at(0), 3);
+    EXPECT_EQ(data.file(ComparedFile::kSecond).at(0), 3);
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(dir_.File("one")), (Bytes{9, 2}));
-    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+    EXPECT_FALSE(data.dataModified(ComparedFile::kFirst));
     EXPECT_TRUE(Enabled(Cmd::FileSaveFile2));
     window->close();
 }
@@ -165,8 +158,7 @@ TEST_F(FileJobsTest, SavingAComparedFileHoldsBothPanes) {
 // Closing a window whose file is being saved waits for the save, then closes
 // without a question: the file holds the bytes.
 TEST_F(FileJobsTest, ClosingDuringASaveWaitsForItThenCloses) {
-    const std::string path = dir_.File("close.bin");
-    WriteFileBytes(path, {1, 2, 3});
+    const std::string path = WriteFile("close.bin", {1, 2, 3});
     CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
     child->document()->data().SetByte(2, 0x33);
@@ -183,9 +175,7 @@ TEST_F(FileJobsTest, ClosingDuringASaveWaitsForItThenCloses) {
 // window and the export goes on to the end; Yes ends it at once and leaves
 // the old target.
 TEST_F(FileJobsTest, ClosingDuringAnExportAsksWhetherToStopIt) {
-    const std::string path = dir_.File("four.bin");
-    WriteFileBytes(path, {0x4D, 0x5A, 0x90, 0x00});
-    CChildFrame* child = OpenFile(path);
+    CChildFrame* child = OpenBytes("four.bin", {0x4D, 0x5A, 0x90, 0x00});
     ASSERT_NE(child, nullptr);
     const std::string target = dir_.File("dump.txt");
     const Bytes old{'o', 'l', 'd'};
@@ -194,7 +184,7 @@ TEST_F(FileJobsTest, ClosingDuringAnExportAsksWhetherToStopIt) {
     WriteFileBytes(target, old);
     prompts().ChooseFileNext(QString::fromStdString(target));
     frame()->RouteCommand(Cmd::FileExportHexText);
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_FALSE(child->close());
     ASSERT_TRUE(WaitJobs());
     const Bytes written = ReadFileBytes(target);
@@ -204,7 +194,7 @@ TEST_F(FileJobsTest, ClosingDuringAnExportAsksWhetherToStopIt) {
     const std::size_t files = FilesInFolder();
     prompts().ChooseFileNext(QString::fromStdString(target));
     frame()->RouteCommand(Cmd::FileExportHexText);
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
     EXPECT_TRUE(child->close());
     EXPECT_EQ(prompts().asked.filter(question).size(), 2);
     EXPECT_TRUE(frame()->jobs().idle());

@@ -1,10 +1,8 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/document/binary_document_test.cpp
     tests/document/block_pipeline_test.cpp
-    tests/document/cli_files_test.cpp
     tests/document/edit_history_test.cpp
     tests/document/edit_interface_test.cpp
-    tests/document/cli_large_files_test.cpp
     tests/document/file_io_test.cpp
     tests/document/file_stamp_test.cpp
     tests/document/hex_import_test.cpp
@@ -14,11 +12,4 @@ list(APPEND ORVEL_CORE_TESTS
 list(APPEND ORVEL_GUI_TESTS
     tests/document/file_commands_gui_test.cpp
     tests/document/file_jobs_gui_test.cpp
-    tests/support/special_files.cpp
-)
-list(APPEND ORVEL_CORE_TESTS
-    tests/support/child_process.cpp
-    tests/support/shell_run.cpp
-    tests/support/special_files.cpp
-    tests/support/temp_dir.cpp
 )

@@ -5,7 +5,6 @@ list(APPEND ORVEL_CORE_TESTS
     tests/editing/clipboard_codec_test.cpp
     tests/editing/clipboard_text_test.cpp
     tests/editing/field_checks_test.cpp
-    tests/editing/find_cli_test.cpp
     tests/editing/kernels_differential_test.cpp
     tests/editing/find_pattern_test.cpp
     tests/editing/number_text_test.cpp
@@ -13,7 +12,7 @@ list(APPEND ORVEL_CORE_TESTS
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/editing/edit_commands_gui_test.cpp
+    tests/editing/find_bytes_gui_test.cpp
     tests/editing/hex_edit_gui_test.cpp
     tests/editing/radio_group_gui_test.cpp
-    tests/editing/undo_gui_test.cpp
 )

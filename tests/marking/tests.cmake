@@ -6,8 +6,6 @@ list(APPEND ORVEL_CORE_TESTS
     tests/marking/run_batcher_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
-    tests/marking/color_combo_box_gui_test.cpp
-    tests/marking/find_bytes_gui_test.cpp
     tests/marking/mark_commands_gui_test.cpp
     tests/marking/mark_dialogs_gui_test.cpp
 )

@@ -64,6 +64,18 @@ CChildFrame* GuiTest::OpenFile(const QString& path) {
     return WaitForWindow(answer);
 }
 
+std::string GuiTest::WriteFile(const std::string& name,
+                               const std::vector<std::uint8_t>& bytes) const {
+    const std::string path = dir_.File(name);
+    orvel::test::WriteFileBytes(path, bytes);
+    return path;
+}
+
+bool GuiTest::Enabled(orvel::CommandId cmd) const {
+    frame()->UpdateCommands();
+    return frame()->action(cmd)->isEnabled();
+}
+
 CCompareFilesChildFrame* GuiTest::CompareFiles() {
     auto answer = std::make_shared<std::optional<CCompareFilesChildFrame*>>();
     frame()->CompareFiles([answer](CCompareFilesChildFrame* window) { *answer = window; });

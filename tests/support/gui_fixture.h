@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "app/child_frame.h"
 #include "app/command_catalog.h"
 #include "app/main_frame.h"
@@ -31,6 +35,14 @@ class GuiTest : public ::testing::Test {
     CChildFrame* OpenFile(const std::string& path) {
         return OpenFile(QString::fromStdString(path));
     }
+    // Writes `bytes` to the file `name` of the temporary folder: its path.
+    std::string WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    // Writes the file as WriteFile and opens it as OpenFile.
+    CChildFrame* OpenBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        return OpenFile(WriteFile(name, bytes));
+    }
+    // Whether the command's action is enabled once the commands are updated.
+    [[nodiscard]] bool Enabled(orvel::CommandId cmd) const;
     // File Compare, waiting until both files have been read: the window, or
     // null when none opened.
     CCompareFilesChildFrame* CompareFiles();
