@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 
 namespace {
 
