@@ -52,6 +52,7 @@ bool CloseGuard::AskAboutJob(UserPrompts& prompts, DocumentJob& job, QWidget* pa
             job.RequestStop();
             return true;
         case DocumentJob::Kind::Open:
+        case DocumentJob::Kind::Search:
         case DocumentJob::Kind::None:
             break;
     }
