@@ -54,7 +54,15 @@ SearchCommands::SearchCommands(COrvelView& view)
     history_.Assign(texts);
     // The list names offsets of the bytes as they were found.
     observerId_ = view_.data().AddObserver([this](const orvel::ByteEdit& edit) {
-        if (edit.kind == orvel::EditKind::kGroupEnd || hits_->hits().empty())
+        if (edit.kind == orvel::EditKind::kGroupEnd)
+            return;
+        // A kept selection no longer names the same bytes once bytes come or go.
+        if (scope_ && edit.oldLength != edit.newLength) {
+            scope_.reset();
+            if (panel_ != nullptr)
+                panel_->SetScopeText({});
+        }
+        if (hits_->hits().empty())
             return;
         hits_->Clear();
         if (panel_ != nullptr)

@@ -42,12 +42,16 @@ SearchPanel::SearchPanel(QWidget* parent) : QDockWidget(QStringLiteral("Search")
     pattern_->setEditable(true);
     pattern_->setInsertPolicy(QComboBox::NoInsert);
     pattern_->setMaxVisibleItems(20);
+    // Room for the longest pattern in hex with blanks between the bytes.
+    constexpr int kLongestText = 3 * static_cast<int>(orvel::kMaxSearchPatternSize);
+    pattern_->lineEdit()->setMaxLength(kLongestText);
     form->addRow(QStringLiteral("Find:"), pattern_);
     mode_ = new QComboBox(body);
     for (const auto& entry : kModes)
         mode_->addItem(QString::fromLatin1(entry.text), static_cast<int>(entry.mode));
     form->addRow(QStringLiteral("As:"), mode_);
     replacement_ = new QLineEdit(body);
+    replacement_->setMaxLength(kLongestText);
     form->addRow(QStringLiteral("Replace with:"), replacement_);
     layout->addLayout(form);
 

@@ -113,6 +113,16 @@ TEST_F(SearchPanelTest, WithinTheSelectionOnlyItsHitsAreFound) {
     Key(Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(Selected(), Range(4, 4));
 
+    // Replace All keeps to the selection too; bytes that come or go end it.
+    panel->replacementEdit()->setText(QStringLiteral("42"));
+    Click(panel, "Replace All");
+    ASSERT_TRUE(WaitJobs());
+    EXPECT_EQ(Bytes(view_),
+              (std::vector<std::uint8_t>{0x41, 0x41, 0x41, 0x42, 0x42, 0x41, 0x41, 0x41}));
+    EXPECT_TRUE(panel->withinBox()->isChecked());
+    view_->data().RemoveBytes(0, 1);
+    EXPECT_FALSE(panel->withinBox()->isChecked());
+
     // With nothing selected there is nothing to keep to.
     panel->withinBox()->click();
     view_->SetCaret(layout.ByteToHexPos(0).high);
@@ -138,6 +148,11 @@ TEST_F(SearchPanelTest, TextInUtf16AnyCaseAndBadPatternsAreTold) {
     ASSERT_EQ(prompts().asked.size(), 1);
     EXPECT_EQ(prompts().asked[0], QString::fromUtf8(orvel::kBadHexPatternMessage));
     EXPECT_EQ(Selected(), Range(5, 8));
+    // The field takes a pattern longer than the limit whole, to refuse it.
+    panel->patternBox()->setEditText(QString(2 * 65536 + 2, QLatin1Char('A')));
+    Key(Qt::Key_F3);
+    ASSERT_EQ(prompts().asked.size(), 2);
+    EXPECT_EQ(prompts().asked[1], QString::fromUtf8(orvel::kPatternTooLongMessage));
 }
 
 TEST_F(SearchPanelTest, FindAllListsTheHitsAClickSelectsOneAndTheyCanBeMarked) {
