@@ -158,7 +158,10 @@ ByteSpan SearchCommands::SelectedBytes() const {
 void SearchCommands::SelectBytes(Offset first, Offset count) {
     const orvel::DumpLayout layout = view_.layout();
     if (count <= 0) {
-        view_.SetCaret(layout.ByteToHexPos(std::min(first, view_.data().size() - 1)).high);
+        // Where the bytes went: the caret before the byte that followed them.
+        const Offset size = view_.data().size();
+        if (size > 0)
+            view_.SetCaret(layout.ByteToHexPos(std::min(first, size - 1)).high);
         return;
     }
     view_.SetSelection(

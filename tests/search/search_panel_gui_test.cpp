@@ -261,6 +261,16 @@ TEST_F(SearchPanelTest, ReplaceChangesTheSelectedHitAndFindsTheNext) {
     EXPECT_EQ(Bytes(view_), (std::vector<std::uint8_t>{0x11, 0x22, 0, 0xAA, 0, 0xAA}));
     EXPECT_EQ(Selected(), Range(3, 3));
     EXPECT_EQ(view_->data().history().UndoName(), "Replace");
+
+    // Replacing the only byte by nothing leaves an empty file.
+    CloseAll();
+    panel = OpenWith({0xAA}, "AA");
+    ASSERT_NE(panel, nullptr);
+    panel->replacementEdit()->clear();
+    Click(panel, "Replace");
+    Click(panel, "Replace");
+    EXPECT_TRUE(Bytes(view_).empty());
+    EXPECT_EQ(Status(), QStringLiteral("Not found: AA"));
 }
 
 TEST_F(SearchPanelTest, ThePatternFieldRemembersTheTextsSearched) {
