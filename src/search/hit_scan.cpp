@@ -24,7 +24,7 @@ bool ScanHits(const Searcher& searcher, std::span<const std::uint8_t> bytes, Off
         // A block's hits start before its end; the next block goes on after
         // the last of them, so that no hit overlaps the one before.
         const Offset end = std::min(from + kBlock + n - 1, last);
-        HitIterator hits(searcher, bytes, from, end, SearchDirection::Forward);
+        HitIterator hits(searcher, bytes, from, end, SearchDirection::kForward);
         Offset next = end - n + 1;
         for (Offset at; (at = hits.Next()) >= 0;) {
             if (!visit(at))

@@ -47,7 +47,7 @@ EditOutcome SpliceBytes(BinaryDocument& doc, Offset offset, Offset oldLength,
         outcome = doc.RemoveBytes(offset, oldLength);
     const bool removed = oldLength > 0 && outcome == EditOutcome::kDone;
     if (outcome == EditOutcome::kDone && newLength > 0)
-        outcome = doc.InsertBytes(offset, bytes);
+        outcome = doc.InsertRange(offset, bytes);
     doc.EndGroup();
     // Only growing the array can fail after the removal (out of memory): the
     // step then holds the removal alone, and taking it back restores the bytes.

@@ -9,19 +9,19 @@ constexpr CommandInfo kCommands[] = {
      "Search for bytes or text of any length, find all and replace",
      "Search",
      {"Ctrl+Shift+F"},
-     Waits::Never},
+     Waits::kNever},
     {Cmd::RepeatFind,
      "Find &Next\tF3",
      "Find the next occurrence of the search panel's pattern",
      "Find Next",
      {"F3"},
-     Waits::WhileBusy},
+     Waits::kWhileBusy},
     {Cmd::FindPrevious,
      "Find Pre&vious\tShift+F3",
      "Find the previous occurrence of the search panel's pattern",
      "Find Previous",
      {"Shift+F3"},
-     Waits::WhileBusy},
+     Waits::kWhileBusy},
 };
 
 }  // namespace

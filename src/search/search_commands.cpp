@@ -39,8 +39,8 @@ std::u32string Characters(const QString& text) {
 }
 
 SearchDirection Reverse(SearchDirection direction) {
-    return direction == SearchDirection::Forward ? SearchDirection::Backward
-                                                 : SearchDirection::Forward;
+    return direction == SearchDirection::kForward ? SearchDirection::kBackward
+                                                  : SearchDirection::kForward;
 }
 
 }  // namespace
@@ -236,7 +236,7 @@ void SearchCommands::FindAll() {
     setup.total = scope.last - scope.first;
     // The bytes stay as they are while the job holds the document.
     view_.documentJob().Start(
-        DocumentJob::Kind::Search, setup,
+        DocumentJob::Kind::kSearch, setup,
         [searcher, bytes = view_.data().bytes().span(), scope, limit](JobContext& context) {
             orvel::HitList list;
             try {
@@ -281,7 +281,7 @@ void SearchCommands::MarkHits() {
     if (!CheckIdle())
         return;
     const orvel::MarkColor color =
-        orvel::MarkColorFromName(panel_->markColorName()).value_or(orvel::MarkColor::Red);
+        orvel::MarkColorFromName(panel_->markColorName()).value_or(orvel::MarkColor::kRed);
     const Offset n = hits_->length();
     for (const Offset hit : hits_->hits())
         view_.marks().Paint(hit, hit + n - 1, color);
@@ -340,7 +340,7 @@ void SearchCommands::ReplaceAll() {
         bool noMemory = false;
     };
     view_.documentJob().Start(
-        DocumentJob::Kind::Search, setup,
+        DocumentJob::Kind::kSearch, setup,
         [searcher, newBytes, bytes = view_.data().bytes().span(), scope](JobContext& context) {
             Result result;
             try {

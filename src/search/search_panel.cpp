@@ -23,11 +23,11 @@ constexpr struct {
     const char* text;
     PatternMode mode;
 } kModes[] = {
-    {"Hex bytes (?? any byte, ? any digit)", PatternMode::Hex},
-    {"Text, ASCII / Latin-1", PatternMode::Latin1},
-    {"Text, UTF-8", PatternMode::Utf8},
-    {"Text, UTF-16LE", PatternMode::Utf16LE},
-    {"Text, UTF-16BE", PatternMode::Utf16BE},
+    {"Hex bytes (?? any byte, ? any digit)", PatternMode::kHex},
+    {"Text, ASCII / Latin-1", PatternMode::kLatin1},
+    {"Text, UTF-8", PatternMode::kUtf8},
+    {"Text, UTF-16LE", PatternMode::kUtf16LE},
+    {"Text, UTF-16BE", PatternMode::kUtf16BE},
 };
 
 }  // namespace
@@ -111,7 +111,7 @@ SearchPanel::SearchPanel(QWidget* parent) : QDockWidget(QStringLiteral("Search")
     layout->addLayout(mark);
     setWidget(body);
 
-    const auto textMode = [this] { case_->setEnabled(mode() != PatternMode::Hex); };
+    const auto textMode = [this] { case_->setEnabled(mode() != PatternMode::kHex); };
     connect(mode_, &QComboBox::currentIndexChanged, this, textMode);
     textMode();
     connect(pattern_->lineEdit(), &QLineEdit::returnPressed, this, &SearchPanel::findNextRequested);
@@ -151,8 +151,8 @@ bool SearchPanel::caseSensitive() const {
 }
 
 orvel::SearchDirection SearchPanel::direction() const {
-    return backward_->isChecked() ? orvel::SearchDirection::Backward
-                                  : orvel::SearchDirection::Forward;
+    return backward_->isChecked() ? orvel::SearchDirection::kBackward
+                                  : orvel::SearchDirection::kForward;
 }
 
 bool SearchPanel::wrap() const {

@@ -9,17 +9,17 @@ bool IsBlank(char32_t c) {
 
 TextEncoding EncodingOf(PatternMode mode) {
     switch (mode) {
-        case PatternMode::Utf8:
-            return TextEncoding::Utf8;
-        case PatternMode::Utf16LE:
-            return TextEncoding::Utf16LE;
-        case PatternMode::Utf16BE:
-            return TextEncoding::Utf16BE;
-        case PatternMode::Hex:
-        case PatternMode::Latin1:
+        case PatternMode::kUtf8:
+            return TextEncoding::kUtf8;
+        case PatternMode::kUtf16LE:
+            return TextEncoding::kUtf16LE;
+        case PatternMode::kUtf16BE:
+            return TextEncoding::kUtf16BE;
+        case PatternMode::kHex:
+        case PatternMode::kLatin1:
             break;
     }
-    return TextEncoding::Latin1;
+    return TextEncoding::kLatin1;
 }
 
 // The hex groups of `text` as one pattern; `error` says why there is none.
@@ -86,7 +86,7 @@ ParsedPattern ParseSearchQuery(std::u32string_view text, PatternMode mode, bool 
     ParsedPattern parsed;
     if (text.empty()) {
         parsed.error = kEmptyPatternMessage;
-    } else if (mode == PatternMode::Hex) {
+    } else if (mode == PatternMode::kHex) {
         parsed.pattern =
             ParseHexGroups(text, kBadHexPatternMessage, kPatternTooLongMessage, parsed.error);
     } else {
@@ -100,12 +100,12 @@ ParsedReplacement ParseReplacement(std::u32string_view text, PatternMode mode) {
     ParsedReplacement parsed;
     const bool blank = text.find_first_not_of(U" \t\r\n") == std::u32string_view::npos;
     // No bytes: the hits are removed.
-    if (text.empty() || (mode == PatternMode::Hex && blank)) {
+    if (text.empty() || (mode == PatternMode::kHex && blank)) {
         parsed.bytes.emplace();
         return parsed;
     }
     std::optional<SearchPattern> pattern;
-    if (mode == PatternMode::Hex) {
+    if (mode == PatternMode::kHex) {
         pattern = ParseHexGroups(text, kBadHexReplacementMessage, kReplacementTooLongMessage,
                                  parsed.error);
         if (pattern && !pattern->exact()) {

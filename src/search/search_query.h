@@ -12,7 +12,7 @@ namespace orvel {
 
 // How the text of the search panel's fields is read: hex bytes (with "?"
 // wildcards in a pattern), or text in one of the encodings.
-enum class PatternMode { Hex, Latin1, Utf8, Utf16LE, Utf16BE };
+enum class PatternMode { kHex, kLatin1, kUtf8, kUtf16LE, kUtf16BE };
 
 // A pattern, or the message that says why the text makes none.
 struct ParsedPattern {

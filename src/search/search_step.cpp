@@ -7,7 +7,7 @@ namespace orvel {
 std::vector<ByteSpan> FindStepRanges(ByteSpan scope, ByteSpan current, Offset length,
                                      SearchDirection direction, bool wrap) {
     std::vector<ByteSpan> ranges;
-    if (direction == SearchDirection::Forward) {
+    if (direction == SearchDirection::kForward) {
         const Offset start = std::clamp(current.last, scope.first, scope.last);
         ranges.push_back({start, scope.last});
         if (wrap && start > scope.first)

@@ -12,12 +12,12 @@
 #include <QTableView>
 #include <QTest>
 
-#include "editing/edit_fixture.h"
 #include "search/hit_list_model.h"
 #include "search/search_command_table.h"
 #include "search/search_commands.h"
 #include "search/search_panel.h"
 #include "search/search_query.h"
+#include "support/edit_fixture.h"
 #include "view/color_combo_box.h"
 
 namespace {
@@ -134,7 +134,7 @@ TEST_F(SearchPanelTest, TextInUtf16AnyCaseAndBadPatternsAreTold) {
     SearchPanel* panel = OpenWith({0x00, 'a', 0x00, 'B', 0x00, 'A', 0x00, 'b', 0x00}, "Ab");
     ASSERT_NE(panel, nullptr);
     panel->modeBox()->setCurrentIndex(
-        panel->modeBox()->findData(static_cast<int>(orvel::PatternMode::Utf16LE)));
+        panel->modeBox()->findData(static_cast<int>(orvel::PatternMode::kUtf16LE)));
     panel->caseBox()->setChecked(false);
     Key(Qt::Key_F3);
     EXPECT_EQ(Selected(), Range(1, 4));
@@ -179,9 +179,9 @@ TEST_F(SearchPanelTest, FindAllListsTheHitsAClickSelectsOneAndTheyCanBeMarked) {
     panel->colorBox()->SelectName("Green");
     Click(panel, "Mark the Hits");
     for (const Offset at : {0x10, 0x55, 0xF0}) {
-        EXPECT_EQ(view_->marks().ColorAt(at), orvel::MarkColor::Green);
-        EXPECT_EQ(view_->marks().ColorAt(at + 1), orvel::MarkColor::Green);
-        EXPECT_EQ(view_->marks().ColorAt(at + 2), orvel::MarkColor::Black);
+        EXPECT_EQ(view_->marks().ColorAt(at), orvel::MarkColor::kGreen);
+        EXPECT_EQ(view_->marks().ColorAt(at + 1), orvel::MarkColor::kGreen);
+        EXPECT_EQ(view_->marks().ColorAt(at + 2), orvel::MarkColor::kBlack);
     }
     EXPECT_FALSE(view_->data().dataModified());
 
@@ -218,14 +218,14 @@ TEST_F(SearchPanelTest, ReplaceAllIsOneStepOfAnyLengthAndUndoes) {
     const std::vector<std::uint8_t> start{1, 0xAA, 2, 0xAA, 0xAA, 3};
     SearchPanel* panel = OpenWith(start, "AA");
     ASSERT_NE(panel, nullptr);
-    view_->marks().Paint(0, 5, orvel::MarkColor::Blue);
+    view_->marks().Paint(0, 5, orvel::MarkColor::kBlue);
 
     // Same length: the marks stay.
     panel->replacementEdit()->setText(QStringLiteral("BB"));
     Click(panel, "Replace All");
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(Bytes(view_), (std::vector<std::uint8_t>{1, 0xBB, 2, 0xBB, 0xBB, 3}));
-    EXPECT_EQ(view_->marks().ColorAt(3), orvel::MarkColor::Blue);
+    EXPECT_EQ(view_->marks().ColorAt(3), orvel::MarkColor::kBlue);
     EXPECT_EQ(Status(), QStringLiteral("3 hits replaced."));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Bytes(view_), start);
