@@ -1,6 +1,7 @@
 #include "app/child_frame.h"
 
 #include <QCloseEvent>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <algorithm>
 
@@ -8,9 +9,15 @@
 #include "view/orvel_view.h"
 
 CChildFrame::CChildFrame(ShellServices& shell, COrvelDoc* doc, QWidget* parent)
-    : QMdiSubWindow(parent), doc_(doc), view_(new COrvelView(shell, doc, this)) {
+    : QMdiSubWindow(parent), doc_(doc) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWidget(view_);
+    // The view sits in a frame of its own, where panels (search) can dock beside it.
+    auto* client = new QMainWindow(this);
+    client->setWindowFlags(Qt::Widget);
+    view_ = new COrvelView(shell, doc, client);
+    client->setCentralWidget(view_);
+    client->setFocusProxy(view_);
+    setWidget(client);
     UpdateTitle();
     connect(doc_, &COrvelDoc::stateChanged, this, &CChildFrame::UpdateTitle);
 }

@@ -7,6 +7,7 @@ void AddCommandTables(CommandRegistry& registry) {
     registry.Add(DocumentCommandTable());
     registry.Add(ViewCommandTable());
     registry.Add(EditCommandTable());
+    registry.Add(SearchCommandTable());
     registry.Add(MarkCommandTable());
     registry.Add(CompareCommandTable());
 }

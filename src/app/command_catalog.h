@@ -5,6 +5,7 @@
 #include "document/document_command_table.h"
 #include "editing/edit_command_table.h"
 #include "marking/mark_command_table.h"
+#include "search/search_command_table.h"
 #include "ui/command_registry.h"
 #include "view/view_command_table.h"
 

@@ -2,6 +2,7 @@
 
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include "app/about_dialog.h"
 #include "app/app_icons.h"
@@ -13,6 +14,7 @@
 #include "document/document_command_handlers.h"
 #include "editing/edit_command_handlers.h"
 #include "marking/mark_command_handlers.h"
+#include "search/search_command_handlers.h"
 #include "ui/file_filter.h"
 #include "view/view_command_handlers.h"
 
@@ -57,6 +59,11 @@ void COrvelApp::OpenDocumentFiles(const QStringList& paths) {
         mainFrame_->OpenDocumentFiles(paths);
 }
 
+void COrvelApp::ShowStatusMessage(const QString& text) {
+    if (mainFrame_)
+        mainFrame_->statusBar()->showMessage(text);
+}
+
 void COrvelApp::UpdateCommands() {
     if (mainFrame_)
         mainFrame_->UpdateCommands();
@@ -86,6 +93,7 @@ void COrvelApp::BuildCommands() {
     BindDocumentCommands(commands_);
     BindViewCommands(commands_);
     BindEditCommands(commands_);
+    BindSearchCommands(commands_);
     BindMarkCommands(commands_);
     BindCompareCommands(commands_);
     BindShellCommands(commands_);

@@ -44,6 +44,7 @@ class COrvelApp : public QApplication, public orvel::CommandTarget, public Shell
     [[nodiscard]] int NextUntitledNumber() override { return ++untitledCount_; }
     void AddToRecentFileList(const QString& path) override;
     void OpenDocumentFiles(const QStringList& paths) override;
+    void ShowStatusMessage(const QString& text) override;
     void UpdateCommands() override;
 
     [[nodiscard]] const orvel::CommandRegistry& commands() const { return commands_; }

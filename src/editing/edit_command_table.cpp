@@ -89,7 +89,6 @@ constexpr CommandInfo kCommands[] = {
      "2's Complement",
      {},
      Waits::kWhileBusy},
-    {Cmd::RepeatFind, "", "", "", {"F3"}},
 };
 
 }  // namespace

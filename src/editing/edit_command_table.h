@@ -19,8 +19,6 @@ inline constexpr CommandId OpBitwiseShift{"OpBitwiseShift"};
 inline constexpr CommandId OpBitwiseMask{"OpBitwiseMask"};
 inline constexpr CommandId OpOnesComplement{"OpOnesComplement"};
 inline constexpr CommandId OpTwosComplement{"OpTwosComplement"};
-// A key nothing handles: repeat Find (F3).
-inline constexpr CommandId RepeatFind{"RepeatFind"};
 }  // namespace orvel::Cmd
 
 namespace orvel {

@@ -26,6 +26,9 @@ void BackgroundJob::Launch(Setup setup, std::function<void(JobContext&)> work,
     stoppedAtEnd_ = false;
     if (setup_.waitCursor)
         QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The host shows the progress from 0, before the worker can move it.
+    if (host_ != nullptr)
+        host_->JobStarted(*this);
     JobContext* context = context_.get();
     thread_ = std::thread([this, context, work = std::move(work)]() mutable {
         work(*context);
@@ -33,8 +36,6 @@ void BackgroundJob::Launch(Setup setup, std::function<void(JobContext&)> work,
         // The last thing the worker does; a cancelled channel drops it.
         context->channel_.Post([this, context] { Finish(context); });
     });
-    if (host_ != nullptr)
-        host_->JobStarted(*this);
 }
 
 void BackgroundJob::Finish(JobContext* context) {

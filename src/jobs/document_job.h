@@ -5,12 +5,12 @@
 #include "jobs/background_job.h"
 
 // The background job of a document that reads or fills its bytes: opening it,
-// saving it, exporting its dump. One at a time; while one runs the bytes must
+// saving it, exporting its dump, searching it. One at a time; while one runs the bytes must
 // not change (the editing commands wait and typing is dropped), and closing
 // the document waits for a save or asks whether to stop an export.
 class DocumentJob final : public BackgroundJob {
   public:
-    enum class Kind { kNone, kOpen, kSave, kExport };
+    enum class Kind { kNone, kOpen, kSave, kExport, kSearch };
 
     using BackgroundJob::BackgroundJob;
 

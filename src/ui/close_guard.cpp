@@ -52,6 +52,7 @@ bool CloseGuard::AskAboutJob(UserPrompts& prompts, DocumentJob& job, QWidget* pa
             job.RequestStop();
             return true;
         case DocumentJob::Kind::kOpen:
+        case DocumentJob::Kind::kSearch:
         case DocumentJob::Kind::kNone:
             break;
     }

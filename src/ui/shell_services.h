@@ -28,6 +28,8 @@ class ShellServices {
     // (a stopped open ends the rest), or activates the window that has it
     // open; a failure is reported to the user.
     virtual void OpenDocumentFiles(const QStringList& paths) = 0;
+    // Shows a short message in the status bar ("Not found: 41 42").
+    virtual void ShowStatusMessage(const QString& text) = 0;
     // Brings the enabled and checked states of the commands up to date now
     // (a worker took or gave back a document).
     virtual void UpdateCommands() = 0;
