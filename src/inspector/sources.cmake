@@ -1,4 +1,5 @@
 list(APPEND ORVEL_CORE_SOURCES
+    src/inspector/caret_place.cpp
     src/inspector/caret_readouts.cpp
     src/inspector/data_inspector.cpp
     src/inspector/field_codec.cpp

@@ -1,4 +1,5 @@
 list(APPEND ORVEL_CORE_TESTS
+    tests/inspector/caret_place_test.cpp
     tests/inspector/caret_readouts_test.cpp
     tests/inspector/data_inspector_test.cpp
     tests/inspector/unix_time_test.cpp
