@@ -72,6 +72,7 @@ constexpr CommandId kEditMenu[] = {
     kSep,
     Cmd::EditInsertBytes,
     kSep,
+    Cmd::EditSelectAll,
     Cmd::EditSelectBytes,
     Cmd::EditGoTo,
 };
