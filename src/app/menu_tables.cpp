@@ -101,7 +101,7 @@ constexpr CommandId kMarkMenu[] = {
     Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits, kSep, Cmd::MarkClear,
 };
 
-constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar};
+constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::ViewDataInspector};
 
 constexpr CommandId kWindowMenu[] = {
     Cmd::WindowNew,

@@ -7,3 +7,6 @@ list(APPEND ORVEL_CORE_SOURCES
     src/inspector/unix_time.cpp
     src/inspector/utf8_char.cpp
 )
+list(APPEND ORVEL_GUI_SOURCES
+    src/inspector/data_inspector_dock.cpp
+)

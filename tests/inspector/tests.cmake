@@ -5,3 +5,6 @@ list(APPEND ORVEL_CORE_TESTS
     tests/inspector/unix_time_test.cpp
     tests/inspector/utf8_char_test.cpp
 )
+list(APPEND ORVEL_GUI_TESTS
+    tests/inspector/data_inspector_gui_test.cpp
+)
