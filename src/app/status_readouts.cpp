@@ -22,22 +22,16 @@ QLabel* AddPane(QStatusBar* bar, const char* name) {
 
 StatusReadouts::StatusReadouts(QStatusBar* bar)
     : QObject(bar),
+      watch_([this] { Refresh(); }, this),
       offset_(AddPane(bar, "offsetReadout")),
       selection_(AddPane(bar, "selectionReadout")),
       size_(AddPane(bar, "sizeReadout")),
       differences_(AddPane(bar, "differencesReadout")) {}
 
 void StatusReadouts::Follow(COrvelView* view) {
-    if (view == view_)
+    if (!watch_.Watch(view))
         return;
-    disconnect(moved_);
-    disconnect(edited_);
-    view_ = view;
     shown_.reset();
-    if (view != nullptr) {
-        moved_ = connect(view, &COrvelView::selectionChanged, this, &StatusReadouts::Schedule);
-        edited_ = connect(view, &COrvelView::bytesEdited, this, &StatusReadouts::Schedule);
-    }
     Refresh();
 }
 
@@ -46,24 +40,15 @@ void StatusReadouts::ShowDifferences(const QString& text) {
     differences_->setVisible(!text.isEmpty());
 }
 
-// A burst of moves and edits (a run of typing, an undo of many steps) is
-// shown once, when control returns to the event loop.
-void StatusReadouts::Schedule() {
-    if (scheduled_)
-        return;
-    scheduled_ = true;
-    QMetaObject::invokeMethod(this, &StatusReadouts::Refresh, Qt::QueuedConnection);
-}
-
 void StatusReadouts::Refresh() {
-    scheduled_ = false;
-    if (view_ == nullptr) {
+    const COrvelView* view = watch_.view();
+    if (view == nullptr) {
         for (QLabel* pane : {offset_, selection_, size_})
             pane->hide();
         return;
     }
     const orvel::CaretPlace place =
-        orvel::PlaceOf(view_->layout(), view_->selection(), view_->data().size());
+        orvel::PlaceOf(view->layout(), view->selection(), view->data().size());
     if (shown_ == place)
         return;
     if (!shown_ || shown_->size != place.size) {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QMetaObject>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <optional>
 
 #include "inspector/caret_place.h"
+#include "view/view_watch.h"
 
 class COrvelView;
 class QLabel;
@@ -16,7 +15,7 @@ class QStatusBar;
 // selection (while there is one), the file's size and, in a comparison window
 // once a comparison has run, its number of differences. They follow the
 // view's caret and bytes; the texts are worked out once per turn of the event
-// loop however many moves and edits came, and only when the place changed.
+// loop, and only when the place changed.
 // GUI thread only.
 class StatusReadouts final : public QObject {
     Q_OBJECT
@@ -37,16 +36,12 @@ class StatusReadouts final : public QObject {
     [[nodiscard]] QLabel* differencesPane() const { return differences_; }
 
   private:
-    void Schedule();
     void Refresh();
 
-    QPointer<COrvelView> view_;
-    QMetaObject::Connection moved_;
-    QMetaObject::Connection edited_;
+    ViewWatch watch_;
     QLabel* offset_;
     QLabel* selection_;
     QLabel* size_;
     QLabel* differences_;
     std::optional<orvel::CaretPlace> shown_;
-    bool scheduled_ = false;
 };

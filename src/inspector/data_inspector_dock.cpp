@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,6 +38,12 @@ int Row(InspectorField field) {
 CDataInspectorDock::CDataInspectorDock(ShellServices& shell, QWidget* parent)
     : QDockWidget(QStringLiteral("Data Inspector"), parent),
       shell_(shell),
+      watch_(
+          [this] {
+              if (!isHidden())  // a hidden dock catches up when shown
+                  Refresh();
+          },
+          this),
       little_(new QRadioButton(QStringLiteral("&Little Endian"))),
       big_(new QRadioButton(QStringLiteral("&Big Endian"))),
       table_(new QTableWidget(static_cast<int>(orvel::kInspectorFields.size()), 2)) {
@@ -61,7 +68,15 @@ CDataInspectorDock::CDataInspectorDock(ShellServices& shell, QWidget* parent)
         table_->setItem(Row(field), 0, label);
         table_->setItem(Row(field), 1, new QTableWidgetItem);
     }
+    // One line a value, wide enough for the longest ones (a time, a float).
+    table_->setWordWrap(false);
     table_->resizeColumnToContents(0);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const int valueWidth =
+        table_->fontMetrics().horizontalAdvance(QStringLiteral("-2.2250738585072014e-308")) +
+        4 * table_->fontMetrics().averageCharWidth() +
+        table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    table_->setMinimumWidth(table_->columnWidth(0) + valueWidth + 2 * table_->frameWidth());
     connect(table_, &QTableWidget::itemChanged, this, &CDataInspectorDock::OnItemChanged);
 
     const bool bigEndian = shell_.settings().value(QLatin1String(kBigEndianKey), false).toBool();
@@ -82,24 +97,8 @@ void CDataInspectorDock::setByteOrder(orvel::ByteOrder order) {
 }
 
 void CDataInspectorDock::Follow(COrvelView* view) {
-    if (view == view_)
-        return;
-    disconnect(moved_);
-    disconnect(edited_);
-    view_ = view;
-    if (view != nullptr) {
-        moved_ = connect(view, &COrvelView::selectionChanged, this, &CDataInspectorDock::Schedule);
-        edited_ = connect(view, &COrvelView::bytesEdited, this, &CDataInspectorDock::Schedule);
-    }
-    Refresh();
-}
-
-// The values are read once per turn of the event loop, and only while shown.
-void CDataInspectorDock::Schedule() {
-    if (scheduled_ || isHidden())
-        return;
-    scheduled_ = true;
-    QMetaObject::invokeMethod(this, &CDataInspectorDock::Refresh, Qt::QueuedConnection);
+    if (watch_.Watch(view))
+        Refresh();
 }
 
 void CDataInspectorDock::showEvent(QShowEvent* event) {
@@ -108,15 +107,14 @@ void CDataInspectorDock::showEvent(QShowEvent* event) {
 }
 
 void CDataInspectorDock::Refresh() {
-    scheduled_ = false;
     std::span<const std::uint8_t> bytes;
     bool editable = false;
     inspected_ = 0;
-    if (view_ != nullptr) {
-        const orvel::BinaryDocument& doc = view_->data();
-        inspected_ = orvel::PlaceOf(view_->layout(), view_->selection(), doc.size()).inspected();
+    if (COrvelView* shown = view()) {
+        const orvel::BinaryDocument& doc = shown->data();
+        inspected_ = orvel::PlaceOf(shown->layout(), shown->selection(), doc.size()).inspected();
         bytes = doc.bytes().span().subspan(static_cast<std::size_t>(inspected_));
-        editable = view_->IsMarkIdle();
+        editable = shown->IsMarkIdle();
     }
     filling_ = true;
     for (const InspectorField field : orvel::kInspectorFields) {
@@ -141,10 +139,11 @@ void CDataInspectorDock::OnItemChanged(QTableWidgetItem* item) {
 }
 
 bool CDataInspectorDock::WriteValue(InspectorField field, const QString& text) {
-    if (view_ == nullptr || !view_->IsMarkIdle())
+    COrvelView* target = view();
+    if (target == nullptr || !target->IsMarkIdle())
         return false;
-    orvel::BinaryDocument& doc = view_->data();
-    const Offset at = orvel::PlaceOf(view_->layout(), view_->selection(), doc.size()).inspected();
+    orvel::BinaryDocument& doc = target->data();
+    const Offset at = orvel::PlaceOf(target->layout(), target->selection(), doc.size()).inspected();
     const orvel::FieldBytes value =
         orvel::EncodeField(text.toStdString(), field, byteOrder(), doc.size() - at);
     if (!value.accepted()) {
@@ -161,7 +160,7 @@ bool CDataInspectorDock::WriteValue(InspectorField field, const QString& text) {
         outcome = doc.ReplaceRange(at, value.bytes);
     }
     if (outcome != orvel::EditOutcome::kDone) {
-        view_->ReportOutcome(outcome);
+        target->ReportOutcome(outcome);
         return false;
     }
     return true;

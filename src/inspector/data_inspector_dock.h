@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QDockWidget>
-#include <QMetaObject>
-#include <QPointer>
 
 #include "document/offset.h"
 #include "inspector/inspector_field.h"
+#include "view/view_watch.h"
 
 class COrvelView;
 class QRadioButton;
@@ -45,18 +44,15 @@ class CDataInspectorDock final : public QDockWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void Schedule();
     void Refresh();
     void OnItemChanged(QTableWidgetItem* item);
+    [[nodiscard]] COrvelView* view() const { return watch_.view(); }
 
     ShellServices& shell_;
-    QPointer<COrvelView> view_;
-    QMetaObject::Connection moved_;
-    QMetaObject::Connection edited_;
+    ViewWatch watch_;
     QRadioButton* little_;
     QRadioButton* big_;
     QTableWidget* table_;
     orvel::Offset inspected_ = 0;
-    bool scheduled_ = false;
     bool filling_ = false;  // the table is being filled: its changes are no edits
 };
