@@ -71,7 +71,8 @@ CDataInspectorDock::CDataInspectorDock(ShellServices& shell, QWidget* parent)
     // One line a value, wide enough for the longest ones (a time, a float).
     table_->setWordWrap(false);
     table_->resizeColumnToContents(0);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     const int valueWidth =
         table_->fontMetrics().horizontalAdvance(QStringLiteral("-2.2250738585072014e-308")) +
         4 * table_->fontMetrics().averageCharWidth() +
@@ -117,16 +118,23 @@ void CDataInspectorDock::Refresh() {
         editable = shown->IsMarkIdle();
     }
     filling_ = true;
+    // Only what changed is set: each change repaints the table.
     for (const InspectorField field : orvel::kInspectorFields) {
         const orvel::InspectedValue value = orvel::InspectField(bytes, field, byteOrder());
         QTableWidgetItem* item = table_->item(Row(field), 1);
-        item->setText(ToQString(value.text));
+        const QString text = ToQString(value.text);
+        if (item->text() != text)
+            item->setText(text);
         const bool shown = value.state == orvel::InspectedValue::State::kShown;
-        item->setForeground(shown ? palette().text() : palette().placeholderText());
+        const QBrush& brush = shown ? palette().text() : palette().placeholderText();
+        if (item->foreground() != brush)
+            item->setForeground(brush);
         // A value past the end has no bytes to write over.
         const bool writable = editable && value.state != orvel::InspectedValue::State::kUnavailable;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                       (writable ? Qt::ItemIsEditable : Qt::NoItemFlags));
+        const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                                    (writable ? Qt::ItemIsEditable : Qt::NoItemFlags);
+        if (item->flags() != flags)
+            item->setFlags(flags);
     }
     filling_ = false;
 }
