@@ -43,7 +43,7 @@ COrvelView* ViewOfSize(orvel::Offset size, bool followed = false) {
             bar->resize(1000, 30);
             bar->show();
             (new StatusReadouts(bar))->Follow(view);
-            auto* dock = new CDataInspectorDock(*app);
+            auto* dock = new DataInspectorDock(*app);
             dock->show();
             dock->Follow(view);
         }
@@ -80,8 +80,8 @@ void BM_PaintMarkedScreenAtLastLine(benchmark::State& state) {
     COrvelView* view = ViewOfSize(state.range(0));
     view->SetCaret(view->dump().Length());
     const orvel::Offset last = state.range(0) - 1;
-    view->marks().Paint(orvel::PaintRun{last - 0xFFFF, last, orvel::MarkColor::Red, 1,
-                                        orvel::MarkColor::Blue, last - 0xFFFF});
+    view->marks().Paint(orvel::PaintRun{last - 0xFFFF, last, orvel::MarkColor::kRed, 1,
+                                        orvel::MarkColor::kBlue, last - 0xFFFF});
     for (auto _ : state)
         Render(view);
     view->ClearAllMarks();

@@ -62,8 +62,8 @@ class CCompareFilesDoc : public QObject, public orvel::DocumentTarget, public Cl
 
     // True while either file has changes not saved.
     [[nodiscard]] bool IsModified() const {
-        return data_.dataModified(orvel::ComparedFile::First) ||
-               data_.dataModified(orvel::ComparedFile::Second);
+        return data_.dataModified(orvel::ComparedFile::kFirst) ||
+               data_.dataModified(orvel::ComparedFile::kSecond);
     }
 
     [[nodiscard]] bool IsBusy() const override { return !IsCompareDocIdle(); }

@@ -83,7 +83,7 @@ EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset star
             return {EditOutcome::kClipboardEmpty, {}};
         bytes = fromText->span();
     }
-    const EditOutcome outcome = doc.InsertBytes(start, bytes);
+    const EditOutcome outcome = doc.InsertRange(start, bytes);
     if (outcome != EditOutcome::kDone)
         return {outcome, {}};
     const auto count = static_cast<Offset>(bytes.size());

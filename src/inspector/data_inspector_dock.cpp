@@ -35,7 +35,7 @@ int Row(InspectorField field) {
 
 }  // namespace
 
-CDataInspectorDock::CDataInspectorDock(ShellServices& shell, QWidget* parent)
+DataInspectorDock::DataInspectorDock(ShellServices& shell, QWidget* parent)
     : QDockWidget(QStringLiteral("Data Inspector"), parent),
       shell_(shell),
       watch_(
@@ -78,7 +78,7 @@ CDataInspectorDock::CDataInspectorDock(ShellServices& shell, QWidget* parent)
         4 * table_->fontMetrics().averageCharWidth() +
         table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     table_->setMinimumWidth(table_->columnWidth(0) + valueWidth + 2 * table_->frameWidth());
-    connect(table_, &QTableWidget::itemChanged, this, &CDataInspectorDock::OnItemChanged);
+    connect(table_, &QTableWidget::itemChanged, this, &DataInspectorDock::OnItemChanged);
 
     const bool bigEndian = shell_.settings().value(QLatin1String(kBigEndianKey), false).toBool();
     (bigEndian ? big_ : little_)->setChecked(true);
@@ -89,25 +89,25 @@ CDataInspectorDock::CDataInspectorDock(ShellServices& shell, QWidget* parent)
     Refresh();
 }
 
-orvel::ByteOrder CDataInspectorDock::byteOrder() const {
+orvel::ByteOrder DataInspectorDock::byteOrder() const {
     return big_->isChecked() ? orvel::ByteOrder::kBigEndian : orvel::ByteOrder::kLittleEndian;
 }
 
-void CDataInspectorDock::setByteOrder(orvel::ByteOrder order) {
+void DataInspectorDock::setByteOrder(orvel::ByteOrder order) {
     (order == orvel::ByteOrder::kBigEndian ? big_ : little_)->setChecked(true);
 }
 
-void CDataInspectorDock::Follow(COrvelView* view) {
+void DataInspectorDock::Follow(COrvelView* view) {
     if (watch_.Watch(view))
         Refresh();
 }
 
-void CDataInspectorDock::showEvent(QShowEvent* event) {
+void DataInspectorDock::showEvent(QShowEvent* event) {
     QDockWidget::showEvent(event);
     Refresh();
 }
 
-void CDataInspectorDock::Refresh() {
+void DataInspectorDock::Refresh() {
     std::span<const std::uint8_t> bytes;
     bool editable = false;
     inspected_ = 0;
@@ -139,14 +139,14 @@ void CDataInspectorDock::Refresh() {
     filling_ = false;
 }
 
-void CDataInspectorDock::OnItemChanged(QTableWidgetItem* item) {
+void DataInspectorDock::OnItemChanged(QTableWidgetItem* item) {
     if (filling_ || item->column() != 1)
         return;
     WriteValue(orvel::kInspectorFields[static_cast<std::size_t>(item->row())], item->text());
     Refresh();  // the value as it now stands, also after a refusal
 }
 
-bool CDataInspectorDock::WriteValue(InspectorField field, const QString& text) {
+bool DataInspectorDock::WriteValue(InspectorField field, const QString& text) {
     COrvelView* target = view();
     if (target == nullptr || !target->IsMarkIdle())
         return false;
@@ -155,7 +155,7 @@ bool CDataInspectorDock::WriteValue(InspectorField field, const QString& text) {
     const orvel::FieldBytes value =
         orvel::EncodeField(text.toStdString(), field, byteOrder(), doc.size() - at);
     if (!value.accepted()) {
-        shell_.prompts().Tell(this, ToQString(value.refusal), UserPrompts::Icon::Stop);
+        shell_.prompts().Tell(this, ToQString(value.refusal), UserPrompts::Icon::kStop);
         return false;
     }
     const auto old = doc.bytes().span().subspan(static_cast<std::size_t>(at), value.bytes.size());

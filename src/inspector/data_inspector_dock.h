@@ -18,10 +18,10 @@ class ShellServices;
 // writes its bytes there through the document's edit interface, one step of
 // the undo history; a value that is refused is told why and changes nothing.
 // It follows the view's caret and bytes while it is shown. GUI thread only.
-class CDataInspectorDock final : public QDockWidget {
+class DataInspectorDock final : public QDockWidget {
     Q_OBJECT
   public:
-    CDataInspectorDock(ShellServices& shell, QWidget* parent = nullptr);
+    DataInspectorDock(ShellServices& shell, QWidget* parent = nullptr);
 
     // Follows `view`; null shows every value as unavailable and edits nothing.
     void Follow(COrvelView* view);

@@ -3,7 +3,7 @@
 #include <QStatusBar>
 
 #include "app/status_readouts.h"
-#include "compare/compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::Offset;

@@ -6,8 +6,8 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "editing/edit_fixture.h"
 #include "inspector/data_inspector_dock.h"
+#include "support/edit_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::ByteOrder;
@@ -29,9 +29,7 @@ class DataInspectorTest : public EditTest {
         EditTest::TearDown();
     }
 
-    static CDataInspectorDock* dock() {
-        return COrvelApp::instance()->mainFrame()->dataInspector();
-    }
+    static DataInspectorDock* dock() { return COrvelApp::instance()->mainFrame()->dataInspector(); }
     static int Row(InspectorField field) {
         const auto& fields = orvel::kInspectorFields;
         return static_cast<int>(std::find(fields.begin(), fields.end(), field) - fields.begin());
