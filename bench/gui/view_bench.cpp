@@ -2,24 +2,33 @@
 // marked in the other colour than its neighbours, so each cell is a run of its
 // own), typing a digit and Ctrl+End, on a 4 GiB - 1 byte document and, as the
 // baseline in the same run, on a 1 MiB one. Every step must cost the same
-// whatever the file size.
+// whatever the file size. Typing a digit while the status bar's readouts and
+// the data inspector follow the view is measured against the same view with
+// nothing following it, both letting the event loop catch up.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <map>
+#include <utility>
 
 #include "app/orvel_app.h"
+#include "app/status_readouts.h"
 #include "document/orvel_doc.h"
+#include "inspector/data_inspector_dock.h"
 #include "view/orvel_view.h"
 
 namespace {
 
-COrvelView* ViewOfSize(orvel::Offset size) {
-    // A top-level view of a fixed size, so both sizes paint the same screen.
-    static std::map<orvel::Offset, COrvelView*> views;
-    COrvelView*& view = views[size];
+// A top-level view of a fixed size, so both sizes paint the same screen; a
+// second view of each size (`followed`) has the readouts and the inspector
+// following it.
+COrvelView* ViewOfSize(orvel::Offset size, bool followed = false) {
+    static std::map<std::pair<orvel::Offset, bool>, COrvelView*> views;
+    COrvelView*& view = views[{size, followed}];
     if (view == nullptr) {
         COrvelApp* app = COrvelApp::instance();
         auto* doc = new COrvelDoc(*app, nullptr, app);
@@ -29,6 +38,15 @@ COrvelView* ViewOfSize(orvel::Offset size) {
         view = new COrvelView(*app, doc);
         view->resize(1000, 800);
         view->show();
+        if (followed) {
+            auto* bar = new QStatusBar;
+            bar->resize(1000, 30);
+            bar->show();
+            (new StatusReadouts(bar))->Follow(view);
+            auto* dock = new DataInspectorDock(*app);
+            dock->show();
+            dock->Follow(view);
+        }
     }
     return view;
 }
@@ -79,6 +97,31 @@ void BM_TypeDigitAtLastByte(benchmark::State& state) {
     }
 }
 
+// A digit, the events it leaves (the readouts' and inspector's update), a
+// paint. The digits alternate and eight bytes follow the byte typed over, so
+// that every value the inspector shows changes each time.
+void TypeAndCatchUp(benchmark::State& state, bool followed) {
+    COrvelView* view = ViewOfSize(state.range(0), followed);
+    const orvel::Offset high = view->layout().ByteToHexPos(state.range(0) - 16).high;
+    bool five = false;
+    for (auto _ : state) {
+        five = !five;
+        view->SetCaret(high);
+        SendKey(view, five ? Qt::Key_5 : Qt::Key_6, Qt::NoModifier,
+                five ? QStringLiteral("5") : QStringLiteral("6"));
+        QCoreApplication::processEvents();
+        Render(view);
+    }
+}
+
+void BM_TypeDigitNothingFollowing(benchmark::State& state) {
+    TypeAndCatchUp(state, false);
+}
+
+void BM_TypeDigitReadoutsAndInspectorFollowing(benchmark::State& state) {
+    TypeAndCatchUp(state, true);
+}
+
 void BM_CtrlEndFromTop(benchmark::State& state) {
     COrvelView* view = ViewOfSize(state.range(0));
     for (auto _ : state) {
@@ -95,6 +138,11 @@ BENCHMARK(BM_PaintScreenAtTop)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillis
 BENCHMARK(BM_PaintScreenAtLastLine)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintMarkedScreenAtLastLine)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeDigitAtLastByte)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeDigitNothingFollowing)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeDigitReadoutsAndInspectorFollowing)
+    ->Arg(kSmall)
+    ->Arg(kHuge)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CtrlEndFromTop)->Arg(kSmall)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "document/orvel_doc.h"
+#include "ui/window_title.h"
 #include "view/orvel_view.h"
 
 CChildFrame::CChildFrame(ShellServices& shell, COrvelDoc* doc, QWidget* parent)
@@ -35,14 +36,15 @@ std::vector<CChildFrame*> CChildFrame::DocumentFrames() const {
 }
 
 // A document shown in several windows numbers them: "Orvel1:1", "Orvel1:2".
+// The title marks unsaved changes the Qt way ("Orvel1*"), following the
+// document's modified state, which an undo to the saved bytes ends.
 void CChildFrame::UpdateTitle() {
     const std::vector<CChildFrame*> frames = DocumentFrames();
     const auto self = std::find(frames.begin(), frames.end(), this);
-    if (frames.size() < 2 || self == frames.end()) {
-        setWindowTitle(doc_->title());
-        return;
-    }
-    setWindowTitle(QStringLiteral("%1:%2").arg(doc_->title()).arg(self - frames.begin() + 1));
+    QString title = doc_->title();
+    if (frames.size() >= 2 && self != frames.end())
+        title += QStringLiteral(":%1").arg(self - frames.begin() + 1);
+    ShowTitle(*this, title, doc_->IsModified());
 }
 
 void CChildFrame::ActivateFrame() {

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyleOptionTitleBar>
 #include <QToolBar>
@@ -25,12 +26,15 @@
 #include "app/help_window.h"
 #include "app/recent_file_store.h"
 #include "app/shell_command_table.h"
+#include "app/status_readouts.h"
 #include "app/toolbar_tables.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
 #include "compare/compare_tool_icons.h"
 #include "document/file_stamp.h"
 #include "document/orvel_doc.h"
+#include "inspector/caret_readouts.h"
+#include "inspector/data_inspector_dock.h"
 #include "jobs/status_bar_jobs.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
@@ -38,6 +42,7 @@
 #include "ui/menu_entry.h"
 #include "ui/qt_string.h"
 #include "ui/shell_services.h"
+#include "ui/window_title.h"
 #include "view/orvel_view.h"
 
 namespace Cmd = orvel::Cmd;
@@ -56,6 +61,7 @@ CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
     BuildMenuBar(orvel::MenuBarKind::kNoDocument);
     CreateToolBars();
     CreateStatusBar();
+    CreateDataInspector();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnChildActivated);
     connect(&recentFiles_, &RecentFileStore::changed, this, &CMainFrame::UpdateCommands);
     // A click into the other pane of a comparison changes the route at once.
@@ -70,6 +76,7 @@ CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
 CMainFrame::~CMainFrame() {
     disconnect(jobs_, nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
+    disconnect(inspector_, nullptr, this, nullptr);
     EndPendingDocuments();
     jobs_->EndAll();
 }
@@ -99,6 +106,7 @@ void CMainFrame::CreateStatusBar() {
     auto* idle = new QLabel(ToQString(orvel::kIdlePrompt));
     idle->setObjectName(QStringLiteral("idlePrompt"));
     statusBar()->addWidget(idle, 1);
+    readouts_ = new StatusReadouts(statusBar());
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         auto* label = new QLabel(QString::fromLatin1(indicator));
         label->setObjectName(QString::fromLatin1(indicator));
@@ -111,6 +119,42 @@ void CMainFrame::CreateStatusBar() {
     }
     jobs_ = new StatusBarJobs(statusBar(), this);
     connect(jobs_, &StatusBarJobs::jobsChanged, this, &CMainFrame::UpdateCommands);
+}
+
+namespace {
+
+constexpr char kDataInspectorKey[] = "View/DataInspector";
+
+}  // namespace
+
+// The dock stands right of the client area, shown as it was when Orvel last ran.
+void CMainFrame::CreateDataInspector() {
+    inspector_ = new DataInspectorDock(shell_, this);
+    addDockWidget(Qt::RightDockWidgetArea, inspector_);
+    inspector_->setVisible(shell_.settings().value(QLatin1String(kDataInspectorKey)).toBool());
+    connect(inspector_, &QDockWidget::visibilityChanged, this, [this] {
+        shell_.settings().setValue(QLatin1String(kDataInspectorKey), !inspector_->isHidden());
+    });
+}
+
+void CMainFrame::ToggleDataInspector() {
+    inspector_->setVisible(inspector_->isHidden());
+}
+
+void CMainFrame::FollowActiveView() {
+    QMdiSubWindow* current = mdiArea_->currentSubWindow();
+    COrvelView* view = nullptr;
+    if (auto* window = dynamic_cast<CommandFrame*>(current))
+        view = dynamic_cast<COrvelView*>(window->activeViewTarget());
+    readouts_->Follow(view);
+    inspector_->Follow(view);
+    QString differences;
+    if (auto* comparison = qobject_cast<CCompareFilesChildFrame*>(current)) {
+        if (const auto& result = comparison->lastComparison())
+            differences =
+                ToQString(orvel::DifferencesReadout(result->differences, result->finished));
+    }
+    readouts_->ShowDifferences(differences);
 }
 
 void CMainFrame::BuildMenuBar(orvel::MenuBarKind kind) {
@@ -153,7 +197,7 @@ void CMainFrame::FillWindowList(QMenu* menu) {
     int number = 1;
     for (QMdiSubWindow* child : windows) {
         QAction* entry = menu->addAction(QString::fromStdString(
-            orvel::NumberedMenuEntry(number++, child->windowTitle().toStdString())));
+            orvel::NumberedMenuEntry(number++, TitleAsShown(*child).toStdString())));
         entry->setCheckable(true);
         entry->setChecked(child == mdiArea_->currentSubWindow());
         connect(entry, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(child)] {
@@ -453,6 +497,10 @@ void CMainFrame::ComparisonLoaded(CCompareFilesDoc* doc, bool loaded) {
     auto* child =
         new CCompareFilesChildFrame(shell_, std::unique_ptr<CCompareFilesDoc>(doc),
                                     actions_.MakeToolBar(orvel::CompareToolbar(), CompareToolIcon));
+    connect(child, &CCompareFilesChildFrame::activeViewChanged, this,
+            &CMainFrame::FollowActiveView);
+    connect(child, &CCompareFilesChildFrame::comparisonChanged, this,
+            &CMainFrame::FollowActiveView);
     mdiArea_->addSubWindow(child);
     child->ActivateFrame();
     UpdateCommands();
@@ -480,6 +528,7 @@ void CMainFrame::OnChildActivated() {
     const auto kind = child != nullptr ? child->menuKind() : orvel::MenuBarKind::kNoDocument;
     if (kind != menuKind_)
         BuildMenuBar(kind);
+    FollowActiveView();
     UpdateCommands();
 }
 

@@ -17,6 +17,7 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class CAsciiTableDlg;
+class DataInspectorDock;
 class CChildFrame;
 class HelpWnd;
 class CNotationConvertDlg;
@@ -27,6 +28,7 @@ class CommandFrame;
 class RecentFileStore;
 class ShellServices;
 class StatusBarJobs;
+class StatusReadouts;
 
 // The main window: the menu bar laid out by the menu tables, the actions and
 // keys of the command registry, the client area holding the document windows,
@@ -87,6 +89,7 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
 
     // The commands this frame carries out.
     void ToggleStatusBar();
+    void ToggleDataInspector();
     void OnWindowNew();
     void Cascade();
     void ArrangeIcons();
@@ -100,6 +103,10 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
     [[nodiscard]] CAsciiTableDlg* asciiTableDlg() const { return m_pAsciiTableDlg; }
     [[nodiscard]] CNotationConvertDlg* notationDlg() const { return m_pNotationDlg; }
     [[nodiscard]] HelpWnd* helpWindow() const;
+    // The status bar's readouts and the data inspector, which follow the
+    // active window's active view.
+    [[nodiscard]] StatusReadouts* readouts() const { return readouts_; }
+    [[nodiscard]] DataInspectorDock* dataInspector() const { return inspector_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +116,9 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
   private:
     void CreateToolBars();
     void CreateStatusBar();
+    void CreateDataInspector();
+    // Points the readouts and the inspector at the active window's active view.
+    void FollowActiveView();
     void BuildMenuBar(orvel::MenuBarKind kind);
     void FillRecentFiles(QMenu* menu, QAction* before);
     void FillWindowList(QMenu* menu);
@@ -150,6 +160,8 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
     CNotationConvertDlg* m_pNotationDlg = nullptr;
     QPointer<HelpWnd> helpWnd_;
     StatusBarJobs* jobs_ = nullptr;
+    StatusReadouts* readouts_ = nullptr;
+    DataInspectorDock* inspector_ = nullptr;
     // Documents whose files are being read, owned here until their windows open.
     std::vector<PendingOpen> opening_;
     std::vector<PendingComparison> comparing_;

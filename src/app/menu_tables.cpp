@@ -75,6 +75,7 @@ constexpr CommandId kEditMenu[] = {
     kSep,
     Cmd::EditInsertBytes,
     kSep,
+    Cmd::EditSelectAll,
     Cmd::EditSelectBytes,
     Cmd::EditGoTo,
 };
@@ -103,7 +104,7 @@ constexpr CommandId kMarkMenu[] = {
     Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits, kSep, Cmd::MarkClear,
 };
 
-constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar};
+constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::ViewDataInspector};
 
 constexpr CommandId kWindowMenu[] = {
     Cmd::WindowNew,

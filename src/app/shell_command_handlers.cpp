@@ -6,6 +6,7 @@
 
 #include "app/main_frame.h"
 #include "app/shell_command_table.h"
+#include "inspector/data_inspector_dock.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::On;
@@ -37,6 +38,11 @@ void BindShellCommands(orvel::CommandRegistry& registry) {
                   On<CMainFrame>([](CMainFrame& frame) { frame.ToggleStatusBar(); },
                                  [](CMainFrame& frame, orvel::CommandState& state) {
                                      state.checked = !frame.statusBar()->isHidden();
+                                 }));
+    registry.Bind(Cmd::ViewDataInspector,
+                  On<CMainFrame>([](CMainFrame& frame) { frame.ToggleDataInspector(); },
+                                 [](CMainFrame& frame, orvel::CommandState& state) {
+                                     state.checked = !frame.dataInspector()->isHidden();
                                  }));
     registry.Bind(Cmd::WindowNew, On<CMainFrame>([](CMainFrame& frame) { frame.OnWindowNew(); },
                                                  [](CMainFrame& frame, orvel::CommandState& state) {

@@ -15,6 +15,7 @@ inline constexpr CommandId FilePrintSetup{"FilePrintSetup"};
 inline constexpr CommandId FileExit{"FileExit"};
 inline constexpr CommandId ViewToolbar{"ViewToolbar"};
 inline constexpr CommandId ViewStatusBar{"ViewStatusBar"};
+inline constexpr CommandId ViewDataInspector{"ViewDataInspector"};
 inline constexpr CommandId WindowNew{"WindowNew"};
 inline constexpr CommandId WindowCascade{"WindowCascade"};
 inline constexpr CommandId WindowTile{"WindowTile"};

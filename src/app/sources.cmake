@@ -17,4 +17,5 @@ list(APPEND ORVEL_GUI_SOURCES
     src/app/qt_user_prompts.cpp
     src/app/recent_file_store.cpp
     src/app/shell_command_handlers.cpp
+    src/app/status_readouts.cpp
 )

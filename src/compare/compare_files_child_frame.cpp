@@ -8,6 +8,7 @@
 #include "compare/compare_files_doc.h"
 #include "compare/compared_file_view.h"
 #include "ui/shell_services.h"
+#include "ui/window_title.h"
 
 using orvel::ComparedFile;
 
@@ -19,7 +20,9 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
       worker_(shell, doc_->data(), this, doc_->jobHost()),
       m_wndCompareBar(compareBar) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(doc_->title());
+    UpdateTitle();
+    connect(doc_.get(), &CCompareFilesDoc::stateChanged, this,
+            &CCompareFilesChildFrame::UpdateTitle);
     auto* client = new QWidget;
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -42,10 +45,14 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
     activeView_ = m_pView1;
     for (ComparedFileView* view :
          {static_cast<ComparedFileView*>(m_pView1), static_cast<ComparedFileView*>(m_pView2)}) {
-        connect(view, &ComparedFileView::activated, this, [this, view] { activeView_ = view; });
+        connect(view, &ComparedFileView::activated, this, [this, view] { SetActiveView(view); });
         view->OnUpdate();
     }
     worker_.setPanes(m_pView1, m_pView2);
+    worker_.setScanEnded([this](const orvel::CompareResult& result) {
+        lastComparison_ = result;
+        emit comparisonChanged();
+    });
     doc_->setCompareEnder([this] { worker_.End(); });
 }
 
@@ -95,7 +102,9 @@ void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CCompareFilesChildFrame::OnStartCompare() {
+    lastComparison_.reset();
     worker_.Start();
+    emit comparisonChanged();
 }
 
 void CCompareFilesChildFrame::OnStopCompare() {
@@ -103,7 +112,19 @@ void CCompareFilesChildFrame::OnStopCompare() {
 }
 
 void CCompareFilesChildFrame::ActivateOtherPane() {
-    activeView_ = activeView_ == m_pView1 ? static_cast<ComparedFileView*>(m_pView2)
-                                          : static_cast<ComparedFileView*>(m_pView1);
+    SetActiveView(activeView_ == m_pView1 ? static_cast<ComparedFileView*>(m_pView2)
+                                          : static_cast<ComparedFileView*>(m_pView1));
     activeView_->setFocus();
+}
+
+void CCompareFilesChildFrame::SetActiveView(ComparedFileView* view) {
+    if (view == activeView_)
+        return;
+    activeView_ = view;
+    emit activeViewChanged();
+}
+
+// Unsaved changes of either file mark the title.
+void CCompareFilesChildFrame::UpdateTitle() {
+    ShowTitle(*this, doc_->title(), doc_->IsModified());
 }

@@ -2,6 +2,7 @@
 
 #include <QMdiSubWindow>
 #include <memory>
+#include <optional>
 
 #include "compare/compare_engine.h"
 #include "compare/compare_worker.h"
@@ -37,6 +38,10 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     [[nodiscard]] CBarredSplitterWnd* splitter() const { return m_wndSplitter; }
     // The pane that has, or last had, the focus.
     [[nodiscard]] ComparedFileView* activeView() const { return activeView_; }
+    // How the last comparison ended; nothing before the first and while one runs.
+    [[nodiscard]] const std::optional<orvel::CompareResult>& lastComparison() const {
+        return lastComparison_;
+    }
 
     // Shows the frame; the first time maximised.
     void ActivateFrame();
@@ -55,10 +60,19 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     }
     [[nodiscard]] CloseGuard& closeGuard() const override;
 
+  signals:
+    // Another pane became the active one.
+    void activeViewChanged();
+    // A comparison started or ended (lastComparison changed).
+    void comparisonChanged();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void SetActiveView(ComparedFileView* view);
+    void UpdateTitle();
+
     std::unique_ptr<CCompareFilesDoc> doc_;
     CompareWorker worker_;
     QToolBar* m_wndCompareBar;
@@ -66,5 +80,6 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     CComparedFile1View* m_pView1 = nullptr;
     CComparedFile2View* m_pView2 = nullptr;
     ComparedFileView* activeView_ = nullptr;
+    std::optional<orvel::CompareResult> lastComparison_;
     bool m_bFirstActivate = true;
 };

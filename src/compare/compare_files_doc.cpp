@@ -36,12 +36,17 @@ CCompareFilesDoc::CCompareFilesDoc(ShellServices& shell, JobHost* jobs)
       title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())),
       jobHost_(jobs),
       job_(jobs) {
-    for (const ComparedFile which : {ComparedFile::kFirst, ComparedFile::kSecond})
+    for (const ComparedFile which : {ComparedFile::kFirst, ComparedFile::kSecond}) {
         ConnectEditHistory(shell_, data_.file(which), [this] { return dialogParent_; });
+        observerIds_[static_cast<int>(which)] =
+            data_.file(which).AddObserver([this](const orvel::ByteEdit&) { emit stateChanged(); });
+    }
 }
 
 CCompareFilesDoc::~CCompareFilesDoc() {
     job_.EndAtOnce();
+    for (const ComparedFile which : {ComparedFile::kFirst, ComparedFile::kSecond})
+        data_.file(which).RemoveObserver(observerIds_[static_cast<int>(which)]);
 }
 
 QString CCompareFilesDoc::path(ComparedFile which) const {
@@ -122,7 +127,10 @@ void CCompareFilesDoc::OnSaveFile(ComparedFile which, std::function<void(bool)> 
     }
     StartSave(
         which, path(which),
-        [this, which](const orvel::FileStamp& written) { data_.FileSaved(which, written); },
+        [this, which](const orvel::FileStamp& written) {
+            data_.FileSaved(which, written);
+            emit stateChanged();
+        },
         std::move(done));
 }
 

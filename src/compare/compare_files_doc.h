@@ -60,9 +60,19 @@ class CCompareFilesDoc : public QObject, public orvel::DocumentTarget, public Cl
     // The widget that owns the document's message boxes and file dialogs.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
+    // True while either file has changes not saved.
+    [[nodiscard]] bool IsModified() const {
+        return data_.dataModified(orvel::ComparedFile::kFirst) ||
+               data_.dataModified(orvel::ComparedFile::kSecond);
+    }
+
     [[nodiscard]] bool IsBusy() const override { return !IsCompareDocIdle(); }
     [[nodiscard]] bool IsMarkingOrComparing() const override { return !data_.IsCompareDocIdle(); }
     [[nodiscard]] bool IsComparing() const override { return data_.IsComparing(); }
+
+  signals:
+    // A file was edited or saved: the modified state may have changed.
+    void stateChanged();
 
   protected:
     // The running comparison, the running marking, the running job, then each
@@ -84,5 +94,6 @@ class CCompareFilesDoc : public QObject, public orvel::DocumentTarget, public Cl
     QWidget* dialogParent_ = nullptr;
     std::function<void()> endCompare_;
     JobHost* jobHost_;
+    int observerIds_[2] = {0, 0};
     DocumentJob job_;  // last: it ends before the files it reads go
 };

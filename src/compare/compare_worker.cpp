@@ -74,6 +74,8 @@ orvel::CompareResult CompareWorker::Scan(JobContext& job, std::span<const std::u
 }
 
 void CompareWorker::Finished(const orvel::CompareResult& result) {
+    if (scanEnded_)
+        scanEnded_(result);
     if (!result.finished) {
         doc_.m_bCompareIdle = 1;  // stopped: no summary
         return;

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -39,6 +40,12 @@ class CompareWorker {
         second_ = second;
     }
 
+    // Told on the GUI thread how each comparison's scan ended (finished or
+    // stopped; not when it was ended at once).
+    void setScanEnded(std::function<void(const orvel::CompareResult&)> ended) {
+        scanEnded_ = std::move(ended);
+    }
+
     // Start Compare. Precondition: the document is idle.
     void Start();
     // Stop Compare: the worker ends at its next offset, with no summary.
@@ -64,5 +71,6 @@ class CompareWorker {
     COrvelView* first_ = nullptr;
     COrvelView* second_ = nullptr;
     bool outOfMemory_ = false;  // GUI thread: this comparison could not paint
+    std::function<void(const orvel::CompareResult&)> scanEnded_;
     BackgroundJob job_;
 };

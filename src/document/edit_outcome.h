@@ -9,6 +9,7 @@ namespace orvel {
 enum class EditOutcome {
     kDone,
     kClipboardDamaged,  // the clipboard block counts more bytes than it holds
+    kClipboardEmpty,    // the clipboard holds neither a block nor a text of hex values
     kFileTooLarge,      // the file would grow past kMaxFileSize bytes
     kOutOfMemory,       // the bytes or the clipboard block could not be allocated
     kNoMemoryForUndo,   // what an undo of the edit needs could not be kept
@@ -17,6 +18,7 @@ enum class EditOutcome {
 
 inline constexpr std::string_view kClipboardDamagedMessage =
     "The clipboard data is damaged. Nothing was pasted.";
+inline constexpr std::string_view kClipboardEmptyMessage = "The clipboard holds no bytes to paste.";
 inline constexpr std::string_view kFileTooLargeMessage =
     "The bytes can not be inserted: the file would become larger than FFFFFFFF "
     "(4294967295) bytes. The file is unchanged.";
@@ -33,6 +35,8 @@ inline constexpr std::string_view kNoMemoryForUndoMessage =
             return {};
         case EditOutcome::kClipboardDamaged:
             return kClipboardDamagedMessage;
+        case EditOutcome::kClipboardEmpty:
+            return kClipboardEmptyMessage;
         case EditOutcome::kFileTooLarge:
             return kFileTooLargeMessage;
         case EditOutcome::kOutOfMemory:

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "editing/clipboard_codec.h"
+#include "editing/clipboard_text.h"
 
 namespace orvel {
 namespace {
@@ -63,14 +64,24 @@ EditResult DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset sta
 }
 
 EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
-                      std::optional<std::span<const std::uint8_t>> block) {
+                      std::optional<std::span<const std::uint8_t>> block, std::string_view text) {
     assert(start >= 0 && start <= doc.size());
     std::span<const std::uint8_t> bytes;
+    std::optional<ByteBuffer> fromText;
     if (block) {
         const auto decoded = DecodeClipboardBlock(*block);
         if (!decoded)
             return {EditOutcome::kClipboardDamaged, {}};
         bytes = *decoded;
+    } else {
+        try {
+            fromText = HexPairsBytes(text);
+        } catch (const std::bad_alloc&) {
+            return {EditOutcome::kOutOfMemory, {}};
+        }
+        if (!fromText)
+            return {EditOutcome::kClipboardEmpty, {}};
+        bytes = fromText->span();
     }
     const EditOutcome outcome = doc.InsertRange(start, bytes);
     if (outcome != EditOutcome::kDone)

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "document/binary_document.h"
@@ -56,15 +57,17 @@ using BlockStorage = std::function<std::span<std::uint8_t>(std::size_t length)>;
 [[nodiscard]] EditResult DeleteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
                                      Offset end);
 
-// Inserts the bytes of a clipboard block at `start` (the size appends) and
-// selects from the high digit of byte start to the high digit of the byte after
-// the pasted ones. `block` is nothing when the clipboard holds no block in the
-// private format: nothing is inserted, yet the dump is rebuilt, the document
-// marked modified and the caret put at byte start. A damaged block, a file that
-// would grow past kMaxFileSize, or a failed allocation leave the document as it
-// was (kClipboardDamaged, kFileTooLarge, kOutOfMemory).
+// Inserts the bytes on the clipboard at `start` (the size appends) and selects
+// from the high digit of byte start to the high digit of the byte after the
+// pasted ones. The bytes are those of `block`, the clipboard's block in the
+// private format, when there is one; otherwise those of `text`, the clipboard's
+// plain text, when it consists of hex values (HexPairsText). A damaged block,
+// neither a block nor such a text, a file that would grow past kMaxFileSize,
+// or a failed allocation leave the document as it was (kClipboardDamaged,
+// kClipboardEmpty, kFileTooLarge, kOutOfMemory).
 [[nodiscard]] EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset start,
-                                    std::optional<std::span<const std::uint8_t>> block);
+                                    std::optional<std::span<const std::uint8_t>> block,
+                                    std::string_view text = {});
 
 // Inserts `count` (>= 0) bytes of `value` at `start` and selects the two hex
 // digits of byte start. Count 0 inserts nothing but rebuilds and marks modified.

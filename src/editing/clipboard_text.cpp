@@ -24,9 +24,11 @@ bool IsValueSeparator(char c) {
     }
 }
 
+}  // namespace
+
 // True when `text` holds at least one value and nothing the import would drop
 // or take as a separator beyond the ones listed in the header.
-bool ConsistsOfHexPairs(std::string_view text) {
+bool IsHexPairsText(std::string_view text) {
     bool anyPair = false;
     std::size_t run = 0;  // digits in the current run
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -48,24 +50,30 @@ bool ConsistsOfHexPairs(std::string_view text) {
     return run % 2 == 0 && (anyPair || run >= 2);
 }
 
-}  // namespace
+std::size_t HexPairsTextSize(std::size_t count) {
+    return count == 0 ? 0 : 3 * count - 1;
+}
+
+void WriteHexPairsText(std::span<const std::uint8_t> bytes, std::span<char> out) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char* at = out.data();
+    for (const std::uint8_t byte : bytes) {
+        at[0] = kDigits[byte >> 4];
+        at[1] = kDigits[byte & 15];
+        if (at + 2 != out.data() + out.size())
+            at[2] = ' ';
+        at += 3;
+    }
+}
 
 std::string HexPairsText(std::span<const std::uint8_t> bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    if (bytes.empty())
-        return {};
-    std::string text(3 * bytes.size() - 1, ' ');
-    char* out = text.data();
-    for (const std::uint8_t byte : bytes) {
-        out[0] = kDigits[byte >> 4];
-        out[1] = kDigits[byte & 15];
-        out += 3;
-    }
+    std::string text(HexPairsTextSize(bytes.size()), ' ');
+    WriteHexPairsText(bytes, text);
     return text;
 }
 
 std::optional<ByteBuffer> HexPairsBytes(std::string_view text) {
-    if (!ConsistsOfHexPairs(text))
+    if (!IsHexPairsText(text))
         return std::nullopt;
     ByteBuffer bytes;
     HexTextParser parser(bytes);

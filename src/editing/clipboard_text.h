@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,6 +17,11 @@ namespace orvel {
 // no bytes. Throws std::bad_alloc when the text cannot be allocated.
 [[nodiscard]] std::string HexPairsText(std::span<const std::uint8_t> bytes);
 
+// The length of HexPairsText for `count` bytes, and the text written into
+// `out`, whose size must be that length.
+[[nodiscard]] std::size_t HexPairsTextSize(std::size_t count);
+void WriteHexPairsText(std::span<const std::uint8_t> bytes, std::span<char> out);
+
 // The bytes of a pasted text that consists of hex byte values, read by the hex
 // text import's rules; nothing for any other text. Such a text holds at least
 // one byte, and besides its hex digits only blanks (space, tab, line breaks),
@@ -24,5 +30,8 @@ namespace orvel {
 // dropped: "4F 52,0x56:45-4c" is one, "4F5" and "Hello" are not. Throws
 // std::bad_alloc when the bytes cannot be allocated.
 [[nodiscard]] std::optional<ByteBuffer> HexPairsBytes(std::string_view text);
+
+// True when HexPairsBytes(text) gives bytes; allocates nothing.
+[[nodiscard]] bool IsHexPairsText(std::string_view text);
 
 }  // namespace orvel

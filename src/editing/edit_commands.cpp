@@ -62,13 +62,15 @@ orvel::EditResult Apply(COrvelView& view, std::string_view step, DialogId id,
             break;
         case DialogId::kPasteBytes: {
             const std::optional<QByteArray> block = GetBlockFromClipboard();
+            const QByteArray text = block ? QByteArray() : GetTextFromClipboard();
             std::optional<std::span<const std::uint8_t>> bytes;
             if (block) {
                 bytes = std::span<const std::uint8_t>(
                     reinterpret_cast<const std::uint8_t*>(block->constData()),
                     static_cast<std::size_t>(block->size()));
             }
-            result = orvel::PasteBytes(doc, layout, start, bytes);
+            result = orvel::PasteBytes(doc, layout, start, bytes,
+                                       std::string_view(text.constData(), text.size()));
             break;
         }
         case DialogId::kInsertBytes:
@@ -115,6 +117,9 @@ EditCommands::EditCommands(COrvelView& view) : view_(view) {}
 void EditCommands::Open(DialogId id, std::string_view step) {
     if (!view_.IsMarkIdle())
         return;
+    // No address is asked for bytes that are not there.
+    if (id == DialogId::kPasteBytes && !ClipboardHoldsBytes())
+        return view_.ReportOutcome(EditOutcome::kClipboardEmpty);
     const orvel::DialogDef& def = orvel::GetDialogDef(id);
     const orvel::DialogMembers preset = orvel::OpenDialogMembers(
         def, view_.layout(), view_.selection(), view_.data().size(), settings_);

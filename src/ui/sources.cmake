@@ -6,4 +6,5 @@ list(APPEND ORVEL_CORE_SOURCES
 list(APPEND ORVEL_GUI_SOURCES
     src/ui/close_guard.cpp
     src/ui/user_prompts.cpp
+    src/ui/window_title.cpp
 )

@@ -157,6 +157,8 @@ void COrvelView::ShowSelection(orvel::TextSelection selection) {
     EnsureCaretVisible();
     RepaintLines(dump_.LineOfPosition(std::min(old.min(), selection.min())),
                  dump_.LineOfPosition(std::max(old.max(), selection.max())));
+    if (selection != old)
+        emit selectionChanged();
 }
 
 void COrvelView::EnsureCaretVisible() {
@@ -216,11 +218,12 @@ void COrvelView::OnDocumentEdited(const orvel::ByteEdit& edit) {
         UpdateScrollBars();
         ShowSelection(selection_);  // clamps to the new text
         viewport()->update();
-        return;
+    } else {
+        const Offset firstLine = dump_.FirstDataTextLine() + edit.offset / 16;
+        const Offset lastLine = dump_.FirstDataTextLine() + (edit.offset + edit.newLength - 1) / 16;
+        RepaintLines(firstLine, lastLine);
     }
-    const Offset firstLine = dump_.FirstDataTextLine() + edit.offset / 16;
-    const Offset lastLine = dump_.FirstDataTextLine() + (edit.offset + edit.newLength - 1) / 16;
-    RepaintLines(firstLine, lastLine);
+    emit bytesEdited();
 }
 
 void COrvelView::paintEvent(QPaintEvent* event) {

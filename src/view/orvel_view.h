@@ -116,6 +116,12 @@ class COrvelView : public QAbstractScrollArea, public orvel::CommandTarget {
         return static_cast<Part&>(*parts_.emplace_back(std::make_unique<Part>(*this)));
     }
 
+  signals:
+    // The caret or the selection moved.
+    void selectionChanged();
+    // The bytes changed: an edit of the document, in this view or another.
+    void bytesEdited();
+
   protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -27,4 +27,5 @@ list(APPEND ORVEL_GUI_SOURCES
     src/view/orvel_view.cpp
     src/view/undo_commands.cpp
     src/view/view_command_handlers.cpp
+    src/view/view_watch.cpp
 )

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "editing/block_kernels.h"
 #include "ui/wait_cursor.h"
 #include "view/export_command.h"
 #include "view/orvel_view.h"
@@ -16,8 +17,12 @@ void BindViewCommands(orvel::CommandRegistry& registry) {
                       ExportDumpText(view.shell(), view.window(), view.dump(), view.documentJob());
                   }));
     registry.Bind(Cmd::FilePrint, On<COrvelView>([](COrvelView& view) { view.Print(); }));
+    // The hex cells of every byte, so that the block commands take them all.
     registry.Bind(Cmd::EditSelectAll, On<COrvelView>([](COrvelView& view) {
-                      view.SetSelection({0, view.dump().Length()});
+                      const orvel::Offset size = view.data().size();
+                      if (size == 0)
+                          return view.SetCaret(view.layout().LineColToTextPos(0, 9));
+                      view.SetSelection(orvel::SelectBytes(view.layout(), 0, size - 1));
                   }));
     // The bytes, and so the document's modified state, stay as they are.
     registry.Bind(Cmd::MarkClear, On<COrvelView>([](COrvelView& view) {

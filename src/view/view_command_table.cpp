@@ -16,7 +16,7 @@ constexpr CommandInfo kCommands[] = {
      "Print",
      {"Ctrl+P"},
      Waits::kWhileBusy},
-    {Cmd::EditSelectAll, "", "Select the whole hex display", "Select All", {"Ctrl+A"}},
+    {Cmd::EditSelectAll, "Select &All\tCtrl+A", "Select the whole file", "Select All", {"Ctrl+A"}},
     {Cmd::MarkClear,
      "&Clear Marks\tCtrl+M",
      "Clear all the color marks",

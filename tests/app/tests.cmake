@@ -9,6 +9,7 @@ list(APPEND ORVEL_GUI_TESTS
     tests/app/exit_gui_test.cpp
     tests/app/main_frame_test.cpp
     tests/app/main_window_test.cpp
+    tests/app/status_readouts_gui_test.cpp
     tests/app/toolbar_icons_gui_test.cpp
     tests/app/window_menu_gui_test.cpp
     tests/app/window_titles_gui_test.cpp

@@ -34,7 +34,7 @@ TEST_F(WindowMenuTest, AmpersandsInFileNamesShowAsThemselves) {
     const std::string path = WriteFile("R&D notes.bin", {1, 2, 3});
     CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
-    ASSERT_EQ(child->windowTitle(), "R&D notes.bin");
+    ASSERT_EQ(child->windowTitle(), "R&D notes.bin[*]");
 
     EXPECT_EQ(Entries("&Window").last(), "&1 R&&D notes.bin");
     const QString recent = "&1 " + QString::fromStdString(dir_.File("R&&D notes.bin"));

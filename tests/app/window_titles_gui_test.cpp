@@ -6,6 +6,7 @@
 #include "editing/find_bytes_dlg.h"
 #include "tools/ascii_table_dlg.h"
 #include "tools/notation_convert_dlg.h"
+#include "ui/window_title.h"
 
 #include <QTimer>
 
@@ -27,7 +28,7 @@ QString ShownTitle(const QWidget* window) {
         QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(name);
     const QString display = QGuiApplication::applicationDisplayName();
-    const QString title = window->windowTitle();
+    const QString title = TitleAsShown(*window);
     if (!named || title.endsWith(display))
         return title;
     return title + QStringLiteral(" \u2014 ") + display;
@@ -64,9 +65,9 @@ TEST_F(WindowTitlesTest, MainWindowIsOrvelWithTheMaximisedDocumentsTitle) {
     CChildFrame* child = frame()->NewDocument();
     ASSERT_NE(child, nullptr);
     const QString title = child->document()->title();
-    EXPECT_EQ(child->windowTitle(), title);
+    EXPECT_EQ(child->windowTitle(), title + "[*]");
     ASSERT_TRUE(child->isMaximized());
-    EXPECT_EQ(ShownTitle(frame()), "Orvel - [" + title + "]");
+    EXPECT_EQ(ShownTitle(frame()), "Orvel - [" + title + "*]");  // a new file is unsaved
     child->document()->data().MarkSaved();
     child->close();
     EXPECT_EQ(ShownTitle(frame()), "Orvel");
@@ -74,7 +75,48 @@ TEST_F(WindowTitlesTest, MainWindowIsOrvelWithTheMaximisedDocumentsTitle) {
     CCompareFilesChildFrame* comparison = Open({1}, {2});
     ASSERT_NE(comparison, nullptr);
     EXPECT_TRUE(comparison->windowTitle().startsWith("File Comparison"));
-    EXPECT_EQ(ShownTitle(frame()), "Orvel - [" + comparison->windowTitle() + "]");
+    EXPECT_EQ(ShownTitle(frame()), "Orvel - [" + ShownTitle(comparison) + "]");
+}
+
+// The marker follows the modified state through typing, undo back to the saved
+// bytes, redo and save, in the window and in the main window's title.
+TEST_F(WindowTitlesTest, AModifiedDocumentIsMarkedInItsTitle) {
+    const std::string path = dir_.File("marked.bin");
+    orvel::test::WriteFileBytes(path, {0x10, 0x20});
+    CChildFrame* child = OpenFile(path);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(ShownTitle(child), "marked.bin");
+    Type(child->view(), "7");
+    EXPECT_EQ(ShownTitle(child), "marked.bin*");
+    EXPECT_EQ(ShownTitle(frame()), "Orvel - [marked.bin*]");
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditUndo));
+    EXPECT_EQ(ShownTitle(child), "marked.bin");
+    EXPECT_EQ(ShownTitle(frame()), "Orvel - [marked.bin]");
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditRedo));
+    EXPECT_EQ(ShownTitle(child), "marked.bin*");
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::FileSave));
+    ASSERT_TRUE(WaitJobs());
+    EXPECT_EQ(ShownTitle(child), "marked.bin");
+    // A second window of the document is numbered and marked alike.
+    frame()->RouteCommand(Cmd::WindowNew);
+    CChildFrame* second = frame()->activeChild();
+    ASSERT_NE(second, child);
+    Type(second->view(), "8");
+    EXPECT_EQ(ShownTitle(child), "marked.bin:1*");
+    EXPECT_EQ(ShownTitle(second), "marked.bin:2*");
+}
+
+TEST_F(WindowTitlesTest, AComparisonIsMarkedWhileEitherFileIsModified) {
+    CCompareFilesChildFrame* comparison = Open({1, 2}, {3, 4});
+    ASSERT_NE(comparison, nullptr);
+    const QString title = comparison->document()->title();
+    EXPECT_EQ(ShownTitle(comparison), title);
+    comparison->ActivateOtherPane();
+    Type(comparison->view2(), "5");
+    EXPECT_EQ(ShownTitle(comparison), title + "*");
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::FileSaveFile2));
+    ASSERT_TRUE(WaitJobs());
+    EXPECT_EQ(ShownTitle(comparison), title);
 }
 
 TEST_F(WindowTitlesTest, DialogsMessageBoxesAndReferenceWindowsKeepTheirOwnTitles) {

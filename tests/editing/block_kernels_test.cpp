@@ -125,15 +125,28 @@ TEST(BlockKernelsTest, PasteIntoAnEmptyFile) {
     EXPECT_EQ(result.selection, (TextSelection{High(0), High(17)}));
 }
 
-TEST(BlockKernelsTest, PasteWithoutTheFormatStillRebuildsAndMarksModified) {
+// Without a block, a text of hex values pastes its bytes; any other text, or
+// none, pastes nothing and leaves the document unmodified.
+TEST(BlockKernelsTest, WithoutABlockTheTextOfHexValuesIsPasted) {
     Doc d({0x01, 0x02});
-    const EditResult result = PasteBytes(d.doc, kSingle, 1, std::nullopt);
+    const EditResult result = PasteBytes(d.doc, kSingle, 1, std::nullopt, "4F 52 0x56");
     EXPECT_EQ(result.outcome, EditOutcome::kDone);
-    EXPECT_EQ(d.bytes(), (Bytes{0x01, 0x02}));
-    EXPECT_EQ(result.selection, (TextSelection{High(1), High(1)}));
-    EXPECT_TRUE(d.doc.dataModified());
-    ASSERT_EQ(d.edits.size(), 1u);
-    EXPECT_TRUE(d.edits[0].RebuildsDump());
+    EXPECT_EQ(d.bytes(), (Bytes{0x01, 0x4F, 0x52, 0x56, 0x02}));
+    EXPECT_EQ(result.selection, (TextSelection{High(1), High(4)}));
+    // The block wins over the text.
+    const Bytes block = EncodeClipboardBlock(Bytes{0xAA});
+    (void)PasteBytes(d.doc, kSingle, 0, block, "4F");
+    EXPECT_EQ(d.bytes(), (Bytes{0xAA, 0x01, 0x4F, 0x52, 0x56, 0x02}));
+
+    for (const char* text : {"", "Hello", "4F5", "4F 5"}) {
+        Doc none({0x01, 0x02});
+        const EditResult empty = PasteBytes(none.doc, kSingle, 1, std::nullopt, text);
+        EXPECT_EQ(empty.outcome, EditOutcome::kClipboardEmpty) << text;
+        EXPECT_EQ(OutcomeMessage(empty.outcome), "The clipboard holds no bytes to paste.");
+        EXPECT_EQ(none.bytes(), (Bytes{0x01, 0x02}));
+        EXPECT_FALSE(none.doc.dataModified());
+        EXPECT_TRUE(none.edits.empty());
+    }
 }
 
 TEST(BlockKernelsTest, DamagedClipboardBlockChangesNothing) {

@@ -60,6 +60,7 @@ TEST_F(EditCommandsTest, DialogsOpenWithThePresetsOfTheSelection) {
     };
     COrvelView* view = Open(Counting(0x40));
     ASSERT_NE(view, nullptr);
+    QGuiApplication::clipboard()->setText("00");  // Paste asks only for bytes that are there
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cmd.name);
         Select(view, c.start);
@@ -182,10 +183,12 @@ TEST_F(EditCommandsTest, CutThenPasteInAnotherWindow) {
     EXPECT_TRUE(source->selection().empty());
     EXPECT_TRUE(source->data().dataModified());
 
+    // The private block first, then the same bytes as text for other programs.
     const QMimeData* onClipboard = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(onClipboard, nullptr);
-    EXPECT_EQ(onClipboard->formats(), QStringList{"Orvel Clipboard Format V2.00"});
+    EXPECT_EQ(onClipboard->formats(), (QStringList{"Orvel Clipboard Format V2.00", "text/plain"}));
     EXPECT_EQ(onClipboard->data("Orvel Clipboard Format V2.00"), QByteArray::fromHex("0300223344"));
+    EXPECT_EQ(onClipboard->text(), "22 33 44");
 
     COrvelView* target = Open({0xAA, 0xBB}, "b.bin");
     ASSERT_NE(target, nullptr);
@@ -200,6 +203,7 @@ TEST_F(EditCommandsTest, CutThenPasteInAnotherWindow) {
     RunWith(Cmd::EditCopyBytes, {"0", "0"});
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data(ClipboardMimeType()),
               QByteArray::fromHex("0100AA"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "AA");
     RunWith(Cmd::EditPasteBytes, {"5"});
     EXPECT_EQ(Bytes(target), (std::vector<std::uint8_t>{0xAA, 0x22, 0x33, 0x44, 0xBB, 0xAA}));
 }
@@ -238,13 +242,70 @@ TEST_F(EditCommandsTest, ADamagedClipboardBlockPastesNothing) {
         EXPECT_FALSE(view->data().dataModified());
         EXPECT_FALSE(frame()->activeChild()->document()->IsModified());
     }
-    // A clipboard without the private format: nothing inserted, still modified.
-    QGuiApplication::clipboard()->setText("0102");
-    prompts().Reset();
-    RunWith(Cmd::EditPasteBytes, {"2"});
+}
+
+// Without the private block, a text of hex values from another program pastes
+// its bytes; any other text, or none, is told and changes nothing.
+TEST_F(EditCommandsTest, PasteTakesHexTextAndSaysWhenThereAreNoBytes) {
+    COrvelView* view = Open({0x01, 0x02});
+    ASSERT_NE(view, nullptr);
+    QGuiApplication::clipboard()->setText("4F 52 56 45 4c\n");
+    RunWith(Cmd::EditPasteBytes, {"1"});
+    EXPECT_EQ(Bytes(view), (std::vector<std::uint8_t>{0x01, 0x4F, 0x52, 0x56, 0x45, 0x4C, 0x02}));
+    const orvel::DumpLayout layout = view->layout();
+    EXPECT_EQ(view->selection(),
+              (TextSelection{layout.ByteToHexPos(1).high, layout.ByteToHexPos(6).high}));
     EXPECT_TRUE(prompts().asked.isEmpty());
-    EXPECT_EQ(Bytes(view), (std::vector<std::uint8_t>{0x01, 0x02}));
-    EXPECT_TRUE(view->data().dataModified());
+
+    COrvelView* other = Open({0x01, 0x02}, "other.bin");
+    ASSERT_NE(other, nullptr);
+    for (const char* text : {"Hello", "4F5", ""}) {
+        SCOPED_TRACE(text);
+        prompts().Reset();
+        if (*text == '\0') {
+            QGuiApplication::clipboard()->clear();
+        } else {
+            QGuiApplication::clipboard()->setText(text);
+        }
+        // No address is asked for: a dialog would be a fault, and is closed.
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "a dialog opened";
+                modal->close();
+            }
+        });
+        EXPECT_TRUE(frame()->RouteCommand(Cmd::EditPasteBytes));
+        EXPECT_EQ(prompts().asked, QStringList{"The clipboard holds no bytes to paste."});
+        EXPECT_EQ(Bytes(other), (std::vector<std::uint8_t>{0x01, 0x02}));
+        EXPECT_FALSE(other->data().dataModified());
+        EXPECT_FALSE(frame()->activeChild()->isWindowModified());
+    }
+    prompts().Reset();
+}
+
+// Edit Select All (Ctrl+A) selects every byte's cells, so the block commands
+// take the whole file; an empty file gets a caret.
+TEST_F(EditCommandsTest, SelectAllSelectsEveryByte) {
+    COrvelView* view = Open(Counting(0x40));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(frame()->action(Cmd::EditSelectAll)->text(), "Select &All\tCtrl+A");
+    EXPECT_EQ(frame()->action(Cmd::EditSelectAll)->statusTip(), "Select the whole file");
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    const orvel::DumpLayout layout = view->layout();
+    EXPECT_EQ(view->selection(),
+              (TextSelection{layout.ByteToHexPos(0).high, layout.ByteToHexPos(0x3F).low + 1}));
+    QStringList preset;
+    OnDialog([&preset](AddressDialog* dialog) {
+        for (int i = 0; i < dialog->fieldCount(); ++i)
+            preset << dialog->field(i)->text();
+    });
+    frame()->RouteCommand(Cmd::EditCopyBytes);
+    EXPECT_EQ(preset, (QStringList{"0", "3F"}));
+
+    COrvelView* empty = Open({}, "empty.bin");
+    ASSERT_NE(empty, nullptr);
+    EXPECT_TRUE(frame()->RouteCommand(Cmd::EditSelectAll));
+    EXPECT_TRUE(empty->selection().empty());
 }
 
 TEST_F(EditCommandsTest, ChangingCommandsGiveTheirBytesAndSelection) {
