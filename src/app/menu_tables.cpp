@@ -100,7 +100,9 @@ constexpr CommandId kMarkMenu[] = {
     Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits, kSep, Cmd::MarkClear,
 };
 
-constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar};
+constexpr CommandId kViewMenu[] = {
+    Cmd::ViewToolbar, Cmd::ViewStatusBar, kSep, Cmd::ViewMarksAsBackground, Cmd::ViewFont,
+};
 
 constexpr CommandId kWindowMenu[] = {
     Cmd::WindowNew,

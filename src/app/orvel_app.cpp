@@ -9,6 +9,7 @@
 #include "app/main_frame.h"
 #include "app/qt_user_prompts.h"
 #include "app/shell_command_handlers.h"
+#include "app/shell_command_table.h"
 #include "compare/compare_command_handlers.h"
 #include "document/document_command_handlers.h"
 #include "editing/edit_command_handlers.h"
@@ -26,6 +27,10 @@ COrvelApp::COrvelApp(int& argc, char** argv)
     setOrganizationName(QStringLiteral("Pellan Works"));
     // No display name: the window system would add it to every title.
     setApplicationName(QStringLiteral("Orvel"));
+    setApplicationVersion(QStringLiteral(ORVEL_VERSION));
+    // The installed desktop entry, orvel.desktop: the desktop shows its name
+    // and icon for the windows.
+    setDesktopFileName(QStringLiteral("orvel"));
     setWindowIcon(ApplicationIcon());
     BuildCommands();
 }
@@ -36,9 +41,10 @@ COrvelApp::~COrvelApp() {
     mainFrame_.reset();
 }
 
-bool COrvelApp::InitInstance() {
+bool COrvelApp::InitInstance(const orvel::OpenRequest& open) {
     mainFrame_ = std::make_unique<CMainFrame>(*this, recentFiles_, *this, commands_);
     mainFrame_->showMaximized();
+    mainFrame_->Open(open);
     return true;
 }
 
@@ -52,9 +58,9 @@ void COrvelApp::AddToRecentFileList(const QString& path) {
     recentFiles_.Add(path);
 }
 
-void COrvelApp::OpenDocumentFiles(const QStringList& paths) {
+void COrvelApp::OpenDroppedFiles(const QStringList& paths) {
     if (mainFrame_)
-        mainFrame_->OpenDocumentFiles(paths);
+        mainFrame_->OpenDroppedFiles(paths);
 }
 
 void COrvelApp::UpdateCommands() {
@@ -80,6 +86,17 @@ void COrvelApp::OnAppAbout() {
     about.exec();
 }
 
+void COrvelApp::OnViewMarksAsBackground() {
+    appearance_.setMarkDisplay(appearance_.markDisplay() == orvel::MarkDisplay::Background
+                                   ? orvel::MarkDisplay::Text
+                                   : orvel::MarkDisplay::Background);
+}
+
+void COrvelApp::OnViewFont() {
+    if (const auto font = prompts().ChooseFixedFont(mainFrame_.get(), appearance_.font()))
+        appearance_.setFont(*font);
+}
+
 // Every subsystem's commands, each bound to its handler.
 void COrvelApp::BuildCommands() {
     orvel::AddCommandTables(commands_);
@@ -93,4 +110,11 @@ void COrvelApp::BuildCommands() {
     commands_.Bind(Cmd::FilePrintSetup,
                    On<COrvelApp>([](COrvelApp& app) { app.OnFilePrintSetup(); }));
     commands_.Bind(Cmd::HelpAbout, On<COrvelApp>([](COrvelApp& app) { app.OnAppAbout(); }));
+    commands_.Bind(Cmd::ViewMarksAsBackground,
+                   On<COrvelApp>([](COrvelApp& app) { app.OnViewMarksAsBackground(); },
+                                 [](COrvelApp& app, orvel::CommandState& state) {
+                                     state.checked = app.appearance_.markDisplay() ==
+                                                     orvel::MarkDisplay::Background;
+                                 }));
+    commands_.Bind(Cmd::ViewFont, On<COrvelApp>([](COrvelApp& app) { app.OnViewFont(); }));
 }

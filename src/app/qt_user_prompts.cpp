@@ -1,6 +1,7 @@
 #include "app/qt_user_prompts.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <string>
 
@@ -97,4 +98,13 @@ void QtUserPrompts::Notify(QWidget* parent, const QString& text, std::function<v
             closed();
     });
     box->show();
+}
+
+std::optional<QFont> QtUserPrompts::ChooseFixedFont(QWidget* parent, const QFont& initial) {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, initial, parent, QStringLiteral("Font"),
+                                            QFontDialog::MonospacedFonts);
+    if (!chosen)
+        return std::nullopt;
+    return font;
 }

@@ -15,6 +15,8 @@ inline constexpr CommandId FilePrintSetup{"FilePrintSetup"};
 inline constexpr CommandId FileExit{"FileExit"};
 inline constexpr CommandId ViewToolbar{"ViewToolbar"};
 inline constexpr CommandId ViewStatusBar{"ViewStatusBar"};
+inline constexpr CommandId ViewMarksAsBackground{"ViewMarksAsBackground"};
+inline constexpr CommandId ViewFont{"ViewFont"};
 inline constexpr CommandId WindowNew{"WindowNew"};
 inline constexpr CommandId WindowCascade{"WindowCascade"};
 inline constexpr CommandId WindowTile{"WindowTile"};

@@ -1,10 +1,12 @@
 list(APPEND ORVEL_CORE_TESTS
     tests/app/cascade_layout_test.cpp
     tests/app/command_tables_test.cpp
+    tests/app/open_request_test.cpp
     tests/app/recent_file_list_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/app/application_icon_gui_test.cpp
+    tests/app/open_files_gui_test.cpp
     tests/app/file_dialogs_gui_test.cpp
     tests/app/exit_gui_test.cpp
     tests/app/gui_test_main.cpp
@@ -13,7 +15,9 @@ list(APPEND ORVEL_GUI_TESTS
     tests/app/toolbar_icons_gui_test.cpp
     tests/app/window_menu_gui_test.cpp
     tests/app/window_titles_gui_test.cpp
+    tests/support/child_process.cpp
     tests/support/gui_fixture.cpp
+    tests/support/shell_run.cpp
     tests/support/view_image.cpp
     tests/support/temp_dir.cpp
 )

@@ -12,6 +12,7 @@ list(APPEND ORVEL_CORE_TESTS
     tests/view/typing_test.cpp
 )
 list(APPEND ORVEL_GUI_TESTS
+    tests/view/dump_appearance_gui_test.cpp
     tests/view/dump_printer_test.cpp
     tests/view/orvel_view_test.cpp
     tests/view/view_geometry_test.cpp
