@@ -21,10 +21,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A hex editor: opens each FILE in a window of its own."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption: its --help-all would be taken for a start with no file.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption compare(QStringLiteral("compare"),
-                                     QStringLiteral("Opens a comparison of FILE1 and FILE2."));
+    const QCommandLineOption compare(
+        QStringLiteral("compare"),
+        QStringLiteral("Opens one comparison window of the two FILEs given."));
     parser.addOption(compare);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A file to open."),
                                  QStringLiteral("[FILE...]"));

@@ -45,7 +45,8 @@ TEST(CommandLineTest, FilesOptionsAndFaults) {
                                   {"-x", "a.bin"},
                                   {"--compare"},
                                   {"--compare", "a.bin"},
-                                  {"--compare", "a", "b", "c"}};
+                                  {"--compare", "a", "b", "c"},
+                                  {"--help-all"}};
     for (const QStringList& arguments : faults) {
         const CommandLine line = Parse(arguments);
         EXPECT_EQ(line.action, Action::Fail) << arguments.join(' ').toStdString();
@@ -56,6 +57,7 @@ TEST(CommandLineTest, FilesOptionsAndFaults) {
     }
     EXPECT_TRUE(Parse({"--bogus"}).text.contains("bogus"));
     EXPECT_EQ(Parse({"--help", "a.bin"}).action, Action::Help);
+    EXPECT_EQ(Parse({"-h"}).action, Action::Help);
     EXPECT_EQ(Parse({"--version"}).text, "Orvel 2.12\n");
 }
 
