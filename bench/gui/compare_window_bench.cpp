@@ -31,7 +31,7 @@ constexpr int kRounds = 5;
 // Closes the summary as soon as it shows, which ends the comparison.
 class ClosingPrompts final : public UserPrompts {
   public:
-    Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::No; }
+    Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::kNo; }
     QString OpenFileName(QWidget*, const FileDialog&) override { return {}; }
     QString SaveFileName(QWidget*, const FileDialog&) override { return {}; }
     std::optional<QFont> ChooseFixedFont(QWidget*, const QFont&) override { return std::nullopt; }

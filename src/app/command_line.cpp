@@ -10,7 +10,7 @@ namespace {
 constexpr char kUsage[] = "Usage: orvel [--compare FILE1 FILE2] [FILE...]\n";
 
 CommandLine Failure(const QString& fault) {
-    return {CommandLine::Action::Fail,
+    return {CommandLine::Action::kFail,
             QStringLiteral("orvel: %1\n").arg(fault) + QString::fromLatin1(kUsage),
             {}};
 }
@@ -35,9 +35,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments))
         return Failure(parser.errorText());
     if (parser.isSet(help))
-        return {CommandLine::Action::Help, parser.helpText(), {}};
+        return {CommandLine::Action::kHelp, parser.helpText(), {}};
     if (parser.isSet(version)) {
-        return {CommandLine::Action::Version,
+        return {CommandLine::Action::kVersion,
                 QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                               QCoreApplication::applicationVersion()),
                 {}};
@@ -48,5 +48,5 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     orvel::StartupPlan plan = orvel::PlanStartup(parser.isSet(compare), std::move(files));
     if (!plan.error.empty())
         return Failure(QString::fromStdString(plan.error));
-    return {CommandLine::Action::Start, {}, std::move(plan.open)};
+    return {CommandLine::Action::kStart, {}, std::move(plan.open)};
 }

@@ -12,12 +12,12 @@
 //   orvel --help | --version
 struct CommandLine {
     enum class Action {
-        Start,    // start the program and open `open`
-        Help,     // print `text` on standard output and end with 0
-        Version,  // likewise
-        Fail,     // print `text` (the fault, then the usage line) on standard error and end with 2
+        kStart,    // start the program and open `open`
+        kHelp,     // print `text` on standard output and end with 0
+        kVersion,  // likewise
+        kFail,     // print `text` (the fault, then the usage line) on standard error and end with 2
     };
-    Action action = Action::Start;
+    Action action = Action::kStart;
     QString text;
     orvel::OpenRequest open;
 };

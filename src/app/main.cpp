@@ -7,14 +7,14 @@ int main(int argc, char** argv) {
     COrvelApp app(argc, argv);
     const CommandLine line = ParseCommandLine(COrvelApp::arguments());
     switch (line.action) {
-        case CommandLine::Action::Help:
-        case CommandLine::Action::Version:
+        case CommandLine::Action::kHelp:
+        case CommandLine::Action::kVersion:
             std::fputs(line.text.toLocal8Bit().constData(), stdout);
             return 0;
-        case CommandLine::Action::Fail:
+        case CommandLine::Action::kFail:
             std::fputs(line.text.toLocal8Bit().constData(), stderr);
             return kUsageExitStatus;
-        case CommandLine::Action::Start:
+        case CommandLine::Action::kStart:
             break;
     }
     if (!app.InitInstance(line.open))

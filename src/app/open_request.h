@@ -9,10 +9,10 @@ namespace orvel {
 // line, in one drop).
 struct OpenRequest {
     enum class Kind {
-        EachFile,    // each file in a single-file window of its own, in order
-        Comparison,  // one comparison window of files[0] and files[1]
+        kEachFile,    // each file in a single-file window of its own, in order
+        kComparison,  // one comparison window of files[0] and files[1]
     };
-    Kind kind = Kind::EachFile;
+    Kind kind = Kind::kEachFile;
     std::vector<std::string> files;
     friend bool operator==(const OpenRequest&, const OpenRequest&) = default;
 };

@@ -82,14 +82,14 @@ void COrvelApp::OnFilePrintSetup() {
 }
 
 void COrvelApp::OnAppAbout() {
-    CAboutDlg about(mainFrame_.get());
+    AboutDlg about(mainFrame_.get());
     about.exec();
 }
 
 void COrvelApp::OnViewMarksAsBackground() {
-    appearance_.setMarkDisplay(appearance_.markDisplay() == orvel::MarkDisplay::Background
-                                   ? orvel::MarkDisplay::Text
-                                   : orvel::MarkDisplay::Background);
+    appearance_.setMarkDisplay(appearance_.markDisplay() == orvel::MarkDisplay::kBackground
+                                   ? orvel::MarkDisplay::kText
+                                   : orvel::MarkDisplay::kBackground);
 }
 
 void COrvelApp::OnViewFont() {
@@ -114,7 +114,7 @@ void COrvelApp::BuildCommands() {
                    On<COrvelApp>([](COrvelApp& app) { app.OnViewMarksAsBackground(); },
                                  [](COrvelApp& app, orvel::CommandState& state) {
                                      state.checked = app.appearance_.markDisplay() ==
-                                                     orvel::MarkDisplay::Background;
+                                                     orvel::MarkDisplay::kBackground;
                                  }));
     commands_.Bind(Cmd::ViewFont, On<COrvelApp>([](COrvelApp& app) { app.OnViewFont(); }));
 }

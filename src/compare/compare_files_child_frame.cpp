@@ -40,9 +40,9 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
     m_pView1->setPartner(m_pView2);
     m_pView2->setPartner(m_pView1);
     activeView_ = m_pView1;
-    for (CComparedFileView* view :
-         {static_cast<CComparedFileView*>(m_pView1), static_cast<CComparedFileView*>(m_pView2)}) {
-        connect(view, &CComparedFileView::activated, this, [this, view] { activeView_ = view; });
+    for (ComparedFileView* view :
+         {static_cast<ComparedFileView*>(m_pView1), static_cast<ComparedFileView*>(m_pView2)}) {
+        connect(view, &ComparedFileView::activated, this, [this, view] { activeView_ = view; });
         view->OnUpdate();
     }
     worker_.setPanes(m_pView1, m_pView2);
@@ -58,8 +58,8 @@ CCompareFilesChildFrame::~CCompareFilesChildFrame() {
     delete client;
 }
 
-CComparedFileView* CCompareFilesChildFrame::view(ComparedFile which) const {
-    if (which == ComparedFile::First)
+ComparedFileView* CCompareFilesChildFrame::view(ComparedFile which) const {
+    if (which == ComparedFile::kFirst)
         return m_pView1;
     return m_pView2;
 }
@@ -103,7 +103,7 @@ void CCompareFilesChildFrame::OnStopCompare() {
 }
 
 void CCompareFilesChildFrame::ActivateOtherPane() {
-    activeView_ = activeView_ == m_pView1 ? static_cast<CComparedFileView*>(m_pView2)
-                                          : static_cast<CComparedFileView*>(m_pView1);
+    activeView_ = activeView_ == m_pView1 ? static_cast<ComparedFileView*>(m_pView2)
+                                          : static_cast<ComparedFileView*>(m_pView1);
     activeView_->setFocus();
 }

@@ -36,8 +36,8 @@ void CompareWorker::Start() {
     doc_.m_bCompareIdle = 0;
     outOfMemory_ = false;
     // The sizes are taken once, here; the arrays cannot change until the end.
-    const auto first = doc_.file(ComparedFile::First).bytes().span();
-    const auto second = doc_.file(ComparedFile::Second).bytes().span();
+    const auto first = doc_.file(ComparedFile::kFirst).bytes().span();
+    const auto second = doc_.file(ComparedFile::kSecond).bytes().span();
     BackgroundJob::Setup setup;
     setup.label = QStringLiteral("Comparing");
     setup.showAfterMs = 0;  // from the start, as the scan begins

@@ -18,7 +18,7 @@ DumpAppearance::DumpAppearance(QSettings& settings, QObject* parent)
         QFontInfo(stored).fixedPitch())
         font_ = stored;
     if (settings_.value(kMarksAsBackgroundKey, false).toBool())
-        markDisplay_ = orvel::MarkDisplay::Background;
+        markDisplay_ = orvel::MarkDisplay::kBackground;
 }
 
 QFont DumpAppearance::DefaultFont() {
@@ -45,6 +45,6 @@ void DumpAppearance::setMarkDisplay(orvel::MarkDisplay display) {
     if (display == markDisplay_)
         return;
     markDisplay_ = display;
-    settings_.setValue(kMarksAsBackgroundKey, display == orvel::MarkDisplay::Background);
+    settings_.setValue(kMarksAsBackgroundKey, display == orvel::MarkDisplay::kBackground);
     emit changed();
 }

@@ -32,5 +32,5 @@ class DumpAppearance : public QObject {
   private:
     QSettings& settings_;
     QFont font_;
-    orvel::MarkDisplay markDisplay_ = orvel::MarkDisplay::Text;
+    orvel::MarkDisplay markDisplay_ = orvel::MarkDisplay::kText;
 };

@@ -43,9 +43,9 @@ void DumpLinePainter::Draw(QPainter& painter, int left, int top, const orvel::St
     for (const orvel::StyledRun& run : line.runs) {
         const int x = grid.ColumnX(run.begin);
         const int width = (run.end - run.begin) * cellWidth_;
-        const bool marked = run.style.color != orvel::MarkColor::Black;
+        const bool marked = run.style.color != orvel::MarkColor::kBlack;
         const bool tinted =
-            marked && !run.style.selected && colors.marks == orvel::MarkDisplay::Background;
+            marked && !run.style.selected && colors.marks == orvel::MarkDisplay::kBackground;
         if (run.style.selected) {
             painter.fillRect(x, top, width, lineHeight_, colors.highlight);
         } else if (tinted) {

@@ -25,7 +25,7 @@ class DumpLinePainter {
         QColor text;
         QColor selectedText;
         QColor highlight;
-        orvel::MarkDisplay marks = orvel::MarkDisplay::Text;
+        orvel::MarkDisplay marks = orvel::MarkDisplay::kText;
     };
 
     // For `font` as drawn on `device` (the screen when null).

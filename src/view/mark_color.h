@@ -9,13 +9,22 @@ namespace orvel {
 
 // The eight colours a byte can be marked with, in the order the colour lists
 // show them. Black is also the colour of an unmarked byte.
-enum class MarkColor : std::uint8_t { Black, Blue, Brown, Cyan, Green, Magenta, Red, Yellow };
+enum class MarkColor : std::uint8_t {
+    kBlack,
+    kBlue,
+    kBrown,
+    kCyan,
+    kGreen,
+    kMagenta,
+    kRed,
+    kYellow
+};
 inline constexpr int kMarkColorCount = 8;
 
 // How a marked cell shows its colour: as the colour of its text (the default),
 // or as a light tint of it behind dark text, which stays readable for the
 // light colours.
-enum class MarkDisplay : std::uint8_t { Text, Background };
+enum class MarkDisplay : std::uint8_t { kText, kBackground };
 
 // Bytes first..last (inclusive) painted in one colour, or, when `unit` is
 // above 0, in units of `unit` bytes that alternate between `color` and
@@ -26,7 +35,7 @@ struct PaintRun {
     Offset last;
     MarkColor color;
     Offset unit = 0;
-    MarkColor color2 = MarkColor::Black;
+    MarkColor color2 = MarkColor::kBlack;
     Offset origin = 0;
 
     [[nodiscard]] MarkColor ColorOf(Offset i) const {

@@ -8,7 +8,7 @@
 #include <QMdiArea>
 #include <QMimeData>
 
-#include "compare/compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 #include "support/shell_run.h"
 
 using orvel::ComparedFile;
@@ -29,16 +29,16 @@ TEST(CommandLineTest, FilesOptionsAndFaults) {
     };
     const Row starts[] = {
         {{}, {}},
-        {{"a.bin", "b.bin", "c.bin"}, {OpenRequest::Kind::EachFile, {"a.bin", "b.bin", "c.bin"}}},
-        {{"a.bin", "b.bin"}, {OpenRequest::Kind::EachFile, {"a.bin", "b.bin"}}},
-        {{"--compare", "a.bin", "b.bin"}, {OpenRequest::Kind::Comparison, {"a.bin", "b.bin"}}},
-        {{"a.bin", "--compare", "b.bin"}, {OpenRequest::Kind::Comparison, {"a.bin", "b.bin"}}},
+        {{"a.bin", "b.bin", "c.bin"}, {OpenRequest::Kind::kEachFile, {"a.bin", "b.bin", "c.bin"}}},
+        {{"a.bin", "b.bin"}, {OpenRequest::Kind::kEachFile, {"a.bin", "b.bin"}}},
+        {{"--compare", "a.bin", "b.bin"}, {OpenRequest::Kind::kComparison, {"a.bin", "b.bin"}}},
+        {{"a.bin", "--compare", "b.bin"}, {OpenRequest::Kind::kComparison, {"a.bin", "b.bin"}}},
         // After "--" a name that looks like an option is a file.
-        {{"--", "--compare", "-v"}, {OpenRequest::Kind::EachFile, {"--compare", "-v"}}},
+        {{"--", "--compare", "-v"}, {OpenRequest::Kind::kEachFile, {"--compare", "-v"}}},
     };
     for (const Row& row : starts) {
         const CommandLine line = Parse(row.arguments);
-        EXPECT_EQ(line.action, Action::Start) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(line.action, Action::kStart) << row.arguments.join(' ').toStdString();
         EXPECT_EQ(line.open, row.open) << row.arguments.join(' ').toStdString();
     }
     const QStringList faults[] = {{"--bogus"},
@@ -49,15 +49,15 @@ TEST(CommandLineTest, FilesOptionsAndFaults) {
                                   {"--help-all"}};
     for (const QStringList& arguments : faults) {
         const CommandLine line = Parse(arguments);
-        EXPECT_EQ(line.action, Action::Fail) << arguments.join(' ').toStdString();
+        EXPECT_EQ(line.action, Action::kFail) << arguments.join(' ').toStdString();
         EXPECT_TRUE(line.text.startsWith("orvel: ")) << line.text.toStdString();
         EXPECT_TRUE(line.text.endsWith("Usage: orvel [--compare FILE1 FILE2] [FILE...]\n"))
             << line.text.toStdString();
         EXPECT_TRUE(line.open.files.empty());
     }
     EXPECT_TRUE(Parse({"--bogus"}).text.contains("bogus"));
-    EXPECT_EQ(Parse({"--help", "a.bin"}).action, Action::Help);
-    EXPECT_EQ(Parse({"-h"}).action, Action::Help);
+    EXPECT_EQ(Parse({"--help", "a.bin"}).action, Action::kHelp);
+    EXPECT_EQ(Parse({"-h"}).action, Action::kHelp);
     EXPECT_EQ(Parse({"--version"}).text, "Orvel 2.12\n");
 }
 
@@ -107,7 +107,7 @@ TEST_F(StartupOpenTest, EachFileOpensAndAFailureStopsNone) {
     orvel::test::WriteFileBytes(dir_.File("three.bin"), {3, 3, 3});
     const std::string missing = dir_.File("missing.bin");
     frame()->Open(
-        {OpenRequest::Kind::EachFile, {dir_.File("one.bin"), missing, dir_.File("three.bin")}});
+        {OpenRequest::Kind::kEachFile, {dir_.File("one.bin"), missing, dir_.File("three.bin")}});
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame()->children().size() == 2; }, 60000));
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(frame()->children()[0]->document()->data().size(), 1);
@@ -123,11 +123,12 @@ TEST_F(StartupOpenTest, EachFileOpensAndAFailureStopsNone) {
 TEST_F(StartupOpenTest, ACompareRequestOpensAComparisonOfTheTwoFiles) {
     orvel::test::WriteFileBytes(dir_.File("left.bin"), {1, 2});
     orvel::test::WriteFileBytes(dir_.File("right.bin"), {1, 3, 4});
-    frame()->Open({OpenRequest::Kind::Comparison, {dir_.File("left.bin"), dir_.File("right.bin")}});
+    frame()->Open(
+        {OpenRequest::Kind::kComparison, {dir_.File("left.bin"), dir_.File("right.bin")}});
     ASSERT_TRUE(QTest::qWaitFor([&] { return Comparisons().size() == 1; }, 60000));
     const orvel::CompareDocument& data = Comparisons()[0]->document()->data();
-    EXPECT_EQ(data.file(ComparedFile::First).size(), 2);
-    EXPECT_EQ(data.file(ComparedFile::Second).size(), 3);
+    EXPECT_EQ(data.file(ComparedFile::kFirst).size(), 2);
+    EXPECT_EQ(data.file(ComparedFile::kSecond).size(), 3);
     EXPECT_TRUE(prompts().asked.isEmpty()) << prompts().asked.join(" | ").toStdString();
     EXPECT_TRUE(frame()->children().empty());
 }
@@ -136,7 +137,7 @@ TEST_F(StartupOpenTest, ACompareRequestOpensAComparisonOfTheTwoFiles) {
 // message and nothing opens.
 TEST_F(StartupOpenTest, ACompareRequestOfOneFileTwiceOpensNothing) {
     orvel::test::WriteFileBytes(dir_.File("same.bin"), {1});
-    frame()->Open({OpenRequest::Kind::Comparison, {dir_.File("same.bin"), dir_.File("same.bin")}});
+    frame()->Open({OpenRequest::Kind::kComparison, {dir_.File("same.bin"), dir_.File("same.bin")}});
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList{QString::fromUtf8(orvel::kSameFilesText)});
     EXPECT_TRUE(Comparisons().empty());
@@ -165,13 +166,13 @@ TEST_F(StartupOpenTest, TwoDroppedFilesOpenAComparison) {
     DropFiles(frame(), {dir_.File("a.bin"), dir_.File("b.bin")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return Comparisons().size() == 1; }, 60000));
     CCompareFilesChildFrame* comparison = Comparisons()[0];
-    EXPECT_EQ(comparison->document()->path(ComparedFile::First),
+    EXPECT_EQ(comparison->document()->path(ComparedFile::kFirst),
               QString::fromStdString(dir_.File("a.bin")));
-    EXPECT_EQ(comparison->document()->data().file(ComparedFile::Second).size(), 2);
+    EXPECT_EQ(comparison->document()->data().file(ComparedFile::kSecond).size(), 2);
     EXPECT_TRUE(frame()->children().empty());
     // Dropped on one of its panes, two more files open a second comparison.
     orvel::test::WriteFileBytes(dir_.File("c.bin"), {3, 3, 3});
-    DropFiles(comparison->view(ComparedFile::First)->viewport(),
+    DropFiles(comparison->view(ComparedFile::kFirst)->viewport(),
               {dir_.File("c.bin"), dir_.File("a.bin")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return Comparisons().size() == 2; }, 60000));
     EXPECT_TRUE(prompts().asked.isEmpty()) << prompts().asked.join(" | ").toStdString();

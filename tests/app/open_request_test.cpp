@@ -9,23 +9,23 @@ using Kind = OpenRequest::Kind;
 using Files = std::vector<std::string>;
 
 TEST(OpenRequestTest, OnlyTwoDroppedFilesOpenAComparison) {
-    EXPECT_EQ(ForDroppedFiles({}), (OpenRequest{Kind::EachFile, {}}));
-    EXPECT_EQ(ForDroppedFiles({"/a"}), (OpenRequest{Kind::EachFile, {"/a"}}));
-    EXPECT_EQ(ForDroppedFiles({"/a", "/b"}), (OpenRequest{Kind::Comparison, {"/a", "/b"}}));
+    EXPECT_EQ(ForDroppedFiles({}), (OpenRequest{Kind::kEachFile, {}}));
+    EXPECT_EQ(ForDroppedFiles({"/a"}), (OpenRequest{Kind::kEachFile, {"/a"}}));
+    EXPECT_EQ(ForDroppedFiles({"/a", "/b"}), (OpenRequest{Kind::kComparison, {"/a", "/b"}}));
     // Also the same file twice: the comparison tells the user it cannot be.
-    EXPECT_EQ(ForDroppedFiles({"/a", "/a"}), (OpenRequest{Kind::Comparison, {"/a", "/a"}}));
+    EXPECT_EQ(ForDroppedFiles({"/a", "/a"}), (OpenRequest{Kind::kComparison, {"/a", "/a"}}));
     EXPECT_EQ(ForDroppedFiles({"/a", "/b", "/c"}),
-              (OpenRequest{Kind::EachFile, {"/a", "/b", "/c"}}));
+              (OpenRequest{Kind::kEachFile, {"/a", "/b", "/c"}}));
 }
 
 TEST(OpenRequestTest, StartupOpensEachFileOrComparesExactlyTwo) {
     for (const Files& files : {Files{}, Files{"a"}, Files{"a", "b"}, Files{"a", "b", "c"}}) {
         const StartupPlan plan = PlanStartup(false, files);
-        EXPECT_EQ(plan.open, (OpenRequest{Kind::EachFile, files}));
+        EXPECT_EQ(plan.open, (OpenRequest{Kind::kEachFile, files}));
         EXPECT_EQ(plan.error, "");
     }
     const StartupPlan compare = PlanStartup(true, {"a", "b"});
-    EXPECT_EQ(compare.open, (OpenRequest{Kind::Comparison, {"a", "b"}}));
+    EXPECT_EQ(compare.open, (OpenRequest{Kind::kComparison, {"a", "b"}}));
     EXPECT_EQ(compare.error, "");
     for (const Files& files : {Files{}, Files{"a"}, Files{"a", "b", "c"}}) {
         const StartupPlan plan = PlanStartup(true, files);

@@ -8,7 +8,7 @@
 #include <QSettings>
 
 #include "app/shell_command_table.h"
-#include "compare/compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 #include "support/view_image.h"
 #include "view/color_table.h"
 
@@ -48,7 +48,7 @@ bool Dark(QColor c) {
 class DumpAppearanceTest : public CompareGuiTest {
   protected:
     void TearDown() override {
-        Appearance().setMarkDisplay(MarkDisplay::Text);
+        Appearance().setMarkDisplay(MarkDisplay::kText);
         Appearance().setFont(DumpAppearance::DefaultFont());
         CompareGuiTest::TearDown();
     }
@@ -97,10 +97,10 @@ TEST_F(DumpAppearanceTest, MarksAsBackgroundTintsTheMarkedCellsOfEveryView) {
     ASSERT_NE(comparison, nullptr);
     COrvelView* single = OpenSingle(std::vector<std::uint8_t>(64, 0x43));
     ASSERT_NE(single, nullptr);
-    std::vector<COrvelView*> views = {single, comparison->view(ComparedFile::First),
-                                      comparison->view(ComparedFile::Second)};
+    std::vector<COrvelView*> views = {single, comparison->view(ComparedFile::kFirst),
+                                      comparison->view(ComparedFile::kSecond)};
     for (COrvelView* view : views) {
-        view->marks().Paint(16, 19, MarkColor::Yellow);
+        view->marks().Paint(16, 19, MarkColor::kYellow);
         view->SetSelection(
             {view->layout().ByteToHexPos(20).high, view->layout().ByteToHexPos(21).high});
         view->clearFocus();  // no caret in the picture
@@ -108,7 +108,7 @@ TEST_F(DumpAppearanceTest, MarksAsBackgroundTintsTheMarkedCellsOfEveryView) {
     EXPECT_FALSE(Checked(Cmd::ViewMarksAsBackground));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::ViewMarksAsBackground));
     EXPECT_TRUE(Checked(Cmd::ViewMarksAsBackground));
-    EXPECT_EQ(Appearance().markDisplay(), MarkDisplay::Background);
+    EXPECT_EQ(Appearance().markDisplay(), MarkDisplay::kBackground);
     for (COrvelView* view : views) {
         SCOPED_TRACE(view->objectName().toStdString() + " " + view->metaObject()->className());
         ShowTop(view);
@@ -116,8 +116,8 @@ TEST_F(DumpAppearanceTest, MarksAsBackgroundTintsTheMarkedCellsOfEveryView) {
         const QImage image = orvel::test::RenderedImage(view);
         for (const QRect cell :
              {ByteCells(view, 16).first, ByteCells(view, 16).second, ByteCells(view, 19).first}) {
-            EXPECT_EQ(QColor(image.pixel(cell.topLeft())), Tint(MarkColor::Yellow));
-            EXPECT_EQ(QColor(image.pixel(cell.bottomRight())), Tint(MarkColor::Yellow));
+            EXPECT_EQ(QColor(image.pixel(cell.topLeft())), Tint(MarkColor::kYellow));
+            EXPECT_EQ(QColor(image.pixel(cell.bottomRight())), Tint(MarkColor::kYellow));
             EXPECT_TRUE(AnyPixel(image, cell, Dark));
             EXPECT_FALSE(AnyPixel(image, cell, Yellowish));
         }
@@ -144,14 +144,14 @@ TEST_F(DumpAppearanceTest, TheChoicesAreKeptInTheSettings) {
     mono.setPointSize(13);
     {
         DumpAppearance appearance(settings);
-        EXPECT_EQ(appearance.markDisplay(), MarkDisplay::Text);
+        EXPECT_EQ(appearance.markDisplay(), MarkDisplay::kText);
         EXPECT_EQ(appearance.font(), DumpAppearance::DefaultFont());
-        appearance.setMarkDisplay(MarkDisplay::Background);
+        appearance.setMarkDisplay(MarkDisplay::kBackground);
         appearance.setFont(mono);
     }
     {
         const DumpAppearance appearance(settings);
-        EXPECT_EQ(appearance.markDisplay(), MarkDisplay::Background);
+        EXPECT_EQ(appearance.markDisplay(), MarkDisplay::kBackground);
         EXPECT_EQ(appearance.font().family(), mono.family());
         EXPECT_EQ(appearance.font().pointSize(), 13);
     }
@@ -189,8 +189,8 @@ TEST_F(DumpAppearanceTest, ViewFontSetsTheFontOfEveryViewNowAndLater) {
     frame()->OnWindowNew();
     COrvelView* later = frame()->activeChild()->view();
     ASSERT_NE(later, single);
-    const std::vector<const COrvelView*> views = {single, comparison->view(ComparedFile::First),
-                                                  comparison->view(ComparedFile::Second), later};
+    const std::vector<const COrvelView*> views = {single, comparison->view(ComparedFile::kFirst),
+                                                  comparison->view(ComparedFile::kSecond), later};
     for (const COrvelView* view : views) {
         EXPECT_EQ(view->font().family(), chosen.family());
         EXPECT_EQ(view->font().pointSize(), 14);

@@ -28,7 +28,7 @@ class DumpPagesTest : public ::testing::Test {
         return font;
     }
 
-    QImage Page(Offset number, orvel::MarkDisplay display = orvel::MarkDisplay::Text) {
+    QImage Page(Offset number, orvel::MarkDisplay display = orvel::MarkDisplay::kText) {
         page_.fill(Qt::white);
         const DumpPages pages(dump_, marks_, Font(), display, page_, page_.rect());
         EXPECT_EQ(pages.pageCount(), 2);  // the header, the empty line, 7 data lines
@@ -51,8 +51,8 @@ class DumpPagesTest : public ::testing::Test {
 };
 
 TEST_F(DumpPagesTest, APageShowsTheMarksAndTheHeaderUnderlineAsTheViewDoes) {
-    marks_.Paint(16 + 2, 16 + 3, MarkColor::Red);   // data line 1, bytes 2 and 3
-    marks_.Paint(48 + 1, 48 + 1, MarkColor::Blue);  // data line 3, on page 2
+    marks_.Paint(16 + 2, 16 + 3, MarkColor::kRed);   // data line 1, bytes 2 and 3
+    marks_.Paint(48 + 1, 48 + 1, MarkColor::kBlue);  // data line 3, on page 2
     const QImage first = Page(1);
     // Row 3 is data line 1: bytes 2 and 3 (columns 15 to 19) in red, their
     // character cells too; byte 1 and byte 4 stay black.
@@ -79,9 +79,9 @@ TEST_F(DumpPagesTest, APageShowsTheMarksAndTheHeaderUnderlineAsTheViewDoes) {
 // Printing follows the view's choice of marks as background: the marked
 // cells are filled with the tint and their text is black.
 TEST_F(DumpPagesTest, MarksAsBackgroundPrintTintedCellsWithBlackText) {
-    marks_.Paint(16 + 2, 16 + 3, MarkColor::Red);
-    const QImage page = Page(1, orvel::MarkDisplay::Background);
-    const orvel::Rgb rgb = orvel::MarkTintRgb(MarkColor::Red);
+    marks_.Paint(16 + 2, 16 + 3, MarkColor::kRed);
+    const QImage page = Page(1, orvel::MarkDisplay::kBackground);
+    const orvel::Rgb rgb = orvel::MarkTintRgb(MarkColor::kRed);
     const QColor tint(rgb.red, rgb.green, rgb.blue);
     for (const QRect cells : {Cells(3, 15, 2), Cells(3, 18, 2), Cells(3, 62, 2)}) {
         EXPECT_EQ(QColor(page.pixel(cells.topLeft())), tint);

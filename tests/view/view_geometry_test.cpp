@@ -143,8 +143,8 @@ class ViewGeometryTest : public GuiTest {
 TEST_F(ViewGeometryTest, EveryGlyphIsDrawnInItsOwnCell) {
     COrvelView* view = Open(LabelLines(4));
     ASSERT_NE(view, nullptr);
-    view->marks().Paint(16 + 3, 16 + 9, MarkColor::Red);
-    view->marks().Paint(16 + 12, 16 + 13, MarkColor::Blue);
+    view->marks().Paint(16 + 3, 16 + 9, MarkColor::kRed);
+    view->marks().Paint(16 + 12, 16 + 13, MarkColor::kBlue);
     const orvel::DumpLayout layout = view->layout();
     const orvel::TextSelection selected{layout.LineColToTextPos(2, 16),
                                         layout.LineColToTextPos(2, 66)};
@@ -164,10 +164,10 @@ TEST_F(ViewGeometryTest, EveryGlyphIsDrawnInItsOwnCell) {
             const MarkColor mark = column >= orvel::kCharColumn
                                        ? view->marks().ColorAt(16 + column - orvel::kCharColumn)
                                    : byte >= 0 ? view->marks().ColorAt(byte)
-                                               : MarkColor::Black;
-            const QColor ink = mark == MarkColor::Red    ? QColor(Qt::red)
-                               : mark == MarkColor::Blue ? QColor(Qt::blue)
-                                                         : palette.text().color();
+                                               : MarkColor::kBlack;
+            const QColor ink = mark == MarkColor::kRed    ? QColor(Qt::red)
+                               : mark == MarkColor::kBlue ? QColor(Qt::blue)
+                                                          : palette.text().color();
             return std::pair{base, ink};
         };
         EXPECT_EQ(MisplacedCells(view, image, first + 1, marked), std::vector<int>{});
@@ -201,18 +201,18 @@ TEST_F(ViewGeometryTest, EveryGlyphIsDrawnInItsOwnCell) {
 TEST_F(ViewGeometryTest, AFontFromTheFontDialogKeepsEveryCellExact) {
     COrvelView* view = Open(LabelLines(3));
     ASSERT_NE(view, nullptr);
-    view->marks().Paint(16 + 3, 16 + 9, MarkColor::Red);
+    view->marks().Paint(16 + 3, 16 + 9, MarkColor::kRed);
     view->clearFocus();
     DumpAppearance& appearance = COrvelApp::instance()->dumpAppearance();
     const QColor base = view->palette().base().color();
     const QColor text = view->palette().text().color();
-    const orvel::Rgb rgb = orvel::MarkTintRgb(MarkColor::Red);
+    const orvel::Rgb rgb = orvel::MarkTintRgb(MarkColor::kRed);
     const QColor tint(rgb.red, rgb.green, rgb.blue);
     const Offset first = view->dump().FirstDataTextLine();
     const auto marked = [&](int column) {
         const Offset byte = column >= orvel::kCharColumn ? 16 + column - orvel::kCharColumn
                                                          : orvel::DumpLayout::ByteAt({1, column});
-        return byte >= 0 && view->marks().ColorAt(byte) == MarkColor::Red;
+        return byte >= 0 && view->marks().ColorAt(byte) == MarkColor::kRed;
     };
     const auto chooseFont = [&](const QFont& font) {
         prompts().ChooseFontNext(font);
@@ -221,8 +221,8 @@ TEST_F(ViewGeometryTest, AFontFromTheFontDialogKeepsEveryCellExact) {
     ForEachFont(
         view,
         [&] {
-            for (const MarkDisplay display : {MarkDisplay::Text, MarkDisplay::Background}) {
-                SCOPED_TRACE(display == MarkDisplay::Text ? "text" : "background");
+            for (const MarkDisplay display : {MarkDisplay::kText, MarkDisplay::kBackground}) {
+                SCOPED_TRACE(display == MarkDisplay::kText ? "text" : "background");
                 appearance.setMarkDisplay(display);
                 const QImage image = orvel::test::RenderedImage(view);
                 const auto plain = [&](int) { return std::pair{base, text}; };
@@ -230,14 +230,14 @@ TEST_F(ViewGeometryTest, AFontFromTheFontDialogKeepsEveryCellExact) {
                 const auto colors = [&](int column) {
                     if (!marked(column))
                         return std::pair{base, text};
-                    return display == MarkDisplay::Text ? std::pair{base, QColor(Qt::red)}
-                                                        : std::pair{tint, QColor(Qt::black)};
+                    return display == MarkDisplay::kText ? std::pair{base, QColor(Qt::red)}
+                                                         : std::pair{tint, QColor(Qt::black)};
                 };
                 EXPECT_EQ(MisplacedCells(view, image, first + 1, colors), std::vector<int>{});
             }
         },
         chooseFont);
-    appearance.setMarkDisplay(MarkDisplay::Text);
+    appearance.setMarkDisplay(MarkDisplay::kText);
     appearance.setFont(DumpAppearance::DefaultFont());
 }
 
