@@ -20,6 +20,9 @@ for file in bin/orvel bin/orvel-cli; do
     [ -x "$prefix/$file" ] || fail "$file is not installed"
 done
 "$prefix/bin/orvel-cli" --help >/dev/null || fail "the installed orvel-cli does not run"
+version=$(sed -n 's/^project(Orvel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ "$(QT_QPA_PLATFORM=offscreen "$prefix/bin/orvel" --version 2>/dev/null)" = "Orvel $version" ] ||
+    fail "the installed orvel does not run"
 
 # Each icon is a PNG of the size its folder names (width and height are the
 # big-endian words at bytes 16 and 20).

@@ -34,6 +34,7 @@ class ClosingPrompts final : public UserPrompts {
     Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::kNo; }
     QString OpenFileName(QWidget*, const FileDialog&) override { return {}; }
     QString SaveFileName(QWidget*, const FileDialog&) override { return {}; }
+    std::optional<QFont> ChooseFixedFont(QWidget*, const QFont&) override { return std::nullopt; }
     void Notify(QWidget*, const QString& text, std::function<void()> closed) override {
         summary = text;
         if (closed)

@@ -12,7 +12,8 @@ AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    auto* version = new QLabel(QStringLiteral("Orvel Version 2.12"));
+    auto* version =
+        new QLabel(QStringLiteral("Orvel Version ") + QCoreApplication::applicationVersion());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

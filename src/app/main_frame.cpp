@@ -474,13 +474,47 @@ void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
 }
 
 void CMainFrame::CompareFiles(std::function<void(CCompareFilesChildFrame*)> done) {
+    StartComparison([](CCompareFilesDoc& doc,
+                       std::function<void(bool)> loaded) { doc.OnNewDocument(std::move(loaded)); },
+                    std::move(done));
+}
+
+void CMainFrame::CompareFiles(const QString& path1, const QString& path2,
+                              std::function<void(CCompareFilesChildFrame*)> done) {
+    StartComparison(
+        [&path1, &path2](CCompareFilesDoc& doc, std::function<void(bool)> loaded) {
+            doc.LoadFiles(path1, path2, std::move(loaded));
+        },
+        std::move(done));
+}
+
+void CMainFrame::StartComparison(const LoadComparison& load,
+                                 std::function<void(CCompareFilesChildFrame*)> done) {
     if (!done)
         done = [](CCompareFilesChildFrame*) {};
     auto* doc = new CCompareFilesDoc(shell_, jobs_);
     doc->setParent(this);
     doc->setDialogParent(this);
     comparing_.push_back({doc, std::move(done)});
-    doc->OnNewDocument([this, doc](bool loaded) { ComparisonLoaded(doc, loaded); });
+    load(*doc, [this, doc](bool loaded) { ComparisonLoaded(doc, loaded); });
+}
+
+void CMainFrame::Open(const orvel::OpenRequest& request) {
+    QStringList paths;
+    for (const std::string& file : request.files)
+        paths << QString::fromStdString(file);
+    if (request.kind == orvel::OpenRequest::Kind::kComparison && paths.size() == 2) {
+        CompareFiles(paths[0], paths[1]);
+    } else {
+        OpenDocumentFiles(paths);
+    }
+}
+
+void CMainFrame::OpenDroppedFiles(const QStringList& paths) {
+    std::vector<std::string> files;
+    for (const QString& path : paths)
+        files.push_back(path.toStdString());
+    Open(orvel::ForDroppedFiles(std::move(files)));
 }
 
 void CMainFrame::ComparisonLoaded(CCompareFilesDoc* doc, bool loaded) {
@@ -573,6 +607,6 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         if (url.isLocalFile())
             paths << url.toLocalFile();
     }
-    OpenDocumentFiles(paths);
+    OpenDroppedFiles(paths);
     event->acceptProposedAction();
 }

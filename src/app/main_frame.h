@@ -8,6 +8,7 @@
 
 #include "app/command_actions.h"
 #include "app/menu_tables.h"
+#include "app/open_request.h"
 #include "document/orvel_doc.h"
 #include "ui/command_registry.h"
 
@@ -72,6 +73,13 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
     // the window, or null when the user cancelled or stopped, or a file could
     // not be loaded.
     void CompareFiles(std::function<void(CCompareFilesChildFrame*)> done = {});
+    // The same for `path1` and `path2`, as if they had been chosen in the dialogs.
+    void CompareFiles(const QString& path1, const QString& path2,
+                      std::function<void(CCompareFilesChildFrame*)> done = {});
+    // Opens the files of `request`, each in its own window or as one comparison.
+    void Open(const orvel::OpenRequest& request);
+    // Files dropped on the frame or one of its windows (see ForDroppedFiles).
+    void OpenDroppedFiles(const QStringList& paths);
     // The background jobs of every window: their progress in the status bar, Esc.
     [[nodiscard]] StatusBarJobs& jobs() const { return *jobs_; }
 
@@ -126,6 +134,11 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
                                                    orvel::CommandTarget* view);
     CChildFrame* AddChild(COrvelDoc* doc);
     void OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome);
+    // Opens a comparison window once `load` has filled its document.
+    using LoadComparison =
+        std::function<void(CCompareFilesDoc& doc, std::function<void(bool loaded)> loaded)>;
+    void StartComparison(const LoadComparison& load,
+                         std::function<void(CCompareFilesChildFrame*)> done);
     void ComparisonLoaded(CCompareFilesDoc* doc, bool loaded);
     // Exit: the files being read are dropped; no window opens for them.
     void EndPendingDocuments();

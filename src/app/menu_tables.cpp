@@ -104,7 +104,10 @@ constexpr CommandId kMarkMenu[] = {
     Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits, kSep, Cmd::MarkClear,
 };
 
-constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::ViewDataInspector};
+constexpr CommandId kViewMenu[] = {
+    Cmd::ViewToolbar,           Cmd::ViewStatusBar, Cmd::ViewDataInspector, kSep,
+    Cmd::ViewMarksAsBackground, Cmd::ViewFont,
+};
 
 constexpr CommandId kWindowMenu[] = {
     Cmd::WindowNew,

@@ -10,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/qt_user_prompts.h"
 #include "app/shell_command_handlers.h"
+#include "app/shell_command_table.h"
 #include "compare/compare_command_handlers.h"
 #include "document/document_command_handlers.h"
 #include "editing/edit_command_handlers.h"
@@ -28,6 +29,10 @@ COrvelApp::COrvelApp(int& argc, char** argv)
     setOrganizationName(QStringLiteral("Pellan Works"));
     // No display name: the window system would add it to every title.
     setApplicationName(QStringLiteral("Orvel"));
+    setApplicationVersion(QStringLiteral(ORVEL_VERSION));
+    // The installed desktop entry, orvel.desktop: the desktop shows its name
+    // and icon for the windows.
+    setDesktopFileName(QStringLiteral("orvel"));
     setWindowIcon(ApplicationIcon());
     BuildCommands();
 }
@@ -38,9 +43,10 @@ COrvelApp::~COrvelApp() {
     mainFrame_.reset();
 }
 
-bool COrvelApp::InitInstance() {
+bool COrvelApp::InitInstance(const orvel::OpenRequest& open) {
     mainFrame_ = std::make_unique<CMainFrame>(*this, recentFiles_, *this, commands_);
     mainFrame_->showMaximized();
+    mainFrame_->Open(open);
     return true;
 }
 
@@ -54,9 +60,9 @@ void COrvelApp::AddToRecentFileList(const QString& path) {
     recentFiles_.Add(path);
 }
 
-void COrvelApp::OpenDocumentFiles(const QStringList& paths) {
+void COrvelApp::OpenDroppedFiles(const QStringList& paths) {
     if (mainFrame_)
-        mainFrame_->OpenDocumentFiles(paths);
+        mainFrame_->OpenDroppedFiles(paths);
 }
 
 void COrvelApp::ShowStatusMessage(const QString& text) {
@@ -87,6 +93,17 @@ void COrvelApp::OnAppAbout() {
     about.exec();
 }
 
+void COrvelApp::OnViewMarksAsBackground() {
+    appearance_.setMarkDisplay(appearance_.markDisplay() == orvel::MarkDisplay::kBackground
+                                   ? orvel::MarkDisplay::kText
+                                   : orvel::MarkDisplay::kBackground);
+}
+
+void COrvelApp::OnViewFont() {
+    if (const auto font = prompts().ChooseFixedFont(mainFrame_.get(), appearance_.font()))
+        appearance_.setFont(*font);
+}
+
 // Every subsystem's commands, each bound to its handler.
 void COrvelApp::BuildCommands() {
     orvel::AddCommandTables(commands_);
@@ -101,4 +118,11 @@ void COrvelApp::BuildCommands() {
     commands_.Bind(Cmd::FilePrintSetup,
                    On<COrvelApp>([](COrvelApp& app) { app.OnFilePrintSetup(); }));
     commands_.Bind(Cmd::HelpAbout, On<COrvelApp>([](COrvelApp& app) { app.OnAppAbout(); }));
+    commands_.Bind(Cmd::ViewMarksAsBackground,
+                   On<COrvelApp>([](COrvelApp& app) { app.OnViewMarksAsBackground(); },
+                                 [](COrvelApp& app, orvel::CommandState& state) {
+                                     state.checked = app.appearance_.markDisplay() ==
+                                                     orvel::MarkDisplay::kBackground;
+                                 }));
+    commands_.Bind(Cmd::ViewFont, On<COrvelApp>([](COrvelApp& app) { app.OnViewFont(); }));
 }

@@ -5,10 +5,12 @@
 #include <QString>
 #include <memory>
 
+#include "app/open_request.h"
 #include "app/recent_file_store.h"
 #include "ui/command_registry.h"
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
+#include "view/dump_appearance.h"
 
 class CMainFrame;
 class QPrinter;
@@ -18,7 +20,7 @@ class QPrinter;
 // (prompts, the printer, the recent-file list kept in the settings under
 // "Pellan Works"/"Orvel", the running number of untitled documents; the rest
 // goes to the main frame) and the application-level commands (Open, Print
-// Setup, About). It is the last link of the command route.
+// Setup, About, the dump's font and mark display). It is the last link of the command route.
 class COrvelApp : public QApplication, public orvel::CommandTarget, public ShellServices {
     Q_OBJECT
   public:
@@ -27,9 +29,9 @@ class COrvelApp : public QApplication, public orvel::CommandTarget, public Shell
 
     [[nodiscard]] static COrvelApp* instance() { return static_cast<COrvelApp*>(qApp); }
 
-    // Creates and shows the main frame maximised. Opens no document, whatever
-    // the command line holds.
-    bool InitInstance();
+    // Creates and shows the main frame maximised, then opens what the
+    // command line asked for.
+    bool InitInstance(const orvel::OpenRequest& open = {});
     [[nodiscard]] CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
     // Replaces the dialogs (the widget tests answer them from a script).
@@ -41,9 +43,10 @@ class COrvelApp : public QApplication, public orvel::CommandTarget, public Shell
     [[nodiscard]] UserPrompts& prompts() override { return *prompts_; }
     [[nodiscard]] QPrinter& printer() override;
     [[nodiscard]] QSettings& settings() override { return settings_; }
+    [[nodiscard]] DumpAppearance& dumpAppearance() override { return appearance_; }
     [[nodiscard]] int NextUntitledNumber() override { return ++untitledCount_; }
     void AddToRecentFileList(const QString& path) override;
-    void OpenDocumentFiles(const QStringList& paths) override;
+    void OpenDroppedFiles(const QStringList& paths) override;
     void ShowStatusMessage(const QString& text) override;
     void UpdateCommands() override;
 
@@ -51,6 +54,8 @@ class COrvelApp : public QApplication, public orvel::CommandTarget, public Shell
     void OnFileOpen();
     void OnFilePrintSetup();
     void OnAppAbout();
+    void OnViewMarksAsBackground();
+    void OnViewFont();
 
   private:
     void BuildCommands();
@@ -59,6 +64,7 @@ class COrvelApp : public QApplication, public orvel::CommandTarget, public Shell
     std::unique_ptr<UserPrompts> prompts_;
     QSettings settings_;
     RecentFileStore recentFiles_{settings_};
+    DumpAppearance appearance_{settings_};
     std::unique_ptr<QPrinter> printer_;
     int untitledCount_ = 0;
     std::unique_ptr<CMainFrame> mainFrame_;

@@ -1,6 +1,8 @@
 #include "app/qt_user_prompts.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <string>
 
@@ -97,4 +99,19 @@ void QtUserPrompts::Notify(QWidget* parent, const QString& text, std::function<v
             closed();
     });
     box->show();
+}
+
+// The dialog finds its current entry by family name: it is given the face the
+// font really resolves to ("Courier" is a substitute name that no list shows).
+std::optional<QFont> QtUserPrompts::ChooseFixedFont(QWidget* parent, const QFont& initial) {
+    QFont shown(initial);
+    const QFontInfo resolved(initial);
+    shown.setFamilies({resolved.family()});
+    shown.setStyleName(resolved.styleName());
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, shown, parent, QStringLiteral("Font"),
+                                            QFontDialog::MonospacedFonts);
+    if (!chosen)
+        return std::nullopt;
+    return font;
 }

@@ -9,4 +9,5 @@ class QtUserPrompts final : public UserPrompts {
     QString OpenFileName(QWidget* parent, const FileDialog& dialog) override;
     QString SaveFileName(QWidget* parent, const FileDialog& dialog) override;
     void Notify(QWidget* parent, const QString& text, std::function<void()> closed) override;
+    std::optional<QFont> ChooseFixedFont(QWidget* parent, const QFont& initial) override;
 };

@@ -16,6 +16,8 @@ inline constexpr CommandId FileExit{"FileExit"};
 inline constexpr CommandId ViewToolbar{"ViewToolbar"};
 inline constexpr CommandId ViewStatusBar{"ViewStatusBar"};
 inline constexpr CommandId ViewDataInspector{"ViewDataInspector"};
+inline constexpr CommandId ViewMarksAsBackground{"ViewMarksAsBackground"};
+inline constexpr CommandId ViewFont{"ViewFont"};
 inline constexpr CommandId WindowNew{"WindowNew"};
 inline constexpr CommandId WindowCascade{"WindowCascade"};
 inline constexpr CommandId WindowTile{"WindowTile"};

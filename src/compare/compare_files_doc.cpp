@@ -1,6 +1,7 @@
 #include "compare/compare_files_doc.h"
 
 #include <QFileInfo>
+#include <utility>
 
 #include "document/overwrite_prompt.h"
 #include "document/undo_settings.h"
@@ -64,6 +65,11 @@ void CCompareFilesDoc::OnNewDocument(std::function<void(bool)> done) {
         {QStringLiteral("Select second file for comparison"), ComparedFilesFilter(), {}, {}});
     if (path2.isEmpty())
         return done(false);
+    LoadFiles(path1, path2, std::move(done));
+}
+
+void CCompareFilesDoc::LoadFiles(const QString& path1, const QString& path2,
+                                 std::function<void(bool)> done) {
     if (orvel::IsSameFileForComparison(path1.toStdString(), path2.toStdString())) {
         shell_.prompts().Tell(dialogParent_, QString::fromUtf8(orvel::kSameFilesText));
         return done(false);

@@ -41,11 +41,15 @@ class CCompareFilesDoc : public QObject, public orvel::DocumentTarget, public Cl
         return data_.IsCompareDocIdle() && !job_.running();
     }
 
-    // Asks for the two files and loads them as the document's job ("Opening
-    // NAME1 and NAME2... 37%", Esc stops it); reports every failure. `done`
-    // runs once it is over, with false when nothing may open (the user
-    // cancelled or stopped, the same file twice, a load failed).
+    // Asks for the two files and loads them (LoadFiles). `done` gets false
+    // also when the user cancelled a file dialog.
     void OnNewDocument(std::function<void(bool loaded)> done);
+    // Loads `path1` and `path2` as the document's job ("Opening NAME1 and
+    // NAME2... 37%", Esc stops it); reports every failure. `done` runs once
+    // it is over, with false when nothing may open (stopped, the same file
+    // twice, a load failed).
+    void LoadFiles(const QString& path1, const QString& path2,
+                   std::function<void(bool loaded)> done);
     // Save File1 / Save File2 as the document's job, asking first when another
     // program has changed the file. `done` (may be empty) gets false (after a
     // message, or No) when the file on disk and the changed flag stayed as

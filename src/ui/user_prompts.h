@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class QWidget;
@@ -35,6 +37,9 @@ class UserPrompts {
     // once and `closed` runs when the user closes the box. The box goes with
     // `parent` (then `closed` never runs).
     virtual void Notify(QWidget* parent, const QString& text, std::function<void()> closed) = 0;
+    // The font dialog, offering fixed-pitch fonts only, opened on `initial`:
+    // the chosen font, or nothing when the user cancelled.
+    virtual std::optional<QFont> ChooseFixedFont(QWidget* parent, const QFont& initial) = 0;
 
     // Shorthands.
     void Tell(QWidget* parent, const QString& text, Icon icon = Icon::kWarning) {

@@ -43,6 +43,15 @@ Rgb MarkColorRgb(MarkColor color) {
     return kRgb[IndexOf(color)];
 }
 
+// 40% of the colour over 60% of white.
+Rgb MarkTintRgb(MarkColor color) {
+    const auto tint = [](std::uint8_t channel) {
+        return static_cast<std::uint8_t>(255 - (255 - channel) * 2 / 5);
+    };
+    const Rgb rgb = MarkColorRgb(color);
+    return {tint(rgb.red), tint(rgb.green), tint(rgb.blue)};
+}
+
 PackedColor PackedColorOf(MarkColor color) {
     const Rgb rgb = MarkColorRgb(color);
     return PackedColor{rgb.red} | PackedColor{rgb.green} << 8 | PackedColor{rgb.blue} << 16;

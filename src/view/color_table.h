@@ -34,6 +34,9 @@ inline constexpr std::array<std::string_view, kMarkColorCount> kMarkColorNames =
 
 [[nodiscard]] std::string_view MarkColorName(MarkColor color);
 [[nodiscard]] Rgb MarkColorRgb(MarkColor color);
+// The light tint of a mark colour behind dark text (MarkDisplay::kBackground):
+// the colour mixed with white; black text on it keeps a contrast of at least 4.5:1.
+[[nodiscard]] Rgb MarkTintRgb(MarkColor color);
 [[nodiscard]] PackedColor PackedColorOf(MarkColor color);
 
 }  // namespace orvel

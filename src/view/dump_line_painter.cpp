@@ -9,8 +9,7 @@
 
 namespace {
 
-QColor MarkQColor(orvel::MarkColor color) {
-    const orvel::Rgb rgb = orvel::MarkColorRgb(color);
+QColor ToQColor(orvel::Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
@@ -44,11 +43,18 @@ void DumpLinePainter::Draw(QPainter& painter, int left, int top, const orvel::St
     for (const orvel::StyledRun& run : line.runs) {
         const int x = grid.ColumnX(run.begin);
         const int width = (run.end - run.begin) * cellWidth_;
-        if (run.style.selected)
+        const bool marked = run.style.color != orvel::MarkColor::kBlack;
+        const bool tinted =
+            marked && !run.style.selected && colors.marks == orvel::MarkDisplay::kBackground;
+        if (run.style.selected) {
             painter.fillRect(x, top, width, lineHeight_, colors.highlight);
-        const QColor ink = run.style.color != orvel::MarkColor::kBlack
-                               ? MarkQColor(run.style.color)
-                               : (run.style.selected ? colors.selectedText : colors.text);
+        } else if (tinted) {
+            painter.fillRect(x, top, width, lineHeight_,
+                             ToQColor(orvel::MarkTintRgb(run.style.color)));
+        }
+        const QColor ink = tinted   ? QColor(Qt::black)
+                           : marked ? ToQColor(orvel::MarkColorRgb(run.style.color))
+                                    : (run.style.selected ? colors.selectedText : colors.text);
         glyphs.clear();
         positions.clear();
         for (int column = run.begin; column < run.end; ++column) {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "view/cell_grid.h"
+#include "view/mark_color.h"
 #include "view/styled_line.h"
 
 class QPainter;
@@ -17,11 +18,14 @@ class QPaintDevice;
 // selection and the mouse. A run of equal style is drawn with one call.
 class DumpLinePainter {
   public:
-    // The colours of plain and selected text; marked text has its mark's colour.
+    // The colours of plain and selected text, and how marks show: as the
+    // colour of the text, or as a tint of it behind black text (a selected
+    // cell keeps the highlight and shows its mark as the text colour).
     struct Colors {
         QColor text;
         QColor selectedText;
         QColor highlight;
+        orvel::MarkDisplay marks = orvel::MarkDisplay::kText;
     };
 
     // For `font` as drawn on `device` (the screen when null).

@@ -13,12 +13,13 @@ class QPrinter;
 // The dump laid out on the pages of one device: as many lines per page as fit
 // above the footer (the last 300 device units), the page number drawn 200
 // units above the bottom. The lines look as the view shows them, with their
-// marks' colours and the header labels' underline, nothing selected.
+// marks (shown as `display` says) and the header labels' underline, nothing
+// selected.
 class DumpPages {
   public:
     // `page` is the drawing rectangle, in the coordinates of `device`.
     DumpPages(const orvel::DumpText& text, const orvel::MarkStore& marks, const QFont& font,
-              const QPaintDevice& device, QRect page);
+              orvel::MarkDisplay display, const QPaintDevice& device, QRect page);
 
     [[nodiscard]] orvel::Offset pageCount() const;
     // Draws page `number` (from 1) with `painter`, which is open on the device.
@@ -28,6 +29,7 @@ class DumpPages {
     const orvel::DumpText& text_;
     const orvel::MarkStore& marks_;
     QFont font_;
+    orvel::MarkDisplay display_;
     DumpLinePainter lines_;
     QRect page_;
     orvel::Offset linesPerPage_;
@@ -36,4 +38,4 @@ class DumpPages {
 // Prints the dump with margins of half an inch on all sides. Honours the
 // printer's page range (all pages when it has none).
 void PrintDumpText(QPrinter& printer, const orvel::DumpText& text, const orvel::MarkStore& marks,
-                   const QFont& font);
+                   const QFont& font, orvel::MarkDisplay display);

@@ -21,6 +21,11 @@ enum class MarkColor : std::uint8_t {
 };
 inline constexpr int kMarkColorCount = 8;
 
+// How a marked cell shows its colour: as the colour of its text (the default),
+// or as a light tint of it behind dark text, which stays readable for the
+// light colours.
+enum class MarkDisplay : std::uint8_t { kText, kBackground };
+
 // Bytes first..last (inclusive) painted in one colour, or, when `unit` is
 // above 0, in units of `unit` bytes that alternate between `color` and
 // `color2`, counted from byte `origin` (origin <= first): a whole block of

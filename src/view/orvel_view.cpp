@@ -2,8 +2,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -17,6 +15,7 @@
 #include "ui/shell_services.h"
 #include "ui/user_prompts.h"
 #include "ui/wait_cursor.h"
+#include "view/dump_appearance.h"
 #include "view/dump_printer.h"
 #include "view/styled_line.h"
 #include "view/typing.h"
@@ -26,20 +25,6 @@ using orvel::Offset;
 namespace {
 
 constexpr int kMargin = 2;
-
-// The dump's font: Courier 10 pt, or a fixed-pitch face of the same size where
-// Courier is missing.
-QFont DumpFont() {
-    QFont font(QStringLiteral("Courier"));
-    font.setPointSize(10);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSize(10);
-    }
-    return font;
-}
 
 // How often a drag held outside the viewport scrolls, and how many lines
 // (or columns) a step may go at most, however far the pointer is.
@@ -61,7 +46,13 @@ COrvelView::COrvelView(ShellServices& shell, ViewSource source, QWidget* parent)
       source_(std::move(source)),
       dump_(source_.data->bytes(), source_.style),
       lines_(font()) {
-    setFont(DumpFont());
+    // The shell's choice of font and mark display, now and after each change.
+    const DumpAppearance& appearance = shell_.dumpAppearance();
+    setFont(appearance.font());
+    connect(&appearance, &DumpAppearance::changed, this, [this] {
+        setFont(shell_.dumpAppearance().font());
+        viewport()->update();
+    });
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAcceptDrops(true);
@@ -234,9 +225,9 @@ void COrvelView::paintEvent(QPaintEvent* event) {
     const Offset firstLine = top + grid.LineAt(event->rect().top());
     const Offset lastLine =
         std::min(top + grid.LineAt(event->rect().bottom()), dump_.LineCount() - 1);
-    const DumpLinePainter::Colors colors{palette().text().color(),
-                                         palette().highlightedText().color(),
-                                         palette().highlight().color()};
+    const DumpLinePainter::Colors colors{
+        palette().text().color(), palette().highlightedText().color(),
+        palette().highlight().color(), shell_.dumpAppearance().markDisplay()};
     for (Offset line = firstLine; line <= lastLine; ++line) {
         lines_.Draw(painter, grid.left, grid.LineY(static_cast<int>(line - top)),
                     orvel::StyleDumpLine(dump_, marks_, line, selection_), colors);
@@ -413,7 +404,7 @@ void COrvelView::focusOutEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
-// Files dropped on a view open in windows of their own, like drops on the frame.
+// Files dropped on a view open as if dropped on the frame.
 void COrvelView::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
@@ -425,12 +416,12 @@ void COrvelView::dropEvent(QDropEvent* event) {
         if (url.isLocalFile())
             paths << url.toLocalFile();
     }
-    shell_.OpenDocumentFiles(paths);
+    shell_.OpenDroppedFiles(paths);
     event->acceptProposedAction();
 }
 
 void COrvelView::PrintTo(QPrinter& printer) const {
-    PrintDumpText(printer, dump_, marks_, font());
+    PrintDumpText(printer, dump_, marks_, font(), shell_.dumpAppearance().markDisplay());
 }
 
 void COrvelView::Print() {

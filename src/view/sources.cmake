@@ -21,6 +21,7 @@ list(APPEND ORVEL_CORE_SOURCES
 )
 list(APPEND ORVEL_GUI_SOURCES
     src/view/color_combo_box.cpp
+    src/view/dump_appearance.cpp
     src/view/dump_line_painter.cpp
     src/view/dump_printer.cpp
     src/view/export_command.cpp

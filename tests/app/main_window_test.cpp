@@ -362,20 +362,28 @@ TEST_F(MainWindowTest, HelpTopicsListTheCommandsAndKeysInOneWindow) {
     EXPECT_EQ(frame()->helpWindow(), nullptr);
 }
 
+// One file or three dropped together open each in a single-file window.
 TEST_F(MainWindowTest, DroppedFilesOpenInSingleFileWindows) {
     const std::string a = dir_.File("a.bin");
     const std::string b = dir_.File("b.bin");
+    const std::string c = dir_.File("c.bin");
     WriteFileBytes(a, {1});
     WriteFileBytes(b, {2, 3});
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(a)),
-                  QUrl::fromLocalFile(QString::fromStdString(b))});
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    // Straight to the window: outside a real drag the application drops the event.
-    static_cast<QObject*>(frame())->event(&drop);
-    ASSERT_TRUE(WaitJobs());
-    ASSERT_EQ(frame()->children().size(), 2u);
+    WriteFileBytes(c, {4, 5, 6});
+    for (const QList<QUrl>& urls : {QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(a))},
+                                    QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(a)),
+                                                QUrl::fromLocalFile(QString::fromStdString(b)),
+                                                QUrl::fromLocalFile(QString::fromStdString(c))}}) {
+        QMimeData mime;
+        mime.setUrls(urls);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window: outside a real drag the application drops the event.
+        static_cast<QObject*>(frame())->event(&drop);
+        ASSERT_TRUE(WaitJobs());
+    }
+    ASSERT_EQ(frame()->children().size(), 3u);
     EXPECT_EQ(frame()->children()[1]->document()->data().size(), 2);
+    EXPECT_EQ(frame()->children()[2]->document()->data().size(), 3);
 }
 
 // A view hands its drops to the shell: each file opens in a window of its own,
@@ -383,9 +391,13 @@ TEST_F(MainWindowTest, DroppedFilesOpenInSingleFileWindows) {
 TEST_F(MainWindowTest, FilesDroppedOnAViewOpenInWindowsOfTheirOwn) {
     CChildFrame* target = OpenBytes("target.bin", {9});
     ASSERT_NE(target, nullptr);
-    const std::string dropped = WriteFile("dropped.bin", {1, 2, 3});
+    const std::string dropped = dir_.File("dropped.bin");
+    const std::string third = dir_.File("third.bin");
+    WriteFileBytes(dropped, {1, 2, 3});
+    WriteFileBytes(third, {4});
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped)),
+                  QUrl::fromLocalFile(QString::fromStdString(third)),
                   QUrl::fromLocalFile(target->document()->path())});
     // The application delivers a drop only to the widget that accepted the drag.
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -394,9 +406,9 @@ TEST_F(MainWindowTest, FilesDroppedOnAViewOpenInWindowsOfTheirOwn) {
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target->view()->viewport(), &drop);
     ASSERT_TRUE(WaitJobs());
-    ASSERT_EQ(frame()->children().size(), 2u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame()->children().size() == 3u; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame()->activeChild() == target; }, 60000));
     EXPECT_EQ(frame()->children()[1]->document()->data().size(), 3);
-    EXPECT_EQ(frame()->activeChild(), target);
     EXPECT_EQ(target->document()->data().size(), 1);
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "support/view_image.h"
+#include "view/color_table.h"
 
 using orvel::MarkColor;
 using orvel::Offset;
@@ -27,9 +28,9 @@ class DumpPagesTest : public ::testing::Test {
         return font;
     }
 
-    QImage Page(Offset number) {
+    QImage Page(Offset number, orvel::MarkDisplay display = orvel::MarkDisplay::kText) {
         page_.fill(Qt::white);
-        const DumpPages pages(dump_, marks_, Font(), page_, page_.rect());
+        const DumpPages pages(dump_, marks_, Font(), display, page_, page_.rect());
         EXPECT_EQ(pages.pageCount(), 2);  // the header, the empty line, 7 data lines
         QPainter painter(&page_);
         pages.Paint(painter, number);
@@ -73,6 +74,24 @@ TEST_F(DumpPagesTest, APageShowsTheMarksAndTheHeaderUnderlineAsTheViewDoes) {
     EXPECT_TRUE(ShowsColour(second, Cells(0, 12, 2), Qt::white, Qt::blue));
     EXPECT_TRUE(ShowsColour(second, Cells(0, 61), Qt::white, Qt::blue));
     EXPECT_FALSE(ShowsColour(second, Cells(1, 0, 76), Qt::white, Qt::blue));
+}
+
+// Printing follows the view's choice of marks as background: the marked
+// cells are filled with the tint and their text is black.
+TEST_F(DumpPagesTest, MarksAsBackgroundPrintTintedCellsWithBlackText) {
+    marks_.Paint(16 + 2, 16 + 3, MarkColor::kRed);
+    const QImage page = Page(1, orvel::MarkDisplay::kBackground);
+    const orvel::Rgb rgb = orvel::MarkTintRgb(MarkColor::kRed);
+    const QColor tint(rgb.red, rgb.green, rgb.blue);
+    for (const QRect cells : {Cells(3, 15, 2), Cells(3, 18, 2), Cells(3, 62, 2)}) {
+        EXPECT_EQ(QColor(page.pixel(cells.topLeft())), tint);
+        EXPECT_EQ(QColor(page.pixel(cells.bottomRight())), tint);
+        EXPECT_TRUE(ShowsColour(page, cells, tint, Qt::black));
+        EXPECT_FALSE(ShowsColour(page, cells, tint, Qt::red));
+    }
+    // The space between the two bytes and the unmarked byte 1 stay white.
+    EXPECT_EQ(QColor(page.pixel(Cells(3, 17).center())), QColor(Qt::white));
+    EXPECT_EQ(QColor(page.pixel(Cells(3, 12).topLeft())), QColor(Qt::white));
 }
 
 }  // namespace

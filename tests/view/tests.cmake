@@ -12,6 +12,7 @@ list(APPEND ORVEL_CORE_TESTS
 )
 list(APPEND ORVEL_GUI_TESTS
     tests/view/color_combo_box_gui_test.cpp
+    tests/view/dump_appearance_gui_test.cpp
     tests/view/dump_printer_test.cpp
     tests/view/orvel_view_test.cpp
     tests/view/undo_gui_test.cpp

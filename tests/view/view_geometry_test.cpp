@@ -8,12 +8,17 @@
 #include <QTest>
 #include <array>
 #include <cmath>
+#include <functional>
 
+#include "app/shell_command_table.h"
 #include "support/gui_fixture.h"
 #include "support/view_image.h"
+#include "view/color_table.h"
+#include "view/dump_appearance.h"
 #include "view/styled_line.h"
 
 using orvel::MarkColor;
+using orvel::MarkDisplay;
 using orvel::Offset;
 using orvel::test::InkCoverage;
 using orvel::test::InkSpan;
@@ -51,9 +56,11 @@ class ViewGeometryTest : public GuiTest {
     }
 
     // Runs `check` with each font of kFonts that is installed set on the
-    // view; fails unless one of them had a fractional advance.
+    // view (by `apply`, or straight on it); fails unless one of them had a
+    // fractional advance.
     template <class Check>
-    void ForEachFont(COrvelView* view, Check check) {
+    void ForEachFont(COrvelView* view, Check check,
+                     const std::function<void(const QFont&)>& apply = {}) {
         bool fractional = false;
         for (const FontCase& each : kFonts) {
             QFont font(QString::fromLatin1(each.family));
@@ -61,7 +68,12 @@ class ViewGeometryTest : public GuiTest {
             if (!QFontInfo(font).family().startsWith(QString::fromLatin1(each.family)))
                 continue;
             SCOPED_TRACE(std::string(each.family) + " " + std::to_string(each.points) + " pt");
-            view->setFont(font);
+            if (apply) {
+                apply(font);
+            } else {
+                view->setFont(font);
+            }
+            ASSERT_EQ(view->font().family(), font.family());
             const double advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
             fractional = fractional || advance != std::floor(advance);
             ASSERT_GE(view->charWidth(), advance - 0.02);
@@ -180,6 +192,51 @@ TEST_F(ViewGeometryTest, EveryGlyphIsDrawnInItsOwnCell) {
                 << column;
         }
     });
+}
+
+// A font chosen with View > Font... keeps every glyph in its own cell, with
+// the marks shown as coloured text and as a tint behind black text.
+TEST_F(ViewGeometryTest, AFontFromTheFontDialogKeepsEveryCellExact) {
+    COrvelView* view = Open(LabelLines(3));
+    ASSERT_NE(view, nullptr);
+    view->marks().Paint(16 + 3, 16 + 9, MarkColor::kRed);
+    view->clearFocus();
+    DumpAppearance& appearance = COrvelApp::instance()->dumpAppearance();
+    const QColor base = view->palette().base().color();
+    const QColor text = view->palette().text().color();
+    const orvel::Rgb rgb = orvel::MarkTintRgb(MarkColor::kRed);
+    const QColor tint(rgb.red, rgb.green, rgb.blue);
+    const Offset first = view->dump().FirstDataTextLine();
+    const auto marked = [&](int column) {
+        const Offset byte = column >= orvel::kCharColumn ? 16 + column - orvel::kCharColumn
+                                                         : orvel::DumpLayout::ByteAt({1, column});
+        return byte >= 0 && view->marks().ColorAt(byte) == MarkColor::kRed;
+    };
+    const auto chooseFont = [&](const QFont& font) {
+        prompts().ChooseFontNext(font);
+        ASSERT_TRUE(frame()->RouteCommand(orvel::Cmd::ViewFont));
+    };
+    ForEachFont(
+        view,
+        [&] {
+            for (const MarkDisplay display : {MarkDisplay::kText, MarkDisplay::kBackground}) {
+                SCOPED_TRACE(display == MarkDisplay::kText ? "text" : "background");
+                appearance.setMarkDisplay(display);
+                const QImage image = orvel::test::RenderedImage(view);
+                const auto plain = [&](int) { return std::pair{base, text}; };
+                EXPECT_EQ(MisplacedCells(view, image, first, plain), std::vector<int>{});
+                const auto colors = [&](int column) {
+                    if (!marked(column))
+                        return std::pair{base, text};
+                    return display == MarkDisplay::kText ? std::pair{base, QColor(Qt::red)}
+                                                         : std::pair{tint, QColor(Qt::black)};
+                };
+                EXPECT_EQ(MisplacedCells(view, image, first + 1, colors), std::vector<int>{});
+            }
+        },
+        chooseFont);
+    appearance.setMarkDisplay(MarkDisplay::kText);
+    appearance.setFont(DumpAppearance::DefaultFont());
 }
 
 // Where the digits of data line `dataLine` are drawn, found in the picture:
