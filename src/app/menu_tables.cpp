@@ -91,9 +91,12 @@ constexpr CommandId kComparisonOperations[] = {
     kSep,
     Cmd::OpStartCompare,
     Cmd::OpStopCompare,
+    Cmd::OpCompareAligned,
     kSep,
     Cmd::OpFindNextDiff,
     Cmd::OpFindPrevDiff,
+    kSep,
+    Cmd::OpCopyToOtherFile,
 };
 
 constexpr CommandId kMarkMenu[] = {
@@ -101,6 +104,8 @@ constexpr CommandId kMarkMenu[] = {
 };
 
 constexpr CommandId kViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar};
+constexpr CommandId kComparisonViewMenu[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar, kSep,
+                                             Cmd::ViewSyncPanes};
 
 constexpr CommandId kWindowMenu[] = {
     Cmd::WindowNew,
@@ -113,16 +118,18 @@ constexpr CommandId kHelpMenu[] = {
     Cmd::HelpTopics, kSep, Cmd::HelpAbout, kSep, Cmd::HelpAsciiTable, Cmd::HelpNotationConvert,
 };
 
-// The two menu bars differ in their File and Operations menus.
+// The two menu bars differ in their File, Operations and View menus.
 constexpr std::array<Menu, 7> MenuBarOf(std::span<const CommandId> file,
-                                        std::span<const CommandId> operations) {
+                                        std::span<const CommandId> operations,
+                                        std::span<const CommandId> view) {
     return {Menu{"&File", file},      Menu{"&Edit", kEditMenu}, Menu{"&Operations", operations},
-            Menu{"&Mark", kMarkMenu}, Menu{"&View", kViewMenu}, Menu{"&Window", kWindowMenu},
+            Menu{"&Mark", kMarkMenu}, Menu{"&View", view},      Menu{"&Window", kWindowMenu},
             Menu{"&Help", kHelpMenu}};
 }
 
-constexpr std::array kSingleFileBar = MenuBarOf(kSingleFileMenu, kSingleFileOperations);
-constexpr std::array kComparisonBar = MenuBarOf(kComparisonFileMenu, kComparisonOperations);
+constexpr std::array kSingleFileBar = MenuBarOf(kSingleFileMenu, kSingleFileOperations, kViewMenu);
+constexpr std::array kComparisonBar =
+    MenuBarOf(kComparisonFileMenu, kComparisonOperations, kComparisonViewMenu);
 
 // The commands in the order the accelerator table lists their keys.
 constexpr CommandId kAcceleratorOrder[] = {
@@ -132,7 +139,7 @@ constexpr CommandId kAcceleratorOrder[] = {
     Cmd::EditPasteBytes, Cmd::EditCutBytes,     Cmd::EditDeleteBytes,  Cmd::EditInsertBytes,
     Cmd::EditUndo,       Cmd::EditRedo,         Cmd::ObjectProperties, Cmd::HelpTopics,
     Cmd::HelpContext,    Cmd::RepeatFind,       Cmd::NextPane,         Cmd::PrevPane,
-    Cmd::Escape,
+    Cmd::OpFindNextDiff, Cmd::OpFindPrevDiff,   Cmd::Escape,
 };
 
 void AppendKeys(const CommandInfo& info, std::vector<Accelerator>& keys) {

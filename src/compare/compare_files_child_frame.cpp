@@ -1,27 +1,42 @@
 #include "compare/compare_files_child_frame.h"
 
 #include <QCloseEvent>
+#include <QMainWindow>
+#include <QSettings>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "compare/barred_splitter_wnd.h"
+#include "compare/compare_diffs.h"
 #include "compare/compare_files_doc.h"
 #include "compare/compared_file_view.h"
+#include "compare/pane_sync.h"
 #include "ui/shell_services.h"
 
 using orvel::ComparedFile;
+
+namespace {
+
+const QString kSyncPanesKey = QStringLiteral("Compare/SynchronizePanes");
+
+}  // namespace
 
 CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
                                                  std::unique_ptr<CCompareFilesDoc> doc,
                                                  QToolBar* compareBar, QWidget* parent)
     : QMdiSubWindow(parent),
+      shell_(shell),
       doc_(std::move(doc)),
       worker_(shell, doc_->data(), this, doc_->jobHost()),
       m_wndCompareBar(compareBar) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(doc_->title());
-    auto* client = new QWidget;
-    auto* layout = new QVBoxLayout(client);
+    // A main window inside the frame, so that the differences panel can dock.
+    auto* client = new QMainWindow;
+    client->setWindowFlags(Qt::Widget);
+    auto* central = new QWidget;
+    client->setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_wndCompareBar);
@@ -47,12 +62,19 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
     }
     worker_.setPanes(m_pView1, m_pView2);
     doc_->setCompareEnder([this] { worker_.End(); });
+
+    diffs_ = new CompareDiffs(shell, doc_->data(), m_pView1, m_pView2, client, this);
+    worker_.setEditsListener(
+        [this](const std::vector<orvel::AlignedEdit>& edits) { diffs_->Add(edits); });
+    worker_.setAlignNoteListener([this](const QString& note) { diffs_->SetNote(note); });
+    diffs_->sync().setEnabled(shell.settings().value(kSyncPanesKey, true).toBool());
 }
 
-// The worker goes first, then the panes (whose views use the document's
-// files), then the document.
+// The worker goes first, then what shows the differences, then the panes (whose views use the
+// document's files), then the document.
 CCompareFilesChildFrame::~CCompareFilesChildFrame() {
     worker_.End();
+    delete diffs_;
     QWidget* client = widget();
     setWidget(nullptr);
     delete client;
@@ -95,7 +117,27 @@ void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CCompareFilesChildFrame::OnStartCompare() {
+    diffs_->Begin(orvel::DiffColouring::Plain);
     worker_.Start();
+}
+
+void CCompareFilesChildFrame::OnCompareAligned() {
+    diffs_->Begin(orvel::DiffColouring::Aligned);
+    worker_.StartAligned();
+}
+
+void CCompareFilesChildFrame::OnCopyToOtherFile() {
+    diffs_->CopyToOtherFile(activeView_->file());
+}
+
+bool CCompareFilesChildFrame::syncPanes() const {
+    return diffs_->sync().enabled();
+}
+
+void CCompareFilesChildFrame::OnSyncPanes() {
+    const bool on = !syncPanes();
+    diffs_->sync().setEnabled(on);
+    shell_.settings().setValue(kSyncPanesKey, on);
 }
 
 void CCompareFilesChildFrame::OnStopCompare() {
