@@ -49,7 +49,8 @@ CompareDiffs::CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc,
                                doc.file(ComparedFile::Second), this)),
       panel_(new DiffPanel(model_, dock)),
       sync_(new PaneSync(first, second, diffs_, this)) {
-    dock->addDockWidget(Qt::BottomDockWidgetArea, panel_);
+    // Beside the panes, so that they keep the window's height between them.
+    dock->addDockWidget(Qt::RightDockWidgetArea, panel_);
     connect(panel_, &DiffPanel::rowChosen, this, &CompareDiffs::ChooseRow);
     for (const ComparedFile which : kFiles) {
         CComparedFileView* pane = view(which);

@@ -19,7 +19,8 @@ class ShellServices;
 
 // The frame of a comparison window: the "Compare Files" toolbar above a
 // vertical splitter with one pane per file (the first file above), each with
-// an overview bar of its differences, and the differences panel docked below.
+// an overview bar of its differences, and the differences panel docked beside
+// them.
 // The panes scroll together while Synchronize Panes is on (the setting a new
 // window starts with is the one chosen last). Owns the comparison document and
 // its compare worker, opens maximised, and asks the document's close guard

@@ -25,6 +25,8 @@ DiffPanel::DiffPanel(DiffListModel* model, QWidget* parent)
     list_->setItemsExpandable(false);
     list_->setAllColumnsShowFocus(true);
     list_->header()->setStretchLastSection(true);
+    // A short window keeps room for its panes; the list scrolls instead.
+    list_->setMinimumHeight(1);
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
