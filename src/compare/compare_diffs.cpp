@@ -47,6 +47,7 @@ CompareDiffs::CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc,
       second_(second),
       model_(new DiffListModel(diffs_, doc.file(ComparedFile::First),
                                doc.file(ComparedFile::Second), this)),
+      dock_(dock),
       panel_(new DiffPanel(model_, dock)),
       sync_(new PaneSync(first, second, diffs_, this)) {
     // Beside the panes, so that they keep the window's height between them.
@@ -84,6 +85,10 @@ CComparedFileView* CompareDiffs::view(ComparedFile which) const {
 
 DiffOverview* CompareDiffs::overview(ComparedFile which) const {
     return overviews_[Index(which)];
+}
+
+void CompareDiffs::FitPanel() {
+    dock_->resizeDocks({panel_}, {panel_->sizeHint().width()}, Qt::Horizontal);
 }
 
 void CompareDiffs::Begin(orvel::DiffColouring colouring) {

@@ -35,6 +35,9 @@ class CompareDiffs : public QObject {
     [[nodiscard]] DiffOverview* overview(orvel::ComparedFile which) const;
     [[nodiscard]] PaneSync& sync() const { return *sync_; }
 
+    // Gives the panel the width of its columns, once the window has its size.
+    void FitPanel();
+
     // A new comparison in `colouring` starts: no runs yet.
     void Begin(orvel::DiffColouring colouring);
     // A batch of the running comparison.
@@ -82,6 +85,7 @@ class CompareDiffs : public QObject {
     orvel::DiffList diffs_;
     orvel::DiffColouring colouring_ = orvel::DiffColouring::Plain;
     DiffListModel* model_;
+    QMainWindow* dock_;
     DiffPanel* panel_;
     DiffOverview* overviews_[2];
     PaneSync* sync_;

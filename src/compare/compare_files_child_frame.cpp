@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QSettings>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -90,6 +91,8 @@ void CCompareFilesChildFrame::ActivateFrame() {
     if (m_bFirstActivate) {
         m_bFirstActivate = false;
         showMaximized();
+        // Laid out at the full size first, then the panel takes its width.
+        QTimer::singleShot(0, diffs_, [this] { diffs_->FitPanel(); });
     } else {
         show();
     }

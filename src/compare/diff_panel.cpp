@@ -7,6 +7,18 @@
 
 #include "compare/diff_list_model.h"
 
+namespace {
+
+// The width of a narrow column (an offset); one of bytes takes twice as much.
+constexpr int kColumnWidth = 90;
+
+}  // namespace
+
+// As wide as its columns.
+QSize DiffPanel::sizeHint() const {
+    return {kColumnWidth * 7 + 40, QDockWidget::sizeHint().height()};
+}
+
 DiffPanel::DiffPanel(DiffListModel* model, QWidget* parent)
     : QDockWidget(QStringLiteral("Differences"), parent),
       model_(model),
@@ -16,6 +28,7 @@ DiffPanel::DiffPanel(DiffListModel* model, QWidget* parent)
     setObjectName(QStringLiteral("DifferencesPanel"));
     // Always there: it can move and float, but not go.
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    totals_->setWordWrap(true);
     note_->setWordWrap(true);
     note_->hide();
     // Uniform rows let the view place a million of them without measuring any.
@@ -25,6 +38,9 @@ DiffPanel::DiffPanel(DiffListModel* model, QWidget* parent)
     list_->setItemsExpandable(false);
     list_->setAllColumnsShowFocus(true);
     list_->header()->setStretchLastSection(true);
+    list_->header()->setDefaultSectionSize(kColumnWidth);
+    list_->header()->resizeSection(DiffListModel::Length, kColumnWidth * 3 / 4);
+    list_->header()->resizeSection(DiffListModel::File1Bytes, kColumnWidth * 2);
     // A short window keeps room for its panes; the list scrolls instead.
     list_->setMinimumHeight(1);
     auto* body = new QWidget;

@@ -24,6 +24,8 @@ class DiffPanel : public QDockWidget {
     // Brings the totals up to date with the model.
     void UpdateTotals();
 
+    [[nodiscard]] QSize sizeHint() const override;
+
   signals:
     void rowChosen(int row);
 
