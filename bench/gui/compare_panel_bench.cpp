@@ -15,6 +15,7 @@
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "bench_support.h"
+#include "closing_prompts.h"
 #include "compare/compare_diffs.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
@@ -23,20 +24,6 @@
 namespace {
 
 constexpr int kDifferences = 1000;
-
-// Closes the summary as soon as it shows, which ends the comparison.
-class ClosingPrompts final : public UserPrompts {
-  public:
-    Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::No; }
-    QString OpenFileName(QWidget*, const FileDialog&) override { return {}; }
-    QString SaveFileName(QWidget*, const FileDialog&) override { return {}; }
-    void Notify(QWidget*, const QString& text, std::function<void()> closed) override {
-        summary = text;
-        if (closed)
-            closed();
-    }
-    QString summary;
-};
 
 void RunUntilIdle(const orvel::CompareDocument& data) {
     while (data.m_bCompareIdle != 1)
@@ -47,7 +34,7 @@ void BM_PanelAndOverviewVsPanesOnly(benchmark::State& state) {
     const std::int64_t size =
         orvel::bench::SizeFromEnvMiB("ORVEL_BENCH_PANEL_MIB", 1024) * (std::int64_t{1} << 20);
     const orvel::bench::TempRandomFile file(size, 1);
-    auto* prompts = new ClosingPrompts;
+    auto* prompts = new orvel::bench::ClosingPrompts;
     COrvelApp::instance()->setPrompts(std::unique_ptr<UserPrompts>(prompts));
     auto doc = std::make_unique<CCompareFilesDoc>(*COrvelApp::instance(), nullptr);
     orvel::CompareFileFailure failure;

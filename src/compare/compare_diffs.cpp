@@ -22,6 +22,9 @@ using orvel::Offset;
 
 namespace {
 
+// How often the panel and the bars show the batches of a running comparison.
+constexpr int kRefreshMs = 150;
+
 constexpr ComparedFile kFiles[] = {ComparedFile::First, ComparedFile::Second};
 
 ComparedFile Other(ComparedFile which) {
@@ -49,7 +52,11 @@ CompareDiffs::CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc,
                                doc.file(ComparedFile::Second), this)),
       dock_(dock),
       panel_(new DiffPanel(model_, dock)),
-      sync_(new PaneSync(first, second, diffs_, this)) {
+      sync_(new PaneSync(first, second, diffs_, this)),
+      refresh_(new QTimer(this)) {
+    refresh_->setSingleShot(true);
+    refresh_->setInterval(kRefreshMs);
+    connect(refresh_, &QTimer::timeout, this, &CompareDiffs::Refresh);
     // Beside the panes, so that they keep the window's height between them.
     dock->addDockWidget(Qt::RightDockWidgetArea, panel_);
     connect(panel_, &DiffPanel::rowChosen, this, &CompareDiffs::ChooseRow);
@@ -93,6 +100,7 @@ void CompareDiffs::FitPanel() {
 
 void CompareDiffs::Begin(orvel::DiffColouring colouring) {
     colouring_ = colouring;
+    refresh_->stop();
     model_->Clear();
     done_.clear();
     undone_.clear();
@@ -106,16 +114,24 @@ void CompareDiffs::Begin(orvel::DiffColouring colouring) {
 }
 
 void CompareDiffs::Add(const std::vector<AlignedEdit>& edits) {
-    model_->Append(edits);
+    model_->Take(edits);
     for (const AlignedEdit& edit : edits)
         orvel::AddEdit(overview(ComparedFile::First)->buckets(),
                        overview(ComparedFile::Second)->buckets(), edit);
+    if (!refresh_->isActive())
+        refresh_->start();
+}
+
+void CompareDiffs::Refresh() {
+    model_->ShowTaken();
     for (const ComparedFile which : kFiles)
         overview(which)->update();
     panel_->UpdateTotals();
 }
 
-void CompareDiffs::SetNote(const QString& note) {
+void CompareDiffs::ScanEnded(const QString& note) {
+    refresh_->stop();
+    Refresh();
     panel_->SetNote(note);
 }
 

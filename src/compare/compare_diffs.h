@@ -12,6 +12,7 @@ class DiffOverview;
 class DiffPanel;
 class PaneSync;
 class QMainWindow;
+class QTimer;
 class ShellServices;
 
 namespace orvel {
@@ -40,10 +41,12 @@ class CompareDiffs : public QObject {
 
     // A new comparison in `colouring` starts: no runs yet.
     void Begin(orvel::DiffColouring colouring);
-    // A batch of the running comparison.
+    // A batch of the running comparison. The panel and the bars show the
+    // batches now and then while it runs, so that they cost it little.
     void Add(const std::vector<orvel::AlignedEdit>& edits);
-    // Shown under the totals (why part of the files went byte for byte).
-    void SetNote(const QString& note);
+    // The comparison's scan is over: everything shows, with `note` (why part
+    // of the files went byte for byte; may be empty) under the totals.
+    void ScanEnded(const QString& note);
 
     // Selects run `row` in both panes.
     void ChooseRow(int row);
@@ -73,6 +76,8 @@ class CompareDiffs : public QObject {
     // length has dropped.
     void RepaintPane(orvel::ComparedFile which);
     void RebuildOverviews();
+    // Shows what the batches added.
+    void Refresh();
     // After an edit of a file: an undo or redo of a copy moves its row.
     void CheckCopies();
     // After row `edit` was settled into `target`, or given back.
@@ -89,6 +94,7 @@ class CompareDiffs : public QObject {
     DiffPanel* panel_;
     DiffOverview* overviews_[2];
     PaneSync* sync_;
+    QTimer* refresh_;
     std::vector<Copy> done_;
     std::vector<Copy> undone_;
     bool checkQueued_ = false;

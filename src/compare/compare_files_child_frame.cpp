@@ -67,7 +67,7 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
     diffs_ = new CompareDiffs(shell, doc_->data(), m_pView1, m_pView2, client, this);
     worker_.setEditsListener(
         [this](const std::vector<orvel::AlignedEdit>& edits) { diffs_->Add(edits); });
-    worker_.setAlignNoteListener([this](const QString& note) { diffs_->SetNote(note); });
+    worker_.setScanEndListener([this](const QString& note) { diffs_->ScanEnded(note); });
     diffs_->sync().setEnabled(shell.settings().value(kSyncPanesKey, true).toBool());
 }
 

@@ -134,6 +134,8 @@ orvel::AlignResult CompareWorker::Align(JobContext& job, std::span<const std::ui
 }
 
 void CompareWorker::Finished(const orvel::CompareResult& result) {
+    if (scanEnded_)
+        scanEnded_({});
     if (!result.finished) {
         doc_.m_bCompareIdle = 1;  // stopped: no summary
         return;
@@ -142,13 +144,12 @@ void CompareWorker::Finished(const orvel::CompareResult& result) {
 }
 
 void CompareWorker::FinishedAligned(const orvel::AlignResult& result) {
+    if (scanEnded_)
+        scanEnded_(QString::fromStdString(orvel::UnalignedNoteText(result, {})));
     if (result.outcome != orvel::AlignOutcome::Finished) {
         doc_.m_bCompareIdle = 1;
         return;
     }
-    const std::string note = orvel::UnalignedNoteText(result, {});
-    if (!note.empty() && alignNote_)
-        alignNote_(QString::fromStdString(note));
     ShowSummary(QString::fromStdString(orvel::AlignSummaryText(result, {})));
 }
 

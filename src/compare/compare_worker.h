@@ -50,10 +50,11 @@ class CompareWorker {
     }
 
     void setEditsListener(EditsFound listener) { editsFound_ = std::move(listener); }
-    // Told when a finished Compare Aligned went byte for byte somewhere, with
-    // what to tell the user.
-    void setAlignNoteListener(std::function<void(const QString&)> listener) {
-        alignNote_ = std::move(listener);
+    // Told when a comparison's scan is over (finished or stopped), before its
+    // summary shows, with what to tell the user besides: where a Compare
+    // Aligned went byte for byte (else empty).
+    void setScanEndListener(std::function<void(const QString& note)> listener) {
+        scanEnded_ = std::move(listener);
     }
 
     // Start Compare. Precondition: the document is idle.
@@ -99,6 +100,6 @@ class CompareWorker {
     orvel::Offset size1_ = 0;
     orvel::Offset size2_ = 0;
     EditsFound editsFound_;
-    std::function<void(const QString&)> alignNote_;
+    std::function<void(const QString&)> scanEnded_;
     BackgroundJob job_;
 };

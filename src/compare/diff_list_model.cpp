@@ -49,32 +49,41 @@ QString KindText(orvel::AlignedEditKind kind) {
 
 DiffListModel::DiffListModel(orvel::DiffList& diffs, const orvel::BinaryDocument& file1,
                              const orvel::BinaryDocument& file2, QObject* parent)
-    : QAbstractTableModel(parent), diffs_(diffs), file1_(file1), file2_(file2) {}
+    : QAbstractTableModel(parent),
+      diffs_(diffs),
+      font_(QFontDatabase::systemFont(QFontDatabase::FixedFont)),
+      file1_(file1),
+      file2_(file2) {}
 
 void DiffListModel::Clear() {
     beginResetModel();
     diffs_.Clear();
+    shown_ = 0;
     endResetModel();
 }
 
-// Only the rows a batch adds are announced; a batch that lengthens the last
-// row repaints it.
-void DiffListModel::Append(const std::vector<AlignedEdit>& edits) {
-    const int before = rowCount();
+void DiffListModel::Take(const std::vector<AlignedEdit>& edits) {
     for (const AlignedEdit& edit : edits)
         (void)diffs_.Add(edit);
-    const int after = rowCount();
-    if (before > 0)
-        emit dataChanged(index(before - 1, 0), index(before - 1, Columns - 1));
-    if (after > before) {
-        beginInsertRows({}, before, after - 1);
+}
+
+// A batch may have lengthened the last row shown.
+void DiffListModel::ShowTaken() {
+    const int all = static_cast<int>(std::min<std::size_t>(diffs_.size(), INT_MAX));
+    if (shown_ > 0)
+        emit dataChanged(index(shown_ - 1, 0), index(shown_ - 1, Columns - 1));
+    if (all > shown_) {
+        beginInsertRows({}, shown_, all - 1);
+        shown_ = all;
         endInsertRows();
     }
 }
 
 AlignedEdit DiffListModel::Settle(int row, ComparedFile target) {
+    ShowTaken();
     beginRemoveRows({}, row, row);
     const AlignedEdit settled = diffs_.Settle(static_cast<std::size_t>(row), target);
+    --shown_;
     endRemoveRows();
     if (row < rowCount())
         emit dataChanged(index(row, 0), index(rowCount() - 1, Columns - 1));
@@ -82,17 +91,17 @@ AlignedEdit DiffListModel::Settle(int row, ComparedFile target) {
 }
 
 void DiffListModel::Unsettle(int row, const AlignedEdit& edit, ComparedFile target) {
+    ShowTaken();
     beginInsertRows({}, row, row);
     diffs_.Unsettle(static_cast<std::size_t>(row), edit, target);
+    ++shown_;
     endInsertRows();
     if (row + 1 < rowCount())
         emit dataChanged(index(row + 1, 0), index(rowCount() - 1, Columns - 1));
 }
 
 int DiffListModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid())
-        return 0;
-    return static_cast<int>(std::min<std::size_t>(diffs_.size(), INT_MAX));
+    return parent.isValid() ? 0 : shown_;
 }
 
 int DiffListModel::columnCount(const QModelIndex& parent) const {
@@ -103,7 +112,7 @@ QVariant DiffListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::FontRole && index.column() != Kind)
-        return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        return font_;
     if (role != Qt::DisplayRole)
         return {};
     const AlignedEdit& edit = diffs_[static_cast<std::size_t>(index.row())];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <vector>
 
 #include "compare/diff_list.h"
@@ -26,9 +27,12 @@ class DiffListModel : public QAbstractTableModel {
     [[nodiscard]] const orvel::DiffList& diffs() const { return diffs_; }
 
     void Clear();
-    // Adds a batch of a running comparison.
-    void Append(const std::vector<orvel::AlignedEdit>& edits);
-    // See DiffList::Settle and Unsettle.
+    // Adds a batch of a running comparison to the list; the view sees it
+    // after ShowTaken.
+    void Take(const std::vector<orvel::AlignedEdit>& edits);
+    // Tells the view of the rows taken since the last time.
+    void ShowTaken();
+    // See DiffList::Settle and Unsettle (every row taken shows first).
     orvel::AlignedEdit Settle(int row, orvel::ComparedFile target);
     void Unsettle(int row, const orvel::AlignedEdit& edit, orvel::ComparedFile target);
 
@@ -40,6 +44,8 @@ class DiffListModel : public QAbstractTableModel {
 
   private:
     orvel::DiffList& diffs_;
+    int shown_ = 0;  // the rows the view knows of
+    QFont font_;
     const orvel::BinaryDocument& file1_;
     const orvel::BinaryDocument& file2_;
 };

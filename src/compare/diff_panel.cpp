@@ -28,6 +28,7 @@ DiffPanel::DiffPanel(DiffListModel* model, QWidget* parent)
     setObjectName(QStringLiteral("DifferencesPanel"));
     // Always there: it can move and float, but not go.
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    note_->setObjectName(QStringLiteral("note"));
     totals_->setWordWrap(true);
     note_->setWordWrap(true);
     note_->hide();

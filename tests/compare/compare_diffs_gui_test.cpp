@@ -208,6 +208,27 @@ TEST_F(CompareDiffsTest, CompareAlignedColoursEditsAndScrollsAlongThem) {
     EXPECT_EQ(upper->topLine(), dataLine + 0x100);
 }
 
+// Files that never come back into step within the aligner's window: compared
+// byte for byte there, and the panel says so.
+TEST_F(CompareDiffsTest, CompareAlignedSaysWhereItWentByteForByte) {
+    CCompareFilesChildFrame* window = Open(RandomBytes(3 << 20, 1), RandomBytes(3 << 20, 2));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(RunComparison(window, Cmd::OpCompareAligned));
+    EXPECT_TRUE(prompts().notes.back().contains("no alignment was found within"));
+    const QLabel* note = window->diffs().panel()->findChild<QLabel*>("note");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().startsWith("In "));
+    EXPECT_FALSE(note->isHidden());
+    // Byte for byte, the runs are changes at equal offsets.
+    const orvel::DiffList& diffs = window->diffs().diffs();
+    ASSERT_FALSE(diffs.empty());
+    EXPECT_EQ(diffs[0].kind, AlignedEditKind::Change);
+    EXPECT_EQ(diffs[0].offsetA, diffs[0].offsetB);
+    // A plain comparison clears the note.
+    ASSERT_TRUE(RunComparison(window, Cmd::OpStartCompare));
+    EXPECT_TRUE(note->isHidden());
+}
+
 TEST_F(CompareDiffsTest, CopyToOtherFileIsOneUndoableStepThatRecolours) {
     Bytes first(0x100, 0);
     Bytes second = first;
