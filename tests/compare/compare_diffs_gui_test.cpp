@@ -310,6 +310,16 @@ TEST_F(CompareDiffsTest, CopyingAnInsertionGrowsTheTargetAndMovesLaterRuns) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->diffs().diffs().size() == 2; }, 5000));
     EXPECT_EQ(Colours(window->view1(), 0x1801).substr(0x1800), "R");
     EXPECT_EQ(Colours(window->view2(), 0x407).substr(0x3FF), ".GGGGGG.");
+
+    // The other way, the first file has none of those bytes: they go from the
+    // second, whose later runs move back.
+    window->view1()->SetCaret(window->view1()->layout().ByteToHexPos(0).high);
+    panel->list()->setCurrentIndex(panel->list()->model()->index(0, 0));
+    frame()->RouteCommand(Cmd::OpCopyToOtherFile);
+    EXPECT_EQ(FileBytes(window, ComparedFile::Second).size(), first.size());
+    EXPECT_EQ(Rows(window),
+              (std::vector<AlignedEdit>{{AlignedEditKind::Change, 0x1800, 0x1800, 1}}));
+    EXPECT_EQ(Colours(window->view2(), 0x1801).substr(0x17FF), ".R");
 }
 
 }  // namespace
