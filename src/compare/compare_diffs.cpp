@@ -70,6 +70,14 @@ CompareDiffs::CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc,
             pane->verticalScrollBar()->setValue(
                 static_cast<int>(pane->dump().FirstDataTextLine() + offset / 16));
         });
+        const auto shown = [pane, bar] {
+            const Offset top =
+                std::max<Offset>(0, pane->topLine() - pane->dump().FirstDataTextLine());
+            const Offset lines = pane->viewport()->height() / std::max(1, pane->lineHeight());
+            bar->SetShown(top * 16, (top + lines) * 16);
+        };
+        connect(pane->verticalScrollBar(), &QScrollBar::valueChanged, bar, shown);
+        connect(pane->verticalScrollBar(), &QScrollBar::rangeChanged, bar, shown);
         // An undo or redo tells of its changes one by one: the rows are
         // looked at once it is over.
         observers_[Index(which)] = doc_.file(which).AddObserver([this](const orvel::ByteEdit&) {

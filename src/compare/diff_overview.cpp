@@ -25,6 +25,14 @@ void DiffOverview::Reset(orvel::Offset length) {
     update();
 }
 
+void DiffOverview::SetShown(orvel::Offset first, orvel::Offset end) {
+    if (first == shownFirst_ && end == shownEnd_)
+        return;
+    shownFirst_ = first;
+    shownEnd_ = end;
+    update();
+}
+
 orvel::Offset DiffOverview::OffsetAt(int y) const {
     const orvel::Offset length = buckets_.length();
     if (length == 0 || height() <= 0)
@@ -49,6 +57,16 @@ void DiffOverview::paintEvent(QPaintEvent*) {
     }
     painter.setPen(palette().mid().color());
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const orvel::Offset length = buckets_.length();
+    if (length > 0 && shownEnd_ > shownFirst_) {
+        const auto rowOf = [&](orvel::Offset pos) {
+            return static_cast<int>(std::min(pos, length) * height() / length);
+        };
+        const int top = rowOf(shownFirst_);
+        const int bottom = std::max(rowOf(shownEnd_), top + 2);
+        painter.setPen(palette().highlight().color());
+        painter.drawRect(0, top, width() - 1, bottom - top - 1);
+    }
 }
 
 void DiffOverview::mousePressEvent(QMouseEvent* event) {

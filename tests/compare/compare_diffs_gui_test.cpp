@@ -171,6 +171,11 @@ TEST_F(CompareDiffsTest, AClickOnTheOverviewScrollsThere) {
     const Offset expected = window->view1()->dump().FirstDataTextLine() + bar->OffsetAt(y) / 16;
     EXPECT_EQ(window->view1()->topLine(), expected);
     EXPECT_EQ(window->view2()->topLine(), expected);  // the other pane follows
+    // The bar frames the part the pane now shows, from there on.
+    const QImage image = bar->grab().toImage();
+    const QColor frame = bar->palette().highlight().color();
+    EXPECT_TRUE(image.pixelColor(0, y) == frame || image.pixelColor(0, y - 1) == frame);
+    EXPECT_NE(image.pixelColor(0, y / 2), frame);
 }
 
 // 0x25 bytes inserted, 3 deleted and 1 changed: each side coloured by what it
