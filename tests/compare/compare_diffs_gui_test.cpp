@@ -209,8 +209,11 @@ TEST_F(CompareDiffsTest, CompareAlignedColoursEditsAndScrollsAlongThem) {
     const Offset dataLine = upper->dump().FirstDataTextLine();
     upper->verticalScrollBar()->setValue(static_cast<int>(dataLine + 0x280));
     EXPECT_EQ(lower->topLine(), dataLine + 0x282);
+    // Inside the inserted bytes the first pane waits where they would be; the
+    // second stays where it was scrolled (the follower never leads back).
     lower->verticalScrollBar()->setValue(static_cast<int>(dataLine + 0x102));
     EXPECT_EQ(upper->topLine(), dataLine + 0x100);
+    EXPECT_EQ(lower->topLine(), dataLine + 0x102);
 }
 
 // Files that never come back into step within the aligner's window: compared
