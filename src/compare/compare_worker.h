@@ -61,8 +61,6 @@ class CompareWorker {
     void Start();
     // Compare Aligned. Precondition: the document is idle.
     void StartAligned();
-    // The colours of the comparison started last.
-    [[nodiscard]] orvel::DiffColouring colouring() const { return colouring_; }
     // Stop Compare: the worker ends at its next offset, with no summary.
     void Stop() { doc_.m_bComparing = 0; }
     // Ends the worker at once (a waiting paint request is abandoned, the
