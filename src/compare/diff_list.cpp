@@ -1,6 +1,7 @@
 #include "compare/diff_list.h"
 
 #include <algorithm>
+#include <new>
 
 namespace orvel {
 namespace {
@@ -36,15 +37,27 @@ void DiffList::Clear() {
     rows_.clear();
     rows_.shrink_to_fit();
     totals_ = {};
+    full_ = false;
 }
 
 bool DiffList::Add(const AlignedEdit& edit) {
     Count(totals_, edit, 1);
+    if (full_)
+        return false;
     if (!rows_.empty() && Continues(rows_.back(), edit)) {
         rows_.back().length += edit.length;
         return false;
     }
-    rows_.push_back(edit);
+    if (rows_.size() >= maxRows_) {
+        full_ = true;
+        return false;
+    }
+    try {
+        rows_.push_back(edit);
+    } catch (const std::bad_alloc&) {
+        full_ = true;
+        return false;
+    }
     return true;
 }
 

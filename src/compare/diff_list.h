@@ -19,19 +19,28 @@ inline constexpr MarkColor kOnlyInSecondColor = MarkColor::Green;
 // panel lists, what synchronised scrolling maps offsets through and what Copy
 // to Other File settles. A plain comparison gives changes at equal offsets and
 // the surplus of the longer file as a deletion or an insertion; an aligned one
-// gives its edits. Rows are added in offset order. Not thread-safe.
+// gives its edits. Rows are added in offset order. It holds at most a
+// number of rows (files that differ everywhere have hundreds of millions of
+// runs); the totals count every run. Not thread-safe.
 class DiffList {
   public:
+    static constexpr std::size_t kMaxRows = std::size_t{1} << 22;
+
     struct Totals {
         Offset changed = 0;   // bytes of each file in changes
         Offset deleted = 0;   // bytes only in the first file
         Offset inserted = 0;  // bytes only in the second file
     };
 
+    explicit DiffList(std::size_t maxRows = kMaxRows) : maxRows_(maxRows) {}
+
     void Clear();
     // Appends an edit that lies after every row; one that continues the last
-    // row lengthens it. Returns true when a row was added.
+    // row lengthens it. Returns true when a row was added. Once the list is
+    // full (or out of memory) an edit that needs a new row is only counted.
     bool Add(const AlignedEdit& edit);
+    // True when runs were left out of the list.
+    [[nodiscard]] bool full() const { return full_; }
 
     [[nodiscard]] std::size_t size() const { return rows_.size(); }
     [[nodiscard]] bool empty() const { return rows_.empty(); }
@@ -59,8 +68,10 @@ class DiffList {
     // Moves `target`'s offsets of the rows from `from` on by `by`.
     void Shift(std::size_t from, ComparedFile target, Offset by);
 
+    std::size_t maxRows_;
     std::vector<AlignedEdit> rows_;
     Totals totals_;
+    bool full_ = false;
 };
 
 // The edit a run of a plain comparison's pane `pane` stands for, with the two

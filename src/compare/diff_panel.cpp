@@ -75,5 +75,8 @@ void DiffPanel::UpdateTotals() {
                          .arg(diffs.size())
                          .arg(diffs.totals().changed)
                          .arg(diffs.totals().deleted)
-                         .arg(diffs.totals().inserted));
+                         .arg(diffs.totals().inserted) +
+                     (diffs.full()
+                          ? QStringLiteral(" (the first %1 runs are listed)").arg(diffs.size())
+                          : QString()));
 }

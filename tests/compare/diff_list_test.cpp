@@ -95,6 +95,25 @@ TEST(DiffListTest, JoinsRunsThatContinueEachOtherAndCountsTotals) {
     EXPECT_EQ(list.totals().changed, 0);
 }
 
+// A full list counts what it cannot hold: the totals stay true, and a new
+// comparison lists again.
+TEST(DiffListTest, AFullListCountsTheRunsItLeavesOut) {
+    DiffList list(2);
+    EXPECT_TRUE(list.Add({Kind::Change, 0, 0, 1}));
+    EXPECT_TRUE(list.Add({Kind::Change, 5, 5, 1}));
+    EXPECT_FALSE(list.Add({Kind::Change, 6, 6, 2}));  // continues the last row
+    EXPECT_FALSE(list.full());
+    EXPECT_FALSE(list.Add({Kind::Change, 9, 9, 1}));
+    EXPECT_FALSE(list.Add({Kind::Change, 12, 12, 4}));
+    EXPECT_TRUE(list.full());
+    EXPECT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[1].length, 3);
+    EXPECT_EQ(list.totals().changed, 9);
+    list.Clear();
+    EXPECT_FALSE(list.full());
+    EXPECT_TRUE(list.Add({Kind::Change, 0, 0, 1}));
+}
+
 // Copying a run into one file takes the row out and moves the later rows of
 // that file by what the file gained or lost; the other file's offsets stay.
 TEST(DiffListTest, SettlingARowShiftsTheTargetFilesLaterRows) {
