@@ -11,7 +11,7 @@ namespace orvel::bench {
 // comparison's summary is closed as soon as it shows, which ends the comparison.
 class ClosingPrompts final : public UserPrompts {
   public:
-    Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::No; }
+    Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::kNo; }
     QString OpenFileName(QWidget*, const FileDialog&) override { return {}; }
     QString SaveFileName(QWidget*, const FileDialog&) override { return {}; }
     void Notify(QWidget*, const QString& text, std::function<void()> closed) override {

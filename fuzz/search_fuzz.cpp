@@ -25,7 +25,7 @@ std::vector<Offset> Reference(const SearchPattern& pattern, const std::uint8_t* 
                               SearchDirection direction) {
     const auto n = static_cast<Offset>(pattern.size());
     std::vector<Offset> hits;
-    if (direction == SearchDirection::Forward) {
+    if (direction == SearchDirection::kForward) {
         for (Offset at = 0; at + n <= size;) {
             const bool hit = MatchesAt(pattern, data + at);
             if (hit)
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t* bytes = data + 1 + 2 * n;
     const auto count = static_cast<Offset>(size - 1 - 2 * n);
     const orvel::Searcher searcher(pattern);
-    for (const auto direction : {SearchDirection::Forward, SearchDirection::Backward}) {
+    for (const auto direction : {SearchDirection::kForward, SearchDirection::kBackward}) {
         orvel::HitIterator hits(searcher, {bytes, static_cast<std::size_t>(count)}, 0, count,
                                 direction);
         std::vector<Offset> found;

@@ -202,7 +202,7 @@ int PlainChild(const void*) {
     return Plain(ScatteredPair()).finished ? 0 : 1;
 }
 int AlignedChild(const void*) {
-    return Aligned(ScatteredPair()).outcome == orvel::AlignOutcome::Finished ? 0 : 1;
+    return Aligned(ScatteredPair()).outcome == orvel::AlignOutcome::kFinished ? 0 : 1;
 }
 
 std::int64_t g_plainRss = 0;

@@ -156,8 +156,8 @@ void BM_AllDiffer256MiB(benchmark::State& state) {
             orvel::MarkStore first;
             orvel::MarkStore second;
             for (Offset i = 0; i < a.size(); ++i) {
-                first.PaintByte(i, orvel::MarkColor::Red);
-                second.PaintByte(i, orvel::MarkColor::Blue);
+                first.PaintByte(i, orvel::MarkColor::kRed);
+                second.PaintByte(i, orvel::MarkColor::kBlue);
             }
             benchmark::DoNotOptimize(first.pagesInUse() + second.pagesInUse());
         });

@@ -53,13 +53,13 @@ void InMemory(const ByteBuffer& data) {
     const Runner memchr = InProcess([&] { sink += CountByte(data, 0xFF); });
     PrintDuel("Find All of 8 bytes with 2 wildcards, 1 GiB in memory", "search engine", "memchr",
               RunAlternately(
-                  InProcess([&] { sink += CountHits(wildcards, data, SearchDirection::Forward); }),
+                  InProcess([&] { sink += CountHits(wildcards, data, SearchDirection::kForward); }),
                   memchr),
               "target: at least 0.3x");
     PrintDuel("Find All of 4 exact bytes, 1 GiB in memory", "backwards", "forwards",
               RunAlternately(
-                  InProcess([&] { sink += CountHits(exact, data, SearchDirection::Backward); }),
-                  InProcess([&] { sink += CountHits(exact, data, SearchDirection::Forward); })),
+                  InProcess([&] { sink += CountHits(exact, data, SearchDirection::kBackward); }),
+                  InProcess([&] { sink += CountHits(exact, data, SearchDirection::kForward); })),
               "target: at least 0.5x");
     const char* texts[] = {"FF", "FF12", "FF1234", "FF123456"};
     for (const char* text : texts) {

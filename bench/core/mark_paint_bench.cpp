@@ -66,7 +66,7 @@ void BM_MarkBytesRareFourByteValue(benchmark::State& state) {
     for (auto _ : state) {
         MarkStore store;
         MarkInto(store, marking, [&](const orvel::RunSink& sink, const orvel::StopCheck& stop) {
-            return orvel::MarkValue(bytes.span(), 0, kSize - 1, value, MarkColor::Red, sink, stop);
+            return orvel::MarkValue(bytes.span(), 0, kSize - 1, value, MarkColor::kRed, sink, stop);
         });
         benchmark::DoNotOptimize(store.pagesInUse());
     }
@@ -81,7 +81,7 @@ void BM_MarkBytesFrequentOneByteValue(benchmark::State& state) {
     for (auto _ : state) {
         MarkStore store;
         MarkInto(store, marking, [&](const orvel::RunSink& sink, const orvel::StopCheck& stop) {
-            return orvel::MarkValue(bytes.span(), 0, kSize - 1, value, MarkColor::Red, sink, stop);
+            return orvel::MarkValue(bytes.span(), 0, kSize - 1, value, MarkColor::kRed, sink, stop);
         });
         benchmark::DoNotOptimize(store.pagesInUse());
     }
@@ -98,7 +98,7 @@ void BM_FillStoreEntriesOneByOne(benchmark::State& state) {
     for (auto _ : state) {
         MarkStore store;
         for (const Offset at : offsets)
-            store.PaintByte(at, MarkColor::Red);
+            store.PaintByte(at, MarkColor::kRed);
         benchmark::DoNotOptimize(store.pagesInUse());
     }
 }
@@ -125,7 +125,7 @@ void BM_MarkUnits(benchmark::State& state) {
         MarkStore fresh;
         MarkStore& store = reuse ? kept : fresh;
         MarkInto(store, marking, [&](const orvel::RunSink& sink, const orvel::StopCheck& stop) {
-            return orvel::PaintUnits(0, kSize - 1, kSize, unit, MarkColor::Red, MarkColor::Blue,
+            return orvel::PaintUnits(0, kSize - 1, kSize, unit, MarkColor::kRed, MarkColor::kBlue,
                                      sink, stop);
         });
         benchmark::DoNotOptimize(store.pagesInUse());
@@ -150,8 +150,8 @@ void BM_StopLatency(benchmark::State& state) {
                     return true;
                 },
                 [&marking] { return marking.load() == 0; });
-            const bool done = orvel::PaintUnits(0, kSize - 1, kSize, 1, MarkColor::Red,
-                                                MarkColor::Blue, batcher.Sink(), batcher.Stop());
+            const bool done = orvel::PaintUnits(0, kSize - 1, kSize, 1, MarkColor::kRed,
+                                                MarkColor::kBlue, batcher.Sink(), batcher.Stop());
             benchmark::DoNotOptimize(done);
             (void)batcher.Flush();
             ended = std::chrono::steady_clock::now();

@@ -30,7 +30,7 @@ using Bytes = std::span<const std::uint8_t>;
 constexpr std::uint8_t kHeader[] = {0xFF, 0xFE};
 constexpr std::uint8_t kTail[] = {0xFF, 0xFD};
 constexpr std::uint8_t kValue[] = {0xFF, 0xFE, 0x01, 0x02};
-constexpr PatternColors kColors{MarkColor::Red, MarkColor::Green, MarkColor::Blue};
+constexpr PatternColors kColors{MarkColor::kRed, MarkColor::kGreen, MarkColor::kBlue};
 
 struct Counter {
     Offset runs = 0;
@@ -55,8 +55,8 @@ void BM_MarkValueRare4(benchmark::State& state) {
     const ByteBuffer& data = Data();
     Counter counter;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(MarkValue(data.span(), 0, kSize - 1, Bytes(kValue), MarkColor::Red,
-                                           counter.Sink(), kNeverStop));
+        benchmark::DoNotOptimize(MarkValue(data.span(), 0, kSize - 1, Bytes(kValue),
+                                           MarkColor::kRed, counter.Sink(), kNeverStop));
     }
     state.SetBytesProcessed(state.iterations() * kSize);
 }
@@ -114,8 +114,8 @@ BENCHMARK(BM_Memset)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 void BM_PaintUnits(benchmark::State& state) {
     Counter counter;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PaintUnits(0, kSize - 1, kSize, state.range(0), MarkColor::Red,
-                                            MarkColor::Blue, counter.Sink(), kNeverStop));
+        benchmark::DoNotOptimize(PaintUnits(0, kSize - 1, kSize, state.range(0), MarkColor::kRed,
+                                            MarkColor::kBlue, counter.Sink(), kNeverStop));
     }
     state.counters["runs"] = static_cast<double>(kSize / state.range(0));
     state.SetBytesProcessed(state.iterations() * kSize);

@@ -41,7 +41,7 @@ void BM_PaintRange(benchmark::State& state) {
     bool red = false;
     for (auto _ : state) {
         red = !red;
-        store.Paint(7, 7 + kGiB - 1, red ? MarkColor::Red : MarkColor::Blue);
+        store.Paint(7, 7 + kGiB - 1, red ? MarkColor::kRed : MarkColor::kBlue);
     }
     state.SetBytesProcessed(state.iterations() * kGiB);
 }
@@ -51,7 +51,7 @@ void BM_ClearRange(benchmark::State& state) {
     MarkStore store;
     for (auto _ : state) {
         state.PauseTiming();
-        store.Paint(0, kGiB + 99, MarkColor::Green);
+        store.Paint(0, kGiB + 99, MarkColor::kGreen);
         state.ResumeTiming();
         store.ClearRange(7, 7 + kGiB - 1);
     }
@@ -63,7 +63,7 @@ void BM_ClearAfterPaintingOneGiB(benchmark::State& state) {
     MarkStore store;
     for (auto _ : state) {
         state.PauseTiming();
-        store.Paint(7, 7 + kGiB - 1, MarkColor::Red);
+        store.Paint(7, 7 + kGiB - 1, MarkColor::kRed);
         state.ResumeTiming();
         store.Clear();
     }
@@ -76,7 +76,7 @@ void BM_PaintSingleBytes(benchmark::State& state) {
     for (auto _ : state) {
         MarkStore store;
         for (Offset i = 0; i < kSingleBytes; ++i) {
-            store.PaintByte(i, (i & 1) != 0 ? MarkColor::Red : MarkColor::Blue);
+            store.PaintByte(i, (i & 1) != 0 ? MarkColor::kRed : MarkColor::kBlue);
         }
         benchmark::DoNotOptimize(store.ColorAt(kSingleBytes - 1));
         state.PauseTiming();
@@ -89,10 +89,10 @@ BENCHMARK(BM_PaintSingleBytes)->Unit(benchmark::kMicrosecond);
 
 // The same over a plain array that is already in memory.
 void BM_PlainArraySingleBytesBaseline(benchmark::State& state) {
-    std::vector<MarkColor> colors(static_cast<std::size_t>(kSingleBytes), MarkColor::Black);
+    std::vector<MarkColor> colors(static_cast<std::size_t>(kSingleBytes), MarkColor::kBlack);
     for (auto _ : state) {
         for (Offset i = 0; i < kSingleBytes; ++i) {
-            colors[static_cast<std::size_t>(i)] = (i & 1) != 0 ? MarkColor::Red : MarkColor::Blue;
+            colors[static_cast<std::size_t>(i)] = (i & 1) != 0 ? MarkColor::kRed : MarkColor::kBlue;
             benchmark::ClobberMemory();
         }
     }
@@ -104,7 +104,7 @@ BENCHMARK(BM_PlainArraySingleBytesBaseline)->Unit(benchmark::kMicrosecond);
 void BM_RunsOfAScreen(benchmark::State& state) {
     MarkStore store;
     for (Offset i = 0; i < 1024; i += 3)
-        store.PaintByte(i, MarkColor::Cyan);
+        store.PaintByte(i, MarkColor::kCyan);
     Offset runs = 0;
     for (auto _ : state) {
         for (Offset line = 0; line < 64; ++line) {

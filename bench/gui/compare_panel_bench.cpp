@@ -43,7 +43,7 @@ void BM_PanelAndOverviewVsPanesOnly(benchmark::State& state) {
         return;
     }
     // The second copy differs in scattered single bytes.
-    orvel::BinaryDocument& second = doc->data().file(orvel::ComparedFile::Second);
+    orvel::BinaryDocument& second = doc->data().file(orvel::ComparedFile::kSecond);
     std::mt19937_64 rng(7);
     for (int k = 0; k < kDifferences; ++k) {
         const auto at = static_cast<orvel::Offset>(rng() % static_cast<std::uint64_t>(size));

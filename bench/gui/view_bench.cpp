@@ -62,8 +62,8 @@ void BM_PaintMarkedScreenAtLastLine(benchmark::State& state) {
     COrvelView* view = ViewOfSize(state.range(0));
     view->SetCaret(view->dump().Length());
     const orvel::Offset last = state.range(0) - 1;
-    view->marks().Paint(orvel::PaintRun{last - 0xFFFF, last, orvel::MarkColor::Red, 1,
-                                        orvel::MarkColor::Blue, last - 0xFFFF});
+    view->marks().Paint(orvel::PaintRun{last - 0xFFFF, last, orvel::MarkColor::kRed, 1,
+                                        orvel::MarkColor::kBlue, last - 0xFFFF});
     for (auto _ : state)
         Render(view);
     view->ClearAllMarks();

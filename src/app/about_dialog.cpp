@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Orvel"));
     setModal(true);
     auto* icon = new QLabel;

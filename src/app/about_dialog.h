@@ -3,8 +3,8 @@
 #include <QDialog>
 
 // The About box: the program's icon, name and version, and an OK button.
-class CAboutDlg : public QDialog {
+class AboutDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutDlg(QWidget* parent = nullptr);
 };

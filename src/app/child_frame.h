@@ -25,7 +25,7 @@ class CChildFrame : public QMdiSubWindow, public CommandFrame {
     [[nodiscard]] orvel::CommandTarget* activeViewTarget() const override;
     [[nodiscard]] orvel::DocumentTarget* documentTarget() const override;
     [[nodiscard]] orvel::MenuBarKind menuKind() const override {
-        return orvel::MenuBarKind::SingleFile;
+        return orvel::MenuBarKind::kSingleFile;
     }
     [[nodiscard]] CloseGuard& closeGuard() const override;
 

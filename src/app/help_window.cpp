@@ -53,8 +53,8 @@ QString HelpHtml(const CommandRegistry& commands) {
         "<h2>Orvel</h2><p>Open a file to see its bytes as a hex dump. Type hex digits over "
         "the dump to change bytes; use the menus for the block commands, marking and "
         "comparison. Numbers in dialogs are hex unless the field says (Dec).</p>");
-    const auto single = orvel::MenuBar(orvel::MenuBarKind::SingleFile);
-    const auto comparison = orvel::MenuBar(orvel::MenuBarKind::Comparison);
+    const auto single = orvel::MenuBar(orvel::MenuBarKind::kSingleFile);
+    const auto comparison = orvel::MenuBar(orvel::MenuBarKind::kComparison);
     for (std::size_t i = 0; i < single.size(); ++i) {
         html += CommandsSection(commands, single[i], QString());
         // The comparison window's menus differ in File and Operations.
@@ -75,7 +75,7 @@ QString HelpHtml(const CommandRegistry& commands) {
 
 }  // namespace
 
-CHelpWnd::CHelpWnd(const CommandRegistry& commands, QWidget* parent)
+HelpWnd::HelpWnd(const CommandRegistry& commands, QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Orvel Help"));
@@ -86,6 +86,6 @@ CHelpWnd::CHelpWnd(const CommandRegistry& commands, QWidget* parent)
     resize(640, 560);
 }
 
-QString CHelpWnd::text() const {
+QString HelpWnd::text() const {
     return browser_->toPlainText();
 }

@@ -12,10 +12,10 @@ class CommandRegistry;
 // every key with its command, built from the command registry and the menus.
 // One window, raised again by later help commands; it deletes itself when
 // closed.
-class CHelpWnd : public QWidget {
+class HelpWnd : public QWidget {
     Q_OBJECT
   public:
-    CHelpWnd(const orvel::CommandRegistry& commands, QWidget* parent = nullptr);
+    HelpWnd(const orvel::CommandRegistry& commands, QWidget* parent = nullptr);
 
     [[nodiscard]] QString text() const;
 

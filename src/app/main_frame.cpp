@@ -52,7 +52,7 @@ CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
     setWindowTitle(QStringLiteral("Orvel"));
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
-    BuildMenuBar(orvel::MenuBarKind::NoDocument);
+    BuildMenuBar(orvel::MenuBarKind::kNoDocument);
     CreateToolBars();
     CreateStatusBar();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnChildActivated);
@@ -184,7 +184,7 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* before) {
         auto* recent = new QAction(text, menu);
         connect(recent, &QAction::triggered, this, [this, path] {
             OpenDocumentFile(path, [this, path](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
-                if (outcome == COrvelDoc::OpenOutcome::Failed)
+                if (outcome == COrvelDoc::OpenOutcome::kFailed)
                     recentFiles_.Remove(path);
             });
         });
@@ -295,13 +295,13 @@ void CMainFrame::ArrangeIcons() {
     }
 }
 
-CHelpWnd* CMainFrame::helpWindow() const {
+HelpWnd* CMainFrame::helpWindow() const {
     return helpWnd_;
 }
 
 void CMainFrame::OnHelp() {
     if (helpWnd_ == nullptr)
-        helpWnd_ = new CHelpWnd(commands_, this);
+        helpWnd_ = new HelpWnd(commands_, this);
     helpWnd_->show();
     helpWnd_->raise();
     helpWnd_->activateWindow();
@@ -382,7 +382,7 @@ void CMainFrame::OpenDocumentFile(const QString& path, Opened opened) {
     for (CChildFrame* child : children()) {
         if (same(child->document()->path())) {
             mdiArea_->setActiveSubWindow(child);
-            return opened(child, COrvelDoc::OpenOutcome::Opened);
+            return opened(child, COrvelDoc::OpenOutcome::kOpened);
         }
     }
     for (PendingOpen& pending : opening_) {
@@ -404,7 +404,7 @@ void CMainFrame::OpenDocumentFiles(QStringList paths) {
     const QString first = paths.takeFirst();
     OpenDocumentFile(first,
                      [this, rest = std::move(paths)](CChildFrame*, COrvelDoc::OpenOutcome outcome) {
-                         if (outcome != COrvelDoc::OpenOutcome::Stopped)
+                         if (outcome != COrvelDoc::OpenOutcome::kStopped)
                              OpenDocumentFiles(rest);
                      });
 }
@@ -415,7 +415,7 @@ void CMainFrame::OpenEnded(COrvelDoc* doc, COrvelDoc::OpenOutcome outcome) {
     const std::vector<Opened> told = std::move(it->told);
     opening_.erase(it);
     CChildFrame* child = nullptr;
-    if (outcome == COrvelDoc::OpenOutcome::Opened) {
+    if (outcome == COrvelDoc::OpenOutcome::kOpened) {
         shell_.AddToRecentFileList(doc->path());
         child = AddChild(doc);
     } else {
@@ -461,7 +461,7 @@ void CMainFrame::EndPendingDocuments() {
     for (const PendingOpen& pending : opening) {
         delete pending.doc;  // ends its job at once
         for (const Opened& opened : pending.told)
-            opened(nullptr, COrvelDoc::OpenOutcome::Stopped);
+            opened(nullptr, COrvelDoc::OpenOutcome::kStopped);
     }
     const std::vector<PendingComparison> comparing = std::move(comparing_);
     comparing_.clear();
@@ -473,7 +473,7 @@ void CMainFrame::EndPendingDocuments() {
 
 void CMainFrame::OnChildActivated() {
     const auto* child = dynamic_cast<CommandFrame*>(mdiArea_->currentSubWindow());
-    const auto kind = child != nullptr ? child->menuKind() : orvel::MenuBarKind::NoDocument;
+    const auto kind = child != nullptr ? child->menuKind() : orvel::MenuBarKind::kNoDocument;
     if (kind != menuKind_)
         BuildMenuBar(kind);
     UpdateCommands();

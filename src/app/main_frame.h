@@ -18,7 +18,7 @@ class QMenu;
 class QToolBar;
 class CAsciiTableDlg;
 class CChildFrame;
-class CHelpWnd;
+class HelpWnd;
 class CNotationConvertDlg;
 class CCompareFilesChildFrame;
 class CCompareFilesDoc;
@@ -56,7 +56,7 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
 
     // File New: a new untitled single-file window with the given content
     // (File Import Hex Values Text imports it); null when there is none.
-    CChildFrame* NewDocument(NewDocumentContent content = NewDocumentContent::Zeros);
+    CChildFrame* NewDocument(NewDocumentContent content = NewDocumentContent::kZeros);
     // Opens `path` in a single-file window, or activates the window that has it
     // open already. The file is read as a background job; its window comes
     // when it has been read. `opened` (may be empty) is told how it ended;
@@ -99,7 +99,7 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
     // The open reference windows and help window, or null.
     [[nodiscard]] CAsciiTableDlg* asciiTableDlg() const { return m_pAsciiTableDlg; }
     [[nodiscard]] CNotationConvertDlg* notationDlg() const { return m_pNotationDlg; }
-    [[nodiscard]] CHelpWnd* helpWindow() const;
+    [[nodiscard]] HelpWnd* helpWindow() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,7 +139,7 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
     const orvel::CommandRegistry& commands_;
     QMdiArea* mdiArea_;
     CommandActions actions_;
-    orvel::MenuBarKind menuKind_ = orvel::MenuBarKind::NoDocument;
+    orvel::MenuBarKind menuKind_ = orvel::MenuBarKind::kNoDocument;
     std::vector<QAction*> recentActions_;
     QTimer idleTimer_;
     std::vector<QToolBar*> toolBars_;
@@ -148,7 +148,7 @@ class CMainFrame : public QMainWindow, public orvel::CommandTarget {
     // telling the frame to forget it.
     CAsciiTableDlg* m_pAsciiTableDlg = nullptr;
     CNotationConvertDlg* m_pNotationDlg = nullptr;
-    QPointer<CHelpWnd> helpWnd_;
+    QPointer<HelpWnd> helpWnd_;
     StatusBarJobs* jobs_ = nullptr;
     // Documents whose files are being read, owned here until their windows open.
     std::vector<PendingOpen> opening_;

@@ -152,7 +152,7 @@ void AppendKeys(const CommandInfo& info, std::vector<Accelerator>& keys) {
 }  // namespace
 
 std::span<const Menu> MenuBar(MenuBarKind kind) {
-    if (kind == MenuBarKind::SingleFile)
+    if (kind == MenuBarKind::kSingleFile)
         return kSingleFileBar;
     return kComparisonBar;
 }

@@ -76,7 +76,7 @@ void COrvelApp::OnFilePrintSetup() {
 }
 
 void COrvelApp::OnAppAbout() {
-    CAboutDlg about(mainFrame_.get());
+    AboutDlg about(mainFrame_.get());
     about.exec();
 }
 

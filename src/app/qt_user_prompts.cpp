@@ -11,13 +11,13 @@ namespace {
 
 QMessageBox::Icon ToQt(UserPrompts::Icon icon) {
     switch (icon) {
-        case UserPrompts::Icon::Information:
+        case UserPrompts::Icon::kInformation:
             return QMessageBox::Information;
-        case UserPrompts::Icon::Warning:
+        case UserPrompts::Icon::kWarning:
             return QMessageBox::Warning;
-        case UserPrompts::Icon::Stop:
+        case UserPrompts::Icon::kStop:
             return QMessageBox::Critical;
-        case UserPrompts::Icon::Question:
+        case UserPrompts::Icon::kQuestion:
             return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
@@ -25,11 +25,11 @@ QMessageBox::Icon ToQt(UserPrompts::Icon icon) {
 
 QMessageBox::StandardButtons ToQt(UserPrompts::Buttons buttons) {
     switch (buttons) {
-        case UserPrompts::Buttons::Ok:
+        case UserPrompts::Buttons::kOk:
             return QMessageBox::Ok;
-        case UserPrompts::Buttons::YesNo:
+        case UserPrompts::Buttons::kYesNo:
             return QMessageBox::Yes | QMessageBox::No;
-        case UserPrompts::Buttons::YesNoCancel:
+        case UserPrompts::Buttons::kYesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
@@ -42,13 +42,13 @@ UserPrompts::Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, But
     QMessageBox box(ToQt(icon), QStringLiteral("Orvel"), text, ToQt(buttons), parent);
     switch (box.exec()) {
         case QMessageBox::Yes:
-            return Answer::Yes;
+            return Answer::kYes;
         case QMessageBox::No:
-            return Answer::No;
+            return Answer::kNo;
         case QMessageBox::Cancel:
-            return Answer::Cancel;
+            return Answer::kCancel;
         default:
-            return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+            return buttons == Buttons::kOk ? Answer::kOk : Answer::kCancel;
     }
 }
 

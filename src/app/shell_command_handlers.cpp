@@ -27,7 +27,7 @@ void WhileAWindowIsOpen(CMainFrame& frame, orvel::CommandState& state) {
 void BindShellCommands(orvel::CommandRegistry& registry) {
     registry.Bind(Cmd::FileNew, OnFrame([](CMainFrame& frame) { frame.NewDocument(); }));
     registry.Bind(Cmd::FileImportHexText, OnFrame([](CMainFrame& frame) {
-                      frame.NewDocument(NewDocumentContent::ImportedHexText);
+                      frame.NewDocument(NewDocumentContent::kImportedHexText);
                   }));
     registry.Bind(Cmd::FileCompare, OnFrame([](CMainFrame& frame) { frame.CompareFiles(); }));
     // Both kinds of document window close the same way.

@@ -23,7 +23,7 @@ class Input {
   public:
     bool Open(const std::string& arg, FileError& error) {
         struct stat st {};
-        UniqueFd fd = OpenForReading(InputPath(arg), FileKinds::AlsoStreams, st, error);
+        UniqueFd fd = OpenForReading(InputPath(arg), FileKinds::kAlsoStreams, st, error);
         if (!fd.valid())
             return false;
         if (S_ISREG(st.st_mode)) {
@@ -96,11 +96,11 @@ int RunCompareAligned(const std::vector<std::string>& args) {
     const AlignResult result = AlignBlocks(
         inputs[0].reader(), inputs[1].reader(),
         [&joiner](const AlignedEdit& edit) { return joiner.Add(edit); }, options);
-    if (result.outcome == AlignOutcome::ReadFailed) {
-        const int side = result.failedFile == ComparedFile::First ? 0 : 1;
+    if (result.outcome == AlignOutcome::kReadFailed) {
+        const int side = result.failedFile == ComparedFile::kFirst ? 0 : 1;
         return Fail(args[side] + ": " + inputs[side].reader().error().text, 2);
     }
-    if (result.outcome != AlignOutcome::Finished || !joiner.Flush() || !printer.Flush())
+    if (result.outcome != AlignOutcome::kFinished || !joiner.Flush() || !printer.Flush())
         return Fail(std::string("write error: ") + SystemErrorText(errno), 2);
     const std::string note = UnalignedNoteText(result, options);
     if (!note.empty())

@@ -20,7 +20,7 @@ int RunExport(const std::vector<std::string>& args) {
     if (in.size() > kMaxFileSize)
         return Fail(args[0] + ": " + FileTooLargeError().text);
 
-    SafeFileWriter writer(args[1], FileKinds::AlsoStreams);
+    SafeFileWriter writer(args[1], FileKinds::kAlsoStreams);
     // At most the header line and one full line per 16 bytes and one more.
     const Offset most = in.seekable() ? kLineStride * (2 + in.size() / 16) : -1;
     if (!writer.Open(most))

@@ -24,11 +24,11 @@ std::string ReadOptions(const std::vector<std::string>& given, FindOptions& opti
     for (const std::string& option : given) {
         std::optional<TextEncoding> encoding;
         if (option == "--text") {
-            encoding = TextEncoding::Latin1;
+            encoding = TextEncoding::kLatin1;
         } else if (option == "--utf16le") {
-            encoding = TextEncoding::Utf16LE;
+            encoding = TextEncoding::kUtf16LE;
         } else if (option == "--utf16be") {
-            encoding = TextEncoding::Utf16BE;
+            encoding = TextEncoding::kUtf16BE;
         } else if (option == "-i") {
             options.ignoreCase = true;
         } else if (option == "--count") {
@@ -58,7 +58,7 @@ std::string PatternRule(const FindOptions& options) {
     const std::string most = std::to_string(kMaxSearchPatternSize);
     if (!options.text)
         return "PATTERN must be hex digits, with ?? for any byte, for 1 to " + most + " bytes";
-    if (*options.text == TextEncoding::Latin1)
+    if (*options.text == TextEncoding::kLatin1)
         return "PATTERN must be Latin-1 text of 1 to " + most + " characters";
     return "PATTERN must be text of 1 to " + std::to_string(kMaxSearchPatternSize / 2) +
            " UTF-16 code units";
@@ -98,7 +98,8 @@ int RunFind(const std::vector<std::string>& args) {
         return options.count || out.AppendHexLine(at);
     };
     const Searcher searcher(*pattern);
-    const auto direction = options.backward ? SearchDirection::Backward : SearchDirection::Forward;
+    const auto direction =
+        options.backward ? SearchDirection::kBackward : SearchDirection::kForward;
     if (!SearchInput(in, searcher, direction, start, sink, error)) {
         static_cast<void>(out.Flush());
         return Fail(operands[0] + ": " + error.text, 2);

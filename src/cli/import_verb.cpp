@@ -12,7 +12,7 @@ namespace {
 class ImportOutput {
   public:
     explicit ImportOutput(const std::string& path)
-        : toStdout_(path == "-"), writer_(path, FileKinds::AlsoStreams) {}
+        : toStdout_(path == "-"), writer_(path, FileKinds::kAlsoStreams) {}
 
     bool Write(const std::uint8_t* bytes, std::size_t size) {
         if (toStdout_) {

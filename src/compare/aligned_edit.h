@@ -9,9 +9,9 @@ namespace orvel {
 
 // What an aligned comparison found between the first file (A) and the second (B).
 enum class AlignedEditKind : std::uint8_t {
-    Change,  // `length` bytes at offsetA in A stand where B has other bytes at offsetB
-    Delete,  // `length` bytes at offsetA are only in A; offsetB is where they would be in B
-    Insert,  // `length` bytes at offsetB are only in B; offsetA is where they would be in A
+    kChange,  // `length` bytes at offsetA in A stand where B has other bytes at offsetB
+    kDelete,  // `length` bytes at offsetA are only in A; offsetB is where they would be in B
+    kInsert,  // `length` bytes at offsetB are only in B; offsetA is where they would be in A
 };
 
 // One difference of an aligned comparison. Between two edits the files hold the
@@ -25,10 +25,10 @@ struct AlignedEdit {
 
     // One past the edit's last byte in A (Insert takes none) and in B (Delete takes none).
     [[nodiscard]] Offset endA() const {
-        return offsetA + (kind == AlignedEditKind::Insert ? 0 : length);
+        return offsetA + (kind == AlignedEditKind::kInsert ? 0 : length);
     }
     [[nodiscard]] Offset endB() const {
-        return offsetB + (kind == AlignedEditKind::Delete ? 0 : length);
+        return offsetB + (kind == AlignedEditKind::kDelete ? 0 : length);
     }
     friend bool operator==(const AlignedEdit&, const AlignedEdit&) = default;
 };
@@ -46,11 +46,11 @@ using EditSink = std::function<bool(const AlignedEdit&)>;
 // "change", "delete" or "insert".
 [[nodiscard]] constexpr const char* AlignedEditKindName(AlignedEditKind kind) {
     switch (kind) {
-        case AlignedEditKind::Change:
+        case AlignedEditKind::kChange:
             return "change";
-        case AlignedEditKind::Delete:
+        case AlignedEditKind::kDelete:
             return "delete";
-        case AlignedEditKind::Insert:
+        case AlignedEditKind::kInsert:
             return "insert";
     }
     return "";

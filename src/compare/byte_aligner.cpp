@@ -46,14 +46,14 @@ class Aligner {
             const Offset restB = result_.size2 - posB_;
             if (restA == 0 || restB == 0) {
                 const AlignedEdit tail{
-                    restA > 0 ? AlignedEditKind::Delete : AlignedEditKind::Insert, posA_, posB_,
+                    restA > 0 ? AlignedEditKind::kDelete : AlignedEditKind::kInsert, posA_, posB_,
                     std::max(restA, restB)};
                 if (tail.length > 0 && !Emit(tail))
                     return result_;
                 posA_ = result_.size1;
                 posB_ = result_.size2;
                 Reached();
-                result_.outcome = AlignOutcome::Finished;
+                result_.outcome = AlignOutcome::kFinished;
                 return result_;
             }
             if (!Resync())
@@ -124,18 +124,18 @@ class Aligner {
     bool Emit(const AlignedEdit& edit) {
         ++result_.edits;
         switch (edit.kind) {
-            case AlignedEditKind::Change:
+            case AlignedEditKind::kChange:
                 result_.changed += edit.length;
                 break;
-            case AlignedEditKind::Delete:
+            case AlignedEditKind::kDelete:
                 result_.deleted += edit.length;
                 break;
-            case AlignedEditKind::Insert:
+            case AlignedEditKind::kInsert:
                 result_.inserted += edit.length;
                 break;
         }
         if (sink_ && !sink_(edit)) {
-            result_.outcome = AlignOutcome::Stopped;
+            result_.outcome = AlignOutcome::kStopped;
             return false;
         }
         return true;
@@ -144,8 +144,8 @@ class Aligner {
     bool Read(int side, Offset pos, Offset length, std::span<const std::uint8_t>& out) {
         if (readers_[side]->Read(pos, length, out))
             return true;
-        result_.outcome = AlignOutcome::ReadFailed;
-        result_.failedFile = side == 0 ? ComparedFile::First : ComparedFile::Second;
+        result_.outcome = AlignOutcome::kReadFailed;
+        result_.failedFile = side == 0 ? ComparedFile::kFirst : ComparedFile::kSecond;
         return false;
     }
 
@@ -153,7 +153,7 @@ class Aligner {
         Reached();
         if (!stop_ || !stop_())
             return false;
-        result_.outcome = AlignOutcome::Stopped;
+        result_.outcome = AlignOutcome::kStopped;
         return true;
     }
 

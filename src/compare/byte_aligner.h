@@ -47,9 +47,9 @@ struct AlignOptions {
 };
 
 enum class AlignOutcome {
-    Finished,
-    Stopped,     // the stop predicate or the sink ended it
-    ReadFailed,  // see `failedFile` and that reader's error()
+    kFinished,
+    kStopped,     // the stop predicate or the sink ended it
+    kReadFailed,  // see `failedFile` and that reader's error()
 };
 
 struct AlignResult {
@@ -63,10 +63,12 @@ struct AlignResult {
     // the window, and how many bytes of each file they took.
     Offset unalignedStretches = 0;
     Offset unalignedBytes = 0;
-    AlignOutcome outcome = AlignOutcome::Stopped;
-    ComparedFile failedFile = ComparedFile::First;
+    AlignOutcome outcome = AlignOutcome::kStopped;
+    ComparedFile failedFile = ComparedFile::kFirst;
 
-    [[nodiscard]] bool identical() const { return outcome == AlignOutcome::Finished && edits == 0; }
+    [[nodiscard]] bool identical() const {
+        return outcome == AlignOutcome::kFinished && edits == 0;
+    }
 };
 
 // Aligns `first` with `second` and hands every edit to `sink` (may be empty) in

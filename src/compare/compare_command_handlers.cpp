@@ -14,16 +14,16 @@ using orvel::On;
 
 void BindCompareCommands(orvel::CommandRegistry& registry) {
     registry.Bind(Cmd::FileSaveFile1, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
-                      (void)doc.OnSaveFile(ComparedFile::First);
+                      (void)doc.OnSaveFile(ComparedFile::kFirst);
                   }));
     registry.Bind(Cmd::FileSaveFile2, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
-                      (void)doc.OnSaveFile(ComparedFile::Second);
+                      (void)doc.OnSaveFile(ComparedFile::kSecond);
                   }));
     registry.Bind(Cmd::FileSaveFile1As, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
-                      doc.OnSaveFileAs(ComparedFile::First);
+                      doc.OnSaveFileAs(ComparedFile::kFirst);
                   }));
     registry.Bind(Cmd::FileSaveFile2As, On<CCompareFilesDoc>([](CCompareFilesDoc& doc) {
-                      doc.OnSaveFileAs(ComparedFile::Second);
+                      doc.OnSaveFileAs(ComparedFile::kSecond);
                   }));
 
     registry.Bind(Cmd::OpStartCompare,
@@ -56,14 +56,14 @@ void BindCompareCommands(orvel::CommandRegistry& registry) {
     }
 
     constexpr std::pair<orvel::CommandId, orvel::DiffCommand> kNavigation[] = {
-        {Cmd::OpFindNextDiff, orvel::DiffCommand::Next},
-        {Cmd::OpFindPrevDiff, orvel::DiffCommand::Prev},
-        {Cmd::OpFindFirstDiff, orvel::DiffCommand::First},
-        {Cmd::OpFindLastDiff, orvel::DiffCommand::Last},
+        {Cmd::OpFindNextDiff, orvel::DiffCommand::kNext},
+        {Cmd::OpFindPrevDiff, orvel::DiffCommand::kPrev},
+        {Cmd::OpFindFirstDiff, orvel::DiffCommand::kFirst},
+        {Cmd::OpFindLastDiff, orvel::DiffCommand::kLast},
     };
     for (const auto& entry : kNavigation) {
         const orvel::DiffCommand command = entry.second;
-        registry.Bind(entry.first, On<CComparedFileView>([command](CComparedFileView& view) {
+        registry.Bind(entry.first, On<ComparedFileView>([command](ComparedFileView& view) {
                           view.NavigateDiff(command);
                       }));
     }

@@ -25,31 +25,31 @@ namespace {
 // How often the panel and the bars show the batches of a running comparison.
 constexpr int kRefreshMs = 150;
 
-constexpr ComparedFile kFiles[] = {ComparedFile::First, ComparedFile::Second};
+constexpr ComparedFile kFiles[] = {ComparedFile::kFirst, ComparedFile::kSecond};
 
 ComparedFile Other(ComparedFile which) {
-    return which == ComparedFile::First ? ComparedFile::Second : ComparedFile::First;
+    return which == ComparedFile::kFirst ? ComparedFile::kSecond : ComparedFile::kFirst;
 }
 
 constexpr char kChangedSinceComparedText[] =
     "The files have changed since they were compared; compare them again first.";
 
 int Index(ComparedFile which) {
-    return which == ComparedFile::First ? 0 : 1;
+    return which == ComparedFile::kFirst ? 0 : 1;
 }
 
 }  // namespace
 
 CompareDiffs::CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc,
-                           CComparedFileView* first, CComparedFileView* second, QMainWindow* dock,
+                           ComparedFileView* first, ComparedFileView* second, QMainWindow* dock,
                            QObject* parent)
     : QObject(parent),
       shell_(shell),
       doc_(doc),
       first_(first),
       second_(second),
-      model_(new DiffListModel(diffs_, doc.file(ComparedFile::First),
-                               doc.file(ComparedFile::Second), this)),
+      model_(new DiffListModel(diffs_, doc.file(ComparedFile::kFirst),
+                               doc.file(ComparedFile::kSecond), this)),
       dock_(dock),
       panel_(new DiffPanel(model_, dock)),
       sync_(new PaneSync(first, second, diffs_, this)),
@@ -61,7 +61,7 @@ CompareDiffs::CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc,
     dock->addDockWidget(Qt::RightDockWidgetArea, panel_);
     connect(panel_, &DiffPanel::rowChosen, this, &CompareDiffs::ChooseRow);
     for (const ComparedFile which : kFiles) {
-        CComparedFileView* pane = view(which);
+        ComparedFileView* pane = view(which);
         auto* bar = new DiffOverview;
         overviews_[Index(which)] = bar;
         pane->pane()->AddBeside(bar);
@@ -94,8 +94,8 @@ CompareDiffs::~CompareDiffs() {
         doc_.file(which).RemoveObserver(observers_[Index(which)]);
 }
 
-CComparedFileView* CompareDiffs::view(ComparedFile which) const {
-    return which == ComparedFile::First ? first_ : second_;
+ComparedFileView* CompareDiffs::view(ComparedFile which) const {
+    return which == ComparedFile::kFirst ? first_ : second_;
 }
 
 DiffOverview* CompareDiffs::overview(ComparedFile which) const {
@@ -124,8 +124,8 @@ void CompareDiffs::Begin(orvel::DiffColouring colouring) {
 void CompareDiffs::Add(const std::vector<AlignedEdit>& edits) {
     model_->Take(edits);
     for (const AlignedEdit& edit : edits)
-        orvel::AddEdit(overview(ComparedFile::First)->buckets(),
-                       overview(ComparedFile::Second)->buckets(), edit);
+        orvel::AddEdit(overview(ComparedFile::kFirst)->buckets(),
+                       overview(ComparedFile::kSecond)->buckets(), edit);
     if (!refresh_->isActive())
         refresh_->start();
 }
@@ -148,7 +148,7 @@ void CompareDiffs::ChooseRow(int row) {
         return;
     const AlignedEdit& edit = diffs_[static_cast<std::size_t>(row)];
     for (const ComparedFile which : kFiles) {
-        CComparedFileView* pane = view(which);
+        ComparedFileView* pane = view(which);
         const Offset start = orvel::EditStart(edit, which);
         const Offset end = orvel::EditEnd(edit, which);
         const orvel::DumpLayout layout = pane->layout();
@@ -201,7 +201,7 @@ void CompareDiffs::CopyToOtherFile(ComparedFile source) {
         } else {
             // The new bytes go in first: a failed insert changes nothing.
             if (!bytes.empty())
-                outcome = to.InsertBytes(start, bytes);
+                outcome = to.InsertRange(start, bytes);
             if (outcome == orvel::EditOutcome::kDone && replaced > 0)
                 outcome = to.RemoveBytes(start + static_cast<Offset>(bytes.size()), replaced);
         }
@@ -237,7 +237,7 @@ void CompareDiffs::PaintRow(const AlignedEdit& edit, bool clear) {
 }
 
 void CompareDiffs::RepaintPane(ComparedFile which) {
-    CComparedFileView* pane = view(which);
+    ComparedFileView* pane = view(which);
     pane->ClearAllMarks();
     try {
         for (std::size_t row = 0; row < diffs_.size(); ++row) {
@@ -252,8 +252,8 @@ void CompareDiffs::RebuildOverviews() {
     for (const ComparedFile which : kFiles)
         overview(which)->Reset(doc_.file(which).size());
     for (std::size_t row = 0; row < diffs_.size(); ++row)
-        orvel::AddEdit(overview(ComparedFile::First)->buckets(),
-                       overview(ComparedFile::Second)->buckets(), diffs_[row]);
+        orvel::AddEdit(overview(ComparedFile::kFirst)->buckets(),
+                       overview(ComparedFile::kSecond)->buckets(), diffs_[row]);
 }
 
 // A change of the target's length dropped that pane's marks: the rows paint

@@ -6,7 +6,7 @@
 #include "compare/diff_list.h"
 #include "document/binary_document.h"
 
-class CComparedFileView;
+class ComparedFileView;
 class DiffListModel;
 class DiffOverview;
 class DiffPanel;
@@ -27,8 +27,8 @@ class CompareDiffs : public QObject {
     Q_OBJECT
   public:
     // Docks the panel in `dock` and puts an overview bar beside each pane.
-    CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc, CComparedFileView* first,
-                 CComparedFileView* second, QMainWindow* dock, QObject* parent = nullptr);
+    CompareDiffs(ShellServices& shell, orvel::CompareDocument& doc, ComparedFileView* first,
+                 ComparedFileView* second, QMainWindow* dock, QObject* parent = nullptr);
     ~CompareDiffs() override;
 
     [[nodiscard]] const orvel::DiffList& diffs() const { return diffs_; }
@@ -68,7 +68,7 @@ class CompareDiffs : public QObject {
         orvel::BinaryDocument::Revision after;
     };
 
-    [[nodiscard]] CComparedFileView* view(orvel::ComparedFile which) const;
+    [[nodiscard]] ComparedFileView* view(orvel::ComparedFile which) const;
     [[nodiscard]] int RowToCopy(orvel::ComparedFile source) const;
     // Paints `edit`'s colours (or clears them) in both panes.
     void PaintRow(const orvel::AlignedEdit& edit, bool clear);
@@ -85,10 +85,10 @@ class CompareDiffs : public QObject {
 
     ShellServices& shell_;
     orvel::CompareDocument& doc_;
-    CComparedFileView* first_;
-    CComparedFileView* second_;
+    ComparedFileView* first_;
+    ComparedFileView* second_;
     orvel::DiffList diffs_;
-    orvel::DiffColouring colouring_ = orvel::DiffColouring::Plain;
+    orvel::DiffColouring colouring_ = orvel::DiffColouring::kPlain;
     DiffListModel* model_;
     QMainWindow* dock_;
     DiffPanel* panel_;

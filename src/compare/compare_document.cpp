@@ -9,20 +9,20 @@ namespace orvel {
 namespace {
 
 const char* OrdinalWord(ComparedFile file) {
-    return file == ComparedFile::First ? "first" : "second";
+    return file == ComparedFile::kFirst ? "first" : "second";
 }
 
 const char* FileWord(ComparedFile file) {
-    return file == ComparedFile::First ? "file1" : "file2";
+    return file == ComparedFile::kFirst ? "file1" : "file2";
 }
 
 const char* StepWord(FileStep step) {
     switch (step) {
-        case FileStep::Open:
+        case FileStep::kOpen:
             return "open";
-        case FileStep::Read:
+        case FileStep::kRead:
             return "read";
-        case FileStep::Write:
+        case FileStep::kWrite:
             break;
     }
     return "write";
@@ -36,7 +36,7 @@ std::string Cause(const FileError& error) {
 // LoadFile reports one error for the whole load; an error that only reading
 // can give is worded as a read failure, any other as a failure to open.
 FileStep LoadStep(const FileError& error) {
-    return error.code == EIO || error.code == ENOMEM ? FileStep::Read : FileStep::Open;
+    return error.code == EIO || error.code == ENOMEM ? FileStep::kRead : FileStep::kOpen;
 }
 
 }  // namespace
@@ -71,9 +71,9 @@ bool CompareDocument::Load(const std::string& path1, const std::string& path2,
         const ProgressSink half = [&progress, k](Offset done, Offset total) {
             return !progress || total <= 0 || progress(k * total + done, 2 * total);
         };
-        if (!LoadFile(*paths[k], bytes[k], failure.error, FileKinds::RegularOnly, &stamps[k],
+        if (!LoadFile(*paths[k], bytes[k], failure.error, FileKinds::kRegularOnly, &stamps[k],
                       half)) {
-            const auto which = k == 0 ? ComparedFile::First : ComparedFile::Second;
+            const auto which = k == 0 ? ComparedFile::kFirst : ComparedFile::kSecond;
             failure.step = LoadStep(failure.error);
             failure.message = LoadFailureText(which, failure.step, *paths[k], failure.error);
             return false;
@@ -81,10 +81,10 @@ bool CompareDocument::Load(const std::string& path1, const std::string& path2,
     }
     m_strPath1 = path1;
     m_strPath2 = path2;
-    m_file1.AssignBytes(std::move(bytes[0]), false);
-    m_file2.AssignBytes(std::move(bytes[1]), false);
-    m_file1.setDiskStamp(stamps[0]);
-    m_file2.setDiskStamp(stamps[1]);
+    file1_.AssignBytes(std::move(bytes[0]), false);
+    file2_.AssignBytes(std::move(bytes[1]), false);
+    file1_.setDiskStamp(stamps[0]);
+    file2_.setDiskStamp(stamps[1]);
     return true;
 }
 
@@ -101,7 +101,7 @@ bool CompareDocument::WriteFile(ComparedFile which, const std::string& path,
     }
     if (failure.error.code != ECANCELED)
         failure.error = writer.error();
-    failure.step = opened ? FileStep::Write : FileStep::Open;
+    failure.step = opened ? FileStep::kWrite : FileStep::kOpen;
     failure.message = SaveFailureText(which, failure.step, path, failure.error);
     return false;
 }
@@ -126,8 +126,8 @@ bool CompareDocument::SaveFileAs(ComparedFile which, const std::string& path,
 
 DiffNavigation CompareDocument::NavigateDiff(DiffCommand command, ComparedFile pane,
                                              TextSelection paneSelection) {
-    return orvel::NavigateDiff(command, pane, paneSelection, m_file1.bytes().span(),
-                               m_file2.bytes().span(), m_nLastDiff);
+    return orvel::NavigateDiff(command, pane, paneSelection, file1_.bytes().span(),
+                               file2_.bytes().span(), m_nLastDiff);
 }
 
 }  // namespace orvel

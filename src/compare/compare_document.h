@@ -34,7 +34,7 @@ inline constexpr char kCompareOutOfMemoryText[] =
     "Not enough memory to colour the differences; the comparison was stopped.";
 
 // Which step of a file operation failed, for the wording of its message.
-enum class FileStep { Open, Read, Write };
+enum class FileStep { kOpen, kRead, kWrite };
 
 // The message of a failed load, e.g. "Failed to open first file " + path +
 // "\nCause: " + the system's text (at most 255 characters).
@@ -46,7 +46,7 @@ enum class FileStep { Open, Read, Write };
 
 // What a load or save that failed tells the user.
 struct CompareFileFailure {
-    FileStep step = FileStep::Open;
+    FileStep step = FileStep::kOpen;
     FileError error;
     std::string message;  // the full message box text
 };
@@ -73,13 +73,13 @@ class CompareDocument : public MarkingState {
                             CompareFileFailure& failure, const ProgressSink& progress = {});
 
     [[nodiscard]] BinaryDocument& file(ComparedFile which) {
-        return which == ComparedFile::First ? m_file1 : m_file2;
+        return which == ComparedFile::kFirst ? file1_ : file2_;
     }
     [[nodiscard]] const BinaryDocument& file(ComparedFile which) const {
-        return which == ComparedFile::First ? m_file1 : m_file2;
+        return which == ComparedFile::kFirst ? file1_ : file2_;
     }
     [[nodiscard]] const std::string& path(ComparedFile which) const {
-        return which == ComparedFile::First ? m_strPath1 : m_strPath2;
+        return which == ComparedFile::kFirst ? m_strPath1 : m_strPath2;
     }
     // m_bData1Modified / m_bData2Modified: that file's own modified state, from
     // its revision; every edit of the file sets it, only a successful Save File1
@@ -130,8 +130,8 @@ class CompareDocument : public MarkingState {
                                               TextSelection paneSelection);
 
   private:
-    BinaryDocument m_file1;
-    BinaryDocument m_file2;
+    BinaryDocument file1_;
+    BinaryDocument file2_;
     std::string m_strPath1;
     std::string m_strPath2;
 };

@@ -11,13 +11,13 @@
 namespace orvel {
 
 // The two files of a comparison, shown in the upper and the lower pane.
-enum class ComparedFile { First, Second };
+enum class ComparedFile { kFirst, kSecond };
 
 // Difference colours: a differing byte is red in the first pane and blue in the
 // second; the surplus of a longer first file is red, of a longer second file green.
-inline constexpr MarkColor kFirstPaneDiffColor = MarkColor::Red;
-inline constexpr MarkColor kSecondPaneDiffColor = MarkColor::Blue;
-inline constexpr MarkColor kSurplusColor = MarkColor::Green;
+inline constexpr MarkColor kFirstPaneDiffColor = MarkColor::kRed;
+inline constexpr MarkColor kSecondPaneDiffColor = MarkColor::kBlue;
+inline constexpr MarkColor kSurplusColor = MarkColor::kGreen;
 
 // The comparison works in blocks of this many offsets: it asks its stop predicate
 // at every block boundary, and cuts every run of differences at each multiple of

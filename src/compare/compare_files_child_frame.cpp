@@ -56,9 +56,9 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
     m_pView1->setPartner(m_pView2);
     m_pView2->setPartner(m_pView1);
     activeView_ = m_pView1;
-    for (CComparedFileView* view :
-         {static_cast<CComparedFileView*>(m_pView1), static_cast<CComparedFileView*>(m_pView2)}) {
-        connect(view, &CComparedFileView::activated, this, [this, view] { activeView_ = view; });
+    for (ComparedFileView* view :
+         {static_cast<ComparedFileView*>(m_pView1), static_cast<ComparedFileView*>(m_pView2)}) {
+        connect(view, &ComparedFileView::activated, this, [this, view] { activeView_ = view; });
         view->OnUpdate();
     }
     worker_.setPanes(m_pView1, m_pView2);
@@ -81,8 +81,8 @@ CCompareFilesChildFrame::~CCompareFilesChildFrame() {
     delete client;
 }
 
-CComparedFileView* CCompareFilesChildFrame::view(ComparedFile which) const {
-    if (which == ComparedFile::First)
+ComparedFileView* CCompareFilesChildFrame::view(ComparedFile which) const {
+    if (which == ComparedFile::kFirst)
         return m_pView1;
     return m_pView2;
 }
@@ -120,12 +120,12 @@ void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CCompareFilesChildFrame::OnStartCompare() {
-    diffs_->Begin(orvel::DiffColouring::Plain);
+    diffs_->Begin(orvel::DiffColouring::kPlain);
     worker_.Start();
 }
 
 void CCompareFilesChildFrame::OnCompareAligned() {
-    diffs_->Begin(orvel::DiffColouring::Aligned);
+    diffs_->Begin(orvel::DiffColouring::kAligned);
     worker_.StartAligned();
 }
 
@@ -148,7 +148,7 @@ void CCompareFilesChildFrame::OnStopCompare() {
 }
 
 void CCompareFilesChildFrame::ActivateOtherPane() {
-    activeView_ = activeView_ == m_pView1 ? static_cast<CComparedFileView*>(m_pView2)
-                                          : static_cast<CComparedFileView*>(m_pView1);
+    activeView_ = activeView_ == m_pView1 ? static_cast<ComparedFileView*>(m_pView2)
+                                          : static_cast<ComparedFileView*>(m_pView1);
     activeView_->setFocus();
 }

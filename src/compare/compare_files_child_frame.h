@@ -13,7 +13,7 @@ class CBarredWnd;
 class CCompareFilesDoc;
 class CComparedFile1View;
 class CComparedFile2View;
-class CComparedFileView;
+class ComparedFileView;
 class QToolBar;
 class ShellServices;
 
@@ -37,11 +37,11 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     [[nodiscard]] CCompareFilesDoc* document() const { return doc_.get(); }
     [[nodiscard]] CComparedFile1View* view1() const { return m_pView1; }
     [[nodiscard]] CComparedFile2View* view2() const { return m_pView2; }
-    [[nodiscard]] CComparedFileView* view(orvel::ComparedFile which) const;
+    [[nodiscard]] ComparedFileView* view(orvel::ComparedFile which) const;
     [[nodiscard]] QToolBar* compareBar() const { return m_wndCompareBar; }
     [[nodiscard]] CBarredSplitterWnd* splitter() const { return m_wndSplitter; }
     // The pane that has, or last had, the focus.
-    [[nodiscard]] CComparedFileView* activeView() const { return activeView_; }
+    [[nodiscard]] ComparedFileView* activeView() const { return activeView_; }
 
     // Shows the frame; the first time maximised.
     void ActivateFrame();
@@ -64,7 +64,7 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     [[nodiscard]] orvel::CommandTarget* activeViewTarget() const override;
     [[nodiscard]] orvel::DocumentTarget* documentTarget() const override;
     [[nodiscard]] orvel::MenuBarKind menuKind() const override {
-        return orvel::MenuBarKind::Comparison;
+        return orvel::MenuBarKind::kComparison;
     }
     [[nodiscard]] CloseGuard& closeGuard() const override;
 
@@ -79,7 +79,7 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     CBarredSplitterWnd* m_wndSplitter = nullptr;
     CComparedFile1View* m_pView1 = nullptr;
     CComparedFile2View* m_pView2 = nullptr;
-    CComparedFileView* activeView_ = nullptr;
+    ComparedFileView* activeView_ = nullptr;
     CompareDiffs* diffs_ = nullptr;
     bool m_bFirstActivate = true;
 };

@@ -36,7 +36,7 @@ CCompareFilesDoc::CCompareFilesDoc(ShellServices& shell, JobHost* jobs)
       title_(QStringLiteral("File Comparison%1").arg(NextComparisonNumber())),
       jobHost_(jobs),
       job_(jobs) {
-    for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second})
+    for (const ComparedFile which : {ComparedFile::kFirst, ComparedFile::kSecond})
         ConnectEditHistory(shell_, data_.file(which), [this] { return dialogParent_; });
 }
 
@@ -70,7 +70,7 @@ void CCompareFilesDoc::OnNewDocument(std::function<void(bool)> done) {
     setup.waitCursor = true;
     // Nothing else uses the new document while its job fills it.
     job_.Start(
-        DocumentJob::Kind::Open, setup,
+        DocumentJob::Kind::kOpen, setup,
         [this, file1 = path1.toStdString(), file2 = path2.toStdString()](JobContext& job) {
             FileResult result;
             result.ok = data_.Load(file1, file2, result.failure, job.Tracker());
@@ -96,7 +96,7 @@ void CCompareFilesDoc::StartSave(ComparedFile which, const QString& path,
     setup.total = data_.file(which).size();
     setup.waitCursor = true;
     job_.Start(
-        DocumentJob::Kind::Save, setup,
+        DocumentJob::Kind::kSave, setup,
         [this, which, file = path.toStdString()](JobContext& job) {
             FileResult result;
             result.ok = data_.WriteFile(which, file, result.failure, &result.stamp, job.Tracker());
@@ -127,8 +127,8 @@ void CCompareFilesDoc::OnSaveFile(ComparedFile which, std::function<void(bool)> 
 }
 
 void CCompareFilesDoc::OnSaveFileAs(ComparedFile which) {
-    const QString title = which == ComparedFile::First ? QStringLiteral("Save File1 As")
-                                                       : QStringLiteral("Save File2 As");
+    const QString title = which == ComparedFile::kFirst ? QStringLiteral("Save File1 As")
+                                                        : QStringLiteral("Save File2 As");
     const QString target =
         shell_.prompts().SaveFileName(dialogParent_, {title, ComparedFilesFilter(), {}, {}});
     if (target.isEmpty())
@@ -138,8 +138,8 @@ void CCompareFilesDoc::OnSaveFileAs(ComparedFile which) {
 
 bool CCompareFilesDoc::AskYes(const char* question) const {
     return shell_.prompts().Ask(dialogParent_, QString::fromUtf8(question),
-                                UserPrompts::Buttons::YesNo,
-                                UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
+                                UserPrompts::Buttons::kYesNo,
+                                UserPrompts::Icon::kStop) == UserPrompts::Answer::kYes;
 }
 
 bool CCompareFilesDoc::AskBeforeClose() {
@@ -150,9 +150,9 @@ bool CCompareFilesDoc::AskBeforeClose() {
     if (!AskAboutJob(shell_.prompts(), job_, dialogParent_))
         return false;
     // A save that fails has told the user; the window stays with its edits.
-    for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second}) {
+    for (const ComparedFile which : {ComparedFile::kFirst, ComparedFile::kSecond}) {
         const char* question =
-            which == ComparedFile::First ? orvel::kSaveFile1Question : orvel::kSaveFile2Question;
+            which == ComparedFile::kFirst ? orvel::kSaveFile1Question : orvel::kSaveFile2Question;
         if (!data_.dataModified(which) || !AskYes(question))
             continue;
         EndJob(job_, dialogParent_);  // an export the user agreed to stop

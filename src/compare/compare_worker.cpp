@@ -44,15 +44,15 @@ void CompareWorker::Begin(orvel::DiffColouring colouring) {
     doc_.m_bCompareIdle = 0;
     outOfMemory_ = false;
     colouring_ = colouring;
-    size1_ = doc_.file(ComparedFile::First).size();
-    size2_ = doc_.file(ComparedFile::Second).size();
+    size1_ = doc_.file(ComparedFile::kFirst).size();
+    size2_ = doc_.file(ComparedFile::kSecond).size();
 }
 
 void CompareWorker::Start() {
-    Begin(orvel::DiffColouring::Plain);
+    Begin(orvel::DiffColouring::kPlain);
     // The sizes are taken once, here; the arrays cannot change until the end.
-    const auto first = doc_.file(ComparedFile::First).bytes().span();
-    const auto second = doc_.file(ComparedFile::Second).bytes().span();
+    const auto first = doc_.file(ComparedFile::kFirst).bytes().span();
+    const auto second = doc_.file(ComparedFile::kSecond).bytes().span();
     BackgroundJob::Setup setup;
     setup.label = QStringLiteral("Comparing");
     setup.showAfterMs = 0;  // from the start, as the scan begins
@@ -63,9 +63,9 @@ void CompareWorker::Start() {
 }
 
 void CompareWorker::StartAligned() {
-    Begin(orvel::DiffColouring::Aligned);
-    const auto first = doc_.file(ComparedFile::First).bytes().span();
-    const auto second = doc_.file(ComparedFile::Second).bytes().span();
+    Begin(orvel::DiffColouring::kAligned);
+    const auto first = doc_.file(ComparedFile::kFirst).bytes().span();
+    const auto second = doc_.file(ComparedFile::kSecond).bytes().span();
     BackgroundJob::Setup setup;
     setup.label = QStringLiteral("Aligning");
     setup.showAfterMs = 0;
@@ -129,7 +129,7 @@ orvel::AlignResult CompareWorker::Align(JobContext& job, std::span<const std::ui
         first, second, [&joiner](const orvel::AlignedEdit& edit) { return joiner.Add(edit); }, {},
         stop, &job.progress().done);
     if (!joiner.Flush() || !send())
-        result.outcome = orvel::AlignOutcome::Stopped;
+        result.outcome = orvel::AlignOutcome::kStopped;
     return result;
 }
 
@@ -146,7 +146,7 @@ void CompareWorker::Finished(const orvel::CompareResult& result) {
 void CompareWorker::FinishedAligned(const orvel::AlignResult& result) {
     if (scanEnded_)
         scanEnded_(QString::fromStdString(orvel::UnalignedNoteText(result, {})));
-    if (result.outcome != orvel::AlignOutcome::Finished) {
+    if (result.outcome != orvel::AlignOutcome::kFinished) {
         doc_.m_bCompareIdle = 1;
         return;
     }
@@ -171,7 +171,7 @@ void CompareWorker::Paint(const std::vector<orvel::BatchedRun>& runs) {
         return;
     std::vector<orvel::AlignedEdit> edits;
     for (const orvel::BatchedRun& item : runs) {
-        const auto pane = item.target == 0 ? ComparedFile::First : ComparedFile::Second;
+        const auto pane = item.target == 0 ? ComparedFile::kFirst : ComparedFile::kSecond;
         if (const auto edit = orvel::PlainRunEdit(item.run, pane, size1_, size2_))
             edits.push_back(*edit);
     }
@@ -181,9 +181,9 @@ void CompareWorker::Paint(const std::vector<orvel::BatchedRun>& runs) {
 void CompareWorker::PaintEdits(const std::vector<orvel::AlignedEdit>& edits) {
     std::vector<orvel::BatchedRun> runs;
     for (const orvel::AlignedEdit& edit : edits) {
-        for (const ComparedFile pane : {ComparedFile::First, ComparedFile::Second}) {
+        for (const ComparedFile pane : {ComparedFile::kFirst, ComparedFile::kSecond}) {
             if (const auto run = orvel::DiffPaintRun(edit, pane, colouring_))
-                runs.push_back({*run, pane == ComparedFile::First ? 0 : 1});
+                runs.push_back({*run, pane == ComparedFile::kFirst ? 0 : 1});
         }
     }
     PaintRuns(runs);

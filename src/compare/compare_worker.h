@@ -94,7 +94,7 @@ class CompareWorker {
     COrvelView* first_ = nullptr;
     COrvelView* second_ = nullptr;
     bool outOfMemory_ = false;  // GUI thread: this comparison could not paint
-    orvel::DiffColouring colouring_ = orvel::DiffColouring::Plain;
+    orvel::DiffColouring colouring_ = orvel::DiffColouring::kPlain;
     orvel::Offset size1_ = 0;
     orvel::Offset size2_ = 0;
     EditsFound editsFound_;

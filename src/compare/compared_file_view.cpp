@@ -31,10 +31,10 @@ void CBarredWnd::AddBeside(QWidget* widget) {
     body_->addWidget(widget);
 }
 
-CComparedFileView::CComparedFileView(ShellServices& shell, CCompareFilesDoc* doc,
-                                     ComparedFile which, CBarredWnd* pane)
+ComparedFileView::ComparedFileView(ShellServices& shell, CCompareFilesDoc* doc, ComparedFile which,
+                                   CBarredWnd* pane)
     : COrvelView(shell,
-                 ViewSource{&doc->data().file(which), orvel::DumpStyle::Pane, &doc->data(), doc,
+                 ViewSource{&doc->data().file(which), orvel::DumpStyle::kPane, &doc->data(), doc,
                             &doc->job(),
                             // Editing and printing wait while a comparison, a
                             // marking run or a job owns the files.
@@ -49,38 +49,38 @@ CComparedFileView::CComparedFileView(ShellServices& shell, CCompareFilesDoc* doc
     pane->SetView(this);
 }
 
-void CComparedFileView::OnUpdate() {
+void ComparedFileView::OnUpdate() {
     const QString prefix =
-        which_ == ComparedFile::First ? QStringLiteral(" File1: ") : QStringLiteral(" File2: ");
+        which_ == ComparedFile::kFirst ? QStringLiteral(" File1: ") : QStringLiteral(" File2: ");
     pane_->titleBar()->setText(prefix + doc_->path(which_));
 }
 
-void CComparedFileView::ShowDiffByte(Offset offset) {
+void ComparedFileView::ShowDiffByte(Offset offset) {
     const auto color =
-        which_ == ComparedFile::First ? orvel::kFirstPaneDiffColor : orvel::kSecondPaneDiffColor;
+        which_ == ComparedFile::kFirst ? orvel::kFirstPaneDiffColor : orvel::kSecondPaneDiffColor;
     marks().PaintByte(offset, color);
     MarksChanged(offset, offset);
     const orvel::HexPos digits = layout().ByteToHexPos(offset);
     SetSelection({digits.high, digits.low + 1});
 }
 
-void CComparedFileView::NavigateDiff(orvel::DiffCommand command) {
+void ComparedFileView::NavigateDiff(orvel::DiffCommand command) {
     const orvel::DiffNavigation found = doc_->data().NavigateDiff(command, which_, selection());
     switch (found.outcome) {
-        case orvel::DiffNavigation::Outcome::Found:
+        case orvel::DiffNavigation::Outcome::kFound:
             ShowDiffByte(found.offset);
             if (partner_ != nullptr)
                 partner_->ShowDiffByte(found.offset);
             break;
-        case orvel::DiffNavigation::Outcome::ClickRequest:
+        case orvel::DiffNavigation::Outcome::kClickRequest:
             shell().prompts().Tell(this, QString::fromStdString(found.message));
             break;
-        case orvel::DiffNavigation::Outcome::Nothing:
+        case orvel::DiffNavigation::Outcome::kNothing:
             break;
     }
 }
 
-void CComparedFileView::focusInEvent(QFocusEvent* event) {
+void ComparedFileView::focusInEvent(QFocusEvent* event) {
     COrvelView::focusInEvent(event);
     emit activated();
 }

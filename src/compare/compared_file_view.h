@@ -32,16 +32,16 @@ class CBarredWnd : public QWidget {
 // The hex view of one file of a comparison, in a comparison pane's dump style.
 // Typing and every view command work on this pane's file only and set that
 // file's changed flag; the view adds the difference navigation.
-class CComparedFileView : public COrvelView {
+class ComparedFileView : public COrvelView {
     Q_OBJECT
   public:
-    CComparedFileView(ShellServices& shell, CCompareFilesDoc* doc, orvel::ComparedFile which,
-                      CBarredWnd* pane);
+    ComparedFileView(ShellServices& shell, CCompareFilesDoc* doc, orvel::ComparedFile which,
+                     CBarredWnd* pane);
 
     [[nodiscard]] orvel::ComparedFile file() const { return which_; }
     [[nodiscard]] CBarredWnd* pane() const { return pane_; }
     // The pane that navigation selects the same byte in.
-    void setPartner(CComparedFileView* partner) { partner_ = partner; }
+    void setPartner(ComparedFileView* partner) { partner_ = partner; }
 
     // Titles the pane with the file's path (" File1: " / " File2: " and the path).
     void OnUpdate();
@@ -64,21 +64,21 @@ class CComparedFileView : public COrvelView {
     CCompareFilesDoc* doc_;
     orvel::ComparedFile which_;
     CBarredWnd* pane_;
-    CComparedFileView* partner_ = nullptr;
+    ComparedFileView* partner_ = nullptr;
 };
 
 // The upper pane: the first file, differences in red.
-class CComparedFile1View final : public CComparedFileView {
+class CComparedFile1View final : public ComparedFileView {
     Q_OBJECT
   public:
     CComparedFile1View(ShellServices& shell, CCompareFilesDoc* doc, CBarredWnd* pane)
-        : CComparedFileView(shell, doc, orvel::ComparedFile::First, pane) {}
+        : ComparedFileView(shell, doc, orvel::ComparedFile::kFirst, pane) {}
 };
 
 // The lower pane: the second file, differences in blue.
-class CComparedFile2View final : public CComparedFileView {
+class CComparedFile2View final : public ComparedFileView {
     Q_OBJECT
   public:
     CComparedFile2View(ShellServices& shell, CCompareFilesDoc* doc, CBarredWnd* pane)
-        : CComparedFileView(shell, doc, orvel::ComparedFile::Second, pane) {}
+        : ComparedFileView(shell, doc, orvel::ComparedFile::kSecond, pane) {}
 };

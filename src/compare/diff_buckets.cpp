@@ -47,9 +47,9 @@ std::vector<DiffBuckets::Strip> DiffBuckets::Strips(int rows) const {
 }
 
 void AddEdit(DiffBuckets& first, DiffBuckets& second, const AlignedEdit& edit) {
-    if (edit.kind != AlignedEditKind::Insert)
+    if (edit.kind != AlignedEditKind::kInsert)
         first.Add(edit.offsetA, edit.offsetA + edit.length - 1);
-    if (edit.kind != AlignedEditKind::Delete)
+    if (edit.kind != AlignedEditKind::kDelete)
         second.Add(edit.offsetB, edit.offsetB + edit.length - 1);
 }
 

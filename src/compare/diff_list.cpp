@@ -7,18 +7,18 @@ namespace orvel {
 namespace {
 
 ComparedFile Other(ComparedFile which) {
-    return which == ComparedFile::First ? ComparedFile::Second : ComparedFile::First;
+    return which == ComparedFile::kFirst ? ComparedFile::kSecond : ComparedFile::kFirst;
 }
 
 void Count(DiffList::Totals& totals, const AlignedEdit& edit, Offset sign) {
     switch (edit.kind) {
-        case AlignedEditKind::Change:
+        case AlignedEditKind::kChange:
             totals.changed += sign * edit.length;
             break;
-        case AlignedEditKind::Delete:
+        case AlignedEditKind::kDelete:
             totals.deleted += sign * edit.length;
             break;
-        case AlignedEditKind::Insert:
+        case AlignedEditKind::kInsert:
             totals.inserted += sign * edit.length;
             break;
     }
@@ -71,7 +71,7 @@ Offset DiffList::MapOffset(ComparedFile from, Offset pos) const {
     const AlignedEdit& row = *(after - 1);
     const ComparedFile to = Other(from);
     if (pos < EditEnd(row, from)) {
-        if (row.kind == AlignedEditKind::Change)
+        if (row.kind == AlignedEditKind::kChange)
             return EditStart(row, to) + (pos - EditStart(row, from));
         return EditStart(row, to);
     }
@@ -88,7 +88,7 @@ std::optional<std::size_t> DiffList::RowAt(ComparedFile which, Offset pos) const
 
 void DiffList::Shift(std::size_t from, ComparedFile target, Offset by) {
     for (auto it = rows_.begin() + static_cast<std::ptrdiff_t>(from); it != rows_.end(); ++it)
-        (target == ComparedFile::First ? it->offsetA : it->offsetB) += by;
+        (target == ComparedFile::kFirst ? it->offsetA : it->offsetB) += by;
 }
 
 AlignedEdit DiffList::Settle(std::size_t row, ComparedFile target) {
@@ -117,14 +117,14 @@ std::optional<AlignedEdit> PlainRunEdit(const PaintRun& run, ComparedFile pane, 
                                         Offset size2) {
     const Offset common = std::min(size1, size2);
     const Offset length = run.last - run.first + 1;
-    if (pane == ComparedFile::First) {
+    if (pane == ComparedFile::kFirst) {
         if (run.first < common)
-            return AlignedEdit{AlignedEditKind::Change, run.first, run.first, length};
-        return AlignedEdit{AlignedEditKind::Delete, run.first, size2, length};
+            return AlignedEdit{AlignedEditKind::kChange, run.first, run.first, length};
+        return AlignedEdit{AlignedEditKind::kDelete, run.first, size2, length};
     }
     if (run.first < common)
         return std::nullopt;
-    return AlignedEdit{AlignedEditKind::Insert, size1, run.first, length};
+    return AlignedEdit{AlignedEditKind::kInsert, size1, run.first, length};
 }
 
 std::optional<PaintRun> DiffPaintRun(const AlignedEdit& edit, ComparedFile pane,
@@ -133,15 +133,15 @@ std::optional<PaintRun> DiffPaintRun(const AlignedEdit& edit, ComparedFile pane,
     const Offset end = EditEnd(edit, pane);
     if (end == first)
         return std::nullopt;
-    const bool inFirst = pane == ComparedFile::First;
+    const bool inFirst = pane == ComparedFile::kFirst;
     MarkColor color = kSurplusColor;
-    if (colouring == DiffColouring::Aligned) {
-        color = edit.kind == AlignedEditKind::Change   ? kAlignedChangeColor
-                : edit.kind == AlignedEditKind::Delete ? kOnlyInFirstColor
-                                                       : kOnlyInSecondColor;
+    if (colouring == DiffColouring::kAligned) {
+        color = edit.kind == AlignedEditKind::kChange   ? kAlignedChangeColor
+                : edit.kind == AlignedEditKind::kDelete ? kOnlyInFirstColor
+                                                        : kOnlyInSecondColor;
     } else if (inFirst) {
         color = kFirstPaneDiffColor;
-    } else if (edit.kind == AlignedEditKind::Change) {
+    } else if (edit.kind == AlignedEditKind::kChange) {
         color = kSecondPaneDiffColor;
     }
     return PaintRun{first, end - 1, color};

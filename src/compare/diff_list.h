@@ -11,9 +11,9 @@ namespace orvel {
 
 // Colours of an aligned comparison, the same in both panes: changed bytes red,
 // bytes only in the first file blue, bytes only in the second green.
-inline constexpr MarkColor kAlignedChangeColor = MarkColor::Red;
-inline constexpr MarkColor kOnlyInFirstColor = MarkColor::Blue;
-inline constexpr MarkColor kOnlyInSecondColor = MarkColor::Green;
+inline constexpr MarkColor kAlignedChangeColor = MarkColor::kRed;
+inline constexpr MarkColor kOnlyInFirstColor = MarkColor::kBlue;
+inline constexpr MarkColor kOnlyInSecondColor = MarkColor::kGreen;
 
 // The differences of one comparison, one row per run: what the differences
 // panel lists, what synchronised scrolling maps offsets through and what Copy
@@ -85,7 +85,7 @@ class DiffList {
 // The colours a comparison paints its rows in: a plain comparison's (a change
 // red in the first pane and blue in the second, the surplus of the first file
 // red, of the second green) or an aligned one's (see kAlignedChangeColor).
-enum class DiffColouring { Plain, Aligned };
+enum class DiffColouring { kPlain, kAligned };
 
 // How row `edit` colours pane `pane`: none where that file has none of its
 // bytes (an insertion in the first pane, a deletion in the second).
@@ -101,10 +101,10 @@ enum class DiffColouring { Plain, Aligned };
 
 // The first and one past the last byte of `edit` in file `which`.
 [[nodiscard]] inline Offset EditStart(const AlignedEdit& edit, ComparedFile which) {
-    return which == ComparedFile::First ? edit.offsetA : edit.offsetB;
+    return which == ComparedFile::kFirst ? edit.offsetA : edit.offsetB;
 }
 [[nodiscard]] inline Offset EditEnd(const AlignedEdit& edit, ComparedFile which) {
-    return which == ComparedFile::First ? edit.endA() : edit.endB();
+    return which == ComparedFile::kFirst ? edit.endA() : edit.endB();
 }
 
 }  // namespace orvel

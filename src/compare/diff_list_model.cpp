@@ -35,11 +35,11 @@ QString LeadingBytes(const orvel::BinaryDocument& file, Offset first, Offset end
 
 QString KindText(orvel::AlignedEditKind kind) {
     switch (kind) {
-        case orvel::AlignedEditKind::Change:
+        case orvel::AlignedEditKind::kChange:
             return QStringLiteral("Changed");
-        case orvel::AlignedEditKind::Delete:
+        case orvel::AlignedEditKind::kDelete:
             return QStringLiteral("Only in File1");
-        case orvel::AlignedEditKind::Insert:
+        case orvel::AlignedEditKind::kInsert:
             return QStringLiteral("Only in File2");
     }
     return {};

@@ -50,24 +50,24 @@ DiffNavigation NavigateDiff(DiffCommand command, ComparedFile pane, TextSelectio
                             Offset& lastDiff) {
     DiffNavigation result;
     Offset found = -1;
-    if (command == DiffCommand::First) {
+    if (command == DiffCommand::kFirst) {
         found = FindFirstDiff(a, b);
-    } else if (command == DiffCommand::Last) {
+    } else if (command == DiffCommand::kLast) {
         found = FindLastDiff(a, b);
     } else {
         const Offset start = DiffStartByte(paneSelection);
         if (start < 0) {
-            result.outcome = DiffNavigation::Outcome::ClickRequest;
-            result.message = command == DiffCommand::Prev && pane == ComparedFile::First
+            result.outcome = DiffNavigation::Outcome::kClickRequest;
+            result.message = command == DiffCommand::kPrev && pane == ComparedFile::kFirst
                                  ? kClickToStartPrevFirstPaneText
                                  : kClickToStartText;
             return result;
         }
-        found = command == DiffCommand::Next ? FindNextDiff(a, b, start, lastDiff)
-                                             : FindPrevDiff(a, b, start, lastDiff);
+        found = command == DiffCommand::kNext ? FindNextDiff(a, b, start, lastDiff)
+                                              : FindPrevDiff(a, b, start, lastDiff);
     }
     if (found >= 0) {
-        result.outcome = DiffNavigation::Outcome::Found;
+        result.outcome = DiffNavigation::Outcome::kFound;
         result.offset = found;
         lastDiff = found;
     }

@@ -13,7 +13,7 @@ namespace orvel {
 // two files to the next. They compare the arrays as they are (never the surplus
 // of the longer file) and run on the GUI thread while no worker runs.
 
-enum class DiffCommand { Next, Prev, First, Last };
+enum class DiffCommand { kNext, kPrev, kFirst, kLast };
 
 inline constexpr char kClickToStartText[] =
     "Please click to select the byte where you want to start your search first!";
@@ -40,11 +40,11 @@ inline constexpr char kClickToStartPrevFirstPaneText[] =
 
 struct DiffNavigation {
     enum class Outcome {
-        Found,         // select `offset` in both panes (each in its difference colour)
-        Nothing,       // no difference that way: do and say nothing
-        ClickRequest,  // show `message` (OK button) and do nothing else
+        kFound,         // select `offset` in both panes (each in its difference colour)
+        kNothing,       // no difference that way: do and say nothing
+        kClickRequest,  // show `message` (OK button) and do nothing else
     };
-    Outcome outcome = Outcome::Nothing;
+    Outcome outcome = Outcome::kNothing;
     Offset offset = -1;
     std::string message;
 };

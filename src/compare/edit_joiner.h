@@ -18,7 +18,7 @@ class EditJoiner {
 
   private:
     const EditSink& sink_;
-    AlignedEdit pending_{AlignedEditKind::Change, 0, 0, 0};
+    AlignedEdit pending_{AlignedEditKind::kChange, 0, 0, 0};
     bool holding_ = false;
 };
 

@@ -45,7 +45,7 @@ bool EmitChangedRuns(std::span<const std::uint8_t> a, std::span<const std::uint8
         pos = first + 1;
         while (pos < n && a[pos] != b[pos])
             ++pos;
-        if (!sink({AlignedEditKind::Change, offsetA + first, offsetB + first, pos - first}))
+        if (!sink({AlignedEditKind::kChange, offsetA + first, offsetB + first, pos - first}))
             return false;
     }
     return true;
@@ -79,7 +79,7 @@ bool GapAligner::Align(std::span<const std::uint8_t> a, std::span<const std::uin
 
     // The cheap script: the surplus at the start or the end, the rest compared in place.
     const Offset indelAt = surplusFirst ? 0 : common;
-    const AlignedEdit indel{la > lb ? AlignedEditKind::Delete : AlignedEditKind::Insert,
+    const AlignedEdit indel{la > lb ? AlignedEditKind::kDelete : AlignedEditKind::kInsert,
                             offsetA + indelAt, offsetB + indelAt, surplus};
     if (surplusFirst && surplus > 0 && !sink(indel))
         return false;
@@ -98,7 +98,7 @@ std::int32_t GapAligner::Row(Offset d, Offset k) const {
 }
 
 GapAligner::Step GapAligner::Reach(Offset d, Offset k, Offset la, Offset lb) const {
-    Step best{-1, AlignedEditKind::Change};
+    Step best{-1, AlignedEditKind::kChange};
     const auto consider = [&best](Offset row, AlignedEditKind kind) {
         if (row > best.from)
             best = {static_cast<std::int32_t>(row), kind};
@@ -107,17 +107,17 @@ GapAligner::Step GapAligner::Reach(Offset d, Offset k, Offset la, Offset lb) con
     if (k >= -reach && k <= reach) {
         const Offset row = Row(reach, k);
         if (row >= 0 && row < la && row + k < lb)
-            consider(row + 1, AlignedEditKind::Change);
+            consider(row + 1, AlignedEditKind::kChange);
     }
     if (k - 1 >= -reach && k - 1 <= reach) {
         const Offset row = Row(reach, k - 1);
         if (row >= 0 && row + k <= lb)
-            consider(row, AlignedEditKind::Insert);
+            consider(row, AlignedEditKind::kInsert);
     }
     if (k + 1 >= -reach && k + 1 <= reach) {
         const Offset row = Row(reach, k + 1);
         if (row >= 0 && row < la)
-            consider(row + 1, AlignedEditKind::Delete);
+            consider(row + 1, AlignedEditKind::kDelete);
     }
     return best;
 }
@@ -167,15 +167,15 @@ bool GapAligner::LeastScript(std::span<const std::uint8_t> a, std::span<const st
         const Step step = Reach(d, k, la, lb);
         const Offset row = step.from;
         switch (step.kind) {
-            case AlignedEditKind::Change:
-                steps_.push_back({AlignedEditKind::Change, row - 1, row - 1 + k, 1});
+            case AlignedEditKind::kChange:
+                steps_.push_back({AlignedEditKind::kChange, row - 1, row - 1 + k, 1});
                 break;
-            case AlignedEditKind::Insert:
-                steps_.push_back({AlignedEditKind::Insert, row, row + k - 1, 1});
+            case AlignedEditKind::kInsert:
+                steps_.push_back({AlignedEditKind::kInsert, row, row + k - 1, 1});
                 --k;
                 break;
-            case AlignedEditKind::Delete:
-                steps_.push_back({AlignedEditKind::Delete, row - 1, row + k, 1});
+            case AlignedEditKind::kDelete:
+                steps_.push_back({AlignedEditKind::kDelete, row - 1, row + k, 1});
                 ++k;
                 break;
         }

@@ -9,7 +9,7 @@ using orvel::ComparedFile;
 PaneSync::PaneSync(COrvelView* first, COrvelView* second, const orvel::DiffList& diffs,
                    QObject* parent)
     : QObject(parent), first_(first), second_(second), diffs_(diffs) {
-    for (const ComparedFile which : {ComparedFile::First, ComparedFile::Second}) {
+    for (const ComparedFile which : {ComparedFile::kFirst, ComparedFile::kSecond}) {
         connect(view(which)->verticalScrollBar(), &QScrollBar::valueChanged, this,
                 [this, which] { Follow(which); });
         connect(view(which)->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -18,20 +18,20 @@ PaneSync::PaneSync(COrvelView* first, COrvelView* second, const orvel::DiffList&
 }
 
 COrvelView* PaneSync::view(ComparedFile which) const {
-    return which == ComparedFile::First ? first_ : second_;
+    return which == ComparedFile::kFirst ? first_ : second_;
 }
 
 void PaneSync::setEnabled(bool on) {
     enabled_ = on;
-    Follow(ComparedFile::First);
-    FollowColumn(ComparedFile::First);
+    Follow(ComparedFile::kFirst);
+    FollowColumn(ComparedFile::kFirst);
 }
 
 void PaneSync::Follow(ComparedFile leader) {
     if (!enabled_ || following_)
         return;
     const ComparedFile other =
-        leader == ComparedFile::First ? ComparedFile::Second : ComparedFile::First;
+        leader == ComparedFile::kFirst ? ComparedFile::kSecond : ComparedFile::kFirst;
     COrvelView* follower = view(other);
     const orvel::Offset line =
         orvel::FollowingTopLine(diffs_, other, view(leader)->topLine(),
@@ -45,7 +45,7 @@ void PaneSync::FollowColumn(ComparedFile leader) {
     if (!enabled_ || following_)
         return;
     COrvelView* follower =
-        view(leader == ComparedFile::First ? ComparedFile::Second : ComparedFile::First);
+        view(leader == ComparedFile::kFirst ? ComparedFile::kSecond : ComparedFile::kFirst);
     following_ = true;
     follower->horizontalScrollBar()->setValue(view(leader)->horizontalScrollBar()->value());
     following_ = false;

@@ -80,7 +80,7 @@ void BinaryDocument::AssignBytes(ByteBuffer bytes, bool modified) {
 bool BinaryDocument::Load(const std::string& path, FileError& error) {
     ByteBuffer loaded;
     FileStamp stamp;
-    if (!LoadFile(path, loaded, error, FileKinds::RegularOnly, &stamp))
+    if (!LoadFile(path, loaded, error, FileKinds::kRegularOnly, &stamp))
         return false;
     AssignBytes(std::move(loaded), false);
     diskStamp_ = stamp;
@@ -89,7 +89,7 @@ bool BinaryDocument::Load(const std::string& path, FileError& error) {
 
 bool BinaryDocument::Save(const std::string& path, FileError& error) {
     FileStamp stamp;
-    if (!SaveFile(path, m_byteArray, error, FileKinds::RegularOnly, &stamp))
+    if (!SaveFile(path, m_byteArray, error, FileKinds::kRegularOnly, &stamp))
         return false;
     UpdateEndMarker();
     MarkSaved();
@@ -102,7 +102,7 @@ bool BinaryDocument::IsChangedOnDisk(const std::string& target, const std::strin
 }
 
 void BinaryDocument::UpdateEndMarker() {
-    m_endMarker = EndMarker::ForSize(m_byteArray.size());
+    endMarker_ = EndMarker::ForSize(m_byteArray.size());
 }
 
 EditOutcome BinaryDocument::SetByte(Offset offset, std::uint8_t value) {
@@ -165,7 +165,7 @@ EditOutcome BinaryDocument::Insert(EditKind kind, Offset offset, Offset count, s
     return EditOutcome::kDone;
 }
 
-EditOutcome BinaryDocument::InsertBytes(Offset offset, std::span<const std::uint8_t> bytes) {
+EditOutcome BinaryDocument::InsertRange(Offset offset, std::span<const std::uint8_t> bytes) {
     return Insert(EditKind::kInsert, offset, static_cast<Offset>(bytes.size()), 0,
                   [bytes](std::uint8_t* gap) {
                       if (!bytes.empty())

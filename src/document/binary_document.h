@@ -41,7 +41,7 @@ class BinaryDocument : public MarkingState {
     [[nodiscard]] const ByteBuffer& bytes() const { return m_byteArray; }
     [[nodiscard]] Offset size() const { return m_byteArray.size(); }
     [[nodiscard]] std::uint8_t at(Offset i) const { return m_byteArray[i]; }
-    [[nodiscard]] const EndMarker& endMarker() const { return m_endMarker; }
+    [[nodiscard]] const EndMarker& endMarker() const { return endMarker_; }
 
     // m_bDataModified: the bytes differ from the file on disk. True when an
     // edit came after the last load or save, and for New and Import until saved.
@@ -90,7 +90,7 @@ class BinaryDocument : public MarkingState {
     EditOutcome SetByte(Offset offset, std::uint8_t value);
     // Overwrites bytes.size() bytes from `offset`.
     EditOutcome ReplaceRange(Offset offset, std::span<const std::uint8_t> bytes);
-    [[nodiscard]] EditOutcome InsertBytes(Offset offset, std::span<const std::uint8_t> bytes);
+    [[nodiscard]] EditOutcome InsertRange(Offset offset, std::span<const std::uint8_t> bytes);
     [[nodiscard]] EditOutcome InsertFill(Offset offset, Offset count, std::uint8_t value);
     EditOutcome RemoveBytes(Offset offset, Offset count);
     EditOutcome Reverse(Offset offset, Offset count);
@@ -162,7 +162,7 @@ class BinaryDocument : public MarkingState {
     std::string groupName_;
     EditHistory history_;
     TooLargeQuestion tooLarge_;
-    EndMarker m_endMarker;
+    EndMarker endMarker_;
     std::optional<FileStamp> diskStamp_;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserverId_ = 1;

@@ -9,13 +9,13 @@ constexpr CommandInfo kCommands[] = {
      "Save the active document",
      "Save",
      {"Ctrl+S"},
-     Waits::WhileBusy},
+     Waits::kWhileBusy},
     {Cmd::FileSaveAs,
      "Save &As...",
      "Save the active document with a new name",
      "Save As",
      {},
-     Waits::WhileBusy},
+     Waits::kWhileBusy},
 };
 
 }  // namespace

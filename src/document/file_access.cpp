@@ -23,7 +23,7 @@ const char* KindName(mode_t mode) {
 }
 
 bool Accepted(mode_t mode, FileKinds kinds) {
-    return kinds == FileKinds::RegularOnly ? S_ISREG(mode) : !S_ISDIR(mode);
+    return kinds == FileKinds::kRegularOnly ? S_ISREG(mode) : !S_ISDIR(mode);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ FileError NotRegularFileError(mode_t mode) {
 UniqueFd OpenForReading(const std::string& path, FileKinds kinds, struct stat& st,
                         FileError& error) {
     int flags = O_RDONLY | O_CLOEXEC;
-    if (kinds == FileKinds::RegularOnly) {
+    if (kinds == FileKinds::kRegularOnly) {
         if (stat(path.c_str(), &st) != 0) {
             error = ErrorFromErrno(errno);
             return {};

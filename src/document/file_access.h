@@ -15,10 +15,10 @@ namespace orvel {
 enum class FileKinds {
     // The windows: regular files only (also through symbolic links); every
     // other kind is refused at once, before anything could block.
-    RegularOnly,
+    kRegularOnly,
     // orvel-cli: also pipes, FIFOs and devices, read or written as streams
     // (opening a FIFO waits for the other end, as a shell redirection does).
-    AlsoStreams,
+    kAlsoStreams,
 };
 
 // The refusal of a file of type `mode` that is not a regular file, e.g.

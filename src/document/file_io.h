@@ -18,13 +18,13 @@ namespace orvel {
 class SafeFileWriter;
 
 // Reads the whole file at `path` into `out` (replacing its content): a
-// regular file, or with FileKinds::AlsoStreams also a pipe or a device (see
+// regular file, or with FileKinds::kAlsoStreams also a pipe or a device (see
 // OpenForReading). A file larger than kMaxFileSize is refused. On failure
 // `out` is left empty. `stamp`, when given, receives the file as it was read.
 // `progress`, when given, is told the bytes read of the file's size after
 // every piece; when it returns false the load gives up (ECANCELED).
 [[nodiscard]] bool LoadFile(const std::string& path, ByteBuffer& out, FileError& error,
-                            FileKinds kinds = FileKinds::RegularOnly, FileStamp* stamp = nullptr,
+                            FileKinds kinds = FileKinds::kRegularOnly, FileStamp* stamp = nullptr,
                             const ProgressSink& progress = {});
 
 // Reads the file open as `fd` (status `st`) from where it stands to its end
@@ -37,7 +37,7 @@ class SafeFileWriter;
 // `progress`, when given, is told the bytes written after every piece; when
 // it returns false the save gives up (ECANCELED) and the file stays as it was.
 [[nodiscard]] bool SaveFile(const std::string& path, const ByteBuffer& bytes, FileError& error,
-                            FileKinds kinds = FileKinds::RegularOnly, FileStamp* written = nullptr,
+                            FileKinds kinds = FileKinds::kRegularOnly, FileStamp* written = nullptr,
                             const ProgressSink& progress = {});
 
 // The middle of a save: writes all of `bytes` through the opened `writer` in

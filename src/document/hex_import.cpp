@@ -152,7 +152,7 @@ bool ParseTextFile(const std::string& path, FileKinds kinds, ByteBuffer& out,
     struct stat st {};
     const UniqueFd fd = OpenForReading(path, kinds, st, error.file);
     if (!fd.valid()) {
-        error.stage = ImportStage::Open;
+        error.stage = ImportStage::kOpen;
         return false;
     }
     try {
@@ -167,14 +167,14 @@ bool ParseTextFile(const std::string& path, FileKinds kinds, ByteBuffer& out,
         for (;;) {
             const Offset got = ReadFully(fd.get(), block.get(), kReadBlock);
             if (got < 0) {
-                error = MakeError(ImportStage::Read, errno);
+                error = MakeError(ImportStage::kRead, errno);
                 return false;
             }
             if (got == 0)
                 return true;
             parser.Feed(block.get(), static_cast<std::size_t>(got));
             if (drained + out.size() > kMaxFileSize) {
-                error = {ImportStage::Read, TooManyValuesError()};
+                error = {ImportStage::kRead, TooManyValuesError()};
                 return false;
             }
             if (drain) {
@@ -185,7 +185,7 @@ bool ParseTextFile(const std::string& path, FileKinds kinds, ByteBuffer& out,
             }
         }
     } catch (const std::bad_alloc&) {
-        error = MakeError(ImportStage::Read, ENOMEM);
+        error = MakeError(ImportStage::kRead, ENOMEM);
         return false;
     }
 }
@@ -208,12 +208,12 @@ bool ImportHexTextStream(const std::string& path, const ImportSink& sink, Import
         out.clear();
         return taken;
     };
-    return ParseTextFile(path, FileKinds::AlsoStreams, out, drain, error);
+    return ParseTextFile(path, FileKinds::kAlsoStreams, out, drain, error);
 }
 
 std::string ImportErrorMessage(const std::string& path, const ImportError& error) {
     const char* what =
-        error.stage == ImportStage::Open ? "Failed to open file " : "Failed to read first file ";
+        error.stage == ImportStage::kOpen ? "Failed to open file " : "Failed to read first file ";
     return what + path + "\nCause: " + error.file.text;
 }
 

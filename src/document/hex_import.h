@@ -40,21 +40,21 @@ class HexTextParser {
 
 // Where a file import failed.
 enum class ImportStage {
-    Open,  // the text file could not be opened
-    Read,  // reading failed, memory ran out, or the values would exceed kMaxFileSize bytes
+    kOpen,  // the text file could not be opened
+    kRead,  // reading failed, memory ran out, or the values would exceed kMaxFileSize bytes
 };
 
 struct ImportError {
-    ImportStage stage = ImportStage::Open;
+    ImportStage stage = ImportStage::kOpen;
     FileError file;
 };
 
 // Reads the text file at `path` in large blocks through a HexTextParser into
 // `out` (replacing its content): a regular file, or with
-// FileKinds::AlsoStreams also a pipe or a device (see OpenForReading). On
+// FileKinds::kAlsoStreams also a pipe or a device (see OpenForReading). On
 // failure `out` is left empty.
 [[nodiscard]] bool ImportHexTextFile(const std::string& path, ByteBuffer& out, ImportError& error,
-                                     FileKinds kinds = FileKinds::RegularOnly);
+                                     FileKinds kinds = FileKinds::kRegularOnly);
 
 // Takes the bytes made from the next block of text; false ends the import.
 using ImportSink = std::function<bool(const std::uint8_t* bytes, std::size_t size)>;

@@ -62,7 +62,7 @@ Offset ReadFully(int fd, void* out, std::size_t size, Offset at) {
 
 bool InputReader::Open(const std::string& path, FileError& error) {
     struct stat st {};
-    fd_ = OpenForReading(path, FileKinds::AlsoStreams, st, error);
+    fd_ = OpenForReading(path, FileKinds::kAlsoStreams, st, error);
     if (!fd_.valid())
         return false;
     size_ = S_ISREG(st.st_mode) && st.st_size > 0 ? st.st_size : -1;

@@ -42,7 +42,7 @@ class MappedBytes {
 class InputReader {
   public:
     // Opens `path` for reading: a regular file, a pipe or a device, not a
-    // directory (OpenForReading with FileKinds::AlsoStreams).
+    // directory (OpenForReading with FileKinds::kAlsoStreams).
     [[nodiscard]] bool Open(const std::string& path, FileError& error);
 
     // True for a regular file: it can be read anywhere, also from several

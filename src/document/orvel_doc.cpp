@@ -42,7 +42,7 @@ void COrvelDoc::NotifyStateChanged() {
 }
 
 bool COrvelDoc::OnNewDocument(NewDocumentContent content) {
-    if (content == NewDocumentContent::ImportedHexText) {
+    if (content == NewDocumentContent::kImportedHexText) {
         if (!ImportHexTextIntoDocument(shell_.prompts(), dialogParent_, data_))
             return false;
     } else {
@@ -58,28 +58,28 @@ void COrvelDoc::OnOpenDocument(const QString& path, std::function<void(OpenOutco
     setup.stoppable = true;
     setup.waitCursor = true;
     job_.Start(
-        DocumentJob::Kind::Open, setup,
+        DocumentJob::Kind::kOpen, setup,
         [file = path.toStdString()](JobContext& job) {
             FileResult result;
             result.ok =
-                orvel::LoadFile(file, result.bytes, result.error, orvel::FileKinds::RegularOnly,
+                orvel::LoadFile(file, result.bytes, result.error, orvel::FileKinds::kRegularOnly,
                                 &result.stamp, job.Tracker());
             return result;
         },
         [this, path, done = std::move(done)](FileResult result) {
             // Esc counts until the window would open, even when the reading was done.
             if (job_.stopRequested())
-                return done(OpenOutcome::Stopped);
+                return done(OpenOutcome::kStopped);
             if (!result.ok) {
                 shell_.prompts().Tell(dialogParent_,
                                       QStringLiteral("Failed to open the file because ") +
                                           QString::fromStdString(result.error.text));
-                return done(OpenOutcome::Failed);
+                return done(OpenOutcome::kFailed);
             }
             data_.AssignBytes(std::move(result.bytes), false);
             data_.setDiskStamp(result.stamp);
             SetPath(path);
-            done(OpenOutcome::Opened);
+            done(OpenOutcome::kOpened);
         });
 }
 
@@ -94,10 +94,10 @@ void COrvelDoc::DoSave(const QString& path, Saved done) {
     setup.total = data_.size();
     setup.waitCursor = true;
     job_.Start(
-        DocumentJob::Kind::Save, setup,
+        DocumentJob::Kind::kSave, setup,
         [bytes = &data_.bytes(), file = path.toStdString()](JobContext& job) {
             FileResult result;
-            result.ok = orvel::SaveFile(file, *bytes, result.error, orvel::FileKinds::RegularOnly,
+            result.ok = orvel::SaveFile(file, *bytes, result.error, orvel::FileKinds::kRegularOnly,
                                         &result.stamp, job.Tracker());
             return result;
         },
@@ -145,10 +145,10 @@ bool COrvelDoc::AskBeforeClose() {
         return true;
     const auto answer =
         shell_.prompts().Ask(dialogParent_, QStringLiteral("Save changes to %1?").arg(title_),
-                             UserPrompts::Buttons::YesNoCancel, UserPrompts::Icon::Warning);
-    if (answer == UserPrompts::Answer::Cancel)
+                             UserPrompts::Buttons::kYesNoCancel, UserPrompts::Icon::kWarning);
+    if (answer == UserPrompts::Answer::kCancel)
         return false;
-    if (answer == UserPrompts::Answer::No)
+    if (answer == UserPrompts::Answer::kNo)
         return true;
     EndJob(job_, dialogParent_);  // an export the user agreed to stop
     bool saved = false;

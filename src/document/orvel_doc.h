@@ -15,7 +15,7 @@ class ShellServices;
 
 // What File New puts in a new document: 32 zero bytes, or the values of a
 // hex text file the user picks (File Import Hex Values Text).
-enum class NewDocumentContent { Zeros, ImportedHexText };
+enum class NewDocumentContent { kZeros, kImportedHexText };
 
 // The document of a single-file window: the bytes of one file (the core
 // document), its path and title, and the file commands Save and Save As with
@@ -29,7 +29,7 @@ class COrvelDoc : public QObject, public orvel::DocumentTarget, public CloseGuar
     Q_OBJECT
   public:
     // How File Open ended.
-    enum class OpenOutcome { Opened, Failed, Stopped };
+    enum class OpenOutcome { kOpened, kFailed, kStopped };
     // Told whether a save wrote the file.
     using Saved = std::function<void(bool saved)>;
 
@@ -51,7 +51,7 @@ class COrvelDoc : public QObject, public orvel::DocumentTarget, public CloseGuar
 
     // File New: untitled ("Orvel" and a running number), with `content`. False
     // when there is none (the import was cancelled or failed, and said so).
-    bool OnNewDocument(NewDocumentContent content = NewDocumentContent::Zeros);
+    bool OnNewDocument(NewDocumentContent content = NewDocumentContent::kZeros);
     // File Open: reads the file as the document's job ("Opening NAME... 37%",
     // Esc stops it). `done` runs on the GUI thread once it is over; a failure
     // has been reported to the user then, a stop says nothing.

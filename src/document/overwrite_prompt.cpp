@@ -9,6 +9,6 @@ bool ConfirmOverwriteOfChangedFile(UserPrompts& prompts, QWidget* parent, bool c
         return true;
     const QString question =
         QString::fromStdString(orvel::OverwriteChangedFileQuestion(path.toStdString()));
-    return prompts.Ask(parent, question, UserPrompts::Buttons::YesNo, UserPrompts::Icon::Warning) ==
-           UserPrompts::Answer::Yes;
+    return prompts.Ask(parent, question, UserPrompts::Buttons::kYesNo,
+                       UserPrompts::Icon::kWarning) == UserPrompts::Answer::kYes;
 }

@@ -190,9 +190,9 @@ bool SafeFileWriter::FindTarget() {
     exists_ = true;
     if (S_ISREG(original_.st_mode))
         return RealPath(path_, resolved_) || Fail();
-    if (kinds_ == FileKinds::AlsoStreams &&
+    if (kinds_ == FileKinds::kAlsoStreams &&
         (S_ISFIFO(original_.st_mode) || S_ISCHR(original_.st_mode))) {
-        way_ = Way::Stream;
+        way_ = Way::kStream;
         return true;
     }
     return Fail(NotRegularFileError(original_.st_mode));
@@ -201,7 +201,7 @@ bool SafeFileWriter::FindTarget() {
 bool SafeFileWriter::Open(Offset expectedSize) {
     if (!FindTarget())
         return false;
-    if (way_ == Way::Stream) {
+    if (way_ == Way::kStream) {
         out_.reset(open(path_.c_str(), O_WRONLY | O_CLOEXEC));
         return out_.valid() || Fail();
     }
@@ -211,17 +211,17 @@ bool SafeFileWriter::Open(Offset expectedSize) {
     folder_.reset(open(FolderOf(resolved_).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder_.valid())
         return Fail();
-    way_ = exists_ && original_.st_nlink > 1 ? Way::CopyIn : Way::Replace;
+    way_ = exists_ && original_.st_nlink > 1 ? Way::kCopyIn : Way::kReplace;
     // A new file gets the usual permissions (the umask applied); a
     // replacement stays private until it has the target's own.
-    out_ = CreateTemporaryFile(folder_.get(), name_, exists_ ? 0600 : 0666, way_ == Way::Replace,
+    out_ = CreateTemporaryFile(folder_.get(), name_, exists_ ? 0600 : 0666, way_ == Way::kReplace,
                                tempName_);
     if (!out_.valid()) {
         if (!exists_ || (errno != EACCES && errno != EPERM && errno != EROFS))
             return Fail();
-        way_ = Way::InPlace;  // the folder is closed to us; the file may not be
+        way_ = Way::kInPlace;  // the folder is closed to us; the file may not be
     }
-    if (way_ == Way::Replace)
+    if (way_ == Way::kReplace)
         return true;
     // Opened now, so that a file the user may not write is refused before
     // the work. Not blocking: should a FIFO have taken the file's place, the
@@ -233,7 +233,7 @@ bool SafeFileWriter::Open(Offset expectedSize) {
         return Fail();
     if (!S_ISREG(st.st_mode))
         return Fail(NotRegularFileError(st.st_mode));
-    if (way_ == Way::InPlace) {
+    if (way_ == Way::kInPlace) {
         if (!Reserve(target_.get(), expectedSize))
             return Fail();
         out_ = std::move(target_);
@@ -251,16 +251,16 @@ bool SafeFileWriter::Write(const void* data, std::size_t size) {
 bool SafeFileWriter::Commit() {
     bool done = false;
     switch (way_) {
-        case Way::Replace:
+        case Way::kReplace:
             done = CommitReplace();
             break;
-        case Way::CopyIn:
+        case Way::kCopyIn:
             done = CopyNewContentIn() && FinishInPlace(target_);
             break;
-        case Way::InPlace:
+        case Way::kInPlace:
             done = FinishInPlace(out_);
             break;
-        case Way::Stream:
+        case Way::kStream:
             done = out_.Close();
             break;
     }

@@ -28,13 +28,13 @@ namespace orvel {
 //  - A symbolic link is written through, also one whose file does not exist
 //    yet (that file is created).
 //  - Other kinds of file are never replaced: the windows refuse them
-//    (FileKinds::RegularOnly); with FileKinds::AlsoStreams a FIFO or a
+//    (FileKinds::kRegularOnly); with FileKinds::kAlsoStreams a FIFO or a
 //    character device is written to as a stream.
 // Call Open, Write any number of times, then Commit; destroying the writer
 // without Commit abandons the write. Not thread-safe.
 class SafeFileWriter {
   public:
-    explicit SafeFileWriter(std::string targetPath, FileKinds kinds = FileKinds::RegularOnly);
+    explicit SafeFileWriter(std::string targetPath, FileKinds kinds = FileKinds::kRegularOnly);
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
@@ -50,10 +50,10 @@ class SafeFileWriter {
 
   private:
     enum class Way {
-        Replace,  // a new file takes the target's name
-        CopyIn,   // a new unnamed file is copied into the target at the end
-        InPlace,  // the bytes go straight into the target, which is cut to size at the end
-        Stream,   // the bytes go straight into a FIFO or a device
+        kReplace,  // a new file takes the target's name
+        kCopyIn,   // a new unnamed file is copied into the target at the end
+        kInPlace,  // the bytes go straight into the target, which is cut to size at the end
+        kStream,   // the bytes go straight into a FIFO or a device
     };
 
     bool Fail();
@@ -66,7 +66,7 @@ class SafeFileWriter {
 
     std::string path_;
     FileKinds kinds_;
-    Way way_ = Way::Replace;
+    Way way_ = Way::kReplace;
     bool exists_ = false;
     struct stat original_ {};
     std::string resolved_;  // the regular file meant, symbolic links followed

@@ -13,7 +13,7 @@ void ConnectEditHistory(ShellServices& shell, orvel::BinaryDocument& doc,
         doc.setUndoBudget(budget);
     doc.setTooLargeQuestion([&shell, parent = std::move(parent)] {
         return shell.prompts().Ask(parent(), QString::fromLatin1(kTooLargeToUndoQuestion),
-                                   UserPrompts::Buttons::YesNo,
-                                   UserPrompts::Icon::Warning) == UserPrompts::Answer::Yes;
+                                   UserPrompts::Buttons::kYesNo,
+                                   UserPrompts::Icon::kWarning) == UserPrompts::Answer::kYes;
     });
 }

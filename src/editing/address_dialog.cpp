@@ -14,8 +14,8 @@
 #include "editing/radio_group.h"
 #include "ui/qt_string.h"
 
-CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
-                               UserPrompts& prompts, QWidget* parent)
+AddressDialog::AddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
+                             UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), def_(def), members_(members), prompts_(prompts) {
     setWindowTitle(ToQString(def.title));
     auto* layout = new QVBoxLayout(this);
@@ -49,7 +49,7 @@ CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogM
     }
     for (int i = 0; i < fieldCount; ++i) {
         const orvel::FieldRow& row = def.table.fields[i];
-        CDigitEdit* edit = CreateFieldEdit(row, this);
+        DigitEdit* edit = CreateFieldEdit(row, this);
         edit->setText(ToQString(orvel::FieldText(def, i, members_)));
         (i < framedFrom ? loose : framed)->addRow(ToQString(row.label), edit);
         edits_.push_back(edit);
@@ -59,8 +59,8 @@ CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogM
     layout->addWidget(fileSize_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CAddressDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CAddressDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &AddressDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &AddressDialog::reject);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -70,15 +70,15 @@ CAddressDialog::CAddressDialog(const orvel::DialogDef& def, const orvel::DialogM
     }
 }
 
-QAbstractButton* CAddressDialog::choiceButton(int index) const {
+QAbstractButton* AddressDialog::choiceButton(int index) const {
     return choices_ != nullptr ? choices_->button(index) : nullptr;
 }
 
-QString CAddressDialog::fileSizeText() const {
+QString AddressDialog::fileSizeText() const {
     return fileSize_->text();
 }
 
-bool CAddressDialog::CheckFields() {
+bool AddressDialog::CheckFields() {
     if (choices_ != nullptr && choices_->checkedId() >= 0)
         members_.Set(def_.choice->member, choices_->checkedId());
     const std::optional<orvel::FieldFault> fault =
@@ -89,7 +89,7 @@ bool CAddressDialog::CheckFields() {
     return false;
 }
 
-void CAddressDialog::accept() {
+void AddressDialog::accept() {
     if (CheckFields())
         QDialog::accept();
 }
@@ -98,7 +98,7 @@ std::optional<orvel::DialogMembers> RunAddressDialog(const orvel::DialogDef& def
                                                      const orvel::DialogMembers& members,
                                                      UserPrompts& prompts, QWidget* parent) {
     // On the heap: closing the parent window while the dialog is open deletes it.
-    const QPointer<CAddressDialog> dialog = new CAddressDialog(def, members, prompts, parent);
+    const QPointer<AddressDialog> dialog = new AddressDialog(def, members, prompts, parent);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     if (dialog.isNull())
         return std::nullopt;

@@ -6,7 +6,7 @@
 
 #include "editing/address_dialogs.h"
 
-class CDigitEdit;
+class DigitEdit;
 class QAbstractButton;
 class QLabel;
 class RadioGroup;
@@ -18,12 +18,12 @@ class UserPrompts;
 // checks the fields in the table's order; on the first fault it shows the
 // fault's message (OK button only), gives the field the focus with its whole
 // text selected and stays open. GUI thread only.
-class CAddressDialog final : public QDialog {
+class AddressDialog final : public QDialog {
     Q_OBJECT
   public:
     // `prompts` tells the faults.
-    CAddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
-                   UserPrompts& prompts, QWidget* parent);
+    AddressDialog(const orvel::DialogDef& def, const orvel::DialogMembers& members,
+                  UserPrompts& prompts, QWidget* parent);
 
     [[nodiscard]] const orvel::DialogDef& definition() const { return def_; }
     // After OK: the members with every checked value.
@@ -31,7 +31,7 @@ class CAddressDialog final : public QDialog {
 
     // The controls, for the tests: the edit of fields[index], the radio button
     // of a choice, the file-size line.
-    [[nodiscard]] CDigitEdit* field(int index) const { return edits_[index]; }
+    [[nodiscard]] DigitEdit* field(int index) const { return edits_[index]; }
     [[nodiscard]] int fieldCount() const { return static_cast<int>(edits_.size()); }
     [[nodiscard]] QAbstractButton* choiceButton(int index) const;
     [[nodiscard]] QString fileSizeText() const;
@@ -46,7 +46,7 @@ class CAddressDialog final : public QDialog {
     const orvel::DialogDef& def_;
     orvel::DialogMembers members_;
     UserPrompts& prompts_;
-    std::vector<CDigitEdit*> edits_;
+    std::vector<DigitEdit*> edits_;
     RadioGroup* choices_ = nullptr;
     QLabel* fileSize_ = nullptr;
 };

@@ -72,7 +72,7 @@ EditResult PasteBytes(BinaryDocument& doc, const DumpLayout& layout, Offset star
             return {EditOutcome::kClipboardDamaged, {}};
         bytes = *decoded;
     }
-    const EditOutcome outcome = doc.InsertBytes(start, bytes);
+    const EditOutcome outcome = doc.InsertRange(start, bytes);
     if (outcome != EditOutcome::kDone)
         return {outcome, {}};
     const auto count = static_cast<Offset>(bytes.size());

@@ -41,7 +41,6 @@ void BindEditCommands(orvel::CommandRegistry& registry) {
                           view.part<EditCommands>().Open(dialog, step);
                       }));
     }
-    registry.Bind(Cmd::EditFind, On<COrvelView>([](COrvelView& view) {
-                      view.part<CFindCommands>().OpenDialog();
-                  }));
+    registry.Bind(Cmd::EditFind,
+                  On<COrvelView>([](COrvelView& view) { view.part<FindCommands>().OpenDialog(); }));
 }

@@ -4,32 +4,32 @@
 #include "ui/qt_string.h"
 #include "ui/user_prompts.h"
 
-CDigitEdit* CreateFieldEdit(const orvel::FieldRow& field, QWidget* parent) {
-    CDigitEdit* edit = field.kind == orvel::NumberBase::kHex
-                           ? static_cast<CDigitEdit*>(new CHexEdit(parent))
-                           : new CDecimalEdit(parent);
+DigitEdit* CreateFieldEdit(const orvel::FieldRow& field, QWidget* parent) {
+    DigitEdit* edit = field.kind == orvel::NumberBase::kHex
+                          ? static_cast<DigitEdit*>(new CHexEdit(parent))
+                          : new CDecimalEdit(parent);
     edit->setMaxLength(field.maxLength);
     return edit;
 }
 
-std::vector<std::string> FieldTexts(std::span<CDigitEdit* const> edits) {
+std::vector<std::string> FieldTexts(std::span<DigitEdit* const> edits) {
     std::vector<std::string> texts;
     texts.reserve(edits.size());
-    for (const CDigitEdit* edit : edits)
+    for (const DigitEdit* edit : edits)
         texts.push_back(edit->text().toStdString());
     return texts;
 }
 
-void ReportFieldFault(const orvel::FieldFault& fault, std::span<CDigitEdit* const> edits,
+void ReportFieldFault(const orvel::FieldFault& fault, std::span<DigitEdit* const> edits,
                       QWidget* dialog, UserPrompts& prompts) {
     prompts.Tell(dialog, ToQString(fault.message));
-    CDigitEdit* faulty = edits[fault.field];
+    DigitEdit* faulty = edits[fault.field];
     faulty->setFocus();
     faulty->selectAll();
 }
 
 std::optional<std::vector<std::string>> CheckFieldEdits(const orvel::FieldTable& table,
-                                                        std::span<CDigitEdit* const> edits,
+                                                        std::span<DigitEdit* const> edits,
                                                         orvel::Offset fileSize, QWidget* dialog,
                                                         UserPrompts& prompts) {
     std::vector<std::string> texts = FieldTexts(edits);

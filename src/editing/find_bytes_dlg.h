@@ -32,8 +32,8 @@ class CFindBytesDlg final : public QDialog {
     // Shows m_nNextStart in the start field, then reads the controls back.
     void UpdateNextStart();
 
-    [[nodiscard]] CDigitEdit* findWhatEdit() const { return edits_[orvel::kFindWhat]; }
-    [[nodiscard]] CDigitEdit* startEdit() const { return edits_[orvel::kFindStart]; }
+    [[nodiscard]] DigitEdit* findWhatEdit() const { return edits_[orvel::kFindWhat]; }
+    [[nodiscard]] DigitEdit* startEdit() const { return edits_[orvel::kFindStart]; }
     [[nodiscard]] CColorComboBox* colorBox() const { return color_; }
     [[nodiscard]] QCheckBox* autoMarkBox() const { return autoMark_; }
     [[nodiscard]] QPushButton* findNextButton() const { return findNext_; }
@@ -52,7 +52,7 @@ class CFindBytesDlg final : public QDialog {
     void ReadColorAndAutoMark();
 
     UserPrompts& prompts_;
-    std::array<CDigitEdit*, 2> edits_;  // indexed by orvel::FindField
+    std::array<DigitEdit*, 2> edits_;  // indexed by orvel::FindField
     CColorComboBox* color_;
     QCheckBox* autoMark_;
     QPushButton* findNext_;

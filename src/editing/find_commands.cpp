@@ -27,9 +27,9 @@ const QMdiArea* MdiAreaOf(const QWidget& view) {
 
 }  // namespace
 
-CFindCommands::CFindCommands(COrvelView& view) : view_(view) {}
+FindCommands::FindCommands(COrvelView& view) : view_(view) {}
 
-void CFindCommands::OpenDialog() {
+void FindCommands::OpenDialog() {
     if (dialog_ != nullptr) {
         dialog_->activateWindow();
         dialog_->raise();
@@ -40,8 +40,8 @@ void CFindCommands::OpenDialog() {
         connect(area, &QMdiArea::subWindowActivated, dialog_,
                 [this](QMdiSubWindow* window) { OnWindowActivated(window); });
     }
-    connect(dialog_, &CFindBytesDlg::findNextRequested, this, &CFindCommands::FindNext);
-    connect(dialog_, &CFindBytesDlg::markSelectRequested, this, &CFindCommands::MarkSelect);
+    connect(dialog_, &CFindBytesDlg::findNextRequested, this, &FindCommands::FindNext);
+    connect(dialog_, &CFindBytesDlg::markSelectRequested, this, &FindCommands::MarkSelect);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         dialog_->move(area.width() / 2, area.height() / 2);
@@ -52,7 +52,7 @@ void CFindCommands::OpenDialog() {
 // Each window's Find dialog shows only while that window is active. (No
 // window at all is active while the application is in the background; the
 // dialog then stays as it is.)
-void CFindCommands::OnWindowActivated(QMdiSubWindow* window) {
+void FindCommands::OnWindowActivated(QMdiSubWindow* window) {
     if (dialog_ == nullptr || window == nullptr)
         return;
     dialog_->setVisible(window->isAncestorOf(&view_));
@@ -61,7 +61,7 @@ void CFindCommands::OnWindowActivated(QMdiSubWindow* window) {
 // Find Next and Mark Select may come while a marking worker paints this view:
 // each of the worker's paint requests is applied whole on this thread, so they
 // can never fall between its parts, and they need not wait for the run.
-void CFindCommands::FindNext() {
+void FindCommands::FindNext() {
     CFindBytesDlg& dialog = *dialog_;
     const orvel::BytePattern pattern = orvel::ParseFindPattern(dialog.m_strFindWhat);
     if (pattern.empty())
@@ -74,7 +74,7 @@ void CFindCommands::FindNext() {
     if (dialog.m_bAutoMark) {
         view_.marks().Paint(
             found, last,
-            orvel::MarkColorFromName(dialog.m_strMarkColor).value_or(orvel::MarkColor::Black));
+            orvel::MarkColorFromName(dialog.m_strMarkColor).value_or(orvel::MarkColor::kBlack));
         view_.MarksChanged(found, last);
     }
     const orvel::DumpLayout layout = view_.layout();
@@ -83,7 +83,7 @@ void CFindCommands::FindNext() {
     dialog.UpdateNextStart();
 }
 
-void CFindCommands::MarkSelect() {
+void FindCommands::MarkSelect() {
     const orvel::DumpLayout layout = view_.layout();
     const orvel::HexPos range = layout.GetSelectedHexRange(view_.selection());
     const Offset first = std::max<Offset>(layout.TextPosToByte(range.high), 0);
@@ -93,6 +93,6 @@ void CFindCommands::MarkSelect() {
         return;
     view_.marks().Paint(
         first, last,
-        orvel::MarkColorFromName(dialog_->m_strMarkColor).value_or(orvel::MarkColor::Black));
+        orvel::MarkColorFromName(dialog_->m_strMarkColor).value_or(orvel::MarkColor::kBlack));
     view_.MarksChanged(first, last);
 }

@@ -12,10 +12,10 @@ class QMdiSubWindow;
 // its Find Next (forward, without overlap, optionally colouring the find) and
 // Mark Select. The dialog is a child of the view, so it goes with the view; it
 // is shown only while the view's window is the active one.
-class CFindCommands final : public QObject, public ViewPart {
+class FindCommands final : public QObject, public ViewPart {
     Q_OBJECT
   public:
-    explicit CFindCommands(COrvelView& view);
+    explicit FindCommands(COrvelView& view);
 
     // Find: shows the dialog, or brings the open one to the front.
     void OpenDialog();

@@ -17,10 +17,10 @@ bool IsFieldKey(const QKeyEvent& event) {
 
 }  // namespace
 
-CDigitEdit::CDigitEdit(orvel::NumberBase kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {}
+DigitEdit::DigitEdit(orvel::NumberBase kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {}
 
 // The field keeps its clipboard keys even where a window's shortcut uses them.
-bool CDigitEdit::event(QEvent* event) {
+bool DigitEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && IsFieldKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
@@ -28,7 +28,7 @@ bool CDigitEdit::event(QEvent* event) {
     return QLineEdit::event(event);
 }
 
-void CDigitEdit::keyPressEvent(QKeyEvent* event) {
+void DigitEdit::keyPressEvent(QKeyEvent* event) {
     if (IsFieldKey(*event)) {
         switch (event->key()) {
             case Qt::Key_C:

@@ -9,7 +9,7 @@
 // character is refused with a beep. Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z always
 // act on the field itself. Pasted text is not filtered: the dialog's checks on
 // OK test it again.
-class CDigitEdit : public QLineEdit {
+class DigitEdit : public QLineEdit {
     Q_OBJECT
   public:
     [[nodiscard]] orvel::NumberBase kind() const { return kind_; }
@@ -19,7 +19,7 @@ class CDigitEdit : public QLineEdit {
     void refused();
 
   protected:
-    CDigitEdit(orvel::NumberBase kind, QWidget* parent);
+    DigitEdit(orvel::NumberBase kind, QWidget* parent);
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -28,16 +28,16 @@ class CDigitEdit : public QLineEdit {
 };
 
 // Accepts 0-9, A-F and a-f.
-class CHexEdit final : public CDigitEdit {
+class CHexEdit final : public DigitEdit {
     Q_OBJECT
   public:
-    explicit CHexEdit(QWidget* parent = nullptr) : CDigitEdit(orvel::NumberBase::kHex, parent) {}
+    explicit CHexEdit(QWidget* parent = nullptr) : DigitEdit(orvel::NumberBase::kHex, parent) {}
 };
 
 // Accepts 0-9.
-class CDecimalEdit final : public CDigitEdit {
+class CDecimalEdit final : public DigitEdit {
     Q_OBJECT
   public:
     explicit CDecimalEdit(QWidget* parent = nullptr)
-        : CDigitEdit(orvel::NumberBase::kDecimal, parent) {}
+        : DigitEdit(orvel::NumberBase::kDecimal, parent) {}
 };

@@ -30,7 +30,7 @@ std::string FileSizeText(Offset size, SizePrefix prefix) {
     char buf[96];
     std::snprintf(buf, sizeof buf,
                   "File Size: %s %" PRIX64 " Bytes (In Hex) or %" PRId64 " Bytes (In Decimal)",
-                  prefix == SizePrefix::Upper ? "0X" : "0x", static_cast<std::int64_t>(size),
+                  prefix == SizePrefix::kUpper ? "0X" : "0x", static_cast<std::int64_t>(size),
                   static_cast<std::int64_t>(size));
     return buf;
 }

@@ -35,10 +35,10 @@ namespace orvel {
 
 // How the file-size line writes its "0x": lower case in most dialogs,
 // "0X" in the Bitwise Shift dialog.
-enum class SizePrefix { Lower, Upper };
+enum class SizePrefix { kLower, kUpper };
 
 // "File Size: 0x 1A2B Bytes (In Hex) or 6699 Bytes (In Decimal)" for a size of
 // 6699. `size` must be non-negative.
-[[nodiscard]] std::string FileSizeText(Offset size, SizePrefix prefix = SizePrefix::Lower);
+[[nodiscard]] std::string FileSizeText(Offset size, SizePrefix prefix = SizePrefix::kLower);
 
 }  // namespace orvel

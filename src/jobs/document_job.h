@@ -10,7 +10,7 @@
 // the document waits for a save or asks whether to stop an export.
 class DocumentJob final : public BackgroundJob {
   public:
-    enum class Kind { None, Open, Save, Export };
+    enum class Kind { kNone, kOpen, kSave, kExport };
 
     using BackgroundJob::BackgroundJob;
 
@@ -20,8 +20,8 @@ class DocumentJob final : public BackgroundJob {
         BackgroundJob::Start(std::move(setup), std::move(work), std::move(finished));
     }
     // What the running job does; None while none runs.
-    [[nodiscard]] Kind kind() const { return running() ? kind_ : Kind::None; }
+    [[nodiscard]] Kind kind() const { return running() ? kind_ : Kind::kNone; }
 
   private:
-    Kind kind_ = Kind::None;
+    Kind kind_ = Kind::kNone;
 };

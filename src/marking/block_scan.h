@@ -41,7 +41,7 @@ class RunMerger {
 
   private:
     const RunSink& sink_;
-    PaintRun pending_{0, -1, MarkColor::Black};
+    PaintRun pending_{0, -1, MarkColor::kBlack};
     bool holding_ = false;
 };
 

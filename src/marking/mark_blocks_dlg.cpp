@@ -12,7 +12,7 @@ using namespace orvel;
 
 CMarkBlocksDlg::CMarkBlocksDlg(MarkBlocksSettings settings, Offset fileSize, UserPrompts& prompts,
                                QWidget* parent)
-    : CMarkDlg(kMarkBlocksText, fileSize, prompts, parent), settings_(std::move(settings)) {
+    : MarkDlg(kMarkBlocksText, fileSize, prompts, parent), settings_(std::move(settings)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(clearBox_);
     clearBox_->setChecked(settings_.clearFile);

@@ -8,7 +8,7 @@ class CColorComboBox;
 
 // "Mark Blocks": up to three address ranges, each in its own colour. After
 // OK, settings() holds what the view remembers (and what to paint).
-class CMarkBlocksDlg final : public CMarkDlg {
+class CMarkBlocksDlg final : public MarkDlg {
     Q_OBJECT
   public:
     CMarkBlocksDlg(orvel::MarkBlocksSettings settings, orvel::Offset fileSize, UserPrompts& prompts,

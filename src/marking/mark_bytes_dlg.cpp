@@ -12,7 +12,7 @@ using namespace orvel;
 
 CMarkBytesDlg::CMarkBytesDlg(MarkBytesSettings settings, MarkBlock block, Offset fileSize,
                              UserPrompts& prompts, QWidget* parent)
-    : CMarkDlg(kMarkBytesText, fileSize, prompts, parent),
+    : MarkDlg(kMarkBytesText, fileSize, prompts, parent),
       settings_(std::move(settings)),
       block_(block) {
     auto* layout = new QVBoxLayout(this);

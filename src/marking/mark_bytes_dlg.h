@@ -9,7 +9,7 @@ class CColorComboBox;
 // "Mark Bytes": up to four values, each with a colour, applied to a block.
 // Opens with the view's remembered settings and the preset block; after OK,
 // settings() holds what the view remembers and block() the block to mark.
-class CMarkBytesDlg final : public CMarkDlg {
+class CMarkBytesDlg final : public MarkDlg {
     Q_OBJECT
   public:
     CMarkBytesDlg(orvel::MarkBytesSettings settings, orvel::MarkBlock block, orvel::Offset fileSize,

@@ -9,19 +9,19 @@ namespace Cmd = orvel::Cmd;
 using orvel::On;
 
 void BindMarkCommands(orvel::CommandRegistry& registry) {
-    constexpr std::pair<orvel::CommandId, CMarkCommands::Kind> kKinds[] = {
-        {Cmd::MarkBytes, CMarkCommands::kBytes},
-        {Cmd::MarkBlocks, CMarkCommands::kBlocks},
-        {Cmd::MarkPatterns, CMarkCommands::kPatterns},
-        {Cmd::MarkUnits, CMarkCommands::kUnits},
+    constexpr std::pair<orvel::CommandId, MarkCommands::Kind> kKinds[] = {
+        {Cmd::MarkBytes, MarkCommands::kBytes},
+        {Cmd::MarkBlocks, MarkCommands::kBlocks},
+        {Cmd::MarkPatterns, MarkCommands::kPatterns},
+        {Cmd::MarkUnits, MarkCommands::kUnits},
     };
     for (const auto& entry : kKinds) {
-        const CMarkCommands::Kind kind = entry.second;
+        const MarkCommands::Kind kind = entry.second;
         registry.Bind(
             entry.first,
-            On<COrvelView>([kind](COrvelView& view) { view.part<CMarkCommands>().OnMark(kind); },
+            On<COrvelView>([kind](COrvelView& view) { view.part<MarkCommands>().OnMark(kind); },
                            [kind](COrvelView& view, orvel::CommandState& state) {
-                               view.part<CMarkCommands>().UpdateMark(kind, state);
+                               view.part<MarkCommands>().UpdateMark(kind, state);
                            }));
     }
 }

@@ -24,21 +24,21 @@ using orvel::Offset;
 namespace {
 
 MarkColor ColorOf(const std::string& name) {
-    return orvel::MarkColorFromName(name).value_or(MarkColor::Black);
+    return orvel::MarkColorFromName(name).value_or(MarkColor::kBlack);
 }
 
 }  // namespace
 
-CMarkCommands::CMarkCommands(COrvelView& view) : view_(view) {}
+MarkCommands::MarkCommands(COrvelView& view) : view_(view) {}
 
-CMarkCommands::~CMarkCommands() {
+MarkCommands::~MarkCommands() {
     // The window goes while its run paints: end the run without asking.
     job_.EndAtOnce();
     if (owning_)
         EndRun();
 }
 
-void CMarkCommands::OnMark(Kind kind) {
+void MarkCommands::OnMark(Kind kind) {
     orvel::MarkingState& state = view_.marking();
     if (state.m_bMarking == 1) {
         state.m_bMarking = 0;  // a stop request: the worker ends the run
@@ -47,7 +47,7 @@ void CMarkCommands::OnMark(Kind kind) {
     }
 }
 
-void CMarkCommands::UpdateMark(Kind kind, orvel::CommandState& state) const {
+void MarkCommands::UpdateMark(Kind kind, orvel::CommandState& state) const {
     const orvel::MarkingState& marking = view_.marking();
     if (marking.m_bMarking == 0) {
         state.checked = false;
@@ -57,11 +57,11 @@ void CMarkCommands::UpdateMark(Kind kind, orvel::CommandState& state) const {
     }
 }
 
-void CMarkCommands::UpdateCommands() {
+void MarkCommands::UpdateCommands() {
     view_.shell().UpdateCommands();
 }
 
-void CMarkCommands::StartRun(Kind kind) {
+void MarkCommands::StartRun(Kind kind) {
     orvel::MarkingState& state = view_.marking();
     state.m_bMarking = 1;
     state.m_bMarkIdle = 0;
@@ -103,7 +103,7 @@ void CMarkCommands::StartRun(Kind kind) {
 
 // Each request is applied here whole, on the GUI thread, so nothing else
 // (typing, a click, Find Next, Mark Select) can come between its parts.
-void CMarkCommands::PaintRequest(const std::vector<orvel::BatchedRun>& runs) {
+void MarkCommands::PaintRequest(const std::vector<orvel::BatchedRun>& runs) {
     if (runs.empty() || outOfMemory_)
         return;
     try {
@@ -124,7 +124,7 @@ void CMarkCommands::PaintRequest(const std::vector<orvel::BatchedRun>& runs) {
     view_.MarksChanged(first, last);
 }
 
-void CMarkCommands::TellOutOfMemory() {
+void MarkCommands::TellOutOfMemory() {
     outOfMemory_ = true;
     // Told once the request is over: the worker waits for it.
     QMetaObject::invokeMethod(
@@ -136,7 +136,7 @@ void CMarkCommands::TellOutOfMemory() {
         Qt::QueuedConnection);
 }
 
-void CMarkCommands::EndRun() {
+void MarkCommands::EndRun() {
     orvel::MarkingState& state = view_.marking();
     state.m_bMarking = 0;
     state.m_nMarkKind = kNone;
@@ -145,18 +145,18 @@ void CMarkCommands::EndRun() {
     view_.closeGuard().setMarkingEnder({});
 }
 
-orvel::MarkBlock CMarkCommands::PresetBlock() const {
+orvel::MarkBlock MarkCommands::PresetBlock() const {
     const orvel::ByteRange selected =
         view_.layout().GetSelectedBytes(view_.selection(), view_.data().endMarker());
     return orvel::PresetMarkBlock(selected.first, selected.last, view_.data().size());
 }
 
-void CMarkCommands::ClearRange(Offset start, Offset end) {
+void MarkCommands::ClearRange(Offset start, Offset end) {
     view_.marks().ClearRange(start, end);
     view_.MarksChanged(start, end);
 }
 
-bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
+bool MarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
     // The dialogs belong to the main window, not to one document window.
     QWidget* owner = view_.window();
     UserPrompts& prompts = view_.shell().prompts();
@@ -164,19 +164,19 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
     const Offset size = view_.data().size();
     switch (kind) {
         case kBytes: {
-            CMarkBytesDlg dialog(bytesSettings, PresetBlock(), size, prompts, owner);
+            CMarkBytesDlg dialog(bytesSettings_, PresetBlock(), size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
-            bytesSettings = dialog.settings();
+            bytesSettings_ = dialog.settings();
             const orvel::MarkBlock block = dialog.block();
-            if (bytesSettings.clearBlock)
+            if (bytesSettings_.clearBlock)
                 ClearRange(block.start, block.end);
             for (std::size_t slot = 0; slot < orvel::kMarkValueSlots; ++slot) {
                 const orvel::BytePattern value =
-                    orvel::ParseFindPattern(bytesSettings.values[slot]);
+                    orvel::ParseFindPattern(bytesSettings_.values[slot]);
                 if (value.empty())
                     continue;
-                const MarkColor color = ColorOf(bytesSettings.colors[slot]);
+                const MarkColor color = ColorOf(bytesSettings_.colors[slot]);
                 passes.push_back([=](const orvel::RunSink& sink, const orvel::StopCheck& stop) {
                     return orvel::MarkValue(bytes, block.start, block.end, value.view(), color,
                                             sink, stop);
@@ -185,18 +185,18 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
             return true;
         }
         case kBlocks: {
-            CMarkBlocksDlg dialog(blocksSettings, size, prompts, owner);
+            CMarkBlocksDlg dialog(blocksSettings_, size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
-            blocksSettings = dialog.settings();
-            if (blocksSettings.clearFile)
+            blocksSettings_ = dialog.settings();
+            if (blocksSettings_.clearFile)
                 view_.ClearAllMarks();
             for (std::size_t k = 0; k < orvel::kMarkBlockCount; ++k) {
-                const Offset first = blocksSettings.starts[k];
-                const Offset last = blocksSettings.ends[k];
+                const Offset first = blocksSettings_.starts[k];
+                const Offset last = blocksSettings_.ends[k];
                 if (first < 0 || last < 0)
                     continue;
-                const MarkColor color = ColorOf(blocksSettings.colors[k]);
+                const MarkColor color = ColorOf(blocksSettings_.colors[k]);
                 passes.push_back([=](const orvel::RunSink& sink, const orvel::StopCheck&) {
                     return orvel::MarkRange(first, last, size, color, sink);
                 });
@@ -204,16 +204,16 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
             return true;
         }
         case kUnits: {
-            CMarkUnitsDlg dialog(unitsSettings, PresetBlock(), size, prompts, owner);
+            CMarkUnitsDlg dialog(unitsSettings_, PresetBlock(), size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
-            unitsSettings = dialog.settings();
+            unitsSettings_ = dialog.settings();
             const orvel::MarkBlock block = dialog.block();
-            if (unitsSettings.clearBlock)
+            if (unitsSettings_.clearBlock)
                 ClearRange(block.start, block.end);
-            const Offset unit = unitsSettings.unitSize;
-            const MarkColor color1 = ColorOf(unitsSettings.color1);
-            const MarkColor color2 = ColorOf(unitsSettings.color2);
+            const Offset unit = unitsSettings_.unitSize;
+            const MarkColor color1 = ColorOf(unitsSettings_.color1);
+            const MarkColor color2 = ColorOf(unitsSettings_.color2);
             passes.push_back([=](const orvel::RunSink& sink, const orvel::StopCheck& stop) {
                 return orvel::PaintUnits(block.start, block.end, size, unit, color1, color2, sink,
                                          stop);
@@ -221,21 +221,21 @@ bool CMarkCommands::RunDialog(Kind kind, std::vector<MarkingPass>& passes) {
             return true;
         }
         case kPatterns: {
-            CMarkPatternsDlg dialog(patternsSettings, PresetBlock(), size, prompts, owner);
+            CMarkPatternsDlg dialog(patternsSettings_, PresetBlock(), size, prompts, owner);
             if (dialog.exec() != QDialog::Accepted)
                 return false;
-            patternsSettings = dialog.settings();
+            patternsSettings_ = dialog.settings();
             const orvel::MarkBlock block = dialog.block();
-            if (patternsSettings.clearBlock)
+            if (patternsSettings_.clearBlock)
                 ClearRange(block.start, block.end);
             const orvel::PatternTypeSettings& chosen =
-                patternsSettings.types[static_cast<std::size_t>(patternsSettings.type)];
+                patternsSettings_.types[static_cast<std::size_t>(patternsSettings_.type)];
             const orvel::BytePattern header = orvel::ParseFindPattern(chosen.header);
             const orvel::BytePattern tail = orvel::ParseFindPattern(chosen.tail);
             const Offset count = orvel::PatternCountValue(chosen.count);
             const orvel::PatternColors colors{ColorOf(chosen.colors[0]), ColorOf(chosen.colors[1]),
                                               ColorOf(chosen.colors[2])};
-            const orvel::PatternType type = patternsSettings.type;
+            const orvel::PatternType type = patternsSettings_.type;
             passes.push_back([=](const orvel::RunSink& sink, const orvel::StopCheck& stop) {
                 switch (type) {
                     case orvel::PatternType::kType1:

@@ -33,14 +33,14 @@ struct CommandState;
 // Closing the document's last window during a run asks whether to stop (the
 // document's close guard); Yes ends the worker at once. A window closing while
 // other windows of the document stay open ends its run without asking.
-class CMarkCommands final : public QObject, public ViewPart {
+class MarkCommands final : public QObject, public ViewPart {
     Q_OBJECT
   public:
     // The kinds, as m_nMarkKind holds them.
     enum Kind { kNone = 0, kBytes = 1, kBlocks = 2, kPatterns = 3, kUnits = 4 };
 
-    explicit CMarkCommands(COrvelView& view);
-    ~CMarkCommands() override;
+    explicit MarkCommands(COrvelView& view);
+    ~MarkCommands() override;
 
     // The Mark command of `kind`: starts a run while the document is idle;
     // while it runs, a stop request.
@@ -49,10 +49,10 @@ class CMarkCommands final : public QObject, public ViewPart {
     void UpdateMark(Kind kind, orvel::CommandState& state) const;
 
     // The remembered settings (initially those of a new view).
-    orvel::MarkBytesSettings bytesSettings;
-    orvel::MarkBlocksSettings blocksSettings;
-    orvel::MarkUnitsSettings unitsSettings;
-    orvel::MarkPatternsSettings patternsSettings;
+    orvel::MarkBytesSettings bytesSettings_;
+    orvel::MarkBlocksSettings blocksSettings_;
+    orvel::MarkUnitsSettings unitsSettings_;
+    orvel::MarkPatternsSettings patternsSettings_;
 
   private:
     void StartRun(Kind kind);

@@ -45,7 +45,7 @@ inline constexpr std::string_view kApplyToBlock = "Apply To Block";
 // ---- Mark Bytes --------------------------------------------------------------
 
 inline constexpr MarkDialogText kMarkBytesText{"Mark Bytes", "Clear Previous Marks In the Block",
-                                               SizePrefix::Upper};
+                                               SizePrefix::kUpper};
 inline constexpr std::string_view kMarkBytesValueGroup = "Select Mark Value and Color";
 inline constexpr std::string_view kColorLabel = "Color:";
 enum MarkBytesField : std::size_t { kBytesStart, kBytesEnd, kBytesValue1 };  // values 1..4 follow
@@ -65,7 +65,7 @@ struct MarkBytesSettings {
 // ---- Mark Blocks -------------------------------------------------------------
 
 inline constexpr MarkDialogText kMarkBlocksText{"Mark Blocks", "Clear Previous Marks In the File",
-                                                SizePrefix::Lower};
+                                                SizePrefix::kLower};
 inline constexpr std::size_t kMarkBlockCount = 3;
 // Fields 2k and 2k + 1 are the start and end of block k + 1.
 [[nodiscard]] const FieldTable& MarkBlocksFields();
@@ -84,7 +84,7 @@ struct MarkBlocksSettings {
 // ---- Mark Units --------------------------------------------------------------
 
 inline constexpr MarkDialogText kMarkUnitsText{"Mark Units", "Clear Previous Marks In the Block",
-                                               SizePrefix::Lower};
+                                               SizePrefix::kLower};
 inline constexpr std::string_view kMarkUnitsColorGroup =
     "Please choose two different colors to distinguish each unit";
 inline constexpr std::string_view kUnitColor1Label = "Color #1:";
@@ -105,7 +105,7 @@ enum class PatternType { kType1, kType2, kType3 };
 inline constexpr std::size_t kPatternTypeCount = 3;
 
 inline constexpr MarkDialogText kMarkPatternsText{
-    "Mark Patterns", "Clear Previous Marks In the Block", SizePrefix::Lower};
+    "Mark Patterns", "Clear Previous Marks In the Block", SizePrefix::kLower};
 inline constexpr std::string_view kPatternTypeGroup = "Pattern Type";
 inline constexpr std::array<std::string_view, kPatternTypeCount> kPatternTypeNames{"Type1", "Type2",
                                                                                    "Type3"};

@@ -11,8 +11,8 @@
 #include "editing/validators.h"
 #include "ui/qt_string.h"
 
-CMarkDlg::CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, UserPrompts& prompts,
-                   QWidget* parent)
+MarkDlg::MarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, UserPrompts& prompts,
+                 QWidget* parent)
     : QDialog(parent),
       fileSize_(fileSize),
       clearBox_(new QCheckBox(ToQString(text.clearBox))),
@@ -21,18 +21,18 @@ CMarkDlg::CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, Us
     setWindowTitle(ToQString(text.title));
 }
 
-QGridLayout* CMarkDlg::AddGroup(QVBoxLayout* layout, std::string_view title) {
+QGridLayout* MarkDlg::AddGroup(QVBoxLayout* layout, std::string_view title) {
     auto* group = new QGroupBox(ToQString(title));
     auto* grid = new QGridLayout(group);
     layout->addWidget(group);
     return grid;
 }
 
-CDigitEdit* CMarkDlg::AddField(std::size_t field, QGridLayout* grid, int row, QLabel** label) {
+DigitEdit* MarkDlg::AddField(std::size_t field, QGridLayout* grid, int row, QLabel** label) {
     // Typing lets only the field's digits through; pasted or preset text is
     // checked on OK.
     const orvel::FieldRow& fieldRow = Fields().fields[field];
-    CDigitEdit* edit = CreateFieldEdit(fieldRow);
+    DigitEdit* edit = CreateFieldEdit(fieldRow);
     auto* caption = new QLabel(ToQString(fieldRow.label));
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 0);
@@ -43,32 +43,32 @@ CDigitEdit* CMarkDlg::AddField(std::size_t field, QGridLayout* grid, int row, QL
     return edit;
 }
 
-void CMarkDlg::Finish(QVBoxLayout* layout) {
+void MarkDlg::Finish(QVBoxLayout* layout) {
     layout->addWidget(new QLabel(ToQString(orvel::FileSizeText(fileSize_, text_.sizePrefix))));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CMarkDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CMarkDlg::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &MarkDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &MarkDlg::reject);
     layout->addWidget(buttons);
 }
 
-std::string CMarkDlg::Text(std::size_t field) const {
+std::string MarkDlg::Text(std::size_t field) const {
     return std::string(
         orvel::CheckedText(Fields().fields[field], edits_.at(field)->text().toStdString()));
 }
 
-std::uint32_t CMarkDlg::Value(std::size_t field) const {
+std::uint32_t MarkDlg::Value(std::size_t field) const {
     return orvel::FieldValue(Fields().fields[field], edits_.at(field)->text().toStdString());
 }
 
-QString CMarkDlg::AddressText(orvel::Offset address) {
+QString MarkDlg::AddressText(orvel::Offset address) {
     return ToQString(orvel::AddressFieldText(address));
 }
 
-bool CMarkDlg::CheckFields() {
+bool MarkDlg::CheckFields() {
     return CheckFieldEdits(Fields(), edits_, fileSize_, this, prompts_).has_value();
 }
 
-void CMarkDlg::accept() {
+void MarkDlg::accept() {
     if (!CheckFields())
         return;
     Store();

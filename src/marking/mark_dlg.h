@@ -20,24 +20,24 @@ class UserPrompts;
 // fields; the first fault is reported in a message box, its field gets the
 // focus with its whole text selected, and the dialog stays open. Once every
 // check passed, the dialog stores its values (Store). GUI thread only.
-class CMarkDlg : public QDialog {
+class MarkDlg : public QDialog {
     Q_OBJECT
   public:
     // Runs the OK checks; true when they all pass. On a fault, reports it as OK does.
     bool CheckFields();
-    [[nodiscard]] CDigitEdit* edit(std::size_t field) const { return edits_.at(field); }
+    [[nodiscard]] DigitEdit* edit(std::size_t field) const { return edits_.at(field); }
     [[nodiscard]] QCheckBox* clearBox() const { return clearBox_; }
 
     void accept() override;
 
   protected:
     // `prompts` tells the faults.
-    CMarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, UserPrompts& prompts,
-             QWidget* parent);
+    MarkDlg(const orvel::MarkDialogText& text, orvel::Offset fileSize, UserPrompts& prompts,
+            QWidget* parent);
 
     // A labelled edit for fields[field] of Fields(), added to `grid` at `row`.
     // The calls must come in the order of the table's fields.
-    CDigitEdit* AddField(std::size_t field, QGridLayout* grid, int row, QLabel** label = nullptr);
+    DigitEdit* AddField(std::size_t field, QGridLayout* grid, int row, QLabel** label = nullptr);
     // Lays out the clear box, the file-size line and the buttons after `content`.
     void Finish(QVBoxLayout* layout);
     // A group holding a grid, added to `layout`.
@@ -56,7 +56,7 @@ class CMarkDlg : public QDialog {
 
     orvel::Offset fileSize_;
     QCheckBox* clearBox_;
-    std::vector<CDigitEdit*> edits_;
+    std::vector<DigitEdit*> edits_;
 
   private:
     UserPrompts& prompts_;

@@ -15,7 +15,7 @@ using namespace orvel;
 
 CMarkPatternsDlg::CMarkPatternsDlg(MarkPatternsSettings settings, MarkBlock block, Offset fileSize,
                                    UserPrompts& prompts, QWidget* parent)
-    : CMarkDlg(kMarkPatternsText, fileSize, prompts, parent),
+    : MarkDlg(kMarkPatternsText, fileSize, prompts, parent),
       settings_(std::move(settings)),
       block_(block),
       type_(settings_.type),

@@ -10,7 +10,7 @@ class QRadioButton;
 // "Mark Patterns": a header value, a count of body or tail bytes and a tail
 // value, relabelled for the chosen pattern type. Switching the type keeps the
 // texts and colours as they stand; OK stores them as the chosen type's values.
-class CMarkPatternsDlg final : public CMarkDlg {
+class CMarkPatternsDlg final : public MarkDlg {
     Q_OBJECT
   public:
     CMarkPatternsDlg(orvel::MarkPatternsSettings settings, orvel::MarkBlock block,

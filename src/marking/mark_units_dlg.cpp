@@ -12,7 +12,7 @@ using namespace orvel;
 
 CMarkUnitsDlg::CMarkUnitsDlg(MarkUnitsSettings settings, MarkBlock block, Offset fileSize,
                              UserPrompts& prompts, QWidget* parent)
-    : CMarkDlg(kMarkUnitsText, fileSize, prompts, parent),
+    : MarkDlg(kMarkUnitsText, fileSize, prompts, parent),
       settings_(std::move(settings)),
       block_(block),
       color1_(new CColorComboBox),

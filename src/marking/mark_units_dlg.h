@@ -5,7 +5,7 @@
 class CColorComboBox;
 
 // "Mark Units": a block painted in units of a fixed size, alternating two colours.
-class CMarkUnitsDlg final : public CMarkDlg {
+class CMarkUnitsDlg final : public MarkDlg {
     Q_OBJECT
   public:
     CMarkUnitsDlg(orvel::MarkUnitsSettings settings, orvel::MarkBlock block, orvel::Offset fileSize,

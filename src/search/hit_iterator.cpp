@@ -28,11 +28,11 @@ Offset HitIterator::Next() {
             return kSearchStopped;
         // A slice holds kSlice candidate positions and the bytes they need.
         const Offset span = std::min(high_ - low_, kSlice + n - 1);
-        const Offset from = direction_ == SearchDirection::Forward ? low_ : high_ - span;
+        const Offset from = direction_ == SearchDirection::kForward ? low_ : high_ - span;
         const Offset hit = searcher_.Find(
             bytes_.subspan(static_cast<std::size_t>(from), static_cast<std::size_t>(span)),
             direction_);
-        if (direction_ == SearchDirection::Forward) {
+        if (direction_ == SearchDirection::kForward) {
             low_ = hit == kNotFound ? from + span - n + 1 : from + hit + n;
         } else {
             high_ = hit == kNotFound ? from + n - 1 : from + hit;

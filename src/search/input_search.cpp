@@ -38,7 +38,7 @@ bool Forward(InputReader& in, const Searcher& searcher, Offset from, const HitSi
         Offset last = next - n;
         const std::span bytes(buffer.data(), static_cast<std::size_t>(filled));
         if (!Deliver(HitIterator(searcher, bytes, std::max<Offset>(next - base, 0), filled,
-                                 SearchDirection::Forward),
+                                 SearchDirection::kForward),
                      base, sink, last))
             return true;
         next = std::max(next, last + n);
@@ -73,7 +73,7 @@ bool Backward(InputReader& in, const Searcher& searcher, Offset from, const HitS
         const Offset end = std::min(take + held, limit - base);
         Offset last = limit;
         const std::span bytes(buffer.data(), static_cast<std::size_t>(end));
-        if (!Deliver(HitIterator(searcher, bytes, 0, end, SearchDirection::Backward), base, sink,
+        if (!Deliver(HitIterator(searcher, bytes, 0, end, SearchDirection::kBackward), base, sink,
                      last))
             return true;
         limit = std::min(limit, last);
@@ -89,7 +89,7 @@ bool SearchInput(InputReader& in, const Searcher& searcher, SearchDirection dire
                  const HitSink& sink, FileError& error, std::size_t window) {
     if (searcher.length() == 0)
         return true;
-    return direction == SearchDirection::Forward
+    return direction == SearchDirection::kForward
                ? Forward(in, searcher, from, sink, error, window)
                : Backward(in, searcher, from, sink, error, window);
 }

@@ -139,23 +139,23 @@ std::optional<SearchPattern> TextPattern(std::u32string_view text, TextEncoding 
     SearchPattern pattern;
     std::vector<std::uint8_t> bytes;
     for (const char32_t c : text) {
-        if (!IsCharacter(c) || (encoding == TextEncoding::Latin1 && c > 0xFF))
+        if (!IsCharacter(c) || (encoding == TextEncoding::kLatin1 && c > 0xFF))
             return std::nullopt;
         bytes.clear();
         switch (encoding) {
-            case TextEncoding::Latin1:
+            case TextEncoding::kLatin1:
                 bytes.push_back(static_cast<std::uint8_t>(c));
                 break;
-            case TextEncoding::Utf8:
+            case TextEncoding::kUtf8:
                 AppendUtf8(c, bytes);
                 break;
-            case TextEncoding::Utf16LE:
-            case TextEncoding::Utf16BE:
+            case TextEncoding::kUtf16LE:
+            case TextEncoding::kUtf16BE:
                 for (const char16_t unit : Utf16Units(c)) {
                     const auto low = static_cast<std::uint8_t>(unit & 0xFF);
                     const auto high = static_cast<std::uint8_t>(unit >> 8);
-                    bytes.push_back(encoding == TextEncoding::Utf16LE ? low : high);
-                    bytes.push_back(encoding == TextEncoding::Utf16LE ? high : low);
+                    bytes.push_back(encoding == TextEncoding::kUtf16LE ? low : high);
+                    bytes.push_back(encoding == TextEncoding::kUtf16LE ? high : low);
                 }
                 break;
         }

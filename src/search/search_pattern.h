@@ -51,7 +51,7 @@ class SearchPattern {
 [[nodiscard]] std::optional<SearchPattern> ParseHexPattern(std::string_view text);
 
 // How text is turned into the bytes searched for.
-enum class TextEncoding { Latin1, Utf8, Utf16LE, Utf16BE };
+enum class TextEncoding { kLatin1, kUtf8, kUtf16LE, kUtf16BE };
 
 // The bytes of `text` (Unicode code points) in `encoding`; with `ignoreCase`
 // every ASCII letter also matches its other case (in UTF-16 the letter's

@@ -12,7 +12,7 @@ namespace orvel {
 
 inline constexpr Offset kNotFound = -1;
 
-enum class SearchDirection { Forward, Backward };
+enum class SearchDirection { kForward, kBackward };
 
 // A pattern made ready for searching: it picks the fastest way for its shape
 // once (memchr for one exact byte, the first-and-last-byte filter for exact
@@ -34,10 +34,10 @@ class Searcher {
     [[nodiscard]] Offset Find(std::span<const std::uint8_t> bytes, SearchDirection direction) const;
 
   private:
-    enum class Way { Nothing, EveryPosition, Exact, Masked };
+    enum class Way { kNothing, kEveryPosition, kExact, kMasked };
 
     SearchPattern pattern_;
-    Way way_ = Way::Nothing;
+    Way way_ = Way::kNothing;
     std::optional<MaskedProbe> probe_;
 };
 

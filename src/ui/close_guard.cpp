@@ -33,26 +33,26 @@ bool CloseGuard::AskStopMarking(UserPrompts& prompts, const orvel::MarkingState&
     if (state.m_bMarking != 1)
         return true;
     return prompts.Ask(parent, QString::fromUtf8(orvel::kStopMarkingQuestion),
-                       UserPrompts::Buttons::YesNo,
-                       UserPrompts::Icon::Stop) == UserPrompts::Answer::Yes;
+                       UserPrompts::Buttons::kYesNo,
+                       UserPrompts::Icon::kStop) == UserPrompts::Answer::kYes;
 }
 
 bool CloseGuard::AskAboutJob(UserPrompts& prompts, DocumentJob& job, QWidget* parent) {
     switch (job.kind()) {
-        case DocumentJob::Kind::Save:
+        case DocumentJob::Kind::kSave:
             WaitForSave(job, parent);
             return true;
-        case DocumentJob::Kind::Export:
+        case DocumentJob::Kind::kExport:
             if (prompts.Ask(parent, QString::fromUtf8(orvel::kStopExportQuestion),
-                            UserPrompts::Buttons::YesNo,
-                            UserPrompts::Icon::Stop) != UserPrompts::Answer::Yes)
+                            UserPrompts::Buttons::kYesNo,
+                            UserPrompts::Icon::kStop) != UserPrompts::Answer::kYes)
                 return false;
             // Stopped now, as Esc would: it must not finish while other
             // documents are asked.
             job.RequestStop();
             return true;
-        case DocumentJob::Kind::Open:
-        case DocumentJob::Kind::None:
+        case DocumentJob::Kind::kOpen:
+        case DocumentJob::Kind::kNone:
             break;
     }
     return true;
@@ -73,7 +73,7 @@ void CloseGuard::WaitForSave(DocumentJob& job, QWidget* parent) {
 }
 
 void CloseGuard::EndJob(DocumentJob& job, QWidget* parent) {
-    if (job.kind() == DocumentJob::Kind::Save)
+    if (job.kind() == DocumentJob::Kind::kSave)
         WaitForSave(job, parent);
     job.EndAtOnce();
 }

@@ -8,9 +8,9 @@ namespace orvel {
 
 // The menu bar the main frame shows for the active window.
 enum class MenuBarKind {
-    NoDocument,  // shown while no document window is open; the same as Comparison
-    SingleFile,
-    Comparison,
+    kNoDocument,  // shown while no document window is open; the same as Comparison
+    kSingleFile,
+    kComparison,
 };
 
 }  // namespace orvel

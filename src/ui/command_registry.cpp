@@ -11,13 +11,13 @@ bool IsWaiting(Waits rule, const CommandRoute& route) {
     if (document == nullptr)
         return false;
     switch (rule) {
-        case Waits::Never:
+        case Waits::kNever:
             return false;
-        case Waits::WhileComparing:
+        case Waits::kWhileComparing:
             return document->IsComparing();
-        case Waits::WhileMarkingOrComparing:
+        case Waits::kWhileMarkingOrComparing:
             return document->IsMarkingOrComparing();
-        case Waits::WhileBusy:
+        case Waits::kWhileBusy:
             return document->IsBusy();
     }
     return false;

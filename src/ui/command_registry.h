@@ -15,7 +15,7 @@ namespace orvel {
 // When a command waits, whatever its handler says: never, while a comparison
 // owns the active document, while a marking run or a comparison does, or while
 // any worker does (its background job too).
-enum class Waits { Never, WhileComparing, WhileMarkingOrComparing, WhileBusy };
+enum class Waits { kNever, kWhileComparing, kWhileMarkingOrComparing, kWhileBusy };
 
 // The data of one command, a row of its subsystem's table.
 struct CommandInfo {
@@ -28,7 +28,7 @@ struct CommandInfo {
     std::string_view toolTip;
     // The accelerator keys, in QKeySequence's portable text form.
     std::array<std::string_view, 2> keys{};
-    Waits waits = Waits::Never;
+    Waits waits = Waits::kNever;
     // Shown with a check box from the start (a running Mark command shows
     // checked without one).
     bool checkable = false;

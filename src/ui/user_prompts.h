@@ -11,9 +11,9 @@ class QWidget;
 // interface, so that the widget tests can answer them from a script.
 class UserPrompts {
   public:
-    enum class Icon { Information, Warning, Stop, Question };
-    enum class Buttons { Ok, YesNo, YesNoCancel };
-    enum class Answer { Ok, Yes, No, Cancel };
+    enum class Icon { kInformation, kWarning, kStop, kQuestion };
+    enum class Buttons { kOk, kYesNo, kYesNoCancel };
+    enum class Answer { kOk, kYes, kNo, kCancel };
 
     struct FileDialog {
         QString title;
@@ -37,8 +37,8 @@ class UserPrompts {
     virtual void Notify(QWidget* parent, const QString& text, std::function<void()> closed) = 0;
 
     // Shorthands.
-    void Tell(QWidget* parent, const QString& text, Icon icon = Icon::Warning) {
-        Ask(parent, text, Buttons::Ok, icon);
+    void Tell(QWidget* parent, const QString& text, Icon icon = Icon::kWarning) {
+        Ask(parent, text, Buttons::kOk, icon);
     }
 };
 

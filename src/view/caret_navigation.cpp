@@ -22,34 +22,34 @@ Offset VerticalMove(const DumpText& text, Offset pos, Offset lines, int& desired
 Offset MoveCaret(const DumpText& text, Offset pos, CaretMove move, int pageLines,
                  int& desiredColumn) {
     const Offset length = text.Length();
-    const bool vertical = move == CaretMove::Up || move == CaretMove::Down ||
-                          move == CaretMove::PageUp || move == CaretMove::PageDown;
+    const bool vertical = move == CaretMove::kUp || move == CaretMove::kDown ||
+                          move == CaretMove::kPageUp || move == CaretMove::kPageDown;
     if (!vertical)
         desiredColumn = -1;
     const Offset line = text.LineOfPosition(pos);
     const Offset page = std::max(pageLines, 1);
     switch (move) {
-        case CaretMove::Left:
+        case CaretMove::kLeft:
             return std::max<Offset>(pos - 1, 0);
-        case CaretMove::Right:
+        case CaretMove::kRight:
             return std::min(pos + 1, length);
-        case CaretMove::Up:
+        case CaretMove::kUp:
             return VerticalMove(text, pos, -1, desiredColumn);
-        case CaretMove::Down:
+        case CaretMove::kDown:
             return VerticalMove(text, pos, 1, desiredColumn);
-        case CaretMove::PageUp:
+        case CaretMove::kPageUp:
             return VerticalMove(text, pos, -page, desiredColumn);
-        case CaretMove::PageDown:
+        case CaretMove::kPageDown:
             return VerticalMove(text, pos, page, desiredColumn);
-        case CaretMove::LineStart:
+        case CaretMove::kLineStart:
             return text.LineStart(line);
-        case CaretMove::LineEnd:
+        case CaretMove::kLineEnd:
             return text.LineStart(line) + text.LineLength(line);
-        case CaretMove::TextStart:
+        case CaretMove::kTextStart:
             return 0;
-        case CaretMove::TextEnd:
+        case CaretMove::kTextEnd:
             return length;
-        case CaretMove::WordLeft: {
+        case CaretMove::kWordLeft: {
             Offset p = pos;
             while (p > 0 && !IsWordChar(text.CharAt(p - 1)))
                 --p;
@@ -57,7 +57,7 @@ Offset MoveCaret(const DumpText& text, Offset pos, CaretMove move, int pageLines
                 --p;
             return p;
         }
-        case CaretMove::WordRight: {
+        case CaretMove::kWordRight: {
             Offset p = pos;
             while (p < length && IsWordChar(text.CharAt(p)))
                 ++p;

@@ -6,18 +6,18 @@ namespace orvel {
 
 // Caret moves of a read-only text control over the dump text.
 enum class CaretMove {
-    Left,
-    Right,
-    Up,
-    Down,
-    LineStart,
-    LineEnd,
-    TextStart,
-    TextEnd,
-    PageUp,
-    PageDown,
-    WordLeft,
-    WordRight,
+    kLeft,
+    kRight,
+    kUp,
+    kDown,
+    kLineStart,
+    kLineEnd,
+    kTextStart,
+    kTextEnd,
+    kPageUp,
+    kPageDown,
+    kWordLeft,
+    kWordRight,
 };
 
 // Where a caret move lands. `desiredColumn` carries the column that vertical

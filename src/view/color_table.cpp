@@ -32,7 +32,7 @@ std::optional<MarkColor> MarkColorFromName(std::string_view name) {
 }
 
 PackedColor ColorFromName(std::string_view name) {
-    return PackedColorOf(MarkColorFromName(name).value_or(MarkColor::Black));
+    return PackedColorOf(MarkColorFromName(name).value_or(MarkColor::kBlack));
 }
 
 std::string_view MarkColorName(MarkColor color) {

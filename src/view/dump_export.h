@@ -26,7 +26,7 @@ inline constexpr char kStopExportQuestion[] =
 // not change while it runs.
 [[nodiscard]] bool WriteDumpTextFile(const DumpText& text, const std::string& path,
                                      FileError& error, const ProgressSink& progress = {},
-                                     FileKinds kinds = FileKinds::RegularOnly);
+                                     FileKinds kinds = FileKinds::kRegularOnly);
 
 // "Failed to save the hex display into the export file " + path + "\nCause: " + cause.
 [[nodiscard]] std::string ExportErrorMessage(const std::string& path, const std::string& cause);

@@ -46,7 +46,7 @@ void DumpLinePainter::Draw(QPainter& painter, int left, int top, const orvel::St
         const int width = (run.end - run.begin) * cellWidth_;
         if (run.style.selected)
             painter.fillRect(x, top, width, lineHeight_, colors.highlight);
-        const QColor ink = run.style.color != orvel::MarkColor::Black
+        const QColor ink = run.style.color != orvel::MarkColor::kBlack
                                ? MarkQColor(run.style.color)
                                : (run.style.selected ? colors.selectedText : colors.text);
         glyphs.clear();

@@ -29,9 +29,9 @@ Offset CountLines(std::string_view prefix) {
 
 DumpText::DumpText(const ByteBuffer& bytes, DumpStyle style)
     : bytes_(bytes),
-      layout_(style == DumpStyle::Pane ? DumpLayout::kPaneFirstDataPos
-                                       : DumpLayout::kSingleFirstDataPos),
-      prefix_(style == DumpStyle::Pane ? kPanePrefix : kSinglePrefix),
+      layout_(style == DumpStyle::kPane ? DumpLayout::kPaneFirstDataPos
+                                        : DumpLayout::kSingleFirstDataPos),
+      prefix_(style == DumpStyle::kPane ? kPanePrefix : kSinglePrefix),
       prefixLines_(CountLines(prefix_)) {}
 
 Offset DumpText::DataLines() const {

@@ -17,8 +17,8 @@ inline constexpr std::string_view kDumpHeader =
 
 // The text lines that stand before data line 0.
 enum class DumpStyle {
-    SingleFile,  // the header, then an empty line
-    Pane,        // an empty line, the header, then a line of 77 spaces
+    kSingleFile,  // the header, then an empty line
+    kPane,        // an empty line, the header, then a line of 77 spaces
 };
 
 // The exact dump text of a byte array, computed on demand and never stored:
@@ -31,7 +31,7 @@ enum class DumpStyle {
 // always shows the array's current content.
 class DumpText {
   public:
-    DumpText(const ByteBuffer& bytes, DumpStyle style = DumpStyle::SingleFile);
+    DumpText(const ByteBuffer& bytes, DumpStyle style = DumpStyle::kSingleFile);
 
     [[nodiscard]] DumpLayout layout() const { return layout_; }
     [[nodiscard]] Offset Length() const;

@@ -34,7 +34,7 @@ void ExportDumpText(ShellServices& shell, QWidget* parent, const orvel::DumpText
     setup.total = text.Length();
     setup.waitCursor = true;
     job.Start(
-        DocumentJob::Kind::Export, setup,
+        DocumentJob::Kind::kExport, setup,
         [text, target = path.toStdString()](JobContext& context) {
             ExportResult result;
             // Esc counts until the file takes the target's place.

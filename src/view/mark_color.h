@@ -9,7 +9,16 @@ namespace orvel {
 
 // The eight colours a byte can be marked with, in the order the colour lists
 // show them. Black is also the colour of an unmarked byte.
-enum class MarkColor : std::uint8_t { Black, Blue, Brown, Cyan, Green, Magenta, Red, Yellow };
+enum class MarkColor : std::uint8_t {
+    kBlack,
+    kBlue,
+    kBrown,
+    kCyan,
+    kGreen,
+    kMagenta,
+    kRed,
+    kYellow
+};
 inline constexpr int kMarkColorCount = 8;
 
 // Bytes first..last (inclusive) painted in one colour, or, when `unit` is
@@ -21,7 +30,7 @@ struct PaintRun {
     Offset last;
     MarkColor color;
     Offset unit = 0;
-    MarkColor color2 = MarkColor::Black;
+    MarkColor color2 = MarkColor::kBlack;
     Offset origin = 0;
 
     [[nodiscard]] MarkColor ColorOf(Offset i) const {

@@ -44,7 +44,7 @@ void MarkStore::ensureChunks(Offset firstPage, Offset lastPage) {
 }
 
 void MarkStore::fillPages(Offset firstPage, Offset lastPage, MarkColor color) noexcept {
-    const bool nowInUse = color != MarkColor::Black;
+    const bool nowInUse = color != MarkColor::kBlack;
     for (Offset page = firstPage; page <= lastPage;) {
         const auto c = static_cast<std::size_t>(page / kChunkPages);
         const Offset end = std::min(lastPage, static_cast<Offset>(c + 1) * kChunkPages - 1);
@@ -69,7 +69,7 @@ void MarkStore::fillPages(Offset firstPage, Offset lastPage, MarkColor color) no
 
 bool MarkStore::needsBlock(Offset page, MarkColor color) const {
     const Page* slot = findPage(page);
-    const MarkColor now = slot == nullptr ? MarkColor::Black : slot->color;
+    const MarkColor now = slot == nullptr ? MarkColor::kBlack : slot->color;
     return (slot == nullptr || slot->bytes == nullptr) && now != color;
 }
 
@@ -154,7 +154,7 @@ void MarkStore::Paint(Offset first, Offset last, MarkColor color) {
     const Offset lo = first % kPageSize;
     const Offset hi = last % kPageSize;
     // Every allocation happens before the first change.
-    if (color != MarkColor::Black)
+    if (color != MarkColor::kBlack)
         ensureChunks(firstPage, lastPage);
     const bool wholeFirstPage = lo == 0 && (firstPage < lastPage || hi == kPageSize - 1);
     const bool wholeLastPage = hi == kPageSize - 1;
@@ -185,10 +185,10 @@ void MarkStore::Clear() noexcept {
 MarkColor MarkStore::ColorAt(Offset i) const {
     const auto u = static_cast<std::uint64_t>(i);  // a negative offset becomes too large
     if (u > kMaxFileSize)
-        return MarkColor::Black;
+        return MarkColor::kBlack;
     const Page* slot = findPage(static_cast<Offset>(u / kMarkPageSize));
     if (slot == nullptr)
-        return MarkColor::Black;
+        return MarkColor::kBlack;
     if (slot->bytes != nullptr)
         return static_cast<MarkColor>(slot->bytes[u % kMarkPageSize]);
     return slot->color;
@@ -197,7 +197,7 @@ MarkColor MarkStore::ColorAt(Offset i) const {
 bool MarkStore::Runs(Offset first, Offset last, const RunSink& sink) const {
     if (first > last)
         return true;
-    PaintRun run{first, first - 1, MarkColor::Black};
+    PaintRun run{first, first - 1, MarkColor::kBlack};
     // Extends the pending run by bytes a..b, or hands it over and starts anew.
     const auto add = [&](Offset a, Offset b, MarkColor color) {
         if (color == run.color) {
@@ -210,7 +210,7 @@ bool MarkStore::Runs(Offset first, Offset last, const RunSink& sink) const {
     };
     Offset pos = first;
     if (pos < 0) {  // no byte there, so black
-        if (!add(pos, std::min(last, Offset{-1}), MarkColor::Black))
+        if (!add(pos, std::min(last, Offset{-1}), MarkColor::kBlack))
             return false;
         pos = 0;
     }
@@ -222,7 +222,7 @@ bool MarkStore::Runs(Offset first, Offset last, const RunSink& sink) const {
             // An absent chunk is black to its end; past the largest offset all is black.
             const Offset chunkEnd = (page / kChunkPages + 1) * kChunkPages * kPageSize - 1;
             const Offset end = page > kLastPage ? last : std::min(last, chunkEnd);
-            if (!add(pos, end, MarkColor::Black))
+            if (!add(pos, end, MarkColor::kBlack))
                 return false;
             if (end == last)
                 break;  // `last` may be the largest Offset

@@ -48,7 +48,7 @@ class MarkStore {
     // page of the run per-byte and copies the units' pattern in).
     void Paint(const PaintRun& run);
     // Paints the range black; whole black pages give their memory back.
-    void ClearRange(Offset first, Offset last) { Paint(first, last, MarkColor::Black); }
+    void ClearRange(Offset first, Offset last) { Paint(first, last, MarkColor::kBlack); }
     // Drops every mark and gives all memory back, in time proportional to the
     // memory in use (one step per 2 MiB of document or of per-byte pages).
     void Clear() noexcept;
@@ -76,8 +76,8 @@ class MarkStore {
 
     struct Page {
         std::uint8_t* bytes = nullptr;  // dense when set
-        MarkColor color = MarkColor::Black;
-        [[nodiscard]] bool inUse() const { return bytes != nullptr || color != MarkColor::Black; }
+        MarkColor color = MarkColor::kBlack;
+        [[nodiscard]] bool inUse() const { return bytes != nullptr || color != MarkColor::kBlack; }
     };
     struct Chunk {
         std::array<Page, kChunkPages> pages{};

@@ -51,7 +51,7 @@ constexpr int kDragScrollReach = 3;
 COrvelView::COrvelView(ShellServices& shell, COrvelDoc* doc, QWidget* parent)
     : COrvelView(
           shell,
-          ViewSource{&doc->data(), orvel::DumpStyle::SingleFile, &doc->data(), doc, &doc->job(),
+          ViewSource{&doc->data(), orvel::DumpStyle::kSingleFile, &doc->data(), doc, &doc->job(),
                      [doc] { return doc->IsIdle(); }, [doc] { return doc->job().running(); }},
           parent) {}
 
@@ -262,21 +262,21 @@ void COrvelView::keyPressEvent(QKeyEvent* event) {
     const bool control = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
         case Qt::Key_Left:
-            return MoveCaretBy(control ? CaretMove::WordLeft : CaretMove::Left, shift);
+            return MoveCaretBy(control ? CaretMove::kWordLeft : CaretMove::kLeft, shift);
         case Qt::Key_Right:
-            return MoveCaretBy(control ? CaretMove::WordRight : CaretMove::Right, shift);
+            return MoveCaretBy(control ? CaretMove::kWordRight : CaretMove::kRight, shift);
         case Qt::Key_Up:
-            return MoveCaretBy(CaretMove::Up, shift);
+            return MoveCaretBy(CaretMove::kUp, shift);
         case Qt::Key_Down:
-            return MoveCaretBy(CaretMove::Down, shift);
+            return MoveCaretBy(CaretMove::kDown, shift);
         case Qt::Key_Home:
-            return MoveCaretBy(control ? CaretMove::TextStart : CaretMove::LineStart, shift);
+            return MoveCaretBy(control ? CaretMove::kTextStart : CaretMove::kLineStart, shift);
         case Qt::Key_End:
-            return MoveCaretBy(control ? CaretMove::TextEnd : CaretMove::LineEnd, shift);
+            return MoveCaretBy(control ? CaretMove::kTextEnd : CaretMove::kLineEnd, shift);
         case Qt::Key_PageUp:
-            return MoveCaretBy(CaretMove::PageUp, shift);
+            return MoveCaretBy(CaretMove::kPageUp, shift);
         case Qt::Key_PageDown:
-            return MoveCaretBy(CaretMove::PageDown, shift);
+            return MoveCaretBy(CaretMove::kPageDown, shift);
         default:
             break;
     }
@@ -323,7 +323,7 @@ bool COrvelView::TypeCharacter(char ch) {
 void COrvelView::ReportOutcome(orvel::EditOutcome outcome) {
     const std::string_view message = orvel::OutcomeMessage(outcome);
     if (!message.empty()) {
-        shell_.prompts().Tell(this, ToQString(message), UserPrompts::Icon::Stop);
+        shell_.prompts().Tell(this, ToQString(message), UserPrompts::Icon::kStop);
     }
 }
 

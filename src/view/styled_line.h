@@ -16,7 +16,7 @@ class MarkStore;
 struct CellStyle {
     bool selected = false;
     bool underline = false;  // the header's column labels
-    MarkColor color = MarkColor::Black;
+    MarkColor color = MarkColor::kBlack;
     friend bool operator==(const CellStyle&, const CellStyle&) = default;
 };
 

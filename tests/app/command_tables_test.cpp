@@ -30,7 +30,7 @@ class CommandTablesTest : public ::testing::Test {
 
 // Every item a user can point at shows a prompt, and every button a tool tip.
 TEST_F(CommandTablesTest, EveryMenuItemAndButtonHasItsTexts) {
-    for (const auto kind : {MenuBarKind::SingleFile, MenuBarKind::Comparison}) {
+    for (const auto kind : {MenuBarKind::kSingleFile, MenuBarKind::kComparison}) {
         for (const Menu& menu : MenuBar(kind)) {
             for (const CommandId cmd : menu.items) {
                 if (cmd == Cmd::None || cmd == Cmd::FileRecent)

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "compare/compare_gui_fixture.h"
 #include "jobs/status_bar_jobs.h"
-#include "marking/unit_runs.h"
+#include "support/compare_gui_fixture.h"
 #include "support/file_size_limit.h"
+#include "support/unit_runs.h"
 #include "view/dump_export.h"
 
 namespace Cmd = orvel::Cmd;
@@ -39,13 +39,13 @@ TEST_F(ExitTest, CancelAnywhereClosesNothing) {
     CCompareFilesChildFrame* compare = Open({1, 2}, {3});
     ASSERT_NE(compare, nullptr);
     orvel::CompareDocument& data = compare->document()->data();
-    data.file(ComparedFile::First).SetByte(0, 9);
+    data.file(ComparedFile::kFirst).SetByte(0, 9);
     CChildFrame* last = frame()->NewDocument();
     const std::string saved = dir_.File("saved.bin");
-    prompts().AnswerNext(Answer::Yes);
+    prompts().AnswerNext(Answer::kYes);
     prompts().ChooseFileNext(QString::fromStdString(saved));
-    prompts().AnswerNext(Answer::No);
-    prompts().AnswerNext(Answer::Cancel);
+    prompts().AnswerNext(Answer::kNo);
+    prompts().AnswerNext(Answer::kCancel);
     const QString firstQuestion = SaveQuestion(first);  // the title changes with the save
     EXPECT_TRUE(frame()->RouteCommand(Cmd::FileExit));
     EXPECT_EQ(prompts().asked, QStringList({firstQuestion, "Save As", orvel::kSaveFile1Question,
@@ -54,7 +54,7 @@ TEST_F(ExitTest, CancelAnywhereClosesNothing) {
     EXPECT_EQ(Windows(), 3);
     EXPECT_FALSE(first->document()->IsModified());
     EXPECT_EQ(ReadFileBytes(saved), std::vector<std::uint8_t>(32, 0));
-    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(data.dataModified(ComparedFile::kFirst));
     EXPECT_TRUE(last->document()->IsModified());
 }
 
@@ -64,8 +64,8 @@ TEST_F(ExitTest, NoToStopMarkingClosesNothing) {
     CChildFrame* marking = HugeMarkingWindow(frame());
     StartUnitsRunInActiveWindow(frame());
     ASSERT_TRUE(WaitMarkingPaints(marking));
-    prompts().AnswerNext(Answer::No);
-    prompts().AnswerNext(Answer::No);
+    prompts().AnswerNext(Answer::kNo);
+    prompts().AnswerNext(Answer::kNo);
     EXPECT_FALSE(frame()->close());
     EXPECT_EQ(prompts().asked, QStringList({SaveQuestion(plain), orvel::kStopMarkingQuestion}));
     EXPECT_EQ(Windows(), 2);
@@ -82,11 +82,11 @@ TEST_F(ExitTest, AFailedSaveClosesNothing) {
     CCompareFilesChildFrame* compare = Open(std::vector<std::uint8_t>(100000, 4), {3});
     ASSERT_NE(compare, nullptr);
     orvel::CompareDocument& data = compare->document()->data();
-    data.file(ComparedFile::First).SetByte(0, 9);
+    data.file(ComparedFile::kFirst).SetByte(0, 9);
     const std::string saved = dir_.File("saved.bin");
-    prompts().AnswerNext(Answer::Yes);
+    prompts().AnswerNext(Answer::kYes);
     prompts().ChooseFileNext(QString::fromStdString(saved));
-    prompts().AnswerNext(Answer::Yes);
+    prompts().AnswerNext(Answer::kYes);
     {
         const orvel::test::FileSizeLimit limit(50000);
         EXPECT_FALSE(frame()->close());
@@ -96,7 +96,7 @@ TEST_F(ExitTest, AFailedSaveClosesNothing) {
                                                          "\nCause: File too large"));
     EXPECT_EQ(Windows(), 2);
     EXPECT_FALSE(first->document()->IsModified());
-    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(data.dataModified(ComparedFile::kFirst));
     EXPECT_EQ(ReadFileBytes(path1_), std::vector<std::uint8_t>(100000, 4));
 }
 
@@ -107,8 +107,8 @@ TEST_F(ExitTest, EveryWindowClosesWhenAllAgree) {
     ASSERT_NE(compare, nullptr);
     frame()->RouteCommand(Cmd::OpStartCompare);
     CChildFrame* plain = frame()->NewDocument();
-    prompts().AnswerNext(Answer::Yes);
-    prompts().AnswerNext(Answer::No);
+    prompts().AnswerNext(Answer::kYes);
+    prompts().AnswerNext(Answer::kNo);
     EXPECT_TRUE(frame()->close());
     EXPECT_EQ(prompts().asked, QStringList({orvel::kStopComparingQuestion, SaveQuestion(plain)}));
     QCoreApplication::processEvents();
@@ -132,7 +132,7 @@ TEST_F(ExitTest, ExitDropsTheFilesBeingRead) {
     frame()->CompareFiles([&compared](CCompareFilesChildFrame* window) { compared = window; });
     prompts().asked.clear();
     EXPECT_TRUE(frame()->close());
-    EXPECT_EQ(opened, COrvelDoc::OpenOutcome::Stopped);
+    EXPECT_EQ(opened, COrvelDoc::OpenOutcome::kStopped);
     EXPECT_EQ(compared, nullptr);
     EXPECT_TRUE(frame()->jobs().idle());
     QCoreApplication::processEvents();
@@ -156,7 +156,7 @@ TEST_F(ExitTest, ExitWaitsForASaveAndAsksAboutAnExport) {
     prompts().ChooseFileNext(QString::fromStdString(target));
     frame()->RouteCommand(Cmd::FileExportHexText);
     prompts().asked.clear();
-    prompts().AnswerNext(Answer::Yes);
+    prompts().AnswerNext(Answer::kYes);
     EXPECT_TRUE(frame()->close());
     EXPECT_EQ(prompts().asked, QStringList{orvel::kStopExportQuestion});
     EXPECT_EQ(ReadFileBytes(saved), (std::vector<std::uint8_t>{9, 2, 3}));

@@ -1,7 +1,7 @@
 // The file dialogs list every file, also those whose names have no dot
 // (firmware, core dumps), and give back the name the user chose.
 #include "app/qt_user_prompts.h"
-#include "compare/compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -79,8 +79,8 @@ TEST_F(FileDialogsTest, CompareAndSaveFileAsOfferAllFiles) {
     ASSERT_TRUE(WaitJobs());
     CCompareFilesChildFrame* window = active();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->document()->path(ComparedFile::First), core);
-    EXPECT_EQ(window->document()->path(ComparedFile::Second), firmware);
+    EXPECT_EQ(window->document()->path(ComparedFile::kFirst), core);
+    EXPECT_EQ(window->document()->path(ComparedFile::kSecond), firmware);
 
     const QString copy1 = QString::fromStdString(dir_.File("copy1"));
     const QString copy2 = QString::fromStdString(dir_.File("copy2"));

@@ -81,13 +81,13 @@ TEST_F(MainFrameTest, FileTooLargeIsRefusedWithAMessage) {
 TEST_F(MainFrameTest, CloseAsksToSaveChangesOfAModifiedDocument) {
     CChildFrame* child = frame()->NewDocument();
     const QString title = child->document()->title();
-    prompts().AnswerNext(UserPrompts::Answer::Cancel);
+    prompts().AnswerNext(UserPrompts::Answer::kCancel);
     EXPECT_FALSE(child->close());
     EXPECT_EQ(prompts().asked.last(), "Save changes to " + title + "?");
     EXPECT_EQ(frame()->children().size(), 1u);
     // Yes on an untitled document asks for a name; the file gets its 32 zeros.
     const std::string target = dir_.File("saved.bin");
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
     prompts().ChooseFileNext(QString::fromStdString(target));
     EXPECT_TRUE(child->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

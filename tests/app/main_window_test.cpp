@@ -89,7 +89,7 @@ class MainWindowTest : public GuiTest {
 };
 
 TEST_F(MainWindowTest, MenusMatchTheTablesWithAndWithoutADocument) {
-    ExpectMenusMatch(orvel::MenuBarKind::NoDocument);
+    ExpectMenusMatch(orvel::MenuBarKind::kNoDocument);
     struct Case {
         CommandId cmd;
         bool enabled;
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, MenusMatchTheTablesWithAndWithoutADocument) {
         EXPECT_EQ(Enabled(c.cmd), c.enabled) << frame()->action(c.cmd)->text().toStdString();
 
     frame()->NewDocument();
-    ExpectMenusMatch(orvel::MenuBarKind::SingleFile);
+    ExpectMenusMatch(orvel::MenuBarKind::kSingleFile);
     const Case withDocument[] = {
         {Cmd::FileNew, true},           {Cmd::FileOpen, true},      {Cmd::FileImportHexText, true},
         {Cmd::FileExportHexText, true}, {Cmd::FileClose, true},     {Cmd::FileSave, true},
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, ClearMarksByCtrlMLeavesTheDocumentUnmodified) {
     CChildFrame* child = OpenBytes("marked.bin", std::vector<std::uint8_t>(100, 0x41));
     ASSERT_NE(child, nullptr);
     COrvelView* view = child->view();
-    view->marks().Paint(10, 0x1F, MarkColor::Red);
+    view->marks().Paint(10, 0x1F, MarkColor::kRed);
     view->MarksChanged(10, 0x1F);
     ASSERT_FALSE(view->marks().empty());
     view->setFocus();
@@ -245,13 +245,13 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     EXPECT_EQ(first->windowTitle(), title + ":1");
     EXPECT_EQ(second->windowTitle(), title + ":2");
 
-    first->view()->marks().Paint(0, 3, MarkColor::Blue);
+    first->view()->marks().Paint(0, 3, MarkColor::kBlue);
     EXPECT_TRUE(second->view()->marks().empty());
     // Typing in the second view shows in the first.
     Type(second->view(), "41");
     EXPECT_EQ(first->document()->data().at(0), 0x41);
     EXPECT_EQ(ViewText(first->view()), ViewText(second->view()));
-    EXPECT_EQ(first->view()->marks().ColorAt(0), MarkColor::Blue);
+    EXPECT_EQ(first->view()->marks().ColorAt(0), MarkColor::kBlue);
     // A change of size drops the marks of every view.
     first->document()->data().RemoveBytes(0, 1);
     EXPECT_TRUE(first->view()->marks().empty());
@@ -275,7 +275,7 @@ TEST_F(MainWindowTest, NewWindowShowsTheSameBytesWithItsOwnMarks) {
     EXPECT_TRUE(second->close());
     EXPECT_TRUE(prompts().asked.isEmpty());
     EXPECT_EQ(first->windowTitle(), title);
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_TRUE(first->close());
     EXPECT_EQ(prompts().asked.size(), 1);
 }
@@ -335,7 +335,7 @@ TEST_F(MainWindowTest, AboutBoxShowsTheVersionAndClosesOnOk) {
     bool hasIcon = false;
     bool modal = false;
     QTimer::singleShot(0, [&] {
-        auto* box = frame()->findChild<CAboutDlg*>();
+        auto* box = frame()->findChild<AboutDlg*>();
         if (box == nullptr)
             return;  // the command showed nothing; the checks below fail
         modal = QApplication::activeModalWidget() == box;
@@ -355,12 +355,12 @@ TEST_F(MainWindowTest, AboutBoxShowsTheVersionAndClosesOnOk) {
     EXPECT_EQ(title, "About Orvel");
     EXPECT_TRUE(texts.contains("Orvel Version 2.12"));
     EXPECT_TRUE(hasIcon);
-    EXPECT_TRUE(frame()->findChildren<CAboutDlg*>().isEmpty());
+    EXPECT_TRUE(frame()->findChildren<AboutDlg*>().isEmpty());
 }
 
 TEST_F(MainWindowTest, HelpTopicsListTheCommandsAndKeysInOneWindow) {
     frame()->RouteCommand(Cmd::HelpTopics);
-    CHelpWnd* help = frame()->helpWindow();
+    HelpWnd* help = frame()->helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->text().contains("Clear Marks"));
     EXPECT_TRUE(help->text().contains("Ctrl+M"));

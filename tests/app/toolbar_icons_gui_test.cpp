@@ -1,6 +1,6 @@
 // Every toolbar button can be told from the others by the shape of its
 // picture alone, at the 16 x 15 pixels of a normal screen.
-#include "compare/compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 
 #include <QAction>
 #include <QImage>

@@ -1,5 +1,5 @@
 // Title bars show the program's own titles and nothing after them.
-#include "compare/compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 
 #include "app/help_window.h"
 #include "app/qt_user_prompts.h"

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "compare/edit_joiner.h"
-#include "compare/edit_script.h"
+#include "support/edit_script.h"
 
 namespace orvel {
 namespace {
@@ -33,7 +33,7 @@ Aligned Align(const Bytes& a, const Bytes& b, AlignOptions options = {},
 // Aligns, checks that the edits are a sound script that gives b, and returns them.
 std::vector<AlignedEdit> CheckedAlign(const Bytes& a, const Bytes& b, AlignOptions options = {}) {
     const Aligned aligned = Align(a, b, options);
-    EXPECT_EQ(aligned.result.outcome, AlignOutcome::Finished);
+    EXPECT_EQ(aligned.result.outcome, AlignOutcome::kFinished);
     EXPECT_EQ(aligned.result.edits, static_cast<Offset>(aligned.edits.size()));
     std::string why;
     EXPECT_TRUE(test::Replay(a, b, aligned.edits, why) == b) << why;
@@ -58,9 +58,9 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-constexpr auto kChange = AlignedEditKind::Change;
-constexpr auto kDelete = AlignedEditKind::Delete;
-constexpr auto kInsert = AlignedEditKind::Insert;
+constexpr auto kChange = AlignedEditKind::kChange;
+constexpr auto kDelete = AlignedEditKind::kDelete;
+constexpr auto kInsert = AlignedEditKind::kInsert;
 
 TEST(ByteAlignerTest, EdgeCasesGiveTheObviousEdits) {
     std::mt19937 rng(7);
@@ -264,15 +264,15 @@ TEST(ByteAlignerTest, ReadsForwardOnlyAndReportsAFailedRead) {
     CheckingReader second(b);
     std::vector<AlignedEdit> edits;
     const auto keep = [&](const AlignedEdit& edit) { return edits.push_back(edit), true; };
-    EXPECT_EQ(AlignBlocks(first, second, keep).outcome, AlignOutcome::Finished);
+    EXPECT_EQ(AlignBlocks(first, second, keep).outcome, AlignOutcome::kFinished);
     std::string why;
     EXPECT_TRUE(test::Replay(a, b, edits, why) == b) << why;
 
     CheckingReader whole(a);
     CheckingReader failing(b, 2 << 20);
     const AlignResult failed = AlignBlocks(whole, failing, {});
-    EXPECT_EQ(failed.outcome, AlignOutcome::ReadFailed);
-    EXPECT_EQ(failed.failedFile, ComparedFile::Second);
+    EXPECT_EQ(failed.outcome, AlignOutcome::kReadFailed);
+    EXPECT_EQ(failed.failedFile, ComparedFile::kSecond);
     EXPECT_EQ(failing.error().text, "Input/output error");
 }
 
@@ -285,19 +285,19 @@ TEST(ByteAlignerTest, StopsWhenAskedAndKeepsWhatItHandedOver) {
     // The stop predicate: what was handed over before is the start of the whole.
     int asked = 0;
     const Aligned stopped = Align(a, b, {}, [&] { return ++asked > 10; });
-    EXPECT_EQ(stopped.result.outcome, AlignOutcome::Stopped);
+    EXPECT_EQ(stopped.result.outcome, AlignOutcome::kStopped);
     EXPECT_LT(stopped.edits.size(), all.size());
     EXPECT_TRUE(std::equal(stopped.edits.begin(), stopped.edits.end(), all.begin()));
 
     // A sink that declines the third edit ends the comparison there.
     int taken = 0;
     const AlignResult declined = AlignBytes(a, b, [&](const AlignedEdit&) { return ++taken < 3; });
-    EXPECT_EQ(declined.outcome, AlignOutcome::Stopped);
+    EXPECT_EQ(declined.outcome, AlignOutcome::kStopped);
     EXPECT_EQ(taken, 3);
 
     // Progress counts both files and ends at the sum of their sizes.
     std::atomic<Offset> progress{-1};
-    EXPECT_EQ(AlignBytes(a, b, {}, {}, {}, &progress).outcome, AlignOutcome::Finished);
+    EXPECT_EQ(AlignBytes(a, b, {}, {}, {}, &progress).outcome, AlignOutcome::kFinished);
     EXPECT_EQ(progress.load(), static_cast<Offset>(a.size() + b.size()));
 }
 

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "compare/edit_script.h"
+#include "support/edit_script.h"
 #include "support/shell_run.h"
 #include "support/temp_dir.h"
 
@@ -31,13 +31,13 @@ std::vector<AlignedEdit> ParseEdits(const std::string& listing) {
     for (std::string line; std::getline(lines, line);) {
         std::istringstream fields(line);
         std::string kind;
-        AlignedEdit edit{AlignedEditKind::Change, 0, 0, 0};
+        AlignedEdit edit{AlignedEditKind::kChange, 0, 0, 0};
         fields >> kind >> std::hex >> edit.offsetA >> edit.offsetB >> edit.length;
         if (!fields || line.find_first_of("abcdef", kind.size()) != std::string::npos)
             return {};
-        edit.kind = kind == "change"   ? AlignedEditKind::Change
-                    : kind == "delete" ? AlignedEditKind::Delete
-                                       : AlignedEditKind::Insert;
+        edit.kind = kind == "change"   ? AlignedEditKind::kChange
+                    : kind == "delete" ? AlignedEditKind::kDelete
+                                       : AlignedEditKind::kInsert;
         edits.push_back(edit);
     }
     return edits;

@@ -10,9 +10,9 @@
 #include "compare/diff_overview.h"
 #include "compare/diff_panel.h"
 #include "compare/pane_sync.h"
-#include "compare_gui_fixture.h"
 #include "document/document_command_table.h"
 #include "editing/edit_command_table.h"
+#include "support/compare_gui_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::AlignedEdit;
@@ -113,9 +113,10 @@ TEST_F(CompareDiffsTest, ThePanelListsEachRunAndAClickSelectsItInBothPanes) {
     ASSERT_TRUE(RunComparison(window, Cmd::OpStartCompare));
 
     // Runs cut into pieces by the scan come as one row each.
-    EXPECT_EQ(Rows(window), (std::vector<AlignedEdit>{{AlignedEditKind::Change, 0x10, 0x10, 3},
-                                                      {AlignedEditKind::Change, 0x80, 0x80, 1},
-                                                      {AlignedEditKind::Insert, 0x100, 0x100, 4}}));
+    EXPECT_EQ(Rows(window),
+              (std::vector<AlignedEdit>{{AlignedEditKind::kChange, 0x10, 0x10, 3},
+                                        {AlignedEditKind::kChange, 0x80, 0x80, 1},
+                                        {AlignedEditKind::kInsert, 0x100, 0x100, 4}}));
     DiffPanel* panel = window->diffs().panel();
     EXPECT_EQ(panel->totals()->text(),
               "3 runs, 4 bytes differ, surplus: 0 only in File1, 4 only in File2");
@@ -163,7 +164,7 @@ TEST_F(CompareDiffsTest, AClickOnTheOverviewScrollsThere) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
     ASSERT_TRUE(RunComparison(window, Cmd::OpStartCompare));
-    DiffOverview* bar = window->diffs().overview(ComparedFile::First);
+    DiffOverview* bar = window->diffs().overview(ComparedFile::kFirst);
     EXPECT_EQ(bar->buckets().total(), 1);
     ASSERT_GT(bar->height(), 20);
     const int y = bar->height() * 3 / 4;
@@ -193,11 +194,11 @@ TEST_F(CompareDiffsTest, CompareAlignedColoursEditsAndScrollsAlongThem) {
     EXPECT_TRUE(prompts().notes.back().startsWith("Aligned comparison: 1 byte changed"));
 
     ASSERT_EQ(Rows(window),
-              (std::vector<AlignedEdit>{{AlignedEditKind::Insert, 0x1000, 0x1000, 0x25},
-                                        {AlignedEditKind::Change, 0x2000, 0x2025, 1},
-                                        {AlignedEditKind::Delete, 0x3000, 0x3025, 3}}));
-    CComparedFileView* upper = window->view1();
-    CComparedFileView* lower = window->view2();
+              (std::vector<AlignedEdit>{{AlignedEditKind::kInsert, 0x1000, 0x1000, 0x25},
+                                        {AlignedEditKind::kChange, 0x2000, 0x2025, 1},
+                                        {AlignedEditKind::kDelete, 0x3000, 0x3025, 3}}));
+    ComparedFileView* upper = window->view1();
+    ComparedFileView* lower = window->view2();
     EXPECT_EQ(Colours(lower, 0x1026).substr(0xFFF), "." + std::string(0x25, 'G') + ".");
     EXPECT_EQ(Colours(upper, 0x1002).substr(0xFFF), "...");
     EXPECT_EQ(Colours(upper, 0x2002).substr(0x1FFF), ".R.");
@@ -230,7 +231,7 @@ TEST_F(CompareDiffsTest, CompareAlignedSaysWhereItWentByteForByte) {
     // Byte for byte, the runs are changes at equal offsets.
     const orvel::DiffList& diffs = window->diffs().diffs();
     ASSERT_FALSE(diffs.empty());
-    EXPECT_EQ(diffs[0].kind, AlignedEditKind::Change);
+    EXPECT_EQ(diffs[0].kind, AlignedEditKind::kChange);
     EXPECT_EQ(diffs[0].offsetA, diffs[0].offsetB);
     // A plain comparison clears the note.
     ASSERT_TRUE(RunComparison(window, Cmd::OpStartCompare));
@@ -245,8 +246,8 @@ TEST_F(CompareDiffsTest, CopyToOtherFileIsOneUndoableStepThatRecolours) {
     CCompareFilesChildFrame* window = Open(first, second);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(RunComparison(window, Cmd::OpStartCompare));
-    CComparedFileView* upper = window->view1();
-    CComparedFileView* lower = window->view2();
+    ComparedFileView* upper = window->view1();
+    ComparedFileView* lower = window->view2();
 
     // The run at the lower pane's caret goes into the first file.
     lower->setFocus();
@@ -254,11 +255,11 @@ TEST_F(CompareDiffsTest, CopyToOtherFileIsOneUndoableStepThatRecolours) {
     lower->SetCaret(lower->layout().ByteToHexPos(0x21).high);
     EXPECT_TRUE(Enabled(Cmd::OpCopyToOtherFile));
     frame()->RouteCommand(Cmd::OpCopyToOtherFile);
-    EXPECT_EQ(FileBytes(window, ComparedFile::First)[0x20], 7);
-    EXPECT_EQ(FileBytes(window, ComparedFile::First)[0x21], 7);
-    EXPECT_TRUE(window->document()->data().dataModified(ComparedFile::First));
-    EXPECT_FALSE(window->document()->data().dataModified(ComparedFile::Second));
-    EXPECT_EQ(Rows(window), (std::vector<AlignedEdit>{{AlignedEditKind::Change, 0x90, 0x90, 1}}));
+    EXPECT_EQ(FileBytes(window, ComparedFile::kFirst)[0x20], 7);
+    EXPECT_EQ(FileBytes(window, ComparedFile::kFirst)[0x21], 7);
+    EXPECT_TRUE(window->document()->data().dataModified(ComparedFile::kFirst));
+    EXPECT_FALSE(window->document()->data().dataModified(ComparedFile::kSecond));
+    EXPECT_EQ(Rows(window), (std::vector<AlignedEdit>{{AlignedEditKind::kChange, 0x90, 0x90, 1}}));
     EXPECT_EQ(Colours(upper, 0x23).substr(0x1F), "....");
     EXPECT_EQ(Colours(lower, 0x23).substr(0x1F), "....");
     EXPECT_EQ(Colours(upper, 0x91).substr(0x90), "R");
@@ -267,9 +268,9 @@ TEST_F(CompareDiffsTest, CopyToOtherFileIsOneUndoableStepThatRecolours) {
     upper->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == upper; }, 5000));
     frame()->RouteCommand(Cmd::EditUndo);
-    EXPECT_EQ(FileBytes(window, ComparedFile::First), first);
+    EXPECT_EQ(FileBytes(window, ComparedFile::kFirst), first);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->diffs().diffs().size() == 2; }, 5000));
-    EXPECT_EQ(Rows(window)[0], (AlignedEdit{AlignedEditKind::Change, 0x20, 0x20, 2}));
+    EXPECT_EQ(Rows(window)[0], (AlignedEdit{AlignedEditKind::kChange, 0x20, 0x20, 2}));
     EXPECT_EQ(Colours(upper, 0x23).substr(0x1F), ".RR.");
     EXPECT_EQ(Colours(lower, 0x23).substr(0x1F), ".BB.");
     frame()->RouteCommand(Cmd::EditRedo);
@@ -284,7 +285,7 @@ TEST_F(CompareDiffsTest, CopyToOtherFileIsOneUndoableStepThatRecolours) {
     EXPECT_EQ(prompts().asked,
               QStringList{"The files have changed since they were compared; compare them again "
                           "first."});
-    EXPECT_EQ(FileBytes(window, ComparedFile::Second)[0x90], 8);
+    EXPECT_EQ(FileBytes(window, ComparedFile::kSecond)[0x90], 8);
 }
 
 // Bytes only the second file has, copied into the first: the first file grows,
@@ -305,16 +306,16 @@ TEST_F(CompareDiffsTest, CopyingAnInsertionGrowsTheTargetAndMovesLaterRuns) {
     window->view2()->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view2(); }, 5000));
     frame()->RouteCommand(Cmd::OpCopyToOtherFile);
-    EXPECT_EQ(FileBytes(window, ComparedFile::First).size(), second.size());
+    EXPECT_EQ(FileBytes(window, ComparedFile::kFirst).size(), second.size());
     EXPECT_EQ(Rows(window),
-              (std::vector<AlignedEdit>{{AlignedEditKind::Change, 0x1806, 0x1806, 1}}));
+              (std::vector<AlignedEdit>{{AlignedEditKind::kChange, 0x1806, 0x1806, 1}}));
     EXPECT_EQ(Colours(window->view1(), 0x1807).substr(0x1805), ".R");
     EXPECT_EQ(Colours(window->view2(), 0x407).substr(0x3FF), "........");
 
     window->view1()->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
     frame()->RouteCommand(Cmd::EditUndo);
-    EXPECT_EQ(FileBytes(window, ComparedFile::First), first);
+    EXPECT_EQ(FileBytes(window, ComparedFile::kFirst), first);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->diffs().diffs().size() == 2; }, 5000));
     EXPECT_EQ(Colours(window->view1(), 0x1801).substr(0x1800), "R");
     EXPECT_EQ(Colours(window->view2(), 0x407).substr(0x3FF), ".GGGGGG.");
@@ -324,9 +325,9 @@ TEST_F(CompareDiffsTest, CopyingAnInsertionGrowsTheTargetAndMovesLaterRuns) {
     window->view1()->SetCaret(window->view1()->layout().ByteToHexPos(0).high);
     panel->list()->setCurrentIndex(panel->list()->model()->index(0, 0));
     frame()->RouteCommand(Cmd::OpCopyToOtherFile);
-    EXPECT_EQ(FileBytes(window, ComparedFile::Second).size(), first.size());
+    EXPECT_EQ(FileBytes(window, ComparedFile::kSecond).size(), first.size());
     EXPECT_EQ(Rows(window),
-              (std::vector<AlignedEdit>{{AlignedEditKind::Change, 0x1800, 0x1800, 1}}));
+              (std::vector<AlignedEdit>{{AlignedEditKind::kChange, 0x1800, 0x1800, 1}}));
     EXPECT_EQ(Colours(window->view2(), 0x1801).substr(0x17FF), ".R");
 }
 

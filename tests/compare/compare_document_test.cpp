@@ -14,8 +14,8 @@ using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
 using Bytes = std::vector<std::uint8_t>;
-constexpr auto kFirst = ComparedFile::First;
-constexpr auto kSecond = ComparedFile::Second;
+constexpr auto kFirst = ComparedFile::kFirst;
+constexpr auto kSecond = ComparedFile::kSecond;
 
 Bytes BytesOf(const BinaryDocument& doc) {
     return Bytes(doc.bytes().data(), doc.bytes().data() + doc.size());
@@ -100,7 +100,7 @@ TEST(CompareDocumentTest, FailedLoadNamesTheFileAndChangesNothing) {
     CompareFileFailure failure;
     WriteFileBytes(l.dir.File("three"), {9, 9});
     EXPECT_FALSE(l.doc.Load(l.dir.File("three"), l.dir.File("missing"), failure));
-    EXPECT_EQ(failure.step, FileStep::Open);
+    EXPECT_EQ(failure.step, FileStep::kOpen);
     EXPECT_EQ(failure.message, "Failed to open second file " + l.dir.File("missing") +
                                    "\nCause: " + SystemErrorText(ENOENT));
     EXPECT_FALSE(l.doc.Load(l.dir.File("missing"), l.dir.File("three"), failure));
@@ -137,13 +137,13 @@ TEST(CompareDocumentTest, LoadProgressCountsEachFileHalfAndMayGiveUp) {
 TEST(CompareDocumentTest, FailureTexts) {
     const FileError error{EIO, std::string(300, 'x')};
     const std::string cause = "\nCause: " + std::string(255, 'x');
-    EXPECT_EQ(LoadFailureText(kFirst, FileStep::Read, "/p", error),
+    EXPECT_EQ(LoadFailureText(kFirst, FileStep::kRead, "/p", error),
               "Failed to read first file /p" + cause);
-    EXPECT_EQ(LoadFailureText(kSecond, FileStep::Open, "/p", error),
+    EXPECT_EQ(LoadFailureText(kSecond, FileStep::kOpen, "/p", error),
               "Failed to open second file /p" + cause);
-    EXPECT_EQ(SaveFailureText(kFirst, FileStep::Open, "/p", error),
+    EXPECT_EQ(SaveFailureText(kFirst, FileStep::kOpen, "/p", error),
               "Failed to open file1 /p" + cause);
-    EXPECT_EQ(SaveFailureText(kSecond, FileStep::Write, "/p", error),
+    EXPECT_EQ(SaveFailureText(kSecond, FileStep::kWrite, "/p", error),
               "Failed to write file2 /p" + cause);
 }
 
@@ -183,7 +183,7 @@ TEST(CompareDocumentTest, FailedSaveKeepsTheFlagAndTheFile) {
     CompareFileFailure failure;
     const std::string nowhere = l.dir.File("no folder/file");
     EXPECT_FALSE(doc.SaveFileAs(kFirst, nowhere, failure));
-    EXPECT_EQ(failure.step, FileStep::Open);
+    EXPECT_EQ(failure.step, FileStep::kOpen);
     EXPECT_EQ(failure.message,
               "Failed to open file1 " + nowhere + "\nCause: " + failure.error.text);
     EXPECT_FALSE(failure.error.text.empty());
@@ -201,10 +201,10 @@ TEST(CompareDocumentTest, NavigationUsesAndUpdatesTheLastDifference) {
     CompareDocument& doc = l.doc;
     const DumpLayout pane(DumpLayout::kPaneFirstDataPos);
     const Offset onByte1 = pane.ByteToHexPos(1).high;
-    auto nav = doc.NavigateDiff(DiffCommand::Next, kFirst, {onByte1, onByte1});
+    auto nav = doc.NavigateDiff(DiffCommand::kNext, kFirst, {onByte1, onByte1});
     EXPECT_EQ(nav.offset, 1);
     EXPECT_EQ(doc.m_nLastDiff, 1);
-    nav = doc.NavigateDiff(DiffCommand::Next, kSecond, {onByte1, onByte1});
+    nav = doc.NavigateDiff(DiffCommand::kNext, kSecond, {onByte1, onByte1});
     EXPECT_EQ(nav.offset, 3);
     EXPECT_EQ(doc.m_nLastDiff, 3);
 }

@@ -41,14 +41,14 @@ Painted Expected(const Bytes& a, const Bytes& b) {
     for (Offset i = 0; i < common; ++i) {
         if (a[i] == b[i])
             continue;
-        AddByte(out.first, i, MarkColor::Red, common);
-        AddByte(out.second, i, MarkColor::Blue, common);
+        AddByte(out.first, i, MarkColor::kRed, common);
+        AddByte(out.second, i, MarkColor::kBlue, common);
         ++out.result.differences;
     }
     for (Offset i = common; i < static_cast<Offset>(a.size()); ++i)
-        AddByte(out.first, i, MarkColor::Red, common);
+        AddByte(out.first, i, MarkColor::kRed, common);
     for (Offset i = common; i < static_cast<Offset>(b.size()); ++i)
-        AddByte(out.second, i, MarkColor::Green, common);
+        AddByte(out.second, i, MarkColor::kGreen, common);
     return out;
 }
 
@@ -104,13 +104,13 @@ TEST(CompareEngineTest, MatchesPlainLoopOnRandomPairs) {
 
 TEST(CompareEngineTest, ColoursDifferencesAndSurplusPerPane) {
     const Painted shorterFirst = Compare({0x00, 0x11, 0x22}, {0x00, 0x12, 0x22, 0x33, 0x44});
-    EXPECT_EQ(shorterFirst.first, (std::vector<PaintRun>{{1, 1, MarkColor::Red}}));
+    EXPECT_EQ(shorterFirst.first, (std::vector<PaintRun>{{1, 1, MarkColor::kRed}}));
     EXPECT_EQ(shorterFirst.second,
-              (std::vector<PaintRun>{{1, 1, MarkColor::Blue}, {3, 4, MarkColor::Green}}));
+              (std::vector<PaintRun>{{1, 1, MarkColor::kBlue}, {3, 4, MarkColor::kGreen}}));
     EXPECT_EQ(shorterFirst.result.differences, 1);
 
     const Painted longerFirst = Compare({0x00, 0x11, 0x22, 0x33}, {0x00, 0x11});
-    EXPECT_EQ(longerFirst.first, (std::vector<PaintRun>{{2, 3, MarkColor::Red}}));
+    EXPECT_EQ(longerFirst.first, (std::vector<PaintRun>{{2, 3, MarkColor::kRed}}));
     EXPECT_TRUE(longerFirst.second.empty());
     EXPECT_EQ(longerFirst.result.differences, 0);
 }
@@ -165,7 +165,7 @@ TEST(CompareEngineTest, StopEndsTheScanAndKeepsWhatWasScanned) {
                 if (k + 1 < part.first.size()) {
                     EXPECT_EQ(got.last, want.last);
                 }
-                if (got.color == MarkColor::Red && got.first < 300000) {
+                if (got.color == MarkColor::kRed && got.first < 300000) {
                     painted += got.last - got.first + 1;
                 }
             }
@@ -181,8 +181,8 @@ TEST(CompareEngineTest, AsksTheStopPredicateBeforeEveryDifferingByte) {
     int calls = 0;
     const Painted part = Compare(a, b, [&] { return ++calls > 3; });
     // one call at the block boundary, one for each of bytes 2 and 3; byte 4 stops
-    EXPECT_EQ(part.first, (std::vector<PaintRun>{{2, 3, MarkColor::Red}}));
-    EXPECT_EQ(part.second, (std::vector<PaintRun>{{2, 3, MarkColor::Blue}}));
+    EXPECT_EQ(part.first, (std::vector<PaintRun>{{2, 3, MarkColor::kRed}}));
+    EXPECT_EQ(part.second, (std::vector<PaintRun>{{2, 3, MarkColor::kBlue}}));
     EXPECT_EQ(part.result.differences, 2);
 }
 

@@ -19,12 +19,12 @@ class CompareGuiTest : public GuiTest {
         for (QMdiSubWindow* window : frame()->mdiArea()->subWindowList()) {
             if (auto* compare = qobject_cast<CCompareFilesChildFrame*>(window)) {
                 orvel::CompareDocument& data = compare->document()->data();
-                data.file(orvel::ComparedFile::First).MarkSaved();
-                data.file(orvel::ComparedFile::Second).MarkSaved();
+                data.file(orvel::ComparedFile::kFirst).MarkSaved();
+                data.file(orvel::ComparedFile::kSecond).MarkSaved();
                 if (data.m_bComparing == 1)
-                    prompts().AnswerNext(UserPrompts::Answer::Yes);
+                    prompts().AnswerNext(UserPrompts::Answer::kYes);
                 if (data.m_bMarking == 1)
-                    prompts().AnswerNext(UserPrompts::Answer::Yes);
+                    prompts().AnswerNext(UserPrompts::Answer::kYes);
                 compare->close();
             }
         }
@@ -72,20 +72,20 @@ class CompareGuiTest : public GuiTest {
 
     // The colours of bytes [0, count) of a pane, one letter each: . for black,
     // R red, B blue, G green.
-    static std::string Colours(CComparedFileView* view, orvel::Offset count) {
+    static std::string Colours(ComparedFileView* view, orvel::Offset count) {
         std::string result;
         for (orvel::Offset i = 0; i < count; ++i) {
             switch (view->marks().ColorAt(i)) {
-                case orvel::MarkColor::Black:
+                case orvel::MarkColor::kBlack:
                     result += '.';
                     break;
-                case orvel::MarkColor::Red:
+                case orvel::MarkColor::kRed:
                     result += 'R';
                     break;
-                case orvel::MarkColor::Blue:
+                case orvel::MarkColor::kBlue:
                     result += 'B';
                     break;
-                case orvel::MarkColor::Green:
+                case orvel::MarkColor::kGreen:
                     result += 'G';
                     break;
                 default:

@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <utility>
 
-#include "compare_gui_fixture.h"
 #include "editing/address_dialog.h"
 #include "editing/hex_edit.h"
 #include "marking/mark_units_dlg.h"
-#include "marking/modal_dialog.h"
+#include "support/compare_gui_fixture.h"
 #include "support/file_size_limit.h"
+#include "support/modal_dialog.h"
 #include "view/color_combo_box.h"
 
 namespace Cmd = orvel::Cmd;
@@ -154,7 +154,7 @@ TEST_F(CompareWindowTest, RefusesOnlyTheSameFile) {
     prompts().ChooseFileNext(QString::fromStdString(lower));
     CCompareFilesChildFrame* window = CompareFiles();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->document()->data().file(ComparedFile::Second).at(0), 2);
+    EXPECT_EQ(window->document()->data().file(ComparedFile::kSecond).at(0), 2);
     EXPECT_EQ(prompts().asked.size(), 2);
 
     const std::string link = dir_.File("link");
@@ -190,16 +190,16 @@ TEST_F(CompareWindowTest, CancelOrALoadFailureOpensNoWindow) {
 TEST_F(CompareWindowTest, TypingInTheLowerPaneChangesOnlyTheSecondFile) {
     CCompareFilesChildFrame* window = Open({0x10, 0x20}, {0x10, 0x20});
     ASSERT_NE(window, nullptr);
-    CComparedFileView* lower = window->view2();
+    ComparedFileView* lower = window->view2();
     ClickAt(lower, 165);
     Type(lower, "AB");
     orvel::CompareDocument& data = window->document()->data();
-    EXPECT_EQ(data.file(ComparedFile::Second).at(0), 0xAB);
-    EXPECT_EQ(data.file(ComparedFile::First).at(0), 0x10);
-    EXPECT_FALSE(data.dataModified(ComparedFile::First));
-    EXPECT_TRUE(data.dataModified(ComparedFile::Second));
+    EXPECT_EQ(data.file(ComparedFile::kSecond).at(0), 0xAB);
+    EXPECT_EQ(data.file(ComparedFile::kFirst).at(0), 0x10);
+    EXPECT_FALSE(data.dataModified(ComparedFile::kFirst));
+    EXPECT_TRUE(data.dataModified(ComparedFile::kSecond));
     // Only the second file's question, and No writes nothing.
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(prompts().asked, QStringList({orvel::kSaveFile2Question}));
     EXPECT_EQ(ReadFileBytes(path2_), (std::vector<std::uint8_t>{0x10, 0x20}));
@@ -216,7 +216,7 @@ TEST_F(CompareWindowTest, DeletingInTheUpperPaneKeepsTheLowerPanesColours) {
     window->view1()->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
     QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<AddressDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         ASSERT_EQ(dialog->fieldCount(), 2);
         dialog->field(0)->setText("0");
@@ -224,18 +224,18 @@ TEST_F(CompareWindowTest, DeletingInTheUpperPaneKeepsTheLowerPanesColours) {
         dialog->accept();
     });
     EXPECT_TRUE(frame()->RouteCommand(Cmd::EditDeleteBytes));
-    EXPECT_EQ(window->document()->data().file(ComparedFile::First).size(), 3);
+    EXPECT_EQ(window->document()->data().file(ComparedFile::kFirst).size(), 3);
     EXPECT_EQ(Colours(window->view1(), 4), "....");
     EXPECT_EQ(Colours(window->view2(), 4), ".B.B");
-    EXPECT_TRUE(window->document()->data().dataModified(ComparedFile::First));
-    EXPECT_FALSE(window->document()->data().dataModified(ComparedFile::Second));
+    EXPECT_TRUE(window->document()->data().dataModified(ComparedFile::kFirst));
+    EXPECT_FALSE(window->document()->data().dataModified(ComparedFile::kSecond));
 }
 
 TEST_F(CompareWindowTest, SaveFileAsWritesACopyAndSaveFileClearsTheFlag) {
     CCompareFilesChildFrame* window = Open({1, 2, 3}, {4});
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
-    data.file(ComparedFile::First).RemoveBytes(1, 1);
+    data.file(ComparedFile::kFirst).RemoveBytes(1, 1);
     const std::string copy = dir_.File("copy.bin");
     prompts().ChooseFileNext(QString::fromStdString(copy));
     frame()->RouteCommand(Cmd::FileSaveFile1As);
@@ -243,13 +243,13 @@ TEST_F(CompareWindowTest, SaveFileAsWritesACopyAndSaveFileClearsTheFlag) {
     EXPECT_EQ(prompts().asked, QStringList({"Save File1 As"}));
     EXPECT_EQ(ReadFileBytes(copy), (std::vector<std::uint8_t>{1, 3}));
     EXPECT_EQ(ReadFileBytes(path1_), (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(data.dataModified(ComparedFile::kFirst));
     EXPECT_EQ(window->view1()->pane()->titleBar()->text(),
               " File1: " + QString::fromStdString(path1_));
     frame()->RouteCommand(Cmd::FileSaveFile1);
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(path1_), (std::vector<std::uint8_t>{1, 3}));
-    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+    EXPECT_FALSE(data.dataModified(ComparedFile::kFirst));
 }
 
 // The close guard asks about the comparison, the marking run, then each
@@ -261,11 +261,11 @@ TEST_F(CompareWindowTest, CloseGuardAsksInOrder) {
     CCompareFilesChildFrame* window = Open(bytes, std::vector<std::uint8_t>(4096, 0));
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
-    data.file(ComparedFile::First).SetByte(0, 0x77);
-    data.file(ComparedFile::Second).SetByte(0, 0x66);
+    data.file(ComparedFile::kFirst).SetByte(0, 0x77);
+    data.file(ComparedFile::kSecond).SetByte(0, 0x66);
     frame()->RouteCommand(Cmd::OpStartCompare);
     ASSERT_EQ(data.m_bComparing, 1);
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompts().asked, QStringList({orvel::kStopComparingQuestion}));
     EXPECT_EQ(data.m_bComparing, 1);
@@ -273,8 +273,8 @@ TEST_F(CompareWindowTest, CloseGuardAsksInOrder) {
     data.m_bMarking = 1;
     data.m_bMarkIdle = 0;
     prompts().Reset();
-    for (auto answer : {UserPrompts::Answer::Yes, UserPrompts::Answer::Yes,
-                        UserPrompts::Answer::Yes, UserPrompts::Answer::No})
+    for (auto answer : {UserPrompts::Answer::kYes, UserPrompts::Answer::kYes,
+                        UserPrompts::Answer::kYes, UserPrompts::Answer::kNo})
         prompts().AnswerNext(answer);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(prompts().asked,
@@ -295,11 +295,11 @@ TEST_F(CompareWindowTest, FailedSaveOnClosingKeepsTheWindowAndItsEdits) {
     CCompareFilesChildFrame* window = Open(original, {1});
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
-    data.file(ComparedFile::First).SetByte(5, 0xEE);
-    data.file(ComparedFile::Second).SetByte(0, 0x22);
+    data.file(ComparedFile::kFirst).SetByte(5, 0xEE);
+    data.file(ComparedFile::kSecond).SetByte(0, 0x22);
     {
         const orvel::test::FileSizeLimit limit(50000);
-        prompts().AnswerNext(UserPrompts::Answer::Yes);
+        prompts().AnswerNext(UserPrompts::Answer::kYes);
         EXPECT_FALSE(window->close());
     }
     // No question about the second file: the window stays whatever the answer.
@@ -309,9 +309,9 @@ TEST_F(CompareWindowTest, FailedSaveOnClosingKeepsTheWindowAndItsEdits) {
                                                   "\nCause: File too large")}));
     EXPECT_EQ(ReadFileBytes(path1_), original);
     EXPECT_EQ(active(), window);
-    EXPECT_EQ(data.file(ComparedFile::First).at(5), 0xEE);
-    EXPECT_TRUE(data.dataModified(ComparedFile::First));
-    EXPECT_TRUE(data.dataModified(ComparedFile::Second));
+    EXPECT_EQ(data.file(ComparedFile::kFirst).at(5), 0xEE);
+    EXPECT_TRUE(data.dataModified(ComparedFile::kFirst));
+    EXPECT_TRUE(data.dataModified(ComparedFile::kSecond));
 }
 
 TEST_F(CompareWindowTest, NavigationSelectsTheSameByteInBothPanes) {
@@ -321,12 +321,12 @@ TEST_F(CompareWindowTest, NavigationSelectsTheSameByteInBothPanes) {
     second[42] = 5;  // surplus: never reached
     CCompareFilesChildFrame* window = Open(first, second);
     ASSERT_NE(window, nullptr);
-    const auto selected = [&](CComparedFileView* view, orvel::Offset offset) {
+    const auto selected = [&](ComparedFileView* view, orvel::Offset offset) {
         const orvel::HexPos digits = view->layout().ByteToHexPos(offset);
         return view->selection() == orvel::TextSelection{digits.high, digits.low + 1};
     };
     struct Step {
-        CComparedFileView* pane;
+        ComparedFileView* pane;
         CommandId cmd;
         orvel::Offset expected;
     };
@@ -344,8 +344,8 @@ TEST_F(CompareWindowTest, NavigationSelectsTheSameByteInBothPanes) {
         EXPECT_EQ(window->document()->data().m_nLastDiff, step.expected);
     }
     // Each pane colours the bytes found in its own difference colour.
-    EXPECT_EQ(window->view1()->marks().ColorAt(20), orvel::MarkColor::Red);
-    EXPECT_EQ(window->view2()->marks().ColorAt(20), orvel::MarkColor::Blue);
+    EXPECT_EQ(window->view1()->marks().ColorAt(20), orvel::MarkColor::kRed);
+    EXPECT_EQ(window->view2()->marks().ColorAt(20), orvel::MarkColor::kBlue);
     // A caret in the header asks for a click on a byte first.
     window->view1()->SetCaret(20);
     window->view1()->setFocus();
@@ -369,8 +369,8 @@ TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
     EXPECT_FALSE(window->view1()->IsMarkIdle());
     ClickAt(window->view1(), 165);
     Type(window->view1(), "FF");
-    EXPECT_EQ(data.file(ComparedFile::First).at(0), 0);
-    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+    EXPECT_EQ(data.file(ComparedFile::kFirst).at(0), 0);
+    EXPECT_FALSE(data.dataModified(ComparedFile::kFirst));
     frame()->RouteCommand(Cmd::OpStopCompare);
     ASSERT_TRUE(WaitIdle(window));
     EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
@@ -382,7 +382,7 @@ TEST_F(CompareWindowTest, WhileComparingTypingIsIgnoredAndEditingWaits) {
 TEST_F(CompareWindowTest, MarkingInOnePaneHoldsTheWholeWindow) {
     CCompareFilesChildFrame* window = Open({1, 2, 3, 4}, {1, 3, 3, 4});
     ASSERT_NE(window, nullptr);
-    const auto stateIn = [this](CComparedFileView* pane, CommandId cmd) {
+    const auto stateIn = [this](ComparedFileView* pane, CommandId cmd) {
         const orvel::CommandState state = frame()->commands().State(cmd, frame()->RouteFrom(pane));
         return std::pair(state.enabled, state.checked);
     };
@@ -406,7 +406,7 @@ TEST_F(CompareWindowTest, MarkingInOnePaneHoldsTheWholeWindow) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == window->view1(); }, 5000));
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkUnits));
     ASSERT_TRUE(QTest::qWaitFor([&] { return data.IsCompareDocIdle(); }, 30000));
-    EXPECT_EQ(window->view1()->marks().ColorAt(0), orvel::MarkColor::Red);
+    EXPECT_EQ(window->view1()->marks().ColorAt(0), orvel::MarkColor::kRed);
     EXPECT_TRUE(window->view2()->marks().empty());
     EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
     EXPECT_EQ(stateIn(window->view2(), Cmd::MarkBytes), std::pair(true, false));
@@ -419,8 +419,8 @@ TEST_F(CompareWindowTest, MarkCommandsWaitWhileComparing) {
     ASSERT_NE(window, nullptr);
     frame()->RouteCommand(Cmd::OpStartCompare);
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
-    for (CComparedFileView* pane : {static_cast<CComparedFileView*>(window->view1()),
-                                    static_cast<CComparedFileView*>(window->view2())}) {
+    for (ComparedFileView* pane : {static_cast<ComparedFileView*>(window->view1()),
+                                   static_cast<ComparedFileView*>(window->view2())}) {
         pane->setFocus();
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->activeView() == pane; }, 5000));
         for (CommandId cmd : {Cmd::MarkBytes, Cmd::MarkBlocks, Cmd::MarkPatterns, Cmd::MarkUnits})

@@ -4,7 +4,7 @@
 #include <QStatusBar>
 
 #include "app/qt_user_prompts.h"
-#include "compare_gui_fixture.h"
+#include "support/compare_gui_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::CommandId;
@@ -49,8 +49,8 @@ TEST_F(CompareWorkerTest, CompareWorkerPaintsDifferencesAndTellsTheSummary) {
         CCompareFilesChildFrame* window = Open(c.first, c.second);
         ASSERT_NE(window, nullptr);
         // Marks from before the comparison go when it starts.
-        window->view1()->marks().Paint(0, 4, orvel::MarkColor::Cyan);
-        window->view2()->marks().Paint(0, 4, orvel::MarkColor::Cyan);
+        window->view1()->marks().Paint(0, 4, orvel::MarkColor::kCyan);
+        window->view2()->marks().Paint(0, 4, orvel::MarkColor::kCyan);
         frame()->RouteCommand(Cmd::OpStartCompare);
         ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
         EXPECT_EQ(prompts().notes[0], c.summary);
@@ -80,14 +80,14 @@ TEST_F(CompareWorkerTest, CompareWorkerStopsWithoutSummaryAndKeepsItsColours) {
     EXPECT_EQ(window->document()->data().m_bComparing, 0);
     EXPECT_TRUE(prompts().notes.isEmpty());
     // What was painted before the stop stays, in both panes alike.
-    EXPECT_EQ(window->view1()->marks().ColorAt(1) == orvel::MarkColor::Red,
-              window->view2()->marks().ColorAt(1) == orvel::MarkColor::Blue);
-    EXPECT_EQ(window->view1()->marks().ColorAt(65535), orvel::MarkColor::Black);
-    EXPECT_EQ(window->view2()->marks().ColorAt(65535), orvel::MarkColor::Black);
+    EXPECT_EQ(window->view1()->marks().ColorAt(1) == orvel::MarkColor::kRed,
+              window->view2()->marks().ColorAt(1) == orvel::MarkColor::kBlue);
+    EXPECT_EQ(window->view1()->marks().ColorAt(65535), orvel::MarkColor::kBlack);
+    EXPECT_EQ(window->view2()->marks().ColorAt(65535), orvel::MarkColor::kBlack);
     EXPECT_TRUE(Enabled(Cmd::OpStartCompare));
     // A new comparison after an edit clears the colours and compares the edited bytes.
     const std::vector<std::uint8_t> edited = OddBytesSet(65536);
-    window->document()->data().file(ComparedFile::Second).ReplaceRange(0, edited);
+    window->document()->data().file(ComparedFile::kSecond).ReplaceRange(0, edited);
     frame()->RouteCommand(Cmd::OpStartCompare);
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
     EXPECT_EQ(prompts().notes[0], "Number of different byte found: 0");
@@ -110,7 +110,7 @@ TEST_F(CompareWorkerTest, CompareWorkerEndsAtOnceWhenTheWindowCloses) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
         }
         QPointer<CCompareFilesChildFrame> guard(window);
-        prompts().AnswerNext(UserPrompts::Answer::Yes);
+        prompts().AnswerNext(UserPrompts::Answer::kYes);
         EXPECT_TRUE(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(guard.isNull());
@@ -129,11 +129,11 @@ TEST_F(CompareWorkerTest, CompareWorkerGoesOnWhenClosingIsRefused) {
     CCompareFilesChildFrame* window = Open(std::vector<std::uint8_t>(4096, 0), second);
     ASSERT_NE(window, nullptr);
     frame()->RouteCommand(Cmd::OpStartCompare);
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_FALSE(window->close());
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompts().notes.size() == 1; }, 30000));
     EXPECT_EQ(prompts().notes[0], "Number of different byte found: 3");
-    EXPECT_EQ(window->view2()->marks().ColorAt(4095), orvel::MarkColor::Blue);
+    EXPECT_EQ(window->view2()->marks().ColorAt(4095), orvel::MarkColor::kBlue);
     prompts().CloseNotes();
     EXPECT_TRUE(WaitIdle(window));
 }
@@ -197,7 +197,7 @@ TEST_F(CompareWorkerTest, CompareWorkerOutOfMemoryStopsWithAMessage) {
     CCompareFilesChildFrame* window = Open(OddBytesSet(65536), std::vector<std::uint8_t>(65536, 0));
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
-    data.file(ComparedFile::Second).SetByte(0, 5);
+    data.file(ComparedFile::kSecond).SetByte(0, 5);
     window->view2()->marks().setMemoryLimit(0);
     frame()->RouteCommand(Cmd::OpStartCompare);
     ASSERT_TRUE(WaitIdle(window));
@@ -205,11 +205,11 @@ TEST_F(CompareWorkerTest, CompareWorkerOutOfMemoryStopsWithAMessage) {
     EXPECT_EQ(prompts().asked, QStringList({orvel::kCompareOutOfMemoryText}));
     EXPECT_TRUE(prompts().notes.isEmpty());
     EXPECT_TRUE(window->view2()->marks().empty());
-    EXPECT_EQ(data.file(ComparedFile::First).size(), 65536);
-    EXPECT_EQ(data.file(ComparedFile::First).at(1), 1);
-    EXPECT_EQ(data.file(ComparedFile::Second).at(0), 5);
-    EXPECT_FALSE(data.dataModified(ComparedFile::First));
-    EXPECT_TRUE(data.dataModified(ComparedFile::Second));
+    EXPECT_EQ(data.file(ComparedFile::kFirst).size(), 65536);
+    EXPECT_EQ(data.file(ComparedFile::kFirst).at(1), 1);
+    EXPECT_EQ(data.file(ComparedFile::kSecond).at(0), 5);
+    EXPECT_FALSE(data.dataModified(ComparedFile::kFirst));
+    EXPECT_TRUE(data.dataModified(ComparedFile::kSecond));
     EXPECT_EQ(frame()->mdiArea()->subWindowList().size(), 2);
     EXPECT_TRUE(other->document()->IsModified());
     EXPECT_TRUE(Enabled(Cmd::OpStartCompare));

@@ -84,9 +84,9 @@ TEST(DiffBucketsTest, CountsAgreeWithAPerByteTally) {
 TEST(DiffBucketsTest, EditsCountInTheFilesThatHoldTheirBytes) {
     DiffBuckets first(100);
     DiffBuckets second(120);
-    AddEdit(first, second, {AlignedEditKind::Change, 10, 12, 3});
-    AddEdit(first, second, {AlignedEditKind::Delete, 50, 55, 5});
-    AddEdit(first, second, {AlignedEditKind::Insert, 80, 80, 30});
+    AddEdit(first, second, {AlignedEditKind::kChange, 10, 12, 3});
+    AddEdit(first, second, {AlignedEditKind::kDelete, 50, 55, 5});
+    AddEdit(first, second, {AlignedEditKind::kInsert, 80, 80, 30});
     EXPECT_EQ(first.total(), 8);
     EXPECT_EQ(second.total(), 33);
     EXPECT_EQ(first.count(52), 1);
@@ -137,26 +137,26 @@ TEST(EditJoinerTest, JoinsOnlyEditsThatContinueEachOther) {
     };
     EditJoiner joiner(sink);
     const AlignedEdit in[] = {
-        {AlignedEditKind::Change, 0, 0, 4},   {AlignedEditKind::Change, 4, 4, 4},    // joined
-        {AlignedEditKind::Insert, 8, 8, 2},   {AlignedEditKind::Insert, 8, 10, 3},   // joined
-        {AlignedEditKind::Delete, 8, 13, 1},  {AlignedEditKind::Delete, 10, 13, 1},  // a gap in A
-        {AlignedEditKind::Change, 11, 14, 1},
+        {AlignedEditKind::kChange, 0, 0, 4},   {AlignedEditKind::kChange, 4, 4, 4},    // joined
+        {AlignedEditKind::kInsert, 8, 8, 2},   {AlignedEditKind::kInsert, 8, 10, 3},   // joined
+        {AlignedEditKind::kDelete, 8, 13, 1},  {AlignedEditKind::kDelete, 10, 13, 1},  // a gap in A
+        {AlignedEditKind::kChange, 11, 14, 1},
     };
     for (const AlignedEdit& edit : in)
         EXPECT_TRUE(joiner.Add(edit));
     EXPECT_TRUE(joiner.Flush());
     EXPECT_TRUE(joiner.Flush());  // nothing left to hand over
-    EXPECT_EQ(out, (std::vector<AlignedEdit>{{AlignedEditKind::Change, 0, 0, 8},
-                                             {AlignedEditKind::Insert, 8, 8, 5},
-                                             {AlignedEditKind::Delete, 8, 13, 1},
-                                             {AlignedEditKind::Delete, 10, 13, 1},
-                                             {AlignedEditKind::Change, 11, 14, 1}}));
+    EXPECT_EQ(out, (std::vector<AlignedEdit>{{AlignedEditKind::kChange, 0, 0, 8},
+                                             {AlignedEditKind::kInsert, 8, 8, 5},
+                                             {AlignedEditKind::kDelete, 8, 13, 1},
+                                             {AlignedEditKind::kDelete, 10, 13, 1},
+                                             {AlignedEditKind::kChange, 11, 14, 1}}));
     // A sink that declines is heard at the next hand-over.
     room = 1;
     out.clear();
     EditJoiner declined(sink);
-    EXPECT_TRUE(declined.Add({AlignedEditKind::Change, 0, 0, 1}));
-    EXPECT_FALSE(declined.Add({AlignedEditKind::Insert, 1, 1, 1}));
+    EXPECT_TRUE(declined.Add({AlignedEditKind::kChange, 0, 0, 1}));
+    EXPECT_FALSE(declined.Add({AlignedEditKind::kInsert, 1, 1, 1}));
 }
 
 }  // namespace

@@ -39,12 +39,12 @@ std::vector<Offset> ReferenceMap(const std::vector<AlignedEdit>& edits, Compared
             map.push_back(posTo);
     };
     const ComparedFile to =
-        from == ComparedFile::First ? ComparedFile::Second : ComparedFile::First;
+        from == ComparedFile::kFirst ? ComparedFile::kSecond : ComparedFile::kFirst;
     for (const AlignedEdit& edit : edits) {
         equalUpTo(EditStart(edit, from));
         for (Offset i = 0; i < EditEnd(edit, from) - EditStart(edit, from); ++i)
-            map.push_back(edit.kind == Kind::Change ? EditStart(edit, to) + i
-                                                    : EditStart(edit, to));
+            map.push_back(edit.kind == Kind::kChange ? EditStart(edit, to) + i
+                                                     : EditStart(edit, to));
         posFrom = EditEnd(edit, from);
         posTo = EditEnd(edit, to);
     }
@@ -59,7 +59,7 @@ TEST(DiffListTest, MapsOffsetsAndFindsRowsAsTheScriptSays) {
         DiffList list;
         for (const AlignedEdit& edit : edits)
             list.Add(edit);
-        for (const ComparedFile from : {ComparedFile::First, ComparedFile::Second}) {
+        for (const ComparedFile from : {ComparedFile::kFirst, ComparedFile::kSecond}) {
             const Offset length = EditEnd(edits.back(), from) + 5;
             const std::vector<Offset> map = ReferenceMap(edits, from, length);
             for (Offset pos = 0; pos < length; ++pos) {
@@ -80,13 +80,13 @@ TEST(DiffListTest, MapsOffsetsAndFindsRowsAsTheScriptSays) {
 
 TEST(DiffListTest, JoinsRunsThatContinueEachOtherAndCountsTotals) {
     DiffList list;
-    EXPECT_TRUE(list.Add({Kind::Change, 10, 10, 4}));
-    EXPECT_FALSE(list.Add({Kind::Change, 14, 14, 2}));  // cut at a block boundary
-    EXPECT_TRUE(list.Add({Kind::Delete, 16, 16, 3}));   // another kind
-    EXPECT_TRUE(list.Add({Kind::Change, 30, 27, 1}));   // not adjacent
-    EXPECT_TRUE(list.Add({Kind::Insert, 40, 37, 8}));
+    EXPECT_TRUE(list.Add({Kind::kChange, 10, 10, 4}));
+    EXPECT_FALSE(list.Add({Kind::kChange, 14, 14, 2}));  // cut at a block boundary
+    EXPECT_TRUE(list.Add({Kind::kDelete, 16, 16, 3}));   // another kind
+    EXPECT_TRUE(list.Add({Kind::kChange, 30, 27, 1}));   // not adjacent
+    EXPECT_TRUE(list.Add({Kind::kInsert, 40, 37, 8}));
     ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[0], (AlignedEdit{Kind::Change, 10, 10, 6}));
+    EXPECT_EQ(list[0], (AlignedEdit{Kind::kChange, 10, 10, 6}));
     EXPECT_EQ(list.totals().changed, 7);
     EXPECT_EQ(list.totals().deleted, 3);
     EXPECT_EQ(list.totals().inserted, 8);
@@ -99,19 +99,19 @@ TEST(DiffListTest, JoinsRunsThatContinueEachOtherAndCountsTotals) {
 // comparison lists again.
 TEST(DiffListTest, AFullListCountsTheRunsItLeavesOut) {
     DiffList list(2);
-    EXPECT_TRUE(list.Add({Kind::Change, 0, 0, 1}));
-    EXPECT_TRUE(list.Add({Kind::Change, 5, 5, 1}));
-    EXPECT_FALSE(list.Add({Kind::Change, 6, 6, 2}));  // continues the last row
+    EXPECT_TRUE(list.Add({Kind::kChange, 0, 0, 1}));
+    EXPECT_TRUE(list.Add({Kind::kChange, 5, 5, 1}));
+    EXPECT_FALSE(list.Add({Kind::kChange, 6, 6, 2}));  // continues the last row
     EXPECT_FALSE(list.full());
-    EXPECT_FALSE(list.Add({Kind::Change, 9, 9, 1}));
-    EXPECT_FALSE(list.Add({Kind::Change, 12, 12, 4}));
+    EXPECT_FALSE(list.Add({Kind::kChange, 9, 9, 1}));
+    EXPECT_FALSE(list.Add({Kind::kChange, 12, 12, 4}));
     EXPECT_TRUE(list.full());
     EXPECT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].length, 3);
     EXPECT_EQ(list.totals().changed, 9);
     list.Clear();
     EXPECT_FALSE(list.full());
-    EXPECT_TRUE(list.Add({Kind::Change, 0, 0, 1}));
+    EXPECT_TRUE(list.Add({Kind::kChange, 0, 0, 1}));
 }
 
 // Copying a run into one file takes the row out and moves the later rows of
@@ -119,30 +119,30 @@ TEST(DiffListTest, AFullListCountsTheRunsItLeavesOut) {
 TEST(DiffListTest, SettlingARowShiftsTheTargetFilesLaterRows) {
     const auto listOf = [] {
         DiffList list;
-        list.Add({Kind::Change, 0, 0, 2});
-        list.Add({Kind::Delete, 5, 5, 3});
-        list.Add({Kind::Insert, 10, 7, 4});
-        list.Add({Kind::Change, 20, 21, 1});
+        list.Add({Kind::kChange, 0, 0, 2});
+        list.Add({Kind::kDelete, 5, 5, 3});
+        list.Add({Kind::kInsert, 10, 7, 4});
+        list.Add({Kind::kChange, 20, 21, 1});
         return list;
     };
     DiffList intoSecond = listOf();
-    intoSecond.Settle(1, ComparedFile::Second);  // the second file gains 3 bytes
+    intoSecond.Settle(1, ComparedFile::kSecond);  // the second file gains 3 bytes
     ASSERT_EQ(intoSecond.size(), 3u);
-    EXPECT_EQ(intoSecond[1], (AlignedEdit{Kind::Insert, 10, 10, 4}));
-    EXPECT_EQ(intoSecond[2], (AlignedEdit{Kind::Change, 20, 24, 1}));
+    EXPECT_EQ(intoSecond[1], (AlignedEdit{Kind::kInsert, 10, 10, 4}));
+    EXPECT_EQ(intoSecond[2], (AlignedEdit{Kind::kChange, 20, 24, 1}));
     EXPECT_EQ(intoSecond.totals().deleted, 0);
 
     DiffList intoFirst = listOf();
-    intoFirst.Settle(2, ComparedFile::First);  // the first file gains the 4 inserted bytes
+    intoFirst.Settle(2, ComparedFile::kFirst);  // the first file gains the 4 inserted bytes
     ASSERT_EQ(intoFirst.size(), 3u);
-    EXPECT_EQ(intoFirst[2], (AlignedEdit{Kind::Change, 24, 21, 1}));
+    EXPECT_EQ(intoFirst[2], (AlignedEdit{Kind::kChange, 24, 21, 1}));
     EXPECT_EQ(intoFirst.totals().inserted, 0);
     // Settling a change moves nothing.
-    const AlignedEdit change = intoFirst.Settle(0, ComparedFile::First);
-    EXPECT_EQ(intoFirst[0], (AlignedEdit{Kind::Delete, 5, 5, 3}));
+    const AlignedEdit change = intoFirst.Settle(0, ComparedFile::kFirst);
+    EXPECT_EQ(intoFirst[0], (AlignedEdit{Kind::kDelete, 5, 5, 3}));
     // Undone copies give the rows back as they were.
-    intoFirst.Unsettle(0, change, ComparedFile::First);
-    intoFirst.Unsettle(2, {Kind::Insert, 10, 7, 4}, ComparedFile::First);
+    intoFirst.Unsettle(0, change, ComparedFile::kFirst);
+    intoFirst.Unsettle(2, {Kind::kInsert, 10, 7, 4}, ComparedFile::kFirst);
     const DiffList original = listOf();
     ASSERT_EQ(intoFirst.size(), original.size());
     for (std::size_t row = 0; row < original.size(); ++row)
@@ -154,27 +154,28 @@ TEST(DiffListTest, SettlingARowShiftsTheTargetFilesLaterRows) {
 // second pane's lines run two ahead.
 TEST(DiffListTest, TheFollowingPaneKeepsToTheOffsetAcross) {
     DiffList diffs;
-    diffs.Add({Kind::Insert, 0x40, 0x40, 0x20});
+    diffs.Add({Kind::kInsert, 0x40, 0x40, 0x20});
     const Offset first = 3;  // the text line of data line 0
-    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::Second, 1, first, 0x1000), 1);
-    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::Second, first + 2, first, 0x1000), first + 2);
-    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::Second, first + 4, first, 0x1000), first + 6);
-    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::First, first + 6, first, 0x1000), first + 4);
+    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::kSecond, 1, first, 0x1000), 1);
+    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::kSecond, first + 2, first, 0x1000), first + 2);
+    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::kSecond, first + 4, first, 0x1000), first + 6);
+    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::kFirst, first + 6, first, 0x1000), first + 4);
     // Inside the inserted bytes the first pane waits where they would be.
-    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::First, first + 5, first, 0x1000), first + 4);
+    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::kFirst, first + 5, first, 0x1000), first + 4);
     // Never past the follower's last line.
-    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::First, first + 100, first, 0x50), first + 5);
+    EXPECT_EQ(FollowingTopLine(diffs, ComparedFile::kFirst, first + 100, first, 0x50), first + 5);
 }
 
 TEST(DiffListTest, PlainRunsBecomeChangesAndTheSurplus) {
     const PaintRun red{3, 5, kFirstPaneDiffColor};
-    EXPECT_EQ(PlainRunEdit(red, ComparedFile::First, 10, 8), (AlignedEdit{Kind::Change, 3, 3, 3}));
-    EXPECT_EQ(PlainRunEdit({3, 5, kSecondPaneDiffColor}, ComparedFile::Second, 10, 8),
+    EXPECT_EQ(PlainRunEdit(red, ComparedFile::kFirst, 10, 8),
+              (AlignedEdit{Kind::kChange, 3, 3, 3}));
+    EXPECT_EQ(PlainRunEdit({3, 5, kSecondPaneDiffColor}, ComparedFile::kSecond, 10, 8),
               std::nullopt);
-    EXPECT_EQ(PlainRunEdit({8, 9, kFirstPaneDiffColor}, ComparedFile::First, 10, 8),
-              (AlignedEdit{Kind::Delete, 8, 8, 2}));
-    EXPECT_EQ(PlainRunEdit({4, 6, kSurplusColor}, ComparedFile::Second, 4, 7),
-              (AlignedEdit{Kind::Insert, 4, 4, 3}));
+    EXPECT_EQ(PlainRunEdit({8, 9, kFirstPaneDiffColor}, ComparedFile::kFirst, 10, 8),
+              (AlignedEdit{Kind::kDelete, 8, 8, 2}));
+    EXPECT_EQ(PlainRunEdit({4, 6, kSurplusColor}, ComparedFile::kSecond, 4, 7),
+              (AlignedEdit{Kind::kInsert, 4, 4, 3}));
 }
 
 // Each row paints only the files that hold its bytes, in its comparison's colours.
@@ -186,16 +187,22 @@ TEST(DiffListTest, RowsColourOnlyTheFilesThatHoldTheirBytes) {
         std::optional<MarkColor> second;
     };
     const Row rows[] = {
-        {{Kind::Change, 2, 5, 3}, DiffColouring::Aligned, kAlignedChangeColor, kAlignedChangeColor},
-        {{Kind::Delete, 2, 5, 3}, DiffColouring::Aligned, kOnlyInFirstColor, std::nullopt},
-        {{Kind::Insert, 2, 5, 3}, DiffColouring::Aligned, std::nullopt, kOnlyInSecondColor},
-        {{Kind::Change, 2, 2, 3}, DiffColouring::Plain, kFirstPaneDiffColor, kSecondPaneDiffColor},
-        {{Kind::Delete, 2, 1, 3}, DiffColouring::Plain, kFirstPaneDiffColor, std::nullopt},
-        {{Kind::Insert, 1, 2, 3}, DiffColouring::Plain, std::nullopt, kSurplusColor},
+        {{Kind::kChange, 2, 5, 3},
+         DiffColouring::kAligned,
+         kAlignedChangeColor,
+         kAlignedChangeColor},
+        {{Kind::kDelete, 2, 5, 3}, DiffColouring::kAligned, kOnlyInFirstColor, std::nullopt},
+        {{Kind::kInsert, 2, 5, 3}, DiffColouring::kAligned, std::nullopt, kOnlyInSecondColor},
+        {{Kind::kChange, 2, 2, 3},
+         DiffColouring::kPlain,
+         kFirstPaneDiffColor,
+         kSecondPaneDiffColor},
+        {{Kind::kDelete, 2, 1, 3}, DiffColouring::kPlain, kFirstPaneDiffColor, std::nullopt},
+        {{Kind::kInsert, 1, 2, 3}, DiffColouring::kPlain, std::nullopt, kSurplusColor},
     };
     for (const Row& row : rows) {
-        const auto first = DiffPaintRun(row.edit, ComparedFile::First, row.colouring);
-        const auto second = DiffPaintRun(row.edit, ComparedFile::Second, row.colouring);
+        const auto first = DiffPaintRun(row.edit, ComparedFile::kFirst, row.colouring);
+        const auto second = DiffPaintRun(row.edit, ComparedFile::kSecond, row.colouring);
         ASSERT_EQ(first.has_value(), row.first.has_value());
         ASSERT_EQ(second.has_value(), row.second.has_value());
         if (first) {

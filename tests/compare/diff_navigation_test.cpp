@@ -66,29 +66,29 @@ TEST(DiffNavigationTest, SearchesStepOverTheLastShownDifference) {
         Offset found;
     };
     const Row rows[] = {
-        {DiffCommand::Next, 0, -1, 3},
-        {DiffCommand::Next, 3, -1, 3},  // on a difference not shown last: that same byte
-        {DiffCommand::Next, 3, 3, 8},   // on the last one shown: the next one
-        {DiffCommand::Next, 8, 8, 9},
-        {DiffCommand::Next, 9, 3, 9},
-        {DiffCommand::Next, 31, -1, -1},
-        {DiffCommand::Next, 30, 30, -1},
-        {DiffCommand::Next, 39, 39, -1},
-        {DiffCommand::Next, 42, -1, -1},  // beyond the common length
-        {DiffCommand::Prev, 29, -1, 9},
-        {DiffCommand::Prev, 9, -1, 9},
-        {DiffCommand::Prev, 9, 9, 8},
-        {DiffCommand::Prev, 3, 3, -1},
-        {DiffCommand::Prev, 2, -1, -1},
-        {DiffCommand::Prev, 0, 0, -1},
-        {DiffCommand::Prev, 44, -1, 30},  // beyond: starts at the last common byte
-        {DiffCommand::Prev, 40, 40, 30},
+        {DiffCommand::kNext, 0, -1, 3},
+        {DiffCommand::kNext, 3, -1, 3},  // on a difference not shown last: that same byte
+        {DiffCommand::kNext, 3, 3, 8},   // on the last one shown: the next one
+        {DiffCommand::kNext, 8, 8, 9},
+        {DiffCommand::kNext, 9, 3, 9},
+        {DiffCommand::kNext, 31, -1, -1},
+        {DiffCommand::kNext, 30, 30, -1},
+        {DiffCommand::kNext, 39, 39, -1},
+        {DiffCommand::kNext, 42, -1, -1},  // beyond the common length
+        {DiffCommand::kPrev, 29, -1, 9},
+        {DiffCommand::kPrev, 9, -1, 9},
+        {DiffCommand::kPrev, 9, 9, 8},
+        {DiffCommand::kPrev, 3, 3, -1},
+        {DiffCommand::kPrev, 2, -1, -1},
+        {DiffCommand::kPrev, 0, 0, -1},
+        {DiffCommand::kPrev, 44, -1, 30},  // beyond: starts at the last common byte
+        {DiffCommand::kPrev, 40, 40, 30},
     };
     for (const Row& row : rows) {
-        const Offset found = row.command == DiffCommand::Next
+        const Offset found = row.command == DiffCommand::kNext
                                  ? FindNextDiff(p.a, p.b, row.start, row.lastDiff)
                                  : FindPrevDiff(p.a, p.b, row.start, row.lastDiff);
-        EXPECT_EQ(found, row.found) << (row.command == DiffCommand::Next ? "next" : "prev")
+        EXPECT_EQ(found, row.found) << (row.command == DiffCommand::kNext ? "next" : "prev")
                                     << " from " << row.start << " last " << row.lastDiff;
     }
     EXPECT_EQ(FindFirstDiff(p.a, p.b), 3);
@@ -104,8 +104,8 @@ TEST(DiffNavigationTest, WalksEveryDifferenceFromTheSelectionItLeaves) {
     std::vector<Offset> seen;
     for (;;) {
         const DiffNavigation nav =
-            NavigateDiff(DiffCommand::Next, ComparedFile::Second, sel, p.a, p.b, lastDiff);
-        if (nav.outcome != Outcome::Found)
+            NavigateDiff(DiffCommand::kNext, ComparedFile::kSecond, sel, p.a, p.b, lastDiff);
+        if (nav.outcome != Outcome::kFound)
             break;
         seen.push_back(nav.offset);
         EXPECT_EQ(lastDiff, nav.offset);
@@ -116,8 +116,8 @@ TEST(DiffNavigationTest, WalksEveryDifferenceFromTheSelectionItLeaves) {
     seen.clear();
     for (;;) {
         const DiffNavigation nav =
-            NavigateDiff(DiffCommand::Prev, ComparedFile::First, sel, p.a, p.b, lastDiff);
-        if (nav.outcome != Outcome::Found)
+            NavigateDiff(DiffCommand::kPrev, ComparedFile::kFirst, sel, p.a, p.b, lastDiff);
+        if (nav.outcome != Outcome::kFound)
             break;
         seen.push_back(nav.offset);
         const HexPos hex = kPane.ByteToHexPos(nav.offset);
@@ -134,16 +134,16 @@ TEST(DiffNavigationTest, ClickRequestWhenTheCaretIsOnNoByte) {
         const char* text;
     };
     const Row rows[] = {
-        {DiffCommand::Next, ComparedFile::First, kClickToStartText},
-        {DiffCommand::Next, ComparedFile::Second, kClickToStartText},
-        {DiffCommand::Prev, ComparedFile::First, kClickToStartPrevFirstPaneText},
-        {DiffCommand::Prev, ComparedFile::Second, kClickToStartText},
+        {DiffCommand::kNext, ComparedFile::kFirst, kClickToStartText},
+        {DiffCommand::kNext, ComparedFile::kSecond, kClickToStartText},
+        {DiffCommand::kPrev, ComparedFile::kFirst, kClickToStartPrevFirstPaneText},
+        {DiffCommand::kPrev, ComparedFile::kSecond, kClickToStartText},
     };
     for (const Row& row : rows) {
         for (TextSelection sel : {CaretAt(0), CaretAtColumn(0, 2), CaretAtColumn(1, 70)}) {
             Offset lastDiff = 8;
             const DiffNavigation nav = NavigateDiff(row.command, row.pane, sel, p.a, p.b, lastDiff);
-            EXPECT_EQ(nav.outcome, Outcome::ClickRequest);
+            EXPECT_EQ(nav.outcome, Outcome::kClickRequest);
             EXPECT_EQ(nav.message, row.text);
             EXPECT_EQ(lastDiff, 8);
         }
@@ -154,9 +154,9 @@ TEST(DiffNavigationTest, ClickRequestWhenTheCaretIsOnNoByte) {
               "Please click to select the byte where you want to start the search first!");
     // First and Last ignore the caret.
     Offset lastDiff = -1;
-    EXPECT_EQ(
-        NavigateDiff(DiffCommand::Last, ComparedFile::First, CaretAt(0), p.a, p.b, lastDiff).offset,
-        30);
+    EXPECT_EQ(NavigateDiff(DiffCommand::kLast, ComparedFile::kFirst, CaretAt(0), p.a, p.b, lastDiff)
+                  .offset,
+              30);
     EXPECT_EQ(lastDiff, 30);
 }
 
@@ -164,13 +164,13 @@ TEST(DiffNavigationTest, NothingToFindLeavesTheLastDifference) {
     const Bytes empty;
     const Bytes some = {1, 2, 3};
     for (DiffCommand command :
-         {DiffCommand::Next, DiffCommand::Prev, DiffCommand::First, DiffCommand::Last}) {
+         {DiffCommand::kNext, DiffCommand::kPrev, DiffCommand::kFirst, DiffCommand::kLast}) {
         for (const auto& [a, b] :
              {std::pair{&empty, &some}, std::pair{&some, &empty}, std::pair{&some, &some}}) {
             Offset lastDiff = 1;
             const DiffNavigation nav =
-                NavigateDiff(command, ComparedFile::First, CaretOnByte(0), *a, *b, lastDiff);
-            EXPECT_EQ(nav.outcome, Outcome::Nothing);
+                NavigateDiff(command, ComparedFile::kFirst, CaretOnByte(0), *a, *b, lastDiff);
+            EXPECT_EQ(nav.outcome, Outcome::kNothing);
             EXPECT_TRUE(nav.message.empty());
             EXPECT_EQ(lastDiff, 1);
         }

@@ -31,16 +31,16 @@ inline Bytes Replay(const Bytes& a, const Bytes& b, const std::vector<AlignedEdi
         }
         out.insert(out.end(), a.begin() + static_cast<std::ptrdiff_t>(posA),
                    a.begin() + static_cast<std::ptrdiff_t>(offA));
-        if ((edit.kind != AlignedEditKind::Insert && offA + len > a.size()) ||
-            (edit.kind != AlignedEditKind::Delete && offB + len > b.size())) {
+        if ((edit.kind != AlignedEditKind::kInsert && offA + len > a.size()) ||
+            (edit.kind != AlignedEditKind::kDelete && offB + len > b.size())) {
             why = "edit past the end at " + std::to_string(edit.offsetA);
             return out;
         }
-        for (std::size_t i = 0; edit.kind == AlignedEditKind::Change && i < len; ++i) {
+        for (std::size_t i = 0; edit.kind == AlignedEditKind::kChange && i < len; ++i) {
             if (a[offA + i] == b[offB + i])
                 why = "change covers an equal byte at " + std::to_string(offA + i);
         }
-        if (edit.kind != AlignedEditKind::Delete)
+        if (edit.kind != AlignedEditKind::kDelete)
             out.insert(out.end(), b.begin() + static_cast<std::ptrdiff_t>(offB),
                        b.begin() + static_cast<std::ptrdiff_t>(offB + len));
         posA = static_cast<std::size_t>(edit.endA());

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "compare/anchor_search.h"
-#include "compare/edit_script.h"
+#include "support/edit_script.h"
 
 namespace orvel {
 namespace {
@@ -59,8 +59,8 @@ TEST(GapAlignerTest, EditsKeepTheirOffsetsAndJoinRuns) {
     const Bytes a = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
     const Bytes b = {'a', '1', '2', 'b', 'c', 'd', 'e', 'f', 'x', 'y'};
     EXPECT_TRUE(aligner.Align(a, b, 0x1000, 0x2000, keep));
-    EXPECT_EQ(edits, (std::vector<AlignedEdit>{{AlignedEditKind::Insert, 0x1001, 0x2001, 2},
-                                               {AlignedEditKind::Change, 0x1006, 0x2008, 2}}));
+    EXPECT_EQ(edits, (std::vector<AlignedEdit>{{AlignedEditKind::kInsert, 0x1001, 0x2001, 2},
+                                               {AlignedEditKind::kChange, 0x1006, 0x2008, 2}}));
     // A sink that declines ends the gap.
     EXPECT_FALSE(aligner.Align(a, b, 0, 0, [](const AlignedEdit&) { return false; }));
 }
@@ -74,18 +74,18 @@ TEST(GapAlignerTest, NoisyGapsAreComparedInPlace) {
     Bytes b = RandomBytes(rng, 1000);
     b.insert(b.end(), a.end() - 1000, a.end());  // the last 1000 bytes agree
     const auto edits = AlignGap(aligner, a, b);
-    EXPECT_EQ(edits.front(), (AlignedEdit{AlignedEditKind::Delete, 0, 0, 1000}));
+    EXPECT_EQ(edits.front(), (AlignedEdit{AlignedEditKind::kDelete, 0, 0, 1000}));
     for (std::size_t i = 1; i < edits.size(); ++i) {
-        EXPECT_EQ(edits[i].kind, AlignedEditKind::Change);
+        EXPECT_EQ(edits[i].kind, AlignedEditKind::kChange);
         EXPECT_GE(edits[i].offsetA, 1000);
         EXPECT_LE(edits[i].endA(), 2000);
     }
 
     // The cheap script is already the least when one side is empty.
     EXPECT_EQ(AlignGap(aligner, {}, a),
-              (std::vector<AlignedEdit>{{AlignedEditKind::Insert, 0, 0, 3000}}));
+              (std::vector<AlignedEdit>{{AlignedEditKind::kInsert, 0, 0, 3000}}));
     EXPECT_EQ(AlignGap(aligner, a, {}),
-              (std::vector<AlignedEdit>{{AlignedEditKind::Delete, 0, 0, 3000}}));
+              (std::vector<AlignedEdit>{{AlignedEditKind::kDelete, 0, 0, 3000}}));
 }
 
 // The brute-force answer: the least first + second, then the least distance

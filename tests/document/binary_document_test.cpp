@@ -136,7 +136,7 @@ TEST(BinaryDocumentTest, EditsMatchAPlainVector) {
                     std::vector<std::uint8_t> bytes(random() % 40);
                     for (auto& b : bytes)
                         b = static_cast<std::uint8_t>(random());
-                    ASSERT_EQ(doc.InsertBytes(at, bytes), EditOutcome::kDone);
+                    ASSERT_EQ(doc.InsertRange(at, bytes), EditOutcome::kDone);
                     reference.insert(first, bytes.begin(), bytes.end());
                     expected = {EditKind::kInsert, at, 0, static_cast<Offset>(bytes.size())};
                     break;

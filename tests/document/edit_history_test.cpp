@@ -53,7 +53,7 @@ TEST(EditHistoryTest, KeptBytesFollowTheEdit) {
     Doc d(Counting(kBlock));
     const EditHistory& history = d.doc.history();
 
-    EXPECT_EQ(d.doc.InsertBytes(10, Counting(kBlock)), EditOutcome::kDone);
+    EXPECT_EQ(d.doc.InsertRange(10, Counting(kBlock)), EditOutcome::kDone);
     EXPECT_LT(history.memoryUsed(), kFewBytes);
     EXPECT_EQ(d.doc.Undo().outcome, EditOutcome::kDone);
     EXPECT_GE(history.memoryUsed(), kBlock);
@@ -100,7 +100,7 @@ TEST(EditHistoryTest, UndoAndRedoTellWhatChanged) {
          {EditKind::kRemove, 1, 2, 0}},
         {"insert",
          [](auto& d) {
-             return d.InsertBytes(4, Bytes{9, 9});
+             return d.InsertRange(4, Bytes{9, 9});
          },
          {EditKind::kRemove, 4, 2, 0},
          {EditKind::kInsert, 4, 0, 2}},
@@ -179,7 +179,7 @@ TEST(EditHistoryTest, TheOldestStepsGoFirstWhenTheBudgetIsReached) {
 TEST(EditHistoryTest, AnUndoneInsertTooLargeToKeepCannotBeRedone) {
     Doc d({1, 2});
     d.doc.setUndoBudget(4096);
-    EXPECT_EQ(d.doc.InsertBytes(1, Counting(8192)), EditOutcome::kDone);
+    EXPECT_EQ(d.doc.InsertRange(1, Counting(8192)), EditOutcome::kDone);
     EXPECT_EQ(d.doc.Undo().outcome, EditOutcome::kDone);
     EXPECT_EQ(d.bytes(), (Bytes{1, 2}));
     EXPECT_FALSE(d.doc.history().CanRedo());
@@ -217,7 +217,7 @@ TEST(EditHistoryTest, RunningOutOfMemoryChangesNothing) {
         doc.AssignBytes(ByteBuffer(kBlock), false);
         {
             const Bytes inserted(kBlock, 0xAB);
-            if (doc.InsertBytes(0, inserted) != EditOutcome::kDone)
+            if (doc.InsertRange(0, inserted) != EditOutcome::kDone)
                 return 10;
         }
         const Offset size = doc.size();

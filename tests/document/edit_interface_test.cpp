@@ -45,14 +45,14 @@ TEST(EditInterfaceTest, EachEditSaysWhatItDid) {
         {"insert at the end",
          abc,
          [](auto& d) {
-             (void)d.InsertBytes(3, Bytes{7, 8});
+             (void)d.InsertRange(3, Bytes{7, 8});
          },
          {0x0A, 0x0B, 0x0C, 7, 8},
          {EditKind::kInsert, 3, 0, 2},
          true},
         {"insert nothing",
          abc,
-         [](auto& d) { (void)d.InsertBytes(1, Bytes{}); },
+         [](auto& d) { (void)d.InsertRange(1, Bytes{}); },
          abc,
          {EditKind::kInsert, 1, 0, 0},
          true},
@@ -184,7 +184,7 @@ TEST(EditInterfaceTest, EachEditSaysWhatItDid) {
 TEST(EditInterfaceTest, EditsOfNoBytesInAnEmptyDocument) {
     Doc d({});
     EXPECT_EQ(d.doc.InsertFill(0, 0, 0xAB), EditOutcome::kDone);
-    EXPECT_EQ(d.doc.InsertBytes(0, Bytes{}), EditOutcome::kDone);
+    EXPECT_EQ(d.doc.InsertRange(0, Bytes{}), EditOutcome::kDone);
     d.doc.RemoveBytes(0, 0);
     d.doc.ReplaceRange(0, Bytes{});
     d.doc.Reverse(0, 0);
@@ -223,13 +223,13 @@ TEST(EditInterfaceTest, InsertsPastTheLargestSizeChangeNothing) {
     const BinaryDocument::Revision loaded = doc.revision();
 
     EXPECT_EQ(doc.InsertFill(0, 2, 0xAA), EditOutcome::kFileTooLarge);
-    EXPECT_EQ(doc.InsertBytes(doc.size(), Bytes{1, 2}), EditOutcome::kFileTooLarge);
+    EXPECT_EQ(doc.InsertRange(doc.size(), Bytes{1, 2}), EditOutcome::kFileTooLarge);
     EXPECT_EQ(doc.size(), kMaxFileSize - 1);
     EXPECT_EQ(told, 0);
     EXPECT_EQ(doc.revision(), loaded);
     EXPECT_FALSE(doc.dataModified());
 
-    EXPECT_EQ(doc.InsertBytes(doc.size(), Bytes{0x5A}), EditOutcome::kDone);
+    EXPECT_EQ(doc.InsertRange(doc.size(), Bytes{0x5A}), EditOutcome::kDone);
     EXPECT_EQ(doc.at(kMaxFileSize - 1), 0x5A);
     EXPECT_EQ(told, 1);
 }

@@ -88,7 +88,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
     ChangeBehindTheBack("data", {7, 7, 7});
     const QString question = ChangedQuestion(doc->path());
 
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     frame()->RouteCommand(Cmd::FileSave);
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({question}));
@@ -96,7 +96,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
     EXPECT_TRUE(doc->IsModified());
 
     prompts().Reset();
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
     frame()->RouteCommand(Cmd::FileSave);
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({question}));
@@ -178,22 +178,22 @@ TEST_F(FileCommandsTest, ComparisonRefusesAFifoAndAsksBeforeOverwritingAChangedF
     CCompareFilesChildFrame* window = CompareFiles();
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
-    data.file(ComparedFile::First).SetByte(0, 0xEE);
+    data.file(ComparedFile::kFirst).SetByte(0, 0xEE);
     ChangeBehindTheBack("one", {5, 5, 5});
     prompts().Reset();
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     frame()->RouteCommand(Cmd::FileSaveFile1);
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(prompts().asked, QStringList({ChangedQuestion(File("one"))}));
     EXPECT_EQ(ReadFileBytes(dir_.File("one")), (Bytes{5, 5, 5}));
-    EXPECT_TRUE(data.dataModified(ComparedFile::First));
+    EXPECT_TRUE(data.dataModified(ComparedFile::kFirst));
     prompts().Reset();
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
     frame()->RouteCommand(Cmd::FileSaveFile1);
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(dir_.File("one")), (Bytes{0xEE, 2}));
-    EXPECT_FALSE(data.dataModified(ComparedFile::First));
-    data.file(ComparedFile::Second).MarkSaved();
+    EXPECT_FALSE(data.dataModified(ComparedFile::kFirst));
+    data.file(ComparedFile::kSecond).MarkSaved();
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -107,8 +107,8 @@ TEST(FileIoTest, ReadsOnlyRegularFilesUnlessStreamsAreAllowed) {
     // orvel-cli reads devices and pipes as streams, but never a folder.
     ByteBuffer loaded;
     FileError error;
-    EXPECT_TRUE(LoadFile(dir.File("null"), loaded, error, FileKinds::AlsoStreams));
-    EXPECT_FALSE(LoadFile(dir.path().string(), loaded, error, FileKinds::AlsoStreams));
+    EXPECT_TRUE(LoadFile(dir.File("null"), loaded, error, FileKinds::kAlsoStreams));
+    EXPECT_FALSE(LoadFile(dir.path().string(), loaded, error, FileKinds::kAlsoStreams));
     EXPECT_EQ(error.code, EISDIR);
 }
 
@@ -195,12 +195,12 @@ TEST(FileIoTest, ProgressGrowsToTheWholeSizeAndMayGiveUp) {
     };
     ByteBuffer loaded;
     FileError error;
-    ASSERT_TRUE(LoadFile(dir.File("in"), loaded, error, FileKinds::RegularOnly, nullptr, record));
+    ASSERT_TRUE(LoadFile(dir.File("in"), loaded, error, FileKinds::kRegularOnly, nullptr, record));
     ASSERT_GE(seen.size(), 2u);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     EXPECT_EQ(seen.back(), (std::pair<Offset, Offset>{20000000, 20000000}));
     seen.clear();
-    ASSERT_TRUE(SaveFile(dir.File("out"), loaded, error, FileKinds::RegularOnly, nullptr, record));
+    ASSERT_TRUE(SaveFile(dir.File("out"), loaded, error, FileKinds::kRegularOnly, nullptr, record));
     ASSERT_GE(seen.size(), 2u);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     EXPECT_EQ(seen.back(), (std::pair<Offset, Offset>{20000000, 20000000}));
@@ -209,14 +209,14 @@ TEST(FileIoTest, ProgressGrowsToTheWholeSizeAndMayGiveUp) {
     const ProgressSink giveUpSecond = [&calls](Offset, Offset) { return ++calls < 2; };
     ByteBuffer stopped;
     EXPECT_FALSE(
-        LoadFile(dir.File("in"), stopped, error, FileKinds::RegularOnly, nullptr, giveUpSecond));
+        LoadFile(dir.File("in"), stopped, error, FileKinds::kRegularOnly, nullptr, giveUpSecond));
     EXPECT_EQ(error.code, ECANCELED);
     EXPECT_TRUE(stopped.empty());
     // Even at the very last piece, giving up keeps the old file.
     WriteFileBytes(dir.File("keep"), {1, 2, 3});
     const ProgressSink giveUpAtTheEnd = [](Offset done, Offset total) { return done < total; };
-    EXPECT_FALSE(
-        SaveFile(dir.File("keep"), loaded, error, FileKinds::RegularOnly, nullptr, giveUpAtTheEnd));
+    EXPECT_FALSE(SaveFile(dir.File("keep"), loaded, error, FileKinds::kRegularOnly, nullptr,
+                          giveUpAtTheEnd));
     EXPECT_EQ(error.code, ECANCELED);
     EXPECT_EQ(ReadFileBytes(dir.File("keep")), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),

@@ -53,7 +53,7 @@ TEST_F(FileJobsTest, EscStopsAnOpenBeforeItsWindowComes) {
     const auto outcome = StartOpen(path);
     PressEsc(frame());
     ASSERT_TRUE(WaitJobs());
-    EXPECT_EQ(*outcome, Outcome::Stopped);
+    EXPECT_EQ(*outcome, Outcome::kStopped);
     EXPECT_TRUE(frame()->children().empty());
     EXPECT_TRUE(prompts().asked.isEmpty());
     const auto& recent = COrvelApp::instance()->recentFiles().entries();
@@ -84,7 +84,7 @@ TEST_F(FileJobsTest, TwoOpensOfOneFileGiveOneWindow) {
     const auto first = StartOpen(path);
     CChildFrame* child = OpenFile(path);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(*first, Outcome::Opened);
+    EXPECT_EQ(*first, Outcome::kOpened);
     EXPECT_EQ(frame()->children().size(), 1u);
 }
 
@@ -147,17 +147,17 @@ TEST_F(FileJobsTest, SavingAComparedFileHoldsBothPanes) {
     CCompareFilesChildFrame* window = CompareFiles();
     ASSERT_NE(window, nullptr);
     orvel::CompareDocument& data = window->document()->data();
-    data.file(ComparedFile::First).SetByte(0, 9);
+    data.file(ComparedFile::kFirst).SetByte(0, 9);
     frame()->RouteCommand(Cmd::FileSaveFile1);
     for (const CommandId cmd : {Cmd::FileSaveFile2, Cmd::OpStartCompare, Cmd::EditDeleteBytes})
         EXPECT_FALSE(Enabled(cmd)) << cmd.name;
-    CComparedFileView* lower = window->view2();
+    ComparedFileView* lower = window->view2();
     lower->SetCaret(lower->layout().ByteToHexPos(0).high);
     Type(lower, "7");
-    EXPECT_EQ(data.file(ComparedFile::Second).at(0), 3);
+    EXPECT_EQ(data.file(ComparedFile::kSecond).at(0), 3);
     ASSERT_TRUE(WaitJobs());
     EXPECT_EQ(ReadFileBytes(dir_.File("one")), (Bytes{9, 2}));
-    EXPECT_FALSE(data.dataModified(ComparedFile::First));
+    EXPECT_FALSE(data.dataModified(ComparedFile::kFirst));
     EXPECT_TRUE(Enabled(Cmd::FileSaveFile2));
     window->close();
 }
@@ -194,7 +194,7 @@ TEST_F(FileJobsTest, ClosingDuringAnExportAsksWhetherToStopIt) {
     WriteFileBytes(target, old);
     prompts().ChooseFileNext(QString::fromStdString(target));
     frame()->RouteCommand(Cmd::FileExportHexText);
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_FALSE(child->close());
     ASSERT_TRUE(WaitJobs());
     const Bytes written = ReadFileBytes(target);
@@ -204,7 +204,7 @@ TEST_F(FileJobsTest, ClosingDuringAnExportAsksWhetherToStopIt) {
     const std::size_t files = FilesInFolder();
     prompts().ChooseFileNext(QString::fromStdString(target));
     frame()->RouteCommand(Cmd::FileExportHexText);
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
     EXPECT_TRUE(child->close());
     EXPECT_EQ(prompts().asked.filter(question).size(), 2);
     EXPECT_TRUE(frame()->jobs().idle());

@@ -194,13 +194,13 @@ TEST(HexImportTest, FailuresNameTheStageAndTheCause) {
     const std::string missing = dir.File("missing.txt");
     ASSERT_FALSE(ImportHexTextFile(missing, out, error));
     EXPECT_TRUE(out.empty());
-    EXPECT_EQ(error.stage, ImportStage::Open);
+    EXPECT_EQ(error.stage, ImportStage::kOpen);
     EXPECT_EQ(error.file.code, ENOENT);
     EXPECT_EQ(ImportErrorMessage(missing, error),
               "Failed to open file " + missing + "\nCause: " + SystemErrorText(ENOENT));
 
     ASSERT_FALSE(ImportHexTextFile(dir.path().string(), out, error));
-    EXPECT_EQ(error.stage, ImportStage::Open);
+    EXPECT_EQ(error.stage, ImportStage::kOpen);
     EXPECT_EQ(error.file.code, EISDIR);
 
     if (geteuid() != 0) {
@@ -219,16 +219,16 @@ TEST(HexImportTest, FailuresNameTheStageAndTheCause) {
             ImportError refused;
             const bool ok =
                 !ImportHexTextFile(dir.File("zeros.txt"), out, refused) &&
-                refused.stage == ImportStage::Open &&
+                refused.stage == ImportStage::kOpen &&
                 refused.file.text == "The file is a character device, not a regular file.";
             return ok ? 0 : 1;
         },
         30);
     EXPECT_TRUE(endless.exited && endless.status == 0) << "signal " << endless.signal;
     std::filesystem::create_symlink("/dev/null", dir.File("null.txt"));
-    EXPECT_TRUE(ImportHexTextFile(dir.File("null.txt"), out, error, FileKinds::AlsoStreams));
+    EXPECT_TRUE(ImportHexTextFile(dir.File("null.txt"), out, error, FileKinds::kAlsoStreams));
 
-    const ImportError readError{ImportStage::Read, {EIO, SystemErrorText(EIO)}};
+    const ImportError readError{ImportStage::kRead, {EIO, SystemErrorText(EIO)}};
     EXPECT_EQ(ImportErrorMessage("/t/a.txt", readError),
               "Failed to read first file /t/a.txt\nCause: " + SystemErrorText(EIO));
 }

@@ -26,7 +26,7 @@ using test::WriteFileBytes;
 using Bytes = std::vector<std::uint8_t>;
 
 bool Save(const std::string& path, const Bytes& bytes, FileError& error,
-          FileKinds kinds = FileKinds::RegularOnly) {
+          FileKinds kinds = FileKinds::kRegularOnly) {
     return SaveFile(path, ByteBuffer(bytes.data(), static_cast<Offset>(bytes.size())), error,
                     kinds);
 }
@@ -187,7 +187,7 @@ TEST(SafeFileWriterTest, CommandLineStreamsIntoFifosAndDevices) {
     ASSERT_TRUE(test::MakeFifo(dir.File("fifo")));
     test::FifoReader reader(dir.File("fifo"));
     FileError error;
-    EXPECT_TRUE(Save(dir.File("fifo"), PatternBytes(100000), error, FileKinds::AlsoStreams))
+    EXPECT_TRUE(Save(dir.File("fifo"), PatternBytes(100000), error, FileKinds::kAlsoStreams))
         << error.text;
     const std::string got = reader.Finish();
     EXPECT_EQ(Bytes(got.begin(), got.end()), PatternBytes(100000));
@@ -197,8 +197,8 @@ TEST(SafeFileWriterTest, CommandLineStreamsIntoFifosAndDevices) {
         !test::MakeCharDevice(dir.File("full"), 1, 7)) {
         GTEST_SKIP() << "no device nodes in the temporary folder";
     }
-    EXPECT_TRUE(Save(dir.File("null"), PatternBytes(10), error, FileKinds::AlsoStreams));
-    EXPECT_FALSE(Save(dir.File("full"), PatternBytes(10), error, FileKinds::AlsoStreams));
+    EXPECT_TRUE(Save(dir.File("null"), PatternBytes(10), error, FileKinds::kAlsoStreams));
+    EXPECT_FALSE(Save(dir.File("full"), PatternBytes(10), error, FileKinds::kAlsoStreams));
     EXPECT_EQ(error.code, ENOSPC);
     EXPECT_EQ(error.text, "No space left on device");
     EXPECT_TRUE(std::filesystem::is_character_file(dir.File("null")));
@@ -271,7 +271,7 @@ TEST(SafeFileWriterTest, CommitTellsTheStampOfTheWrittenFile) {
         FileStamp written;
         FileError error;
         ASSERT_TRUE(
-            SaveFile(path, ByteBuffer(Offset{33}), error, FileKinds::RegularOnly, &written));
+            SaveFile(path, ByteBuffer(Offset{33}), error, FileKinds::kRegularOnly, &written));
         FileStamp now;
         ASSERT_TRUE(StampOfPath(path, now));
         EXPECT_EQ(written, now);

@@ -152,7 +152,7 @@ class UndoRun {
                 for (auto& b : bytes)
                     b = RandomByte();
                 m.insert(first, bytes.begin(), bytes.end());
-                return doc_.InsertBytes(offset, bytes);
+                return doc_.InsertRange(offset, bytes);
             }
             case 3: {
                 const int n = Random(0, 40);

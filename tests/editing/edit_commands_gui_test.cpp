@@ -4,7 +4,7 @@
 
 #include "document/edit_outcome.h"
 #include "editing/clipboard_transfer.h"
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::CommandId;
@@ -65,7 +65,7 @@ TEST_F(EditCommandsTest, DialogsOpenWithThePresetsOfTheSelection) {
         Select(view, c.start);
         QStringList shown;
         QString sizeLine;
-        OnDialog([&](CAddressDialog* dialog) {
+        OnDialog([&](AddressDialog* dialog) {
             for (int i = 0; i < dialog->fieldCount(); ++i)
                 shown << dialog->field(i)->text();
             sizeLine = dialog->fileSizeText();
@@ -85,7 +85,7 @@ TEST_F(EditCommandsTest, NoSelectionLeavesTheAddressesEmpty) {
     ASSERT_NE(view, nullptr);
     view->SetCaret(3);  // in the header
     QStringList shown;
-    OnDialog([&](CAddressDialog* dialog) {
+    OnDialog([&](AddressDialog* dialog) {
         shown << dialog->field(0)->text() << dialog->field(1)->text();
         dialog->accept();
         EXPECT_TRUE(dialog->isVisible());
@@ -141,7 +141,7 @@ TEST_F(EditCommandsTest, AFaultyFieldKeepsTheDialogOpenAndSelected) {
         bool stayedOpen = false;
         QWidget* focused = nullptr;
         QString selected;
-        OnDialog([&](CAddressDialog* dialog) {
+        OnDialog([&](AddressDialog* dialog) {
             for (int i = 0; i < dialog->fieldCount(); ++i)
                 dialog->field(i)->setText(c.texts[i]);
             dialog->accept();
@@ -327,13 +327,13 @@ TEST_F(EditCommandsTest, MarksAfterEachCommand) {
         SCOPED_TRACE(c.cmd.name);
         COrvelView* view = Open(Counting(0x40));
         ASSERT_NE(view, nullptr);
-        view->marks().Paint(0, 0x3F, MarkColor::Red);
+        view->marks().Paint(0, 0x3F, MarkColor::kRed);
         view->MarksChanged(0, 0x3F);
         RunWith(c.cmd, c.texts);
         if (c.keepsMarks) {
-            EXPECT_EQ(view->marks().ColorAt(0x0F), MarkColor::Red);
-            EXPECT_EQ(view->marks().ColorAt(0x20), MarkColor::Red);
-            EXPECT_EQ(view->marks().ColorAt(0x3F), MarkColor::Red);
+            EXPECT_EQ(view->marks().ColorAt(0x0F), MarkColor::kRed);
+            EXPECT_EQ(view->marks().ColorAt(0x20), MarkColor::kRed);
+            EXPECT_EQ(view->marks().ColorAt(0x3F), MarkColor::kRed);
         } else {
             EXPECT_TRUE(view->marks().empty());
         }
@@ -383,7 +383,7 @@ TEST_F(EditCommandsTest, EachCommandIsOneGroupOfTypedEdits) {
 TEST_F(EditCommandsTest, ShiftAndMaskSettingsAreRememberedPerView) {
     COrvelView* view = Open(Counting(0x20));
     ASSERT_NE(view, nullptr);
-    OnDialog([](CAddressDialog* dialog) {
+    OnDialog([](AddressDialog* dialog) {
         EXPECT_TRUE(dialog->choiceButton(0)->isChecked());  // AND
         EXPECT_EQ(dialog->field(0)->text(), "FF");
         dialog->choiceButton(2)->click();  // XOR
@@ -393,13 +393,13 @@ TEST_F(EditCommandsTest, ShiftAndMaskSettingsAreRememberedPerView) {
     EXPECT_TRUE(frame()->RouteCommand(Cmd::OpBitwiseMask));
     EXPECT_EQ(view->data().at(0x10), 0x1F);
     EXPECT_EQ(view->data().at(0x1F), 0x10);
-    OnDialog([](CAddressDialog* dialog) {
+    OnDialog([](AddressDialog* dialog) {
         EXPECT_TRUE(dialog->choiceButton(2)->isChecked());
         EXPECT_EQ(dialog->field(0)->text(), "F");
     });
     EXPECT_TRUE(frame()->RouteCommand(Cmd::OpBitwiseMask));
 
-    OnDialog([](CAddressDialog* dialog) {
+    OnDialog([](AddressDialog* dialog) {
         EXPECT_TRUE(dialog->choiceButton(0)->isChecked());  // Left Shift
         EXPECT_EQ(dialog->field(0)->text(), "0");
         dialog->choiceButton(1)->click();
@@ -411,12 +411,12 @@ TEST_F(EditCommandsTest, ShiftAndMaskSettingsAreRememberedPerView) {
     // A second window of its own starts from the first settings.
     COrvelView* other = Open(Counting(4), "other.bin");
     ASSERT_NE(other, nullptr);
-    OnDialog([](CAddressDialog* dialog) {
+    OnDialog([](AddressDialog* dialog) {
         EXPECT_TRUE(dialog->choiceButton(0)->isChecked());
         EXPECT_EQ(dialog->field(0)->text(), "0");
     });
     EXPECT_TRUE(frame()->RouteCommand(Cmd::OpBitwiseShift));
-    OnDialog([](CAddressDialog* dialog) {
+    OnDialog([](AddressDialog* dialog) {
         EXPECT_TRUE(dialog->choiceButton(1)->isChecked());
         EXPECT_EQ(dialog->field(0)->text(), "4");
     });
@@ -428,7 +428,7 @@ TEST_F(EditCommandsTest, ClosingTheWindowUnderItsDialogRunsNothing) {
     COrvelView* view = Open(Counting(0x20));
     ASSERT_NE(view, nullptr);
     QTimer::singleShot(0, [this] {
-        auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<AddressDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->field(0)->setText("1");
         delete frame()->activeChild();
@@ -462,7 +462,7 @@ TEST_F(EditCommandsTest, KeysReachTheirDialogs) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title.toStdString());
         QString title;
-        OnDialog([&](CAddressDialog* dialog) { title = dialog->windowTitle(); });
+        OnDialog([&](AddressDialog* dialog) { title = dialog->windowTitle(); });
         // The offscreen platform gives no window the keyboard back after a dialog.
         QApplication::setActiveWindow(frame());
         view->setFocus();

@@ -28,9 +28,9 @@ class EditTest : public GuiTest {
 
     // Hands the next modal address dialog to `act`; whatever `act` leaves
     // open is cancelled, so a test never hangs on a dialog.
-    static void OnDialog(std::function<void(CAddressDialog*)> act) {
+    static void OnDialog(std::function<void(AddressDialog*)> act) {
         QTimer::singleShot(0, [act = std::move(act)] {
-            auto* dialog = qobject_cast<CAddressDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<AddressDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) {
                 ADD_FAILURE() << "no address dialog is open";
                 return;
@@ -43,7 +43,7 @@ class EditTest : public GuiTest {
 
     // Runs `cmd` and answers its dialog with the field texts and OK.
     void RunWith(orvel::CommandId cmd, QStringList texts) {
-        OnDialog([texts = std::move(texts)](CAddressDialog* dialog) {
+        OnDialog([texts = std::move(texts)](AddressDialog* dialog) {
             ASSERT_EQ(static_cast<int>(texts.size()), dialog->fieldCount());
             for (int i = 0; i < dialog->fieldCount(); ++i)
                 dialog->field(i)->setText(texts[i]);

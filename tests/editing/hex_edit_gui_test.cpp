@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 
 namespace {
 
@@ -36,9 +36,9 @@ TEST_F(HexEditTest, TypedCharactersAreFilteredByTheFieldKind) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
-        CDigitEdit* edit = c.hex ? static_cast<CDigitEdit*>(Show<CHexEdit>(8))
-                                 : static_cast<CDigitEdit*>(Show<CDecimalEdit>(9));
-        QSignalSpy refused(edit, &CDigitEdit::refused);
+        DigitEdit* edit = c.hex ? static_cast<DigitEdit*>(Show<CHexEdit>(8))
+                                : static_cast<DigitEdit*>(Show<CDecimalEdit>(9));
+        QSignalSpy refused(edit, &DigitEdit::refused);
         QTest::keyClicks(edit, c.typed);
         EXPECT_EQ(edit->text(), c.kept);
         EXPECT_EQ(refused.count(), c.refused);
@@ -48,7 +48,7 @@ TEST_F(HexEditTest, TypedCharactersAreFilteredByTheFieldKind) {
 
 TEST_F(HexEditTest, ClipboardAndUndoKeysActOnTheFieldAndPastedTextIsKept) {
     CHexEdit* edit = Show<CHexEdit>(8);
-    QSignalSpy refused(edit, &CDigitEdit::refused);
+    QSignalSpy refused(edit, &DigitEdit::refused);
     QGuiApplication::clipboard()->setText("12G4");
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), "12G4");
@@ -75,7 +75,7 @@ TEST_F(HexEditTest, AddressDialogFollowsItsTable) {
         SCOPED_TRACE(std::string(def.title));
         orvel::DialogMembers members;
         members.m_nFileSize = 26;
-        CAddressDialog dialog(def, members, prompts(), nullptr);
+        AddressDialog dialog(def, members, prompts(), nullptr);
         EXPECT_EQ(dialog.windowTitle().toStdString(), def.title);
         ASSERT_EQ(dialog.fieldCount(), static_cast<int>(def.table.fields.size()));
         for (int i = 0; i < dialog.fieldCount(); ++i) {

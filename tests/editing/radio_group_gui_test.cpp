@@ -1,6 +1,6 @@
 // The radio groups of the address dialogs key through as native ones: Tab
 // stops at the checked choice only and the arrow keys move the choice round.
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 #include "support/tab_stops.h"
 
 namespace {
@@ -35,7 +35,7 @@ TEST_F(RadioGroupTest, TabStopsAtTheCheckedChoiceAndArrowsMoveItRound) {
         orvel::DialogMembers members;
         members.m_nFileSize = 26;
         members.Set(def.choice->member, c.preset);
-        CAddressDialog dialog(def, members, prompts(), nullptr);
+        AddressDialog dialog(def, members, prompts(), nullptr);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         const int count = static_cast<int>(def.choice->labels.size());

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "document/undo_settings.h"
-#include "editing/edit_fixture.h"
+#include "support/edit_fixture.h"
 
 namespace Cmd = orvel::Cmd;
 using orvel::CommandId;
@@ -88,7 +88,7 @@ TEST_F(UndoTest, DeleteBytesThenUndo) {
     ASSERT_EQ(view->data().size(), 0x3FF0);
     EXPECT_EQ(Item(Cmd::EditUndo)->text(), "&Undo Delete Bytes\tCtrl+Z");
     view->SetCaret(0);
-    view->marks().Paint(0, 0x10, MarkColor::Red);
+    view->marks().Paint(0, 0x10, MarkColor::kRed);
     ASSERT_EQ(view->topLine(), 0);
 
     Undo(view);
@@ -107,8 +107,8 @@ TEST_F(UndoTest, DeleteBytesThenUndo) {
 TEST_F(UndoTest, XorOfABlockThenUndoThenRedo) {
     COrvelView* view = Open(Counting(0x40));
     ASSERT_NE(view, nullptr);
-    view->marks().Paint(0, 0x3F, MarkColor::Blue);
-    OnDialog([](CAddressDialog* dialog) {
+    view->marks().Paint(0, 0x3F, MarkColor::kBlue);
+    OnDialog([](AddressDialog* dialog) {
         dialog->choiceButton(2)->click();  // XOR
         dialog->field(0)->setText("FF");
         dialog->field(1)->setText("10");
@@ -139,8 +139,8 @@ TEST_F(UndoTest, XorOfABlockThenUndoThenRedo) {
     EXPECT_EQ(Bytes(view), xored);
     EXPECT_EQ(view->selection(), Touched(view, 0x10, 0x1F));
     EXPECT_TRUE(view->data().dataModified());
-    EXPECT_EQ(view->marks().ColorAt(0x10), MarkColor::Blue);
-    EXPECT_EQ(view->marks().ColorAt(0x3F), MarkColor::Blue);
+    EXPECT_EQ(view->marks().ColorAt(0x10), MarkColor::kBlue);
+    EXPECT_EQ(view->marks().ColorAt(0x3F), MarkColor::kBlue);
     EXPECT_EQ(Item(Cmd::EditUndo)->text(), "&Undo Bitwise Mask\tCtrl+Z");
     EXPECT_EQ(Item(Cmd::EditRedo)->text(), "&Redo\tCtrl+Y");
     EXPECT_FALSE(Item(Cmd::EditRedo)->isEnabled());
@@ -179,15 +179,15 @@ TEST_F(UndoTest, TheBudgetQuestionAnsweredNoLeavesTheDocumentUnchanged) {
     COrvelView* view = Open(Counting(0x4000));
     ASSERT_NE(view, nullptr);
     RunWith(Cmd::EditDeleteBytes, {"0", "F"});  // small enough
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     RunWith(Cmd::EditDeleteBytes, {"0", "1FFF"});
     EXPECT_EQ(prompts().asked, QStringList{QString::fromLatin1(kTooLargeToUndoQuestion)});
     const std::vector<std::uint8_t> all = Counting(0x4000);
     EXPECT_EQ(Bytes(view), std::vector<std::uint8_t>(all.begin() + 0x10, all.end()));
     EXPECT_EQ(Item(Cmd::EditUndo)->text(), "&Undo Delete Bytes\tCtrl+Z");
 
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
-    OnDialog([](CAddressDialog* dialog) {
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
+    OnDialog([](AddressDialog* dialog) {
         dialog->choiceButton(0)->click();  // AND
         dialog->field(0)->setText("0F");
         dialog->field(1)->setText("0");

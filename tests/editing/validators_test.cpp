@@ -31,7 +31,7 @@ TEST(ValidatorsTest, Strings) {
 
 TEST(ValidatorsTest, FileSizeLine) {
     EXPECT_EQ(FileSizeText(6699), "File Size: 0x 1A2B Bytes (In Hex) or 6699 Bytes (In Decimal)");
-    EXPECT_EQ(FileSizeText(26, SizePrefix::Upper),
+    EXPECT_EQ(FileSizeText(26, SizePrefix::kUpper),
               "File Size: 0X 1A Bytes (In Hex) or 26 Bytes (In Decimal)");
     EXPECT_EQ(FileSizeText(0), "File Size: 0x 0 Bytes (In Hex) or 0 Bytes (In Decimal)");
     EXPECT_EQ(FileSizeText(kMaxFileSize),

@@ -59,7 +59,7 @@ TEST_F(FindBytesTest, FindNextStepsForwardWithoutOverlap) {
             dialog->findNextButton()->click();
             EXPECT_EQ(view->selection(), HexCells(view, found, found + n - 1));
             EXPECT_EQ(dialog->startEdit()->text(), QString::number(found + n, 16).toUpper());
-            EXPECT_EQ(view->marks().ColorAt(found), MarkColor::Red);
+            EXPECT_EQ(view->marks().ColorAt(found), MarkColor::kRed);
         }
         const orvel::TextSelection last = view->selection();
         dialog->findNextButton()->click();  // nothing more: all stays as it was
@@ -126,10 +126,10 @@ TEST_F(FindBytesTest, MarkSelectColoursTheSelectedBytesAndKeepsTheSelection) {
     dialog->markSelectButton()->click();
     EXPECT_TRUE(prompts().asked.isEmpty());
     EXPECT_EQ(view->selection(), selection);
-    EXPECT_EQ(view->marks().ColorAt(0x0F), MarkColor::Black);
-    EXPECT_EQ(view->marks().ColorAt(0x10), MarkColor::Magenta);
-    EXPECT_EQ(view->marks().ColorAt(0x1F), MarkColor::Magenta);
-    EXPECT_EQ(view->marks().ColorAt(0x20), MarkColor::Black);
+    EXPECT_EQ(view->marks().ColorAt(0x0F), MarkColor::kBlack);
+    EXPECT_EQ(view->marks().ColorAt(0x10), MarkColor::kMagenta);
+    EXPECT_EQ(view->marks().ColorAt(0x1F), MarkColor::kMagenta);
+    EXPECT_EQ(view->marks().ColorAt(0x20), MarkColor::kBlack);
     EXPECT_FALSE(child->document()->IsModified());
 }
 

@@ -10,9 +10,9 @@
 #include "marking/mark_bytes_dlg.h"
 #include "marking/mark_patterns_dlg.h"
 #include "marking/mark_units_dlg.h"
-#include "marking/modal_dialog.h"
-#include "marking/unit_runs.h"
 #include "support/gui_fixture.h"
+#include "support/modal_dialog.h"
+#include "support/unit_runs.h"
 #include "support/view_image.h"
 #include "view/color_combo_box.h"
 
@@ -62,7 +62,7 @@ TEST_F(MarkCommandsTest, CancelInTheDialogReturnsToIdle) {
     OnModalDialog<CMarkUnitsDlg>([&](CMarkUnitsDlg& dialog) {
         // While the dialog is open the document is already Running.
         EXPECT_EQ(child->document()->data().m_bMarking, 1);
-        EXPECT_EQ(child->document()->data().m_nMarkKind, CMarkCommands::kUnits);
+        EXPECT_EQ(child->document()->data().m_nMarkKind, MarkCommands::kUnits);
         dialog.edit(orvel::kUnitsSize)->setText("3");
         dialog.reject();
     });
@@ -91,8 +91,8 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
                                 Cmd::EditFind, Cmd::FileSave, Cmd::FileOpen, Cmd::FilePrint})
         EXPECT_FALSE(StateOf(cmd).enabled) << cmd.name;
     ASSERT_TRUE(WaitPainting(child));
-    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Red);
-    EXPECT_EQ(view->marks().ColorAt(1), MarkColor::Blue);
+    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::kRed);
+    EXPECT_EQ(view->marks().ColorAt(1), MarkColor::kBlue);
 
     // Typing stays possible during the run (Mark Units reads no bytes).
     view->SetCaret(view->layout().ByteToHexPos(0).high);
@@ -110,7 +110,7 @@ TEST_F(MarkCommandsTest, ARunOwnsTheWindowUntilChosenAgainThenStops) {
     EXPECT_GT(painted, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(view->marks().pagesInUse(), painted);  // nothing painted after the end
-    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Red);
+    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::kRed);
     for (const CommandId cmd : kMarkCmds) {
         EXPECT_TRUE(StateOf(cmd).enabled);
         EXPECT_FALSE(StateOf(cmd).checked);
@@ -126,15 +126,15 @@ TEST_F(MarkCommandsTest, CloseGuardNoKeepsPaintingYesEndsTheRunThenAsksToSave) {
     StartUnitsRun(child);
     ASSERT_TRUE(WaitPainting(child));
 
-    prompts().AnswerNext(UserPrompts::Answer::No);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);
     EXPECT_FALSE(child->close());
     ASSERT_EQ(prompts().asked, QStringList{kGuardQuestion});
-    EXPECT_EQ(prompts().icons.value(0), UserPrompts::Icon::Stop);
+    EXPECT_EQ(prompts().icons.value(0), UserPrompts::Icon::kStop);
     EXPECT_EQ(child->document()->data().m_bMarking, 1);
     ASSERT_TRUE(WaitPainting(child));  // the run goes on
 
-    prompts().AnswerNext(UserPrompts::Answer::Yes);
-    prompts().AnswerNext(UserPrompts::Answer::No);  // do not save
+    prompts().AnswerNext(UserPrompts::Answer::kYes);
+    prompts().AnswerNext(UserPrompts::Answer::kNo);  // do not save
     const QString title = child->document()->title();
     EXPECT_TRUE(child->close());
     EXPECT_EQ(prompts().asked,
@@ -151,7 +151,7 @@ TEST_F(MarkCommandsTest, ClosingWhileTheWorkerWaitsNeverDeadlocks) {
     for (int round = 0; round < 3; ++round) {
         CChildFrame* child = HugeWindow();
         StartUnitsRun(child);
-        prompts().AnswerNext(UserPrompts::Answer::Yes);
+        prompts().AnswerNext(UserPrompts::Answer::kYes);
         EXPECT_TRUE(child->close());
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -197,7 +197,7 @@ TEST_F(MarkCommandsTest, TwoWindowsMarkAtTheSameTimeEachByItsOwnState) {
 // never make the document count as changed.
 TEST_F(MarkCommandsTest, MarkBytesPaintsEveryValueInSlotOrder) {
     CChildFrame* child = SmallWindow({0x41, 0x42, 0x41, 0x42, 0x43});
-    child->view()->marks().Paint(4, 4, MarkColor::Green);
+    child->view()->marks().Paint(4, 4, MarkColor::kGreen);
     OnModalDialog<CMarkBytesDlg>([](CMarkBytesDlg& dialog) {
         EXPECT_EQ(dialog.edit(orvel::kBytesStart)->text(), "0");
         EXPECT_EQ(dialog.edit(orvel::kBytesEnd)->text(), "4");
@@ -211,8 +211,8 @@ TEST_F(MarkCommandsTest, MarkBytesPaintsEveryValueInSlotOrder) {
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBytes));
     ASSERT_TRUE(WaitIdle(child));
     for (Offset i = 0; i < 4; ++i)
-        EXPECT_EQ(child->view()->marks().ColorAt(i), MarkColor::Blue) << i;
-    EXPECT_EQ(child->view()->marks().ColorAt(4), MarkColor::Green);  // outside the block
+        EXPECT_EQ(child->view()->marks().ColorAt(i), MarkColor::kBlue) << i;
+    EXPECT_EQ(child->view()->marks().ColorAt(4), MarkColor::kGreen);  // outside the block
     EXPECT_FALSE(child->document()->IsModified());
     // The next dialog opens with the remembered (trimmed) values and colours.
     OnModalDialog<CMarkBytesDlg>([](CMarkBytesDlg& dialog) {
@@ -226,7 +226,7 @@ TEST_F(MarkCommandsTest, MarkBytesPaintsEveryValueInSlotOrder) {
 
 TEST_F(MarkCommandsTest, MarkBlocksClearsTheFileAndPaintsGivenBlocksInEitherOrder) {
     CChildFrame* child = SmallWindow(std::vector<std::uint8_t>(0x40, 0));
-    child->view()->marks().Paint(0x30, 0x31, MarkColor::Green);
+    child->view()->marks().Paint(0x30, 0x31, MarkColor::kGreen);
     OnModalDialog<CMarkBlocksDlg>([](CMarkBlocksDlg& dialog) {
         EXPECT_TRUE(dialog.clearBox()->isChecked());
         dialog.edit(0)->setText("20");
@@ -239,12 +239,12 @@ TEST_F(MarkCommandsTest, MarkBlocksClearsTheFileAndPaintsGivenBlocksInEitherOrde
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBlocks));
     ASSERT_TRUE(WaitIdle(child));
     const orvel::MarkStore& marks = child->view()->marks();
-    EXPECT_EQ(marks.ColorAt(0x0F), MarkColor::Black);
-    EXPECT_EQ(marks.ColorAt(0x10), MarkColor::Red);
-    EXPECT_EQ(marks.ColorAt(0x20), MarkColor::Red);
-    EXPECT_EQ(marks.ColorAt(0x21), MarkColor::Black);
-    EXPECT_EQ(marks.ColorAt(0x05), MarkColor::Black);
-    EXPECT_EQ(marks.ColorAt(0x30), MarkColor::Black);  // the whole file was cleared
+    EXPECT_EQ(marks.ColorAt(0x0F), MarkColor::kBlack);
+    EXPECT_EQ(marks.ColorAt(0x10), MarkColor::kRed);
+    EXPECT_EQ(marks.ColorAt(0x20), MarkColor::kRed);
+    EXPECT_EQ(marks.ColorAt(0x21), MarkColor::kBlack);
+    EXPECT_EQ(marks.ColorAt(0x05), MarkColor::kBlack);
+    EXPECT_EQ(marks.ColorAt(0x30), MarkColor::kBlack);  // the whole file was cleared
     OnModalDialog<CMarkBlocksDlg>([](CMarkBlocksDlg& dialog) {
         EXPECT_EQ(dialog.edit(2)->text(), "5");
         EXPECT_EQ(dialog.edit(3)->text(), "");
@@ -271,9 +271,9 @@ TEST_F(MarkCommandsTest, MarkPatternsPaintsTheSelectedBlock) {
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkPatterns));
     ASSERT_TRUE(WaitIdle(child));
-    const MarkColor expected[] = {MarkColor::Black, MarkColor::Red,  MarkColor::Green,
-                                  MarkColor::Green, MarkColor::Blue, MarkColor::Black,
-                                  MarkColor::Black, MarkColor::Black};
+    const MarkColor expected[] = {MarkColor::kBlack, MarkColor::kRed,  MarkColor::kGreen,
+                                  MarkColor::kGreen, MarkColor::kBlue, MarkColor::kBlack,
+                                  MarkColor::kBlack, MarkColor::kBlack};
     for (Offset i = 0; i < 8; ++i)
         EXPECT_EQ(view->marks().ColorAt(i), expected[i]) << i;
 }
@@ -306,7 +306,7 @@ TEST_F(MarkCommandsTest, MarkBytesRepaintsEveryLineItColours) {
     });
     ASSERT_TRUE(frame()->RouteCommand(Cmd::MarkBytes));
     ASSERT_TRUE(WaitIdle(child));
-    ASSERT_EQ(view->marks().ColorAt(0x1F0), MarkColor::Red);
+    ASSERT_EQ(view->marks().ColorAt(0x1F0), MarkColor::kRed);
     EXPECT_TRUE(QTest::qWaitFor([&] { return shows(Qt::red); }, 5000));
     EXPECT_EQ(view->topLine(), top);
 }
@@ -329,13 +329,13 @@ TEST_F(MarkCommandsTest, RunningOutOfMemoryStopsTheRunWithAMessage) {
     EXPECT_TRUE(view->marks().empty());
 
     // A page in one colour that the clear box cuts in two needs a per-byte page too.
-    view->marks().Paint(0, 4095, MarkColor::Green);
+    view->marks().Paint(0, 4095, MarkColor::kGreen);
     prompts().Reset();
     StartUnitsRun(child);
     ASSERT_TRUE(WaitIdle(child));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts().asked.isEmpty(); }, kWaitMs));
     EXPECT_EQ(prompts().asked, told);
-    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::Green);
+    EXPECT_EQ(view->marks().ColorAt(0), MarkColor::kGreen);
 
     const orvel::BinaryDocument& data = child->document()->data();
     EXPECT_EQ(data.size(), 64);

@@ -29,24 +29,24 @@ UserPrompts& Prompts() {
 
 struct CheckCase {
     const char* name;
-    std::function<std::unique_ptr<CMarkDlg>()> make;
+    std::function<std::unique_ptr<MarkDlg>()> make;
     std::map<std::size_t, QString> texts;
     QString message;  // empty: every check passes
     std::size_t field;
 };
 
-std::unique_ptr<CMarkDlg> Units() {
+std::unique_ptr<MarkDlg> Units() {
     return std::make_unique<CMarkUnitsDlg>(MarkUnitsSettings{}, MarkBlock{0, kSize - 1}, kSize,
                                            Prompts(), nullptr);
 }
-std::unique_ptr<CMarkDlg> Bytes() {
+std::unique_ptr<MarkDlg> Bytes() {
     return std::make_unique<CMarkBytesDlg>(MarkBytesSettings{}, MarkBlock{0, kSize - 1}, kSize,
                                            Prompts(), nullptr);
 }
-std::unique_ptr<CMarkDlg> Blocks() {
+std::unique_ptr<MarkDlg> Blocks() {
     return std::make_unique<CMarkBlocksDlg>(MarkBlocksSettings{}, kSize, Prompts(), nullptr);
 }
-std::unique_ptr<CMarkDlg> Patterns(PatternType type) {
+std::unique_ptr<MarkDlg> Patterns(PatternType type) {
     MarkPatternsSettings settings;
     settings.type = type;
     return std::make_unique<CMarkPatternsDlg>(settings, MarkBlock{0, kSize - 1}, kSize, Prompts(),
@@ -117,7 +117,7 @@ TEST_F(MarkDialogsGuiTest, OkReportsTheFirstFaultAndFocusesItsField) {
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
         prompts().Reset();
-        std::unique_ptr<CMarkDlg> dialog = c.make();
+        std::unique_ptr<MarkDlg> dialog = c.make();
         for (const auto& [field, text] : c.texts)
             dialog->edit(field)->setText(text);
         dialog->show();

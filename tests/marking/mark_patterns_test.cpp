@@ -14,10 +14,10 @@ using test::Bytes;
 using test::Painted;
 using ByteVector = std::vector<std::uint8_t>;
 
-constexpr PatternColors kColors{MarkColor::Red, MarkColor::Green, MarkColor::Blue};
-constexpr int H = static_cast<int>(MarkColor::Red);
-constexpr int B = static_cast<int>(MarkColor::Green);
-constexpr int T = static_cast<int>(MarkColor::Blue);
+constexpr PatternColors kColors{MarkColor::kRed, MarkColor::kGreen, MarkColor::kBlue};
+constexpr int H = static_cast<int>(MarkColor::kRed);
+constexpr int B = static_cast<int>(MarkColor::kGreen);
+constexpr int T = static_cast<int>(MarkColor::kBlue);
 constexpr int _ = test::kUnpainted;
 
 ByteVector Value(std::string_view text) {

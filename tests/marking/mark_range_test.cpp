@@ -7,8 +7,8 @@
 namespace orvel {
 namespace {
 
-constexpr MarkColor kOne = MarkColor::Green;
-constexpr MarkColor kTwo = MarkColor::Magenta;
+constexpr MarkColor kOne = MarkColor::kGreen;
+constexpr MarkColor kTwo = MarkColor::kMagenta;
 
 // The units of the runs PaintUnits hands over, one plain run each.
 std::vector<PaintRun> Units(Offset start, Offset end, Offset size, Offset unit) {

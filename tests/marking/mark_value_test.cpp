@@ -15,12 +15,12 @@ using test::Painted;
 using test::RunLog;
 using ByteVector = std::vector<std::uint8_t>;
 
-constexpr int kRed = static_cast<int>(MarkColor::Red);
-constexpr int kBlue = static_cast<int>(MarkColor::Blue);
+constexpr int kRed = static_cast<int>(MarkColor::kRed);
+constexpr int kBlue = static_cast<int>(MarkColor::kBlue);
 constexpr int kNone = test::kUnpainted;
 
 RunLog Mark(const ByteVector& bytes, Offset start, Offset end, std::string_view value,
-            MarkColor color = MarkColor::Red) {
+            MarkColor color = MarkColor::kRed) {
     RunLog log;
     EXPECT_TRUE(
         MarkValue(bytes, start, end, ParseFindPattern(value).view(), color, log.Sink(), {}));
@@ -30,17 +30,17 @@ RunLog Mark(const ByteVector& bytes, Offset start, Offset end, std::string_view 
 
 TEST(MarkValueTest, OverlappingOccurrencesPaintEveryByteAsOneRun) {
     EXPECT_EQ(Mark(Bytes({0, 0, 0}), 0, 2, "0000").runs,
-              (std::vector<PaintRun>{{0, 2, MarkColor::Red}}));
+              (std::vector<PaintRun>{{0, 2, MarkColor::kRed}}));
     EXPECT_EQ(Mark(Bytes({7, 0x41, 0x41, 7, 0x41}), 0, 4, "41").runs,
-              (std::vector<PaintRun>{{1, 2, MarkColor::Red}, {4, 4, MarkColor::Red}}));
+              (std::vector<PaintRun>{{1, 2, MarkColor::kRed}, {4, 4, MarkColor::kRed}}));
     EXPECT_EQ(Painted(Mark(Bytes({0x0A, 0xBC, 0xBC, 0x0A, 0xBC}), 0, 4, "ABC").runs, 5),
               (std::vector<int>{kRed, kRed, kNone, kRed, kRed}));
 }
 
 TEST(MarkValueTest, LaterSlotPaintsOverEarlierOne) {
     const ByteVector bytes = Bytes({0x41, 0x42, 0x41, 0x42});
-    std::vector<PaintRun> runs = Mark(bytes, 0, 3, "41", MarkColor::Red).runs;
-    for (const PaintRun& run : Mark(bytes, 0, 3, "4142", MarkColor::Blue).runs)
+    std::vector<PaintRun> runs = Mark(bytes, 0, 3, "41", MarkColor::kRed).runs;
+    for (const PaintRun& run : Mark(bytes, 0, 3, "4142", MarkColor::kBlue).runs)
         runs.push_back(run);
     EXPECT_EQ(Painted(runs, 4), std::vector<int>(4, kBlue));
 }
@@ -50,7 +50,7 @@ TEST(MarkValueTest, ValueEndingOnTheLastByteOfBlockOrFile) {
     for (const std::string_view value : {"8", "0708", "060708", "05060708"}) {
         const auto n = static_cast<Offset>(ParseFindPattern(value).size);
         EXPECT_EQ(Mark(bytes, 0, 8, value).runs,
-                  (std::vector<PaintRun>{{9 - n, 8, MarkColor::Red}}))
+                  (std::vector<PaintRun>{{9 - n, 8, MarkColor::kRed}}))
             << value;
         // An end past the file is taken as the last byte.
         EXPECT_EQ(Mark(bytes, 0, 100, value).runs.size(), 1u) << value;
@@ -67,7 +67,7 @@ TEST(MarkValueTest, StartAboveEndOrEmptyValuePaintsNothing) {
     EXPECT_TRUE(Mark(bytes, 3, 1, "1").runs.empty());
     EXPECT_TRUE(Mark(bytes, 0, 3, "").runs.empty());
     EXPECT_TRUE(Mark({}, 0, 0, "1").runs.empty());
-    EXPECT_EQ(Mark(bytes, 2, 2, "1").runs, (std::vector<PaintRun>{{2, 2, MarkColor::Red}}));
+    EXPECT_EQ(Mark(bytes, 2, 2, "1").runs, (std::vector<PaintRun>{{2, 2, MarkColor::kRed}}));
 }
 
 TEST(MarkValueTest, AgreesWithAPlainLoopOnRandomData) {
@@ -93,7 +93,7 @@ TEST(MarkValueTest, AgreesWithAPlainLoopOnRandomData) {
             }
         }
         RunLog log;
-        ASSERT_TRUE(MarkValue(bytes, start, end, value, MarkColor::Red, log.Sink(), {}));
+        ASSERT_TRUE(MarkValue(bytes, start, end, value, MarkColor::kRed, log.Sink(), {}));
         ASSERT_TRUE(log.ordered);
         ASSERT_EQ(Painted(log.runs, bytes.size()), expected) << "round " << round;
     }
@@ -103,7 +103,7 @@ TEST(MarkValueTest, StopAndSinkEndTheScan) {
     const ByteVector bytes(64, 0);
     const ByteVector value = Bytes({0});
     RunLog log;
-    EXPECT_FALSE(MarkValue(bytes, 0, 63, value, MarkColor::Red, log.Sink(), [] { return true; }));
+    EXPECT_FALSE(MarkValue(bytes, 0, 63, value, MarkColor::kRed, log.Sink(), [] { return true; }));
     EXPECT_TRUE(log.runs.empty());
 
     // A value every other byte: the sink refuses the second run.
@@ -111,14 +111,14 @@ TEST(MarkValueTest, StopAndSinkEndTheScan) {
     for (std::size_t i = 0; i < sparse.size(); i += 2)
         sparse[i] = 0;
     int calls = 0;
-    EXPECT_FALSE(MarkValue(sparse, 0, 63, value, MarkColor::Red,
+    EXPECT_FALSE(MarkValue(sparse, 0, 63, value, MarkColor::kRed,
                            [&](const PaintRun&) { return ++calls < 2; }, {}));
     EXPECT_EQ(calls, 2);
 
     // Stop asked part-way: the runs found before it are handed over.
     int checks = 0;
     RunLog partial;
-    EXPECT_FALSE(MarkValue(sparse, 0, 63, value, MarkColor::Red, partial.Sink(),
+    EXPECT_FALSE(MarkValue(sparse, 0, 63, value, MarkColor::kRed, partial.Sink(),
                            [&] { return ++checks > 5; }));
     EXPECT_FALSE(partial.runs.empty());
     EXPECT_LT(partial.runs.size(), 32u);

@@ -11,7 +11,7 @@
 #include "document/orvel_doc.h"
 #include "marking/mark_command_table.h"
 #include "marking/mark_units_dlg.h"
-#include "marking/modal_dialog.h"
+#include "support/modal_dialog.h"
 #include "view/color_combo_box.h"
 #include "view/orvel_view.h"
 

@@ -19,7 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 std::vector<Offset> WholeArrayHits(const Searcher& searcher, const Bytes& bytes, Offset from,
                                    SearchDirection direction) {
     const auto size = static_cast<Offset>(bytes.size());
-    const bool forward = direction == SearchDirection::Forward;
+    const bool forward = direction == SearchDirection::kForward;
     HitIterator hits(searcher, bytes, forward ? from : 0, forward ? size : std::min(from, size),
                      direction);
     std::vector<Offset> found;
@@ -60,7 +60,7 @@ TEST(InputSearchTest, EveryWindowSizeFindsWhatTheWholeArraySearchFinds) {
             pattern.Append(static_cast<std::uint8_t>(random() % 3), random() % 4 ? 0xFF : 0x00);
         const Searcher searcher(pattern);
         const Offset from = random() % (bytes.size() + 3);
-        for (const auto direction : {SearchDirection::Forward, SearchDirection::Backward}) {
+        for (const auto direction : {SearchDirection::kForward, SearchDirection::kBackward}) {
             const auto expected = WholeArrayHits(searcher, bytes, from, direction);
             for (std::size_t window = 1; window <= bytes.size() + 1; window += 1 + window / 4) {
                 ASSERT_EQ(InputHits(path, searcher, from, direction, window), expected)
@@ -81,8 +81,8 @@ TEST(InputSearchTest, PipesForwardsAndSpooledBackwards) {
     test::WriteFileBytes(dir.File("data"), bytes);
     const Searcher searcher(*ParseHexPattern("0102??03"));
     for (const Offset from : {Offset{0}, Offset{77777}, Offset{300000}, Offset{999999}}) {
-        for (const auto direction : {SearchDirection::Forward, SearchDirection::Backward}) {
-            const bool backward = direction == SearchDirection::Backward;
+        for (const auto direction : {SearchDirection::kForward, SearchDirection::kBackward}) {
+            const bool backward = direction == SearchDirection::kBackward;
             const auto expected = WholeArrayHits(searcher, bytes, from, direction);
             ASSERT_FALSE(expected.empty() && (backward ? from > 0 : from < 300000));
             EXPECT_EQ(InputHits(dir.File("data"), searcher, from, direction, 4096), expected);
@@ -101,7 +101,7 @@ TEST(InputSearchTest, TheSinkEndsTheSearch) {
     ASSERT_TRUE(in.Open(dir.File("data"), error));
     int calls = 0;
     EXPECT_TRUE(SearchInput(
-        in, Searcher(SearchPattern::Exact(Bytes{7})), SearchDirection::Forward, 0,
+        in, Searcher(SearchPattern::Exact(Bytes{7})), SearchDirection::kForward, 0,
         [&calls](Offset) { return ++calls < 3; }, error, 8));
     EXPECT_EQ(calls, 3);
 }

@@ -59,34 +59,34 @@ TEST(TextPatternTest, EncodingsAndEitherCase) {
         const auto pattern = TextPattern(text, encoding, ignoreCase);
         return pattern ? Of(*pattern) : Tests{};
     };
-    EXPECT_EQ(tests(U"A\u00E9", TextEncoding::Latin1, false), (Tests{{0x41, 0xE9}, {0xFF, 0xFF}}));
-    EXPECT_EQ(tests(U"\u00E9", TextEncoding::Utf8, false), (Tests{{0xC3, 0xA9}, {0xFF, 0xFF}}));
-    EXPECT_EQ(tests(U"A\u20AC", TextEncoding::Utf16LE, false),
+    EXPECT_EQ(tests(U"A\u00E9", TextEncoding::kLatin1, false), (Tests{{0x41, 0xE9}, {0xFF, 0xFF}}));
+    EXPECT_EQ(tests(U"\u00E9", TextEncoding::kUtf8, false), (Tests{{0xC3, 0xA9}, {0xFF, 0xFF}}));
+    EXPECT_EQ(tests(U"A\u20AC", TextEncoding::kUtf16LE, false),
               (Tests{{0x41, 0x00, 0xAC, 0x20}, Bytes(4, 0xFF)}));
-    EXPECT_EQ(tests(U"A\u20AC", TextEncoding::Utf16BE, false),
+    EXPECT_EQ(tests(U"A\u20AC", TextEncoding::kUtf16BE, false),
               (Tests{{0x00, 0x41, 0x20, 0xAC}, Bytes(4, 0xFF)}));
-    EXPECT_EQ(tests(U"\U0001F600", TextEncoding::Utf16LE, false),
+    EXPECT_EQ(tests(U"\U0001F600", TextEncoding::kUtf16LE, false),
               (Tests{{0x3D, 0xD8, 0x00, 0xDE}, Bytes(4, 0xFF)}));
 
     // Either case for ASCII letters only: the letter's byte loses its case bit,
     // every other byte stays exact, also a letter's value inside another character.
-    EXPECT_EQ(tests(U"aZ1@\u00E9", TextEncoding::Latin1, true),
+    EXPECT_EQ(tests(U"aZ1@\u00E9", TextEncoding::kLatin1, true),
               (Tests{{0x41, 0x5A, 0x31, 0x40, 0xE9}, {0xDF, 0xDF, 0xFF, 0xFF, 0xFF}}));
-    EXPECT_EQ(tests(U"a\u4141", TextEncoding::Utf16LE, true),
+    EXPECT_EQ(tests(U"a\u4141", TextEncoding::kUtf16LE, true),
               (Tests{{0x41, 0x00, 0x41, 0x41}, {0xDF, 0xFF, 0xFF, 0xFF}}));
-    EXPECT_EQ(tests(U"a", TextEncoding::Utf16BE, true), (Tests{{0x00, 0x41}, {0xFF, 0xDF}}));
+    EXPECT_EQ(tests(U"a", TextEncoding::kUtf16BE, true), (Tests{{0x00, 0x41}, {0xFF, 0xDF}}));
 
-    EXPECT_FALSE(TextPattern(U"", TextEncoding::Latin1, false).has_value());
-    EXPECT_FALSE(TextPattern(U"\u0100", TextEncoding::Latin1, false).has_value());
-    EXPECT_FALSE(TextPattern(std::u32string(1, 0xD800), TextEncoding::Utf8, false).has_value());
-    EXPECT_FALSE(TextPattern(std::u32string(1, 0x110000), TextEncoding::Utf16LE, false));
+    EXPECT_FALSE(TextPattern(U"", TextEncoding::kLatin1, false).has_value());
+    EXPECT_FALSE(TextPattern(U"\u0100", TextEncoding::kLatin1, false).has_value());
+    EXPECT_FALSE(TextPattern(std::u32string(1, 0xD800), TextEncoding::kUtf8, false).has_value());
+    EXPECT_FALSE(TextPattern(std::u32string(1, 0x110000), TextEncoding::kUtf16LE, false));
     const std::u32string half(kMaxSearchPatternSize / 2, U'x');
-    EXPECT_TRUE(TextPattern(half, TextEncoding::Utf16LE, false).has_value());
-    EXPECT_FALSE(TextPattern(half + U"x", TextEncoding::Utf16LE, false).has_value());
+    EXPECT_TRUE(TextPattern(half, TextEncoding::kUtf16LE, false).has_value());
+    EXPECT_FALSE(TextPattern(half + U"x", TextEncoding::kUtf16LE, false).has_value());
 }
 
 TEST(TextPatternTest, EitherCaseMatchesBothCasesAndNothingElse) {
-    const SearchPattern pattern = *TextPattern(U"a", TextEncoding::Latin1, true);
+    const SearchPattern pattern = *TextPattern(U"a", TextEncoding::kLatin1, true);
     std::string matched;
     for (int c = 0; c < 256; ++c) {
         const auto byte = static_cast<std::uint8_t>(c);

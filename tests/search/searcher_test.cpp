@@ -29,7 +29,7 @@ std::vector<Offset> NaiveHits(const SearchPattern& pattern, const Bytes& bytes, 
     std::vector<Offset> hits;
     if (n == 0)
         return hits;
-    if (direction == SearchDirection::Forward) {
+    if (direction == SearchDirection::kForward) {
         for (Offset at = first; at + n <= last;) {
             if (NaiveMatch(pattern, bytes, at)) {
                 hits.push_back(at);
@@ -92,14 +92,14 @@ TEST(SearcherTest, AgreesWithANaiveSearchOnRandomDataAndPatterns) {
         const auto size = static_cast<Offset>(bytes.size());
         const Offset first = random() % (size + 1);
         const Offset last = first + random() % (size - first + 1);
-        for (const auto direction : {SearchDirection::Forward, SearchDirection::Backward}) {
+        for (const auto direction : {SearchDirection::kForward, SearchDirection::kBackward}) {
             const std::vector<Offset> expected = NaiveHits(pattern, bytes, first, last, direction);
             ASSERT_EQ(AllHits(HitIterator(searcher, bytes, first, last, direction)), expected)
-                << "round " << round << (direction == SearchDirection::Forward ? " fwd" : " bwd");
+                << "round " << round << (direction == SearchDirection::kForward ? " fwd" : " bwd");
         }
         // FindFirst and FindLast over the whole array: the first hit of each way.
-        const auto all = NaiveHits(pattern, bytes, 0, size, SearchDirection::Forward);
-        const auto back = NaiveHits(pattern, bytes, 0, size, SearchDirection::Backward);
+        const auto all = NaiveHits(pattern, bytes, 0, size, SearchDirection::kForward);
+        const auto back = NaiveHits(pattern, bytes, 0, size, SearchDirection::kBackward);
         ASSERT_EQ(searcher.FindFirst(bytes), all.empty() ? kNotFound : all.front()) << round;
         ASSERT_EQ(searcher.FindLast(bytes), back.empty() ? kNotFound : back.front()) << round;
     }
@@ -113,26 +113,26 @@ TEST(SearcherTest, HitsAtBothEndsOfLongArraysAndOverlaps) {
     const Searcher searcher(exact);
     EXPECT_EQ(searcher.FindFirst(bytes), 0);
     EXPECT_EQ(searcher.FindLast(bytes), 997);
-    EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 1, 1000, SearchDirection::Forward)),
+    EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 1, 1000, SearchDirection::kForward)),
               (std::vector<Offset>{997}));
-    EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 0, 999, SearchDirection::Backward)),
+    EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 0, 999, SearchDirection::kBackward)),
               (std::vector<Offset>{0}));
 
     const Bytes zeros(7, 0);
     const Searcher pair(SearchPattern::Exact(Bytes{0, 0}));
-    EXPECT_EQ(AllHits(HitIterator(pair, zeros, 0, 7, SearchDirection::Forward)),
+    EXPECT_EQ(AllHits(HitIterator(pair, zeros, 0, 7, SearchDirection::kForward)),
               (std::vector<Offset>{0, 2, 4}));
-    EXPECT_EQ(AllHits(HitIterator(pair, zeros, 0, 7, SearchDirection::Backward)),
+    EXPECT_EQ(AllHits(HitIterator(pair, zeros, 0, 7, SearchDirection::kBackward)),
               (std::vector<Offset>{5, 3, 1}));
     // Only wildcards: every position, stepping by the pattern's length.
     SearchPattern any;
     any.Append(0, 0), any.Append(0, 0);
-    EXPECT_EQ(AllHits(HitIterator(Searcher(any), zeros, 1, 7, SearchDirection::Forward)),
+    EXPECT_EQ(AllHits(HitIterator(Searcher(any), zeros, 1, 7, SearchDirection::kForward)),
               (std::vector<Offset>{1, 3, 5}));
     EXPECT_EQ(Searcher(any).FindLast(zeros), 5);
     EXPECT_EQ(Searcher(SearchPattern()).FindFirst(zeros), kNotFound);
     EXPECT_EQ(
-        AllHits(HitIterator(Searcher(SearchPattern()), zeros, 0, 7, SearchDirection::Forward)),
+        AllHits(HitIterator(Searcher(SearchPattern()), zeros, 0, 7, SearchDirection::kForward)),
         std::vector<Offset>{});
 }
 
@@ -151,16 +151,16 @@ TEST(HitIteratorTest, HitsAcrossSlicesAndAStopCheck) {
     const SearchPattern exact = SearchPattern::Exact(word);
     for (const SearchPattern& pattern : {exact, *ParseHexPattern("DE??BE?F")}) {
         const Searcher searcher(pattern);
-        EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 0, size, SearchDirection::Forward)),
+        EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 0, size, SearchDirection::kForward)),
                   planted);
-        EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 0, size, SearchDirection::Backward)),
+        EXPECT_EQ(AllHits(HitIterator(searcher, bytes, 0, size, SearchDirection::kBackward)),
                   std::vector<Offset>(planted.rbegin(), planted.rend()));
     }
 
     bool stop = false;
     int asked = 0;
     const Searcher searcher(exact);
-    HitIterator iterator(searcher, bytes, 0, size, SearchDirection::Forward, [&] {
+    HitIterator iterator(searcher, bytes, 0, size, SearchDirection::kForward, [&] {
         ++asked;
         return stop;
     });

@@ -44,9 +44,9 @@ class ScriptedPrompts final : public UserPrompts {
             script_.pop_front();
             return answer;
         }
-        if (buttons != Buttons::Ok)
+        if (buttons != Buttons::kOk)
             ++unexpected;
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        return buttons == Buttons::kOk ? Answer::kOk : Answer::kCancel;
     }
     QString OpenFileName(QWidget*, const FileDialog& dialog) override { return NextFile(dialog); }
     QString SaveFileName(QWidget*, const FileDialog& dialog) override { return NextFile(dialog); }

@@ -35,10 +35,10 @@ struct Frame : CommandTarget {
 };
 
 constexpr CommandInfo kTable[] = {
-    {kSave, "&Save", "Save it", "Save", {}, Waits::WhileBusy},
-    {kMark, "&Mark", "Mark it", "Mark", {}, Waits::WhileComparing},
+    {kSave, "&Save", "Save it", "Save", {}, Waits::kWhileBusy},
+    {kMark, "&Mark", "Mark it", "Mark", {}, Waits::kWhileComparing},
     {kNew, "&New", "New one", "New", {"Ctrl+N"}},
-    {kOpen, "&Open", "Open one", "Open", {}, Waits::WhileMarkingOrComparing},
+    {kOpen, "&Open", "Open one", "Open", {}, Waits::kWhileMarkingOrComparing},
     {kKeyOnly, "", "", "", {"F3"}},
 };
 

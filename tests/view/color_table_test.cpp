@@ -15,14 +15,14 @@ struct ColorRow {
 };
 
 constexpr ColorRow kTable[] = {
-    {"Black", MarkColor::Black, {0, 0, 0}, 0x000000},
-    {"Blue", MarkColor::Blue, {0, 0, 255}, 0xFF0000},
-    {"Brown", MarkColor::Brown, {166, 42, 42}, 0x2A2AA6},
-    {"Cyan", MarkColor::Cyan, {0, 255, 255}, 0xFFFF00},
-    {"Green", MarkColor::Green, {0, 255, 0}, 0x00FF00},
-    {"Magenta", MarkColor::Magenta, {255, 0, 255}, 0xFF00FF},
-    {"Red", MarkColor::Red, {255, 0, 0}, 0x0000FF},
-    {"Yellow", MarkColor::Yellow, {255, 255, 0}, 0x00FFFF},
+    {"Black", MarkColor::kBlack, {0, 0, 0}, 0x000000},
+    {"Blue", MarkColor::kBlue, {0, 0, 255}, 0xFF0000},
+    {"Brown", MarkColor::kBrown, {166, 42, 42}, 0x2A2AA6},
+    {"Cyan", MarkColor::kCyan, {0, 255, 255}, 0xFFFF00},
+    {"Green", MarkColor::kGreen, {0, 255, 0}, 0x00FF00},
+    {"Magenta", MarkColor::kMagenta, {255, 0, 255}, 0xFF00FF},
+    {"Red", MarkColor::kRed, {255, 0, 0}, 0x0000FF},
+    {"Yellow", MarkColor::kYellow, {255, 255, 0}, 0x00FFFF},
 };
 
 TEST(ColorTableTest, EveryNameHasItsValueInListOrder) {

@@ -31,7 +31,7 @@ TEST(DumpExportTest, WritesExactlyTheDumpTextOverALongerFile) {
     for (std::size_t i = 0; i < raw.size(); ++i)
         raw[i] = static_cast<std::uint8_t>(i * 7);
     const ByteBuffer bytes(raw.data(), static_cast<Offset>(raw.size()));
-    for (const DumpStyle style : {DumpStyle::SingleFile, DumpStyle::Pane}) {
+    for (const DumpStyle style : {DumpStyle::kSingleFile, DumpStyle::kPane}) {
         const DumpText text(bytes, style);
         FileError error;
         ASSERT_TRUE(WriteDumpTextFile(text, target, error)) << error.text;

@@ -50,8 +50,8 @@ class DumpPagesTest : public ::testing::Test {
 };
 
 TEST_F(DumpPagesTest, APageShowsTheMarksAndTheHeaderUnderlineAsTheViewDoes) {
-    marks_.Paint(16 + 2, 16 + 3, MarkColor::Red);   // data line 1, bytes 2 and 3
-    marks_.Paint(48 + 1, 48 + 1, MarkColor::Blue);  // data line 3, on page 2
+    marks_.Paint(16 + 2, 16 + 3, MarkColor::kRed);   // data line 1, bytes 2 and 3
+    marks_.Paint(48 + 1, 48 + 1, MarkColor::kBlue);  // data line 3, on page 2
     const QImage first = Page(1);
     // Row 3 is data line 1: bytes 2 and 3 (columns 15 to 19) in red, their
     // character cells too; byte 1 and byte 4 stay black.

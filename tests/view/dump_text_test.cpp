@@ -38,7 +38,7 @@ TEST(DumpTextTest, EmptyDocument) {
     EXPECT_EQ(WholeText(dump), kHeader + "\n\n0000000");
     EXPECT_EQ(dump.Length(), 85);
     EXPECT_EQ(dump.LineCount(), 3);
-    const DumpText pane(empty, DumpStyle::Pane);
+    const DumpText pane(empty, DumpStyle::kPane);
     EXPECT_EQ(WholeText(pane), "\n" + kHeader + "\n\n0000000");
     EXPECT_EQ(WholeText(pane).find("0000000"), 79u);
 }
@@ -66,7 +66,7 @@ TEST(DumpTextTest, TrailingBlanksAreTrimmed) {
 
 TEST(DumpTextTest, PaneStandsOneLineAndSpacesLower) {
     const ByteBuffer bytes = Bytes({0x4D});
-    const DumpText pane(bytes, DumpStyle::Pane);
+    const DumpText pane(bytes, DumpStyle::kPane);
     const std::string text = WholeText(pane);
     EXPECT_EQ(text, "\n" + kHeader + "\n" + std::string(77, ' ') + "\n0000000  4D" +
                         std::string(49, ' ') + "M");
@@ -78,7 +78,7 @@ TEST(DumpTextTest, PaneStandsOneLineAndSpacesLower) {
 // around the line and block boundaries.
 TEST(DumpTextTest, ModelAgreesWithStream) {
     for (Offset size : {0, 1, 15, 16, 17, 24, 25, 31, 32, 33, 200, 0x10000}) {
-        for (DumpStyle style : {DumpStyle::SingleFile, DumpStyle::Pane}) {
+        for (DumpStyle style : {DumpStyle::kSingleFile, DumpStyle::kPane}) {
             const ByteBuffer bytes = Sequence(size);
             const DumpText dump(bytes, style);
             const std::string text = WholeText(dump);
@@ -117,7 +117,7 @@ TEST(DumpTextTest, CellsSitWhereTheLayoutSays) {
     ByteBuffer bytes(1000);
     for (Offset i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(random());
-    for (DumpStyle style : {DumpStyle::SingleFile, DumpStyle::Pane}) {
+    for (DumpStyle style : {DumpStyle::kSingleFile, DumpStyle::kPane}) {
         const DumpText dump(bytes, style);
         const std::string text = WholeText(dump);
         const char* digits = "0123456789ABCDEF";

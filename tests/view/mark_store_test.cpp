@@ -17,9 +17,9 @@ void PrintTo(const PaintRun& run, std::ostream* out) {
 namespace {
 
 constexpr Offset kPage = 4096;
-constexpr auto kBlack = MarkColor::Black;
-constexpr auto kRed = MarkColor::Red;
-constexpr auto kBlue = MarkColor::Blue;
+constexpr auto kBlack = MarkColor::kBlack;
+constexpr auto kRed = MarkColor::kRed;
+constexpr auto kBlue = MarkColor::kBlue;
 
 std::vector<PaintRun> AllRuns(const MarkStore& store, Offset first, Offset last) {
     std::vector<PaintRun> runs;
@@ -305,7 +305,7 @@ TEST(MarkStoreUnitsTest, AlternatingRunsMatchAPlainReference) {
     constexpr Offset kSize = 5 * 4096 + 123;
     std::mt19937 random(11);
     MarkStore store;
-    std::vector<MarkColor> reference(kSize, MarkColor::Black);
+    std::vector<MarkColor> reference(kSize, MarkColor::kBlack);
     for (int step = 0; step < 300; ++step) {
         const Offset a = static_cast<Offset>(random() % kSize);
         const Offset b = std::min<Offset>(kSize - 1, a + static_cast<Offset>(random() % 12000));

@@ -176,13 +176,13 @@ TEST_F(OrvelViewTest, ADragHeldOutsideTheViewKeepsScrollingAndSelecting) {
 TEST_F(OrvelViewTest, MarksSurviveValueEditsAndDropOnRebuild) {
     COrvelView* view = Open(std::vector<std::uint8_t>(64, 0x41));
     ASSERT_NE(view, nullptr);
-    view->marks().Paint(16, 31, orvel::MarkColor::Red);
+    view->marks().Paint(16, 31, orvel::MarkColor::kRed);
     view->MarksChanged(16, 31);
     view->SetCaret(view->layout().ByteToHexPos(20).high);
     Type(view, "7");
     EXPECT_EQ(view->data().at(20), 0x71);
-    EXPECT_EQ(view->marks().ColorAt(20), orvel::MarkColor::Red);
-    EXPECT_EQ(view->marks().ColorAt(15), orvel::MarkColor::Black);
+    EXPECT_EQ(view->marks().ColorAt(20), orvel::MarkColor::kRed);
+    EXPECT_EQ(view->marks().ColorAt(15), orvel::MarkColor::kBlack);
     EXPECT_FALSE(view->grab().isNull());  // paints the marked lines
     view->data().RemoveBytes(0, 1);
     EXPECT_TRUE(view->marks().empty());

@@ -33,7 +33,7 @@ std::vector<CellStyle> ColumnStyles(const StyledLine& line) {
 
 TEST(StyledLineTest, TheHeaderUnderlinesItsLabelsOnly) {
     const ByteBuffer bytes = Sequence(40);
-    for (const DumpStyle style : {DumpStyle::SingleFile, DumpStyle::Pane}) {
+    for (const DumpStyle style : {DumpStyle::kSingleFile, DumpStyle::kPane}) {
         const DumpText dump(bytes, style);
         const MarkStore marks;
         const StyledLine header = StyleDumpLine(dump, marks, dump.HeaderTextLine(), {});
@@ -71,14 +71,14 @@ TEST(StyledLineTest, TheSelectionCoversItsCellsAndTheLineBreaksInside) {
     EXPECT_TRUE(middle.runs[0].style.selected);
     EXPECT_TRUE(middle.breakSelected);
     const StyledLine last = StyleDumpLine(dump, marks, first + 2, selection);
-    EXPECT_EQ(last.runs.front(), (StyledRun{0, 3, {true, false, MarkColor::Black}}));
+    EXPECT_EQ(last.runs.front(), (StyledRun{0, 3, {true, false, MarkColor::kBlack}}));
     EXPECT_FALSE(last.breakSelected);
     // Selected to the very end: the last line has no line break to show.
     const StyledLine end =
         StyleDumpLine(dump, marks, first + 2, {layout.LineColToTextPos(2, 0), dump.Length()});
     EXPECT_FALSE(end.breakSelected);
     EXPECT_TRUE(StyleDumpLine(dump, marks, first, {}).runs[0] ==
-                (StyledRun{0, 76, {false, false, MarkColor::Black}}));
+                (StyledRun{0, 76, {false, false, MarkColor::kBlack}}));
 }
 
 // Random marks and selections against a column-by-column reading of the
@@ -86,7 +86,7 @@ TEST(StyledLineTest, TheSelectionCoversItsCellsAndTheLineBreaksInside) {
 TEST(StyledLineTest, RunsAgreeWithEveryColumnsOwnStyle) {
     std::mt19937 random(7);
     const ByteBuffer bytes = Sequence(16 * 6 + 5);
-    for (const DumpStyle style : {DumpStyle::SingleFile, DumpStyle::Pane}) {
+    for (const DumpStyle style : {DumpStyle::kSingleFile, DumpStyle::kPane}) {
         const DumpText dump(bytes, style);
         const DumpLayout layout = dump.layout();
         for (int round = 0; round < 200; ++round) {
@@ -112,7 +112,7 @@ TEST(StyledLineTest, RunsAgreeWithEveryColumnsOwnStyle) {
                     const MarkColor color =
                         line >= dump.FirstDataTextLine() && (digit || column >= kCharColumn)
                             ? marks.ColorAt(byte)
-                            : MarkColor::Black;
+                            : MarkColor::kBlack;
                     const CellStyle expected{
                         pos >= selection.min() && pos < selection.max(),
                         line == dump.HeaderTextLine() && IsHeaderLabelColumn(column), color};

@@ -26,8 +26,8 @@ class TypingTest : public ::testing::TestWithParam<DumpStyle> {
         SetBytes(std::move(bytes));
     }
     [[nodiscard]] DumpLayout Layout() const {
-        return DumpLayout(GetParam() == DumpStyle::Pane ? DumpLayout::kPaneFirstDataPos
-                                                        : DumpLayout::kSingleFirstDataPos);
+        return DumpLayout(GetParam() == DumpStyle::kPane ? DumpLayout::kPaneFirstDataPos
+                                                         : DumpLayout::kSingleFirstDataPos);
     }
     [[nodiscard]] Offset Pos(Offset line, int column) const {
         return Layout().LineColToTextPos(line, column);
@@ -309,9 +309,9 @@ TEST_P(TypingTest, RandomTypingTouchesOnlyTheTypedCells) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, TypingTest,
-                         ::testing::Values(DumpStyle::SingleFile, DumpStyle::Pane),
+                         ::testing::Values(DumpStyle::kSingleFile, DumpStyle::kPane),
                          [](const auto& info) {
-                             return info.param == DumpStyle::Pane ? "Pane" : "SingleFile";
+                             return info.param == DumpStyle::kPane ? "Pane" : "SingleFile";
                          });
 
 }  // namespace

@@ -131,8 +131,8 @@ class ViewGeometryTest : public GuiTest {
 TEST_F(ViewGeometryTest, EveryGlyphIsDrawnInItsOwnCell) {
     COrvelView* view = Open(LabelLines(4));
     ASSERT_NE(view, nullptr);
-    view->marks().Paint(16 + 3, 16 + 9, MarkColor::Red);
-    view->marks().Paint(16 + 12, 16 + 13, MarkColor::Blue);
+    view->marks().Paint(16 + 3, 16 + 9, MarkColor::kRed);
+    view->marks().Paint(16 + 12, 16 + 13, MarkColor::kBlue);
     const orvel::DumpLayout layout = view->layout();
     const orvel::TextSelection selected{layout.LineColToTextPos(2, 16),
                                         layout.LineColToTextPos(2, 66)};
@@ -152,10 +152,10 @@ TEST_F(ViewGeometryTest, EveryGlyphIsDrawnInItsOwnCell) {
             const MarkColor mark = column >= orvel::kCharColumn
                                        ? view->marks().ColorAt(16 + column - orvel::kCharColumn)
                                    : byte >= 0 ? view->marks().ColorAt(byte)
-                                               : MarkColor::Black;
-            const QColor ink = mark == MarkColor::Red    ? QColor(Qt::red)
-                               : mark == MarkColor::Blue ? QColor(Qt::blue)
-                                                         : palette.text().color();
+                                               : MarkColor::kBlack;
+            const QColor ink = mark == MarkColor::kRed    ? QColor(Qt::red)
+                               : mark == MarkColor::kBlue ? QColor(Qt::blue)
+                                                          : palette.text().color();
             return std::pair{base, ink};
         };
         EXPECT_EQ(MisplacedCells(view, image, first + 1, marked), std::vector<int>{});
