@@ -18,6 +18,7 @@
 #include "app/main_frame.h"
 #include "app/orvel_app.h"
 #include "bench_support.h"
+#include "closing_prompts.h"
 #include "compare/compare_command_table.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
@@ -27,21 +28,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRounds = 5;
-
-// Closes the summary as soon as it shows, which ends the comparison.
-class ClosingPrompts final : public UserPrompts {
-  public:
-    Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::kNo; }
-    QString OpenFileName(QWidget*, const FileDialog&) override { return {}; }
-    QString SaveFileName(QWidget*, const FileDialog&) override { return {}; }
-    std::optional<QFont> ChooseFixedFont(QWidget*, const QFont&) override { return std::nullopt; }
-    void Notify(QWidget*, const QString& text, std::function<void()> closed) override {
-        summary = text;
-        if (closed)
-            closed();
-    }
-    QString summary;
-};
 
 // Start Compare and the event loop until the comparison is over.
 double TimeWindowCompare(CCompareFilesChildFrame* window) {
@@ -61,7 +47,7 @@ void BM_CompareWindowVsCli(benchmark::State& state) {
         orvel::bench::SizeFromEnvMiB("ORVEL_BENCH_COMPARE_MIB", 256) * (std::int64_t{1} << 20);
     const orvel::bench::TempRandomFile first(size, 1);
     const orvel::bench::TempRandomFile second(size, 2);
-    auto* prompts = new ClosingPrompts;
+    auto* prompts = new orvel::bench::ClosingPrompts;
     COrvelApp::instance()->setPrompts(std::unique_ptr<UserPrompts>(prompts));
     auto doc = std::make_unique<CCompareFilesDoc>(*COrvelApp::instance(), nullptr);
     orvel::CompareFileFailure failure;

@@ -95,9 +95,12 @@ constexpr CommandId kComparisonOperations[] = {
     kSep,
     Cmd::OpStartCompare,
     Cmd::OpStopCompare,
+    Cmd::OpCompareAligned,
     kSep,
     Cmd::OpFindNextDiff,
     Cmd::OpFindPrevDiff,
+    kSep,
+    Cmd::OpCopyToOtherFile,
 };
 
 constexpr CommandId kMarkMenu[] = {
@@ -107,6 +110,16 @@ constexpr CommandId kMarkMenu[] = {
 constexpr CommandId kViewMenu[] = {
     Cmd::ViewToolbar,           Cmd::ViewStatusBar, Cmd::ViewDataInspector, kSep,
     Cmd::ViewMarksAsBackground, Cmd::ViewFont,
+};
+constexpr CommandId kComparisonViewMenu[] = {
+    Cmd::ViewToolbar,
+    Cmd::ViewStatusBar,
+    Cmd::ViewDataInspector,
+    kSep,
+    Cmd::ViewMarksAsBackground,
+    Cmd::ViewFont,
+    kSep,
+    Cmd::ViewSyncPanes,
 };
 
 constexpr CommandId kWindowMenu[] = {
@@ -120,16 +133,18 @@ constexpr CommandId kHelpMenu[] = {
     Cmd::HelpTopics, kSep, Cmd::HelpAbout, kSep, Cmd::HelpAsciiTable, Cmd::HelpNotationConvert,
 };
 
-// The two menu bars differ in their File and Operations menus.
+// The two menu bars differ in their File, Operations and View menus.
 constexpr std::array<Menu, 7> MenuBarOf(std::span<const CommandId> file,
-                                        std::span<const CommandId> operations) {
+                                        std::span<const CommandId> operations,
+                                        std::span<const CommandId> view) {
     return {Menu{"&File", file},      Menu{"&Edit", kEditMenu}, Menu{"&Operations", operations},
-            Menu{"&Mark", kMarkMenu}, Menu{"&View", kViewMenu}, Menu{"&Window", kWindowMenu},
+            Menu{"&Mark", kMarkMenu}, Menu{"&View", view},      Menu{"&Window", kWindowMenu},
             Menu{"&Help", kHelpMenu}};
 }
 
-constexpr std::array kSingleFileBar = MenuBarOf(kSingleFileMenu, kSingleFileOperations);
-constexpr std::array kComparisonBar = MenuBarOf(kComparisonFileMenu, kComparisonOperations);
+constexpr std::array kSingleFileBar = MenuBarOf(kSingleFileMenu, kSingleFileOperations, kViewMenu);
+constexpr std::array kComparisonBar =
+    MenuBarOf(kComparisonFileMenu, kComparisonOperations, kComparisonViewMenu);
 
 // The commands in the order the accelerator table lists their keys.
 constexpr CommandId kAcceleratorOrder[] = {
@@ -139,7 +154,7 @@ constexpr CommandId kAcceleratorOrder[] = {
     Cmd::EditPasteBytes, Cmd::EditCutBytes,     Cmd::EditDeleteBytes,  Cmd::EditInsertBytes,
     Cmd::EditUndo,       Cmd::EditRedo,         Cmd::ObjectProperties, Cmd::HelpTopics,
     Cmd::HelpContext,    Cmd::RepeatFind,       Cmd::NextPane,         Cmd::PrevPane,
-    Cmd::Escape,
+    Cmd::OpFindNextDiff, Cmd::OpFindPrevDiff,   Cmd::Escape,
 };
 
 void AppendKeys(const CommandInfo& info, std::vector<Accelerator>& keys) {

@@ -33,6 +33,13 @@ struct AlignedEdit {
     friend bool operator==(const AlignedEdit&, const AlignedEdit&) = default;
 };
 
+// True when `next` carries on where `before` ends, in both files and of the same
+// kind: the two are one run of differences.
+[[nodiscard]] inline bool Continues(const AlignedEdit& before, const AlignedEdit& next) {
+    return next.kind == before.kind && next.offsetA == before.endA() &&
+           next.offsetB == before.endB();
+}
+
 // Receives edits in increasing offset order; returning false ends the comparison.
 using EditSink = std::function<bool(const AlignedEdit&)>;
 

@@ -202,4 +202,15 @@ std::string UnalignedNoteText(const AlignResult& result, const AlignOptions& opt
            " bytes there were compared byte for byte.";
 }
 
+std::string AlignSummaryText(const AlignResult& result, const AlignOptions& options) {
+    const auto bytes = [](Offset n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); };
+    std::string text = "Aligned comparison: " + bytes(result.changed) + " changed, " +
+                       bytes(result.deleted) + " only in file1, " + bytes(result.inserted) +
+                       " only in file2.";
+    const std::string note = UnalignedNoteText(result, options);
+    if (!note.empty())
+        text += "\n" + note;
+    return text;
+}
+
 }  // namespace orvel

@@ -92,4 +92,9 @@ struct AlignResult {
 // compared byte for byte."; empty when everything was aligned.
 [[nodiscard]] std::string UnalignedNoteText(const AlignResult& result, const AlignOptions& options);
 
+// The summary of a finished Compare Aligned, e.g. "Aligned comparison: 3 bytes
+// changed, 1 byte only in file1, 0 bytes only in file2.", followed by the
+// unaligned note on a line of its own when there is one.
+[[nodiscard]] std::string AlignSummaryText(const AlignResult& result, const AlignOptions& options);
+
 }  // namespace orvel

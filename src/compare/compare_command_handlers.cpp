@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "compare/compare_command_table.h"
+#include "compare/compare_diffs.h"
 #include "compare/compare_files_child_frame.h"
 #include "compare/compare_files_doc.h"
 #include "compare/compared_file_view.h"
@@ -33,6 +34,21 @@ void BindCompareCommands(orvel::CommandRegistry& registry) {
         On<CCompareFilesChildFrame>([](CCompareFilesChildFrame& frame) { frame.OnStopCompare(); },
                                     [](CCompareFilesChildFrame& frame, orvel::CommandState& state) {
                                         state.enabled = frame.document()->data().m_bComparing == 1;
+                                    }));
+    registry.Bind(Cmd::OpCompareAligned,
+                  On<CCompareFilesChildFrame>(
+                      [](CCompareFilesChildFrame& frame) { frame.OnCompareAligned(); }));
+    registry.Bind(Cmd::OpCopyToOtherFile,
+                  On<CCompareFilesChildFrame>(
+                      [](CCompareFilesChildFrame& frame) { frame.OnCopyToOtherFile(); },
+                      [](CCompareFilesChildFrame& frame, orvel::CommandState& state) {
+                          state.enabled = !frame.diffs().diffs().empty();
+                      }));
+    registry.Bind(
+        Cmd::ViewSyncPanes,
+        On<CCompareFilesChildFrame>([](CCompareFilesChildFrame& frame) { frame.OnSyncPanes(); },
+                                    [](CCompareFilesChildFrame& frame, orvel::CommandState& state) {
+                                        state.checked = frame.syncPanes();
                                     }));
     for (const orvel::CommandId pane : {Cmd::NextPane, Cmd::PrevPane}) {
         registry.Bind(pane, On<CCompareFilesChildFrame>(

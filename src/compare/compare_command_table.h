@@ -15,6 +15,9 @@ inline constexpr CommandId OpFindNextDiff{"OpFindNextDiff"};
 inline constexpr CommandId OpFindPrevDiff{"OpFindPrevDiff"};
 inline constexpr CommandId OpFindFirstDiff{"OpFindFirstDiff"};
 inline constexpr CommandId OpFindLastDiff{"OpFindLastDiff"};
+inline constexpr CommandId OpCompareAligned{"OpCompareAligned"};
+inline constexpr CommandId OpCopyToOtherFile{"OpCopyToOtherFile"};
+inline constexpr CommandId ViewSyncPanes{"ViewSyncPanes"};
 // Keys only: the other pane (F6, Shift+F6).
 inline constexpr CommandId NextPane{"NextPane"};
 inline constexpr CommandId PrevPane{"PrevPane"};
@@ -23,7 +26,8 @@ inline constexpr CommandId PrevPane{"PrevPane"};
 namespace orvel {
 
 // The commands of a comparison window: saving either file, starting and
-// stopping the comparison, the difference navigation and the pane keys.
+// stopping the comparison (plain or aligned), the difference navigation,
+// copying a run to the other file, synchronised scrolling and the pane keys.
 [[nodiscard]] std::span<const CommandInfo> CompareCommandTable();
 
 }  // namespace orvel

@@ -1,21 +1,33 @@
 #include "compare/compare_files_child_frame.h"
 
 #include <QCloseEvent>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "compare/barred_splitter_wnd.h"
+#include "compare/compare_diffs.h"
 #include "compare/compare_files_doc.h"
 #include "compare/compared_file_view.h"
+#include "compare/pane_sync.h"
 #include "ui/shell_services.h"
 #include "ui/window_title.h"
 
 using orvel::ComparedFile;
 
+namespace {
+
+const QString kSyncPanesKey = QStringLiteral("Compare/SynchronizePanes");
+
+}  // namespace
+
 CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
                                                  std::unique_ptr<CCompareFilesDoc> doc,
                                                  QToolBar* compareBar, QWidget* parent)
     : QMdiSubWindow(parent),
+      shell_(shell),
       doc_(std::move(doc)),
       worker_(shell, doc_->data(), this, doc_->jobHost()),
       m_wndCompareBar(compareBar) {
@@ -23,8 +35,12 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
     UpdateTitle();
     connect(doc_.get(), &CCompareFilesDoc::stateChanged, this,
             &CCompareFilesChildFrame::UpdateTitle);
-    auto* client = new QWidget;
-    auto* layout = new QVBoxLayout(client);
+    // A main window inside the frame, so that the differences panel can dock.
+    auto* client = new QMainWindow;
+    client->setWindowFlags(Qt::Widget);
+    auto* central = new QWidget;
+    client->setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_wndCompareBar);
@@ -54,12 +70,19 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
         emit comparisonChanged();
     });
     doc_->setCompareEnder([this] { worker_.End(); });
+
+    diffs_ = new CompareDiffs(shell, doc_->data(), m_pView1, m_pView2, client, this);
+    worker_.setEditsListener(
+        [this](const std::vector<orvel::AlignedEdit>& edits) { diffs_->Add(edits); });
+    worker_.setScanEndListener([this](const QString& note) { diffs_->ScanEnded(note); });
+    diffs_->sync().setEnabled(shell.settings().value(kSyncPanesKey, true).toBool());
 }
 
-// The worker goes first, then the panes (whose views use the document's
-// files), then the document.
+// The worker goes first, then what shows the differences, then the panes (whose views use the
+// document's files), then the document.
 CCompareFilesChildFrame::~CCompareFilesChildFrame() {
     worker_.End();
+    delete diffs_;
     QWidget* client = widget();
     setWidget(nullptr);
     delete client;
@@ -75,6 +98,8 @@ void CCompareFilesChildFrame::ActivateFrame() {
     if (m_bFirstActivate) {
         m_bFirstActivate = false;
         showMaximized();
+        // Laid out at the full size first, then the panel takes its width.
+        QTimer::singleShot(0, diffs_, [this] { diffs_->FitPanel(); });
     } else {
         show();
     }
@@ -103,8 +128,30 @@ void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
 
 void CCompareFilesChildFrame::OnStartCompare() {
     lastComparison_.reset();
+    diffs_->Begin(orvel::DiffColouring::kPlain);
     worker_.Start();
     emit comparisonChanged();
+}
+
+void CCompareFilesChildFrame::OnCompareAligned() {
+    lastComparison_.reset();
+    diffs_->Begin(orvel::DiffColouring::kAligned);
+    worker_.StartAligned();
+    emit comparisonChanged();
+}
+
+void CCompareFilesChildFrame::OnCopyToOtherFile() {
+    diffs_->CopyToOtherFile(activeView_->file());
+}
+
+bool CCompareFilesChildFrame::syncPanes() const {
+    return diffs_->sync().enabled();
+}
+
+void CCompareFilesChildFrame::OnSyncPanes() {
+    const bool on = !syncPanes();
+    diffs_->sync().setEnabled(on);
+    shell_.settings().setValue(kSyncPanesKey, on);
 }
 
 void CCompareFilesChildFrame::OnStopCompare() {

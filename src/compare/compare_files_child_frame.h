@@ -8,6 +8,7 @@
 #include "compare/compare_worker.h"
 #include "ui/command_frame.h"
 
+class CompareDiffs;
 class CBarredSplitterWnd;
 class CBarredWnd;
 class CCompareFilesDoc;
@@ -18,9 +19,13 @@ class QToolBar;
 class ShellServices;
 
 // The frame of a comparison window: the "Compare Files" toolbar above a
-// vertical splitter with one pane per file (the first file above), each pane
-// scrolling on its own. Owns the comparison document and its compare worker,
-// opens maximised, and asks the document's close guard before it closes.
+// vertical splitter with one pane per file (the first file above), each with
+// an overview bar of its differences, and the differences panel docked beside
+// them.
+// The panes scroll together while Synchronize Panes is on (the setting a new
+// window starts with is the one chosen last). Owns the comparison document and
+// its compare worker, opens maximised, and asks the document's close guard
+// before it closes.
 class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     Q_OBJECT
   public:
@@ -46,9 +51,17 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     // Shows the frame; the first time maximised.
     void ActivateFrame();
 
-    // Start Compare, Stop Compare.
+    [[nodiscard]] CompareDiffs& diffs() const { return *diffs_; }
+
+    // Start Compare, Compare Aligned, Stop Compare.
     void OnStartCompare();
+    void OnCompareAligned();
     void OnStopCompare();
+    // Copy to Other File, from the active pane.
+    void OnCopyToOtherFile();
+    // Synchronize Panes; the choice is remembered for new windows.
+    [[nodiscard]] bool syncPanes() const;
+    void OnSyncPanes();
     // F6 and Shift+F6: with two panes the next and the previous one are both
     // the other.
     void ActivateOtherPane();
@@ -73,6 +86,7 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     void SetActiveView(ComparedFileView* view);
     void UpdateTitle();
 
+    ShellServices& shell_;
     std::unique_ptr<CCompareFilesDoc> doc_;
     CompareWorker worker_;
     QToolBar* m_wndCompareBar;
@@ -81,5 +95,6 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
     CComparedFile2View* m_pView2 = nullptr;
     ComparedFileView* activeView_ = nullptr;
     std::optional<orvel::CompareResult> lastComparison_;
+    CompareDiffs* diffs_ = nullptr;
     bool m_bFirstActivate = true;
 };

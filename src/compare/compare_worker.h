@@ -7,7 +7,9 @@
 #include <span>
 #include <vector>
 
+#include "compare/byte_aligner.h"
 #include "compare/compare_document.h"
+#include "compare/diff_list.h"
 #include "jobs/background_job.h"
 #include "marking/run_batcher.h"
 
@@ -27,8 +29,15 @@ class ShellServices;
 //
 // When the panes' marks cannot get the memory they need, the comparison stops
 // (no summary) and says so; the colours painted so far stay.
+//
+// Compare Aligned runs the same way, aligning the files before it compares
+// them; it paints its edits in the aligned comparison's colours.
 class CompareWorker {
   public:
+    // Told on the GUI thread of every batch of differences as it is painted,
+    // in offset order, as rows of a DiffList.
+    using EditsFound = std::function<void(const std::vector<orvel::AlignedEdit>&)>;
+
     // `owner` owns the summary message; `jobs` shows the progress.
     CompareWorker(ShellServices& shell, orvel::CompareDocument& doc, QWidget* owner, JobHost* jobs);
     ~CompareWorker();  // End
@@ -43,11 +52,20 @@ class CompareWorker {
     // Told on the GUI thread how each comparison's scan ended (finished or
     // stopped; not when it was ended at once).
     void setScanEnded(std::function<void(const orvel::CompareResult&)> ended) {
-        scanEnded_ = std::move(ended);
+        plainEnded_ = std::move(ended);
+    }
+    void setEditsListener(EditsFound listener) { editsFound_ = std::move(listener); }
+    // Told when a comparison's scan is over (finished or stopped), before its
+    // summary shows, with what to tell the user besides: where a Compare
+    // Aligned went byte for byte (else empty).
+    void setScanEndListener(std::function<void(const QString& note)> listener) {
+        scanEnded_ = std::move(listener);
     }
 
     // Start Compare. Precondition: the document is idle.
     void Start();
+    // Compare Aligned. Precondition: the document is idle.
+    void StartAligned();
     // Stop Compare: the worker ends at its next offset, with no summary.
     void Stop() { doc_.m_bComparing = 0; }
     // Ends the worker at once (a waiting paint request is abandoned, the
@@ -57,13 +75,23 @@ class CompareWorker {
     void End();
 
   private:
+    // Clears both panes and enters the running state.
+    void Begin(orvel::DiffColouring colouring);
     // The job's work: the scan, on the job's thread.
     orvel::CompareResult Scan(JobContext& job, std::span<const std::uint8_t> first,
                               std::span<const std::uint8_t> second);
+    orvel::AlignResult Align(JobContext& job, std::span<const std::uint8_t> first,
+                             std::span<const std::uint8_t> second);
     // GUI thread: applies one request; out of memory, stops the comparison.
     void Paint(const std::vector<orvel::BatchedRun>& runs);
+    void PaintEdits(const std::vector<orvel::AlignedEdit>& edits);
+    // Paints `runs`, each for the pane its target names.
+    void PaintRuns(const std::vector<orvel::BatchedRun>& runs);
     // GUI thread: the scan is over; a finished one shows its summary.
     void Finished(const orvel::CompareResult& result);
+    void FinishedAligned(const orvel::AlignResult& result);
+    // Shows `summary` without blocking; the comparison ends when it is closed.
+    void ShowSummary(const QString& summary);
 
     ShellServices& shell_;
     orvel::CompareDocument& doc_;
@@ -71,6 +99,11 @@ class CompareWorker {
     COrvelView* first_ = nullptr;
     COrvelView* second_ = nullptr;
     bool outOfMemory_ = false;  // GUI thread: this comparison could not paint
-    std::function<void(const orvel::CompareResult&)> scanEnded_;
+    orvel::DiffColouring colouring_ = orvel::DiffColouring::kPlain;
+    orvel::Offset size1_ = 0;
+    orvel::Offset size2_ = 0;
+    EditsFound editsFound_;
+    std::function<void(const orvel::CompareResult&)> plainEnded_;
+    std::function<void(const QString&)> scanEnded_;
     BackgroundJob job_;
 };

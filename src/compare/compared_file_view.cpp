@@ -10,7 +10,7 @@ using orvel::ComparedFile;
 using orvel::Offset;
 
 CBarredWnd::CBarredWnd(const QString& title, QWidget* parent)
-    : QWidget(parent), m_wndTitleBar(new QLabel(title, this)) {
+    : QWidget(parent), m_wndTitleBar(new QLabel(title, this)), body_(new QHBoxLayout) {
     m_wndTitleBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_wndTitleBar->setTextFormat(Qt::PlainText);
     m_wndTitleBar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -18,10 +18,17 @@ CBarredWnd::CBarredWnd(const QString& title, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_wndTitleBar);
+    body_->setContentsMargins(0, 0, 0, 0);
+    body_->setSpacing(0);
+    layout->addLayout(body_, 1);
 }
 
 void CBarredWnd::SetView(QWidget* view) {
-    static_cast<QVBoxLayout*>(layout())->addWidget(view, 1);
+    body_->insertWidget(0, view, 1);
+}
+
+void CBarredWnd::AddBeside(QWidget* widget) {
+    body_->addWidget(widget);
 }
 
 ComparedFileView::ComparedFileView(ShellServices& shell, CCompareFilesDoc* doc, ComparedFile which,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QWidget>
 
@@ -9,7 +10,8 @@
 
 class CCompareFilesDoc;
 
-// The wrapper of one splitter pane: a one-line title bar above the pane's view.
+// The wrapper of one splitter pane: a one-line title bar above the pane's view
+// (and whatever goes beside it).
 class CBarredWnd : public QWidget {
     Q_OBJECT
   public:
@@ -19,9 +21,12 @@ class CBarredWnd : public QWidget {
     [[nodiscard]] QLabel* titleBar() const { return m_wndTitleBar; }
     // Puts `view` below the title bar; it takes the rest of the pane.
     void SetView(QWidget* view);
+    // Puts `widget` to the right of the view, as tall as it.
+    void AddBeside(QWidget* widget);
 
   private:
     QLabel* m_wndTitleBar;
+    QHBoxLayout* body_;
 };
 
 // The hex view of one file of a comparison, in a comparison pane's dump style.

@@ -3,8 +3,7 @@
 namespace orvel {
 
 bool EditJoiner::Add(const AlignedEdit& edit) {
-    if (holding_ && edit.kind == pending_.kind && edit.offsetA == pending_.endA() &&
-        edit.offsetB == pending_.endB()) {
+    if (holding_ && Continues(pending_, edit)) {
         pending_.length += edit.length;
         return true;
     }

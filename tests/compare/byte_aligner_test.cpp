@@ -201,6 +201,12 @@ TEST(ByteAlignerTest, InsertionsBeyondTheWindowFallBackAndSayHowMuch) {
               "In 2 places no alignment was found within 1048576 bytes; 2097152 bytes there were "
               "compared byte for byte.");
     EXPECT_EQ(UnalignedNoteText(Align(a, b).result, {}), "");
+    two.changed = 1;
+    two.inserted = 1000;
+    EXPECT_EQ(AlignSummaryText(two, {}),
+              "Aligned comparison: 1 byte changed, 0 bytes only in file1, 1000 bytes only in "
+              "file2.\nIn 2 places no alignment was found within 1048576 bytes; 2097152 bytes "
+              "there were compared byte for byte.");
     // A window below the least is taken as the least.
     EXPECT_EQ(Align(a, b, {1}).result.unalignedStretches, (17000 + 63) / 64);
 }
