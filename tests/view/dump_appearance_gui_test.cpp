@@ -69,6 +69,7 @@ class DumpAppearanceTest : public CompareGuiTest {
     // Maximises the window of `view` and shows its text from the top, so
     // that the bytes of its first lines are in the picture.
     static void ShowTop(COrvelView* view) {
+        view->window()->resize(1600, 1000);  // room for a whole line beside the differences panel
         for (QWidget* widget = view; widget != nullptr; widget = widget->parentWidget()) {
             if (auto* window = qobject_cast<QMdiSubWindow*>(widget)) {
                 window->showMaximized();
@@ -78,6 +79,7 @@ class DumpAppearanceTest : public CompareGuiTest {
         ASSERT_TRUE(QTest::qWaitFor(
             [view] { return view->viewport()->height() >= 8 * view->lineHeight(); }, 5000));
         view->verticalScrollBar()->setValue(0);
+        view->horizontalScrollBar()->setValue(0);
     }
 
     // The high digit and the character cell of byte `byte` of a view.
