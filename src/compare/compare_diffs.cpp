@@ -24,6 +24,7 @@ namespace {
 
 // How often the panel and the bars show the batches of a running comparison.
 constexpr int kRefreshMs = 150;
+constexpr int kNarrowestPanel = 160;
 
 constexpr ComparedFile kFiles[] = {ComparedFile::kFirst, ComparedFile::kSecond};
 
@@ -102,8 +103,15 @@ DiffOverview* CompareDiffs::overview(ComparedFile which) const {
     return overviews_[Index(which)];
 }
 
+// The panel takes what the panes leave once they show whole lines, between
+// a narrow minimum and its own preferred width.
 void CompareDiffs::FitPanel() {
-    dock_->resizeDocks({panel_}, {panel_->sizeHint().width()}, Qt::Horizontal);
+    int hidden = 0;
+    for (const ComparedFileView* view : {first_, second_})
+        hidden = std::max(hidden, view->horizontalScrollBar()->maximum() * view->charWidth());
+    const int width = std::clamp(panel_->width() - hidden, kNarrowestPanel,
+                                 std::max(kNarrowestPanel, panel_->sizeHint().width()));
+    dock_->resizeDocks({panel_}, {width}, Qt::Horizontal);
 }
 
 void CompareDiffs::Begin(orvel::DiffColouring colouring) {

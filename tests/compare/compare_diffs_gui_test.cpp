@@ -179,6 +179,22 @@ TEST_F(CompareDiffsTest, AClickOnTheOverviewScrollsThere) {
     EXPECT_NE(image.pixelColor(0, y / 2), frame);
 }
 
+// In a window as wide as a usual screen the panel leaves the panes room for
+// whole lines, with the data inspector docked too.
+TEST_F(CompareDiffsTest, ThePanelLeavesThePanesWholeLines) {
+    frame()->resize(1400, 900);
+    CCompareFilesChildFrame* window = Open(Bytes(0x100, 1), Bytes(0x100, 2));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    window->diffs().FitPanel();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [window] {
+            return window->view1()->horizontalScrollBar()->maximum() == 0 &&
+                   window->view2()->horizontalScrollBar()->maximum() == 0;
+        },
+        5000));
+}
+
 // 0x25 bytes inserted, 3 deleted and 1 changed: each side coloured by what it
 // holds, and the panes scroll along the alignment.
 TEST_F(CompareDiffsTest, CompareAlignedColoursEditsAndScrollsAlongThem) {
