@@ -64,8 +64,11 @@ CMainFrame::CMainFrame(ShellServices& shell, RecentFileStore& recentFiles,
     CreateDataInspector();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnChildActivated);
     connect(&recentFiles_, &RecentFileStore::changed, this, &CMainFrame::UpdateCommands);
-    // A click into the other pane of a comparison changes the route at once.
-    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommands);
+    // A click into the other pane of a comparison changes the route. Queued:
+    // focus also moves while a window is being destroyed, when its commands
+    // must not be asked about their state.
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommands,
+            Qt::QueuedConnection);
     // Update handlers also run on a short idle timer, like a framework's idle loop.
     idleTimer_.setInterval(250);
     connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommands);

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -193,6 +194,21 @@ TEST_F(CompareDiffsTest, ThePanelLeavesThePanesWholeLines) {
                    window->view2()->horizontalScrollBar()->maximum() == 0;
         },
         5000));
+}
+
+// Destroying a comparison window moves the focus out of its panes; the
+// commands' update must not reach the window's parts half destroyed.
+TEST_F(CompareDiffsTest, DestroyingTheWindowWithAFocusedPaneIsSafe) {
+    CCompareFilesChildFrame* window = Open(Bytes(0x100, 1), Bytes(0x100, 2));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    QApplication::setActiveWindow(frame());
+    window->view2()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([window] { return window->view2()->hasFocus(); }, 5000));
+    delete window;
+    QCoreApplication::sendPostedEvents();
+    frame()->UpdateCommands();
+    EXPECT_EQ(active(), nullptr);
 }
 
 // 0x25 bytes inserted, 3 deleted and 1 changed: each side coloured by what it

@@ -12,6 +12,7 @@ class CompareUndoTest : public CompareGuiTest {
     static void Press(COrvelView* view, Qt::Key key) {
         view->setFocus();
         QApplication::setActiveWindow(view->window());
+        QCoreApplication::sendPostedEvents();  // as between a click and a key
         QTest::keyClick(view, key, Qt::ControlModifier);
     }
     static std::uint8_t At(COrvelView* view, orvel::Offset offset) {
