@@ -13,10 +13,10 @@ Offset CaretByte(const DumpLayout& layout, Offset pos, Offset size) {
     int k = ColToByteInLine(at.column);
     if (at.column >= kCharColumn) {
         k = at.column - kCharColumn;
-    } else if (at.column == 33) {
+    } else if (at.column == 33) {  // the wider space between the groups of eight
         k = 8;
     } else if (k < 0) {
-        k = 0;  // the address, the line break, the blanks before the characters
+        k = 0;  // the line number and the blanks before the digits or the characters
     }
     return std::min(16 * at.line + k, size);
 }
@@ -25,7 +25,7 @@ CaretPlace PlaceOf(const DumpLayout& layout, TextSelection selection, Offset siz
     CaretPlace place;
     place.size = size;
     place.caret = CaretByte(layout, selection.caret, size);
-    // A selection reaching into the header holds the bytes from the first on.
+    // A selection reaching above the first data line starts at the first byte.
     selection.anchor = std::max(selection.anchor, layout.firstDataPos());
     selection.caret = std::max(selection.caret, layout.firstDataPos());
     if (selection.empty() || size == 0)

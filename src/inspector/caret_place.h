@@ -20,16 +20,15 @@ struct CaretPlace {
 
 // The byte a caret at text position `pos` is on: the byte whose cells (two
 // digits and the space after them, or its character) hold the character after
-// the caret. Elsewhere on a data line the caret counts as on the next byte to
-// the right: the address and the line break before the line give its first
-// byte, the gap between the halves byte 8, the blanks before the character
-// column its first byte. The header gives byte 0; anything past the last byte
-// gives `size`.
+// the caret. Elsewhere on a data line the caret is on the next byte to the
+// right: before the digits that is the line's first byte, in the wider space
+// between the two groups of eight the ninth, before the characters the first.
+// Above the first data line it is byte 0; past the last byte it is `size`.
 [[nodiscard]] Offset CaretByte(const DumpLayout& layout, Offset pos, Offset size);
 
-// The place of `selection` in a file of `size` bytes. A selection that is not
-// a caret holds the bytes GetSelectedBytes gives, when there are any; a part
-// of it in the header counts as starting at the first data position.
+// The place of `selection` in a file of `size` bytes: the caret's byte, and
+// the bytes the selection touches when it is more than a caret (a part above
+// the first data line counts as starting at the first byte).
 [[nodiscard]] CaretPlace PlaceOf(const DumpLayout& layout, TextSelection selection, Offset size);
 
 }  // namespace orvel

@@ -1,15 +1,13 @@
 #include "inspector/caret_readouts.h"
 
-#include <cinttypes>
-#include <cstdio>
+#include "editing/field_checks.h"
 
 namespace orvel {
 namespace {
 
+// Offsets and sizes are never negative here.
 std::string Hex(Offset value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%" PRIX64, static_cast<std::uint64_t>(value));
-    return text;
+    return "0x" + AddressFieldText(value);
 }
 
 std::string Bytes(Offset count) {
