@@ -65,16 +65,16 @@ CCompareFilesChildFrame::CCompareFilesChildFrame(ShellServices& shell,
         view->OnUpdate();
     }
     worker_.setPanes(m_pView1, m_pView2);
-    worker_.setScanEnded([this](const orvel::CompareResult& result) {
-        lastComparison_ = result;
-        emit comparisonChanged();
-    });
     doc_->setCompareEnder([this] { worker_.End(); });
 
     diffs_ = new CompareDiffs(shell, doc_->data(), m_pView1, m_pView2, client, this);
     worker_.setEditsListener(
         [this](const std::vector<orvel::AlignedEdit>& edits) { diffs_->Add(edits); });
-    worker_.setScanEndListener([this](const QString& note) { diffs_->ScanEnded(note); });
+    worker_.setScanEndListener([this](const CompareWorker::ScanEnd& end) {
+        lastComparison_ = end.plain;
+        diffs_->ScanEnded(end.note);
+        emit comparisonChanged();
+    });
     diffs_->sync().setEnabled(shell.settings().value(kSyncPanesKey, true).toBool());
 }
 
@@ -127,16 +127,18 @@ void CCompareFilesChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CCompareFilesChildFrame::OnStartCompare() {
-    lastComparison_.reset();
-    diffs_->Begin(orvel::DiffColouring::kPlain);
+    BeginComparison(orvel::DiffColouring::kPlain);
     worker_.Start();
-    emit comparisonChanged();
 }
 
 void CCompareFilesChildFrame::OnCompareAligned() {
-    lastComparison_.reset();
-    diffs_->Begin(orvel::DiffColouring::kAligned);
+    BeginComparison(orvel::DiffColouring::kAligned);
     worker_.StartAligned();
+}
+
+void CCompareFilesChildFrame::BeginComparison(orvel::DiffColouring colouring) {
+    lastComparison_.reset();
+    diffs_->Begin(colouring);
     emit comparisonChanged();
 }
 

@@ -84,6 +84,8 @@ class CCompareFilesChildFrame : public QMdiSubWindow, public CommandFrame {
 
   private:
     void SetActiveView(ComparedFileView* view);
+    // Forgets the last comparison's result and list before a new one starts.
+    void BeginComparison(orvel::DiffColouring colouring);
     void UpdateTitle();
 
     ShellServices& shell_;

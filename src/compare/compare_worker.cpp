@@ -134,10 +134,8 @@ orvel::AlignResult CompareWorker::Align(JobContext& job, std::span<const std::ui
 }
 
 void CompareWorker::Finished(const orvel::CompareResult& result) {
-    if (plainEnded_)
-        plainEnded_(result);
     if (scanEnded_)
-        scanEnded_({});
+        scanEnded_({result, {}});
     if (!result.finished) {
         doc_.m_bCompareIdle = 1;  // stopped: no summary
         return;
@@ -147,7 +145,7 @@ void CompareWorker::Finished(const orvel::CompareResult& result) {
 
 void CompareWorker::FinishedAligned(const orvel::AlignResult& result) {
     if (scanEnded_)
-        scanEnded_(QString::fromStdString(orvel::UnalignedNoteText(result, {})));
+        scanEnded_({std::nullopt, QString::fromStdString(orvel::UnalignedNoteText(result, {}))});
     if (result.outcome != orvel::AlignOutcome::kFinished) {
         doc_.m_bCompareIdle = 1;
         return;

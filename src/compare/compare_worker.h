@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -49,16 +50,17 @@ class CompareWorker {
         second_ = second;
     }
 
-    // Told on the GUI thread how each comparison's scan ended (finished or
-    // stopped; not when it was ended at once).
-    void setScanEnded(std::function<void(const orvel::CompareResult&)> ended) {
-        plainEnded_ = std::move(ended);
-    }
+    // How a comparison's scan ended (finished or stopped; never told when it
+    // was ended at once): the plain comparison's result (none for Compare
+    // Aligned), and what to tell the user besides: where a Compare Aligned
+    // went byte for byte (else empty).
+    struct ScanEnd {
+        std::optional<orvel::CompareResult> plain;
+        QString note;
+    };
     void setEditsListener(EditsFound listener) { editsFound_ = std::move(listener); }
-    // Told when a comparison's scan is over (finished or stopped), before its
-    // summary shows, with what to tell the user besides: where a Compare
-    // Aligned went byte for byte (else empty).
-    void setScanEndListener(std::function<void(const QString& note)> listener) {
+    // Told on the GUI thread, before the summary shows.
+    void setScanEndListener(std::function<void(const ScanEnd&)> listener) {
         scanEnded_ = std::move(listener);
     }
 
@@ -103,7 +105,6 @@ class CompareWorker {
     orvel::Offset size1_ = 0;
     orvel::Offset size2_ = 0;
     EditsFound editsFound_;
-    std::function<void(const orvel::CompareResult&)> plainEnded_;
-    std::function<void(const QString&)> scanEnded_;
+    std::function<void(const ScanEnd&)> scanEnded_;
     BackgroundJob job_;
 };
